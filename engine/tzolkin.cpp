@@ -1,0 +1,240 @@
+#include "tzolkin.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace talmiroc {
+
+namespace {
+
+constexpr std::string_view salto = "\r\n";
+
+// Castle line by wavespell seal 0..20. Each castle holds four wavespells.
+constexpr std::string_view castillo_rojo = "* Castillo Rojo Este del Girar";
+constexpr std::string_view castillo_blanco = "* Castillo Blanco Norte del Cruzar";
+constexpr std::string_view castillo_azul = "* Castillo Azul Oeste del Quemar";
+constexpr std::string_view castillo_amarillo = "* Castillo Amarillo Sur del Dar";
+constexpr std::string_view castillo_verde = "* Castillo Verde Central del Encantar";
+
+constexpr std::array<std::string_view, 21> castillos = {
+    castillo_rojo,     castillo_rojo,     castillo_verde,    castillo_amarillo,
+    castillo_azul,     castillo_azul,     castillo_blanco,   castillo_rojo,
+    castillo_verde,    castillo_verde,    castillo_amarillo, castillo_azul,
+    castillo_blanco,   castillo_blanco,   castillo_rojo,     castillo_verde,
+    castillo_amarillo, castillo_amarillo, castillo_azul,     castillo_blanco,
+    castillo_rojo};
+
+// Phrase tables of the affirmation, indexed from 1; slot 0 is never selected.
+constexpr std::array<std::string_view, 14> verbo_tono = {
+    "ERROR",      "Unifico",  "Polarizo", "Activo",   "Defino",      "Confiero poder", "Organizo",
+    "Canalizo",   "Armonizo", "Pulso",    "Perfecciono", "Disuelvo", "Me dedico",      "Perduro"};
+
+constexpr std::array<std::string_view, 14> gerundio_tono = {
+    "ERROR",      "Atrayendo",  "Estabilizando", "Vinculando", "Midiendo",
+    "Comandando", "Equilibrando", "Inspirando",  "Modelando",  "Realizando",
+    "Produciendo", "Divulgando", "Universalizando", "Trascendiendo"};
+
+constexpr std::array<std::string_view, 14> complemento_tono = {
+    "ERROR",           "del propósito",     "del desafío",        "del servicio",
+    "de la forma",     "del esplendor",     "de la igualdad",     "de la armonización",
+    "de la integridad", "de la intención",  "de la manifestación", "de la liberación",
+    "de la cooperación", "de la presencia"};
+
+// Only tones 3, 4, 10 and 11 have polar kins.
+constexpr std::array<std::string_view, 14> verbo_polar = {
+    "ERROR", "", "", " Establezco", " Convierto", "", "", "", "", "", " Extiendo", " Transporto",
+    "",      ""};
+
+constexpr std::array<std::string_view, 21> fin_sello = {
+    "ERROR",     "nutrir",     "comunicar", "soñar",      "atinar",      "sobrevivir", "igualar",
+    "conocer",   "embellecer", "purificar", "amar",       "jugar",       "influenciar",
+    "explorar",  "encantar",   "crear",     "cuestionar", "evolucionar", "reflexionar",
+    "catalizar", "iluminar"};
+
+constexpr std::array<std::string_view, 21> objeto_sello = {
+    "ERROR",        "el ser",        "el aliento",   "la intuición", "la atención",
+    "el instinto",  "la oportunidad", "la curación", "el arte",      "el flujo",
+    "la lealtad",   "la ilusión",    "la sabiduría", "la vigilancia", "la receptividad",
+    "la mente",     "la intrepidez", "la sincronía", "el orden",     "la energía",
+    "la vida"};
+
+constexpr std::array<std::string_view, 21> poder_sello = {
+    "ERROR",
+    "del nacimiento",
+    "del espiritu",
+    "de la abundancia",
+    "del florecimiento",
+    "de la fuerza vital",
+    "de la muerte",
+    "de la realización",
+    "de la elegancia",
+    "del agua universal",
+    "del corazón",
+    "de la magia",
+    "de la libre voluntad",
+    "del espacio",
+    "de la atemporalidad",
+    "de la visión",
+    "de la inteligencia",
+    "de la navegación",
+    "del sinfín",
+    "de la auto-generación",
+    "del fuego universal"};
+
+// Stage by row 1..20 of the quartet; "almacén" keeps its accent in row 2 only.
+constexpr std::array<std::string_view, 21> etapa_cuarteto = {
+    "ERROR",
+    " la entrada", " el almacén", " el proceso", " la salida", " la matriz",
+    " la entrada", " el almacen", " el proceso", " la salida", " la matriz",
+    " la entrada", " el almacen", " el proceso", " la salida", " la matriz",
+    " la entrada", " el almacen", " el proceso", " la salida", " la matriz"};
+
+// Colour phrase of a polar kin by the seal's colour (seal 5 red, 10 white,
+// 15 blue, 20 yellow).
+constexpr std::array<std::string_view, 4> espectro_polar = {
+    " el espectro galáctico Rojo", " el espectro galáctico Blanco",
+    " el espectro galáctico Azul", " el espectro galáctico Amarillo"};
+
+constexpr std::array<int, 52> portales = {
+    1,   20,  22,  39,  43,  50,  51,  58,  64,  69,  72,  77,  85,  88,  93,  96,  106, 107,
+    108, 109, 110, 111, 112, 113, 114, 115, 146, 147, 148, 149, 150, 151, 152, 153, 154, 155,
+    165, 168, 173, 176, 184, 189, 192, 197, 203, 210, 211, 218, 222, 239, 241, 260};
+
+constexpr std::string_view linea_portal = "Soy un portal de activación galáctico, entra en mí";
+constexpr std::string_view linea_guia_propia = "Me guia mi propio poder duplicado";
+
+// Bounds an index into a table so that a caller's out-of-range value reads
+// the sentinel instead of memory beyond the table.
+template <std::size_t N>
+constexpr std::string_view En(const std::array<std::string_view, N>& tabla, int i) {
+    return (i >= 0 && static_cast<std::size_t>(i) < N) ? tabla[static_cast<std::size_t>(i)]
+                                                       : tabla[0];
+}
+
+constexpr int Sello_tabla(int sello) { return (sello >= 0 && sello <= 20) ? sello : 0; }
+constexpr int Tono_tabla(int tono) { return (tono >= 0 && tono <= 13) ? tono : 0; }
+
+constexpr bool Es_blanco(char c) { return c == ' ' || c == '\t'; }
+constexpr bool Es_digito(char c) { return c >= '0' && c <= '9'; }
+
+// Reads an optional sign and digits from `i`, saturating at the int64 range.
+// Returns false if no digit follows the sign.
+bool Leer_numero(std::string_view t, std::size_t& i, std::int64_t& valor) {
+    bool negativo = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+        negativo = t[i] == '-';
+        ++i;
+    }
+    if (i >= t.size() || !Es_digito(t[i])) return false;
+    constexpr std::int64_t tope = std::numeric_limits<std::int64_t>::max();
+    std::int64_t v = 0;
+    for (; i < t.size() && Es_digito(t[i]); ++i) {
+        const int d = t[i] - '0';
+        v = (v > (tope - d) / 10) ? tope : v * 10 + d;
+    }
+    valor = negativo ? -v : v;
+    return true;
+}
+
+std::string& operator<<(std::string& s, std::string_view v) { return s.append(v); }
+std::string& operator<<(std::string& s, std::int64_t n) { return s.append(std::to_string(n)); }
+
+}  // namespace
+
+std::string_view Castillo(int sello_onda) { return En(castillos, sello_onda); }
+
+std::string Linea_nombre(int kin, int tono, int sello) {
+    sello = Sello_tabla(sello);
+    std::string s;
+    s.reserve(80);
+    s << "* Kin " << std::int64_t{kin} << ": " << sellos[sello] << " "
+      << Nombre_tono(Tono_tabla(tono), sello) << " " << " " << Palabra_color(sello) << salto
+      << " <" << dias_maya[sello] << " " << En(numeros_maya, tono) << "> ";
+    return s;
+}
+
+std::string Linea_fecha(int dia, int mes, std::int64_t año) {
+    std::string s = "Fecha Gregoriana: ";
+    s << std::int64_t{dia} << "-" << std::int64_t{mes} << "-" << año;
+    return s;
+}
+
+std::string Lineas_onda(int sello_onda) {
+    const int s = Sello_tabla(sello_onda);
+    std::string t = Es_masculino(s) ? "* Onda encantada del " : "* Onda encantada de la ";
+    t << sellos[s] << salto << Castillo(s);
+    return t;
+}
+
+std::string Lineas_portador(int kin, int tono, int sello) {
+    sello = Sello_tabla(sello);
+    std::string s = Es_masculino(sello) ? "* Año del" : "* Año de la";
+    s << " " << sellos[sello] << " " << Nombre_tono(Tono_tabla(tono), sello) << " "
+      << Palabra_color(sello) << " Kin " << std::int64_t{kin} << salto << " <" << dias_maya[sello]
+      << " " << En(numeros_maya, tono) << "> ";
+    return s;
+}
+
+bool Es_portal(int kin) { return std::binary_search(portales.begin(), portales.end(), kin); }
+
+std::string Texto_meditacion(int kin, int tono, int sello, int sello_guia) {
+    const int cuarteto = (kin + 3) / 4;
+    const int fila = (cuarteto - 1) % 20 + 1;
+    std::string s;
+    s.reserve(320);
+    s << En(verbo_tono, tono) << " con el fin de " << En(fin_sello, sello) << salto;
+    s << En(gerundio_tono, tono) << " " << En(objeto_sello, sello) << salto;
+    s << "Sello" << En(etapa_cuarteto, fila) << " " << En(poder_sello, sello) << salto;
+    s << "Con el tono " << En(tonos_m, tono) << " " << En(complemento_tono, tono) << salto;
+    if (tono == 1 || tono == 6 || tono == 11) {
+        s << linea_guia_propia << salto;
+    } else {
+        s << "Me guía el poder " << En(poder_sello, sello_guia) << salto;
+    }
+    if (Es_polar(kin)) {
+        s << "Soy un kin Polar." << En(verbo_polar, tono)
+          << espectro_polar[static_cast<int>(Color_sello(sello))] << salto;
+    }
+    if (Es_portal(kin)) s << linea_portal;
+    return s;
+}
+
+std::int64_t Lectura_inicial(std::string_view texto) {
+    std::size_t i = 0;
+    while (i < texto.size() && Es_blanco(texto[i])) ++i;
+    std::int64_t v = 0;
+    return Leer_numero(texto, i, v) ? v : 0;
+}
+
+bool Lectura_completa(std::string_view texto, std::int64_t& valor) {
+    std::size_t i = 0;
+    while (i < texto.size() && Es_blanco(texto[i])) ++i;
+    std::int64_t v = 0;
+    if (!Leer_numero(texto, i, v)) return false;
+    while (i < texto.size() && Es_blanco(texto[i])) ++i;
+    if (i != texto.size()) return false;
+    valor = v;
+    return true;
+}
+
+Veredicto Comprobar_fecha(std::string_view dia, std::string_view mes, std::string_view año) {
+    const auto vacio = [](std::string_view t) { return t.empty() || t == " "; };
+    if (vacio(dia) || vacio(mes) || vacio(año)) return Rechazo{mensaje_fecha, Icono::informacion};
+
+    std::int64_t d = 0;
+    std::int64_t m = 0;
+    if (!Lectura_completa(dia, d) || !Lectura_completa(mes, m)) {
+        return Rechazo{mensaje_fecha, Icono::informacion};
+    }
+    if (m == 2 && d > 29) return Rechazo{mensaje_fecha, Icono::informacion};
+
+    const std::int64_t a = Lectura_inicial(año);
+    if (a < 38) return Rechazo{mensaje_año, Icono::error};
+
+    if (m < 1 || m > 12 || d < 1 || d > 31 || a > año_maximo) {
+        return Rechazo{mensaje_fecha, Icono::informacion};
+    }
+    return Fecha{static_cast<int>(d), static_cast<int>(m), a};
+}
+
+}  // namespace talmiroc
