@@ -237,4 +237,25 @@ Veredicto Comprobar_fecha(std::string_view dia, std::string_view mes, std::strin
     return Fecha{static_cast<int>(d), static_cast<int>(m), a};
 }
 
+Lectura_dia Describir_dia(const Fecha& f) {
+    const Cuenta_kin c = Calculo_kin(f.dia, f.mes, f.año);
+    const Cuenta_kin p = Calculo_kin(26, 7, Año_portador(f.dia, f.mes, f.año));
+    Lectura_dia l{};
+    l.kin = c.kin;
+    l.tono = c.tono;
+    l.sello = c.sello;
+    l.oraculo = Calculo_oraculo(c.sello, c.tono);
+    l.kin_portador = p.kin;
+    l.tono_portador = p.tono;
+    l.sello_portador = p.sello;
+    l.nombre = Linea_nombre(c.kin, c.tono, c.sello);
+    l.fecha = Linea_fecha(f.dia, f.mes, f.año);
+    l.onda_encantada = Lineas_onda(Sello_onda(c.sello, c.tono));
+    l.a_maya = Lineas_portador(p.kin, p.tono, p.sello);
+    l.inter = Texto_meditacion(c.kin, c.tono, c.sello, l.oraculo.guia);
+    l.color = Color_etiqueta(c.sello);
+    l.dia_fuera_del_tiempo = Dia_fuera_del_tiempo(f.dia, f.mes);
+    return l;
+}
+
 }  // namespace talmiroc

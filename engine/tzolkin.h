@@ -264,4 +264,23 @@ bool Lectura_completa(std::string_view texto, std::int64_t& valor);
 // Comprobar_fecha("09", "04", "2003") == Fecha{9, 4, 2003}.
 Veredicto Comprobar_fecha(std::string_view dia, std::string_view mes, std::string_view año);
 
+// ---------------------------------------------------------------------------
+// Everything the window shows for an accepted date, in one value.
+
+struct Lectura_dia {
+    int kin, tono, sello;               // of the entered date
+    Oraculo_kin oraculo;
+    int kin_portador, tono_portador, sello_portador;
+    std::string nombre;                 // caption of `nombre`
+    std::string fecha;                  // caption of `fecha`; the day as entered
+    std::string onda_encantada;         // caption of `Onda_encantada`
+    std::string a_maya;                 // caption of `a_maya`
+    std::string inter;                  // caption of `inter`
+    Rgb color;                          // text colour of `nombre` and `inter`
+    bool dia_fuera_del_tiempo;          // the banner shows
+};
+
+// Describir_dia(Fecha{9, 4, 2003}).kin == 46, .kin_portador == 49.
+Lectura_dia Describir_dia(const Fecha& f);
+
 }  // namespace talmiroc

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "tzolkin.h"
+
+namespace talmiroc {
+namespace {
+
+struct FilaKin {
+    const char* nombre;
+    int dia, mes;
+    std::int64_t año;
+    int kin, tono, sello;
+};
+
+constexpr FilaKin filas_kin[] = {
+    {"9 abril 2003", 9, 4, 2003, 46, 7, 6},
+    {"26 julio 2002", 26, 7, 2002, 49, 10, 9},
+    {"25 julio 2003", 25, 7, 2003, 153, 10, 13},
+    {"26 julio 2003", 26, 7, 2003, 154, 11, 14},
+    {"28 febrero 2004", 28, 2, 2004, 111, 7, 11},
+    {"29 febrero 2004", 29, 2, 2004, 111, 7, 11},
+    {"1 marzo 2004", 1, 3, 2004, 112, 8, 12},
+    {"27 julio 2004", 27, 7, 2004, 260, 13, 20},
+    {"28 julio 2004", 28, 7, 2004, 1, 1, 1},
+    {"31 julio 2004", 31, 7, 2004, 4, 4, 4},
+    {"27 julio 1952", 27, 7, 1952, 260, 13, 20},
+    {"28 julio 2056", 28, 7, 2056, 1, 1, 1},
+    {"1 enero 2000", 1, 1, 2000, 153, 10, 13},
+    {"31 diciembre 1999", 31, 12, 1999, 152, 9, 12},
+    {"21 diciembre 2012", 21, 12, 2012, 207, 12, 7},
+    {"1 agosto 2003", 1, 8, 2003, 160, 4, 20},
+    {"31 abril 2003", 31, 4, 2003, 68, 3, 8},
+    {"1 mayo 2003", 1, 5, 2003, 68, 3, 8},
+    {"26 julio 38", 26, 7, 38, 9, 9, 9},
+};
+
+TEST(CalculoKin, EjemplosTrabajados) {
+    for (const auto& f : filas_kin) {
+        const Cuenta_kin c = Calculo_kin(f.dia, f.mes, f.año);
+        EXPECT_EQ(c.kin, f.kin) << f.nombre;
+        EXPECT_EQ(c.tono, f.tono) << f.nombre;
+        EXPECT_EQ(c.sello, f.sello) << f.nombre;
+    }
+}
+
+TEST(CalculoKin, PartesDeLaCuenta) {
+    const Cuenta_kin c = Calculo_kin(9, 4, 2003);
+    EXPECT_EQ(c.año_plegado, 79);
+    EXPECT_EQ(c.codigo_año, 153);
+    EXPECT_EQ(c.codigo_mes, 144);
+    EXPECT_EQ(c.dia_cuenta, 9);
+    EXPECT_EQ(Calculo_kin(29, 2, 2004).dia_cuenta, 28);
+    EXPECT_EQ(Calculo_kin(29, 3, 2004).dia_cuenta, 29);
+}
+
+TEST(CalculoKin, PlegadoDelAño) {
+    const struct {
+        std::int64_t año;
+        int plegado;
+    } filas[] = {{38, 38},   {89, 89},   {90, 38},   {2003, 79}, {2002, 78}, {2004, 80},
+                 {1987, 63}, {2000, 76}, {37, 89},   {-14, 38},  {9999, 67},
+                 {999'999'999'999'999'999, 38 + (999'999'999'999'999'999 - 38) % 52}};
+    for (const auto& f : filas) EXPECT_EQ(Año_plegado(f.año), f.plegado) << "año " << f.año;
+}
+
+TEST(CalculoKin, CodigosDeAño) {
+    const struct {
+        int plegado, codigo;
+    } filas[] = {{38, 8},   {39, 113}, {41, 63}, {63, 33}, {75, 253}, {78, 48},
+                 {79, 153}, {80, 258}, {85, 3},  {88, 58}, {89, 163}};
+    for (const auto& f : filas) EXPECT_EQ(Codigo_año(f.plegado), f.codigo) << f.plegado;
+    int menor = 260, mayor = 0;
+    for (int p = 38; p <= 89; ++p) {
+        menor = std::min(menor, Codigo_año(p));
+        mayor = std::max(mayor, Codigo_año(p));
+    }
+    EXPECT_EQ(menor, 3);
+    EXPECT_EQ(mayor, 258);
+}
+
+TEST(CalculoKin, CodigoDeMesEsDiasAnterioresMas54) {
+    constexpr int dias[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    int antes = 0;
+    for (int mes = 1; mes <= 12; ++mes) {
+        EXPECT_EQ(codigos_mes[mes], (54 + antes) % 260) << "mes " << mes;
+        antes += dias[mes - 1];
+    }
+}
+
+struct FilaOnda {
+    int kin, onda;
+};
+
+TEST(CalculoKin, SelloDeOnda) {
+    constexpr FilaOnda filas[] = {{1, 1},   {13, 1},  {20, 14}, {40, 20}, {41, 0},
+                                  {46, 0},  {52, 0},  {153, 4}, {207, 16}, {260, 8}};
+    for (const auto& f : filas) {
+        EXPECT_EQ(Sello_onda(Sello_de(f.kin), Tono_de(f.kin)), f.onda) << "kin " << f.kin;
+    }
+    // Every kin of a wavespell shares the seal of its first kin.
+    for (int kin = 1; kin <= 260; ++kin) {
+        const int primero = kin - (Tono_de(kin) - 1);
+        const int onda = Sello_onda(Sello_de(kin), Tono_de(kin));
+        EXPECT_EQ(onda == 0 ? 20 : onda, Sello_de(primero)) << "kin " << kin;
+    }
+}
+
+TEST(CalculoKin, AñoDelPortador) {
+    const struct {
+        int dia, mes;
+        std::int64_t año, portador;
+    } filas[] = {{9, 4, 2003, 2002},  {25, 7, 2003, 2002}, {26, 7, 2003, 2003},
+                 {1, 8, 2003, 2003},  {31, 12, 2003, 2003}, {1, 1, 2004, 2003},
+                 {31, 7, 2003, 2003}, {26, 6, 2003, 2002}, {1, 1, 38, 37}};
+    for (const auto& f : filas) {
+        EXPECT_EQ(Año_portador(f.dia, f.mes, f.año), f.portador)
+            << f.dia << "-" << f.mes << "-" << f.año;
+    }
+}
+
+TEST(CalculoKin, KinDelPortador) {
+    EXPECT_EQ(Kin_portador(2002), 49);
+    EXPECT_EQ(Kin_portador(2003), 154);
+    EXPECT_EQ(Kin_portador(38), 9);
+    EXPECT_EQ(Kin_portador(37), 164);  // 37 folds to 89
+}
+
+// Every accepted date of years 38 to 9999, checked by the rules the count
+// rests on rather than by stored outputs.
+TEST(CalculoKin, BarridoDeTodasLasFechas) {
+    constexpr int dias_cuenta[] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    int anterior = Calculo_kin(31, 12, 37).kin;
+    for (std::int64_t año = 38; año <= 9999; ++año) {
+        for (int mes = 1; mes <= 12; ++mes) {
+            for (int dia = 1; dia <= dias_cuenta[mes]; ++dia) {
+                const Cuenta_kin c = Calculo_kin(dia, mes, año);
+                ASSERT_EQ(c.kin, anterior % 260 + 1) << dia << "-" << mes << "-" << año;
+                ASSERT_EQ(c.tono, (c.kin - 1) % 13 + 1);
+                ASSERT_EQ(c.sello, (c.kin - 1) % 20 + 1);
+                anterior = c.kin;
+            }
+            if (dias_cuenta[mes] == 30) {
+                ASSERT_EQ(Calculo_kin(31, mes, año).kin, Calculo_kin(1, mes + 1, año).kin)
+                    << "31-" << mes << "-" << año;
+            }
+        }
+        ASSERT_EQ(Calculo_kin(29, 2, año).kin, Calculo_kin(28, 2, año).kin) << año;
+        const Cuenta_kin julio = Calculo_kin(26, 7, año);
+        ASSERT_EQ(julio.kin, julio.codigo_año + 1) << año;
+        ASSERT_TRUE(julio.sello == 4 || julio.sello == 9 || julio.sello == 14 ||
+                    julio.sello == 19)
+            << año;
+    }
+}
+
+}  // namespace
+}  // namespace talmiroc

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include "tzolkin.h"
+
+namespace talmiroc {
+namespace {
+
+struct FilaNombre {
+    int kin;
+    std::string_view linea;
+};
+
+constexpr FilaNombre filas_nombre[] = {
+    {46, "* Kin 46: Enlazador de Mundos Resonante  Blanco\r\n <Cimi Uuk> "},
+    {49, "* Kin 49: Luna Planetaria  Roja\r\n <Muluc Lahum> "},
+    {34, "* Kin 34: Mago Galáctico  Blanco\r\n <Ix Uakac> "},
+    {123, "* Kin 123: Noche Rítmica  Azul\r\n <Akbal Uak> "},
+    {95, "* Kin 95: Aguila Auto-exitente  Azul\r\n <Men Kan> "},
+    {260, "* Kin 260: Sol Cósmico  Amarillo\r\n <Ahau Oxlahun> "},
+    {1, "* Kin 1: Dragon Magnético  Rojo\r\n <Imix Hun> "},
+};
+
+TEST(Textos, LineaDeNombre) {
+    for (const auto& f : filas_nombre) {
+        EXPECT_EQ(Linea_nombre(f.kin, Tono_de(f.kin), Sello_de(f.kin)), f.linea) << "kin " << f.kin;
+    }
+}
+
+TEST(Textos, LineaDeNombreDeCadaKinTieneSusPiezas) {
+    for (int kin = 1; kin <= 260; ++kin) {
+        const int t = Tono_de(kin), s = Sello_de(kin);
+        const std::string l = Linea_nombre(kin, t, s);
+        const std::string esperado = "* Kin " + std::to_string(kin) + ": " +
+                                     std::string(sellos[s]) + " " +
+                                     std::string(Nombre_tono(t, s)) + "  " +
+                                     std::string(Palabra_color(s)) + "\r\n <" +
+                                     std::string(dias_maya[s]) + " " +
+                                     std::string(numeros_maya[t]) + "> ";
+        EXPECT_EQ(l, esperado) << "kin " << kin;
+        EXPECT_EQ(l.find("Error"), std::string::npos) << "kin " << kin;
+    }
+}
+
+TEST(Textos, LineaDeFecha) {
+    EXPECT_EQ(Linea_fecha(9, 4, 2003), "Fecha Gregoriana: 9-4-2003");
+    EXPECT_EQ(Linea_fecha(29, 2, 2004), "Fecha Gregoriana: 29-2-2004");
+    EXPECT_EQ(Linea_fecha(31, 12, 38), "Fecha Gregoriana: 31-12-38");
+    EXPECT_EQ(Linea_fecha(1, 1, 999'999'999'999'999'999),
+              "Fecha Gregoriana: 1-1-999999999999999999");
+}
+
+TEST(Textos, LineasDeOnda) {
+    const struct {
+        int kin;
+        std::string_view lineas;
+    } filas[] = {
+        {46, "* Onda encantada del Sol\r\n* Castillo Rojo Este del Girar"},
+        {153, "* Onda encantada de la Semilla\r\n* Castillo Azul Oeste del Quemar"},
+        {207, "* Onda encantada del Guerrero\r\n* Castillo Amarillo Sur del Dar"},
+        {260, "* Onda encantada de la Estrella\r\n* Castillo Verde Central del Encantar"},
+        {1, "* Onda encantada del Dragon\r\n* Castillo Rojo Este del Girar"},
+        {40, "* Onda encantada del Sol\r\n* Castillo Rojo Este del Girar"},
+    };
+    for (const auto& f : filas) {
+        EXPECT_EQ(Lineas_onda(Sello_onda(Sello_de(f.kin), Tono_de(f.kin))), f.lineas)
+            << "kin " << f.kin;
+    }
+}
+
+TEST(Textos, LineasDelPortador) {
+    EXPECT_EQ(Lineas_portador(49, 10, 9), "* Año de la Luna Planetaria Roja Kin 49\r\n <Muluc Lahum> ");
+    EXPECT_EQ(Lineas_portador(154, 11, 14), "* Año del Mago Espectral Blanco Kin 154\r\n <Ix Buluk> ");
+}
+
+// Every year bearer is Semilla, Luna or Tormenta ("de la") or Mago ("del").
+TEST(Textos, PortadorDeCadaAño) {
+    for (std::int64_t año = 38; año <= 89; ++año) {
+        const Cuenta_kin p = Calculo_kin(26, 7, año);
+        const std::string l = Lineas_portador(p.kin, p.tono, p.sello);
+        const std::string_view inicio = p.sello == 14 ? "* Año del Mago " : "* Año de la ";
+        EXPECT_EQ(l.substr(0, inicio.size()), inicio) << año;
+        EXPECT_NE(l.find(" Kin " + std::to_string(p.kin) + "\r\n <"), std::string::npos) << año;
+    }
+}
+
+TEST(Textos, PortadorDeUnAñoEntero) {
+    for (int mes = 1; mes <= 12; ++mes) {
+        for (int dia = 1; dia <= 31; ++dia) {
+            const std::int64_t año = (mes > 7 || (mes == 7 && dia >= 26)) ? 2002 : 2003;
+            const Lectura_dia l = Describir_dia(Fecha{dia, mes, año});
+            EXPECT_EQ(l.a_maya, "* Año de la Luna Planetaria Roja Kin 49\r\n <Muluc Lahum> ")
+                << dia << "-" << mes << "-" << año;
+        }
+    }
+}
+
+TEST(Textos, Banner) {
+    EXPECT_TRUE(Dia_fuera_del_tiempo(25, 7));
+    for (int mes = 1; mes <= 12; ++mes) {
+        for (int dia = 1; dia <= 31; ++dia) {
+            EXPECT_EQ(Dia_fuera_del_tiempo(dia, mes), dia == 25 && mes == 7) << dia << "-" << mes;
+        }
+    }
+}
+
+TEST(Textos, DescribirDia) {
+    const Lectura_dia l = Describir_dia(Fecha{9, 4, 2003});
+    EXPECT_EQ(l.kin, 46);
+    EXPECT_EQ(l.kin_portador, 49);
+    EXPECT_EQ(l.fecha, "Fecha Gregoriana: 9-4-2003");
+    EXPECT_EQ(l.nombre, "* Kin 46: Enlazador de Mundos Resonante  Blanco\r\n <Cimi Uuk> ");
+    EXPECT_EQ(l.onda_encantada, "* Onda encantada del Sol\r\n* Castillo Rojo Este del Girar");
+    EXPECT_EQ(l.color, (Rgb{160, 160, 160}));
+    EXPECT_FALSE(l.dia_fuera_del_tiempo);
+    // The affirmation is the entered date's, not the year bearer's.
+    EXPECT_EQ(l.inter, Texto_meditacion(46, 7, 6, 18));
+    EXPECT_TRUE(Describir_dia(Fecha{25, 7, 2003}).dia_fuera_del_tiempo);
+    // An entered 29 February keeps its day in the date line, counts as 28.
+    const Lectura_dia bisiesto = Describir_dia(Fecha{29, 2, 2004});
+    EXPECT_EQ(bisiesto.fecha, "Fecha Gregoriana: 29-2-2004");
+    EXPECT_EQ(bisiesto.kin, 111);
+}
+
+TEST(Textos, PortadorAntesDel26DeJulioDel38) {
+    const Lectura_dia l = Describir_dia(Fecha{1, 1, 38});
+    EXPECT_EQ(l.kin_portador, 164);
+    EXPECT_EQ(l.a_maya, "* Año de la Semilla Galáctica Amarilla Kin 164\r\n <Kan Uakac> ");
+}
+
+}  // namespace
+}  // namespace talmiroc

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include "tzolkin.h"
+
+namespace talmiroc {
+namespace {
+
+struct FilaSello {
+    int sello;
+    std::string_view nombre, dia_maya;
+    bool masculino;
+    Color color;
+};
+
+// One row a seal: name, Maya day, gender and colour.
+constexpr FilaSello filas_sello[] = {
+    {0, "Sol", "Ahau", true, Color::amarillo},
+    {1, "Dragon", "Imix", true, Color::rojo},
+    {2, "Viento", "Ik", true, Color::blanco},
+    {3, "Noche", "Akbal", false, Color::azul},
+    {4, "Semilla", "Kan", false, Color::amarillo},
+    {5, "Serpiente", "Chicchan", false, Color::rojo},
+    {6, "Enlazador de Mundos", "Cimi", true, Color::blanco},
+    {7, "Mano", "Manik", false, Color::azul},
+    {8, "Estrella", "Lamat", false, Color::amarillo},
+    {9, "Luna", "Muluc", false, Color::rojo},
+    {10, "Perro", "Oc", true, Color::blanco},
+    {11, "Mono", "Chuen", true, Color::azul},
+    {12, "Humano", "Eb", true, Color::amarillo},
+    {13, "Caminante del Cielo", "Ben", true, Color::rojo},
+    {14, "Mago", "Ix", true, Color::blanco},
+    {15, "Aguila", "Men", false, Color::azul},
+    {16, "Guerrero", "Cib", true, Color::amarillo},
+    {17, "Tierra", "Kaban", false, Color::rojo},
+    {18, "Espejo", "Etznab", true, Color::blanco},
+    {19, "Tormenta", "Cauac", false, Color::azul},
+    {20, "Sol", "Ahau", true, Color::amarillo},
+};
+
+TEST(Vocabulario, CadaSello) {
+    for (const auto& f : filas_sello) {
+        SCOPED_TRACE(testing::Message() << "sello " << f.sello);
+        EXPECT_EQ(sellos[f.sello], f.nombre);
+        EXPECT_EQ(dias_maya[f.sello], f.dia_maya);
+        EXPECT_EQ(Es_masculino(f.sello), f.masculino);
+        EXPECT_EQ(Color_sello(f.sello), f.color);
+    }
+}
+
+TEST(Vocabulario, SelloFueraDeTablaNoEsMasculino) {
+    EXPECT_FALSE(Es_masculino(-1));
+    EXPECT_FALSE(Es_masculino(21));
+}
+
+struct FilaTono {
+    int tono;
+    std::string_view m, f, numero;
+};
+
+constexpr FilaTono filas_tono[] = {
+    {0, "Error", "Error", "Error"},
+    {1, "Magnético", "Magnética", "Hun"},
+    {2, "Lunar", "Lunar", "Ka"},
+    {3, "Eléctrico", "Eléctrica", "Ox"},
+    {4, "Auto-exitente", "Auto-exitente", "Kan"},
+    {5, "Entonado", "Entonada", "Ho"},
+    {6, "Rítmico", "Rítmica", "Uak"},
+    {7, "Resonante", "Resonante", "Uuk"},
+    {8, "Galáctico", "Galáctica", "Uakac"},
+    {9, "Solar", "Solar", "Bolon"},
+    {10, "Planetario", "Planetaria", "Lahum"},
+    {11, "Espectral", "Espectral", "Buluk"},
+    {12, "Cristal", "Cristal", "Lahak"},
+    {13, "Cósmico", "Cósmica", "Oxlahun"},
+};
+
+TEST(Vocabulario, CadaTono) {
+    for (const auto& f : filas_tono) {
+        SCOPED_TRACE(testing::Message() << "tono " << f.tono);
+        EXPECT_EQ(tonos_m[f.tono], f.m);
+        EXPECT_EQ(tonos_f[f.tono], f.f);
+        EXPECT_EQ(numeros_maya[f.tono], f.numero);
+        EXPECT_EQ(Nombre_tono(f.tono, 1), f.m);  // Dragon, masculine
+        EXPECT_EQ(Nombre_tono(f.tono, 3), f.f);  // Noche, feminine
+    }
+}
+
+TEST(Vocabulario, PalabrasDeColorSegunGenero) {
+    const struct {
+        int sello;
+        std::string_view palabra;
+    } filas[] = {{1, "Rojo"},     {9, "Roja"},      {2, "Blanco"}, {14, "Blanco"},
+                 {3, "Azul"},     {11, "Azul"},     {20, "Amarillo"}, {4, "Amarilla"},
+                 {0, "Amarillo"}, {8, "Amarilla"}};
+    for (const auto& f : filas) {
+        EXPECT_EQ(Palabra_color(f.sello), f.palabra) << "sello " << f.sello;
+    }
+}
+
+TEST(Vocabulario, ColorDeEtiqueta) {
+    EXPECT_EQ(Color_etiqueta(1), (Rgb{255, 0, 0}));
+    EXPECT_EQ(Color_etiqueta(6), (Rgb{160, 160, 160}));
+    EXPECT_EQ(Color_etiqueta(15), (Rgb{0, 100, 250}));
+    EXPECT_EQ(Color_etiqueta(20), (Rgb{250, 250, 0}));
+}
+
+TEST(Vocabulario, CastilloDeCadaSelloDeOnda) {
+    const struct {
+        std::string_view linea;
+        std::vector<int> ondas;
+    } castillos[] = {
+        {"* Castillo Rojo Este del Girar", {0, 1, 14, 7, 20}},
+        {"* Castillo Blanco Norte del Cruzar", {13, 6, 19, 12}},
+        {"* Castillo Azul Oeste del Quemar", {5, 18, 11, 4}},
+        {"* Castillo Amarillo Sur del Dar", {17, 10, 3, 16}},
+        {"* Castillo Verde Central del Encantar", {9, 2, 15, 8}},
+    };
+    int vistos = 0;
+    for (const auto& c : castillos) {
+        for (int onda : c.ondas) {
+            EXPECT_EQ(Castillo(onda), c.linea) << "onda " << onda;
+            ++vistos;
+        }
+    }
+    EXPECT_EQ(vistos, 21);
+}
+
+// A castle holds 52 consecutive kins: red 1..52, white 53..104, and so on.
+TEST(Vocabulario, CastillosDe52KinsSeguidos) {
+    const std::string_view orden[] = {
+        "* Castillo Rojo Este del Girar", "* Castillo Blanco Norte del Cruzar",
+        "* Castillo Azul Oeste del Quemar", "* Castillo Amarillo Sur del Dar",
+        "* Castillo Verde Central del Encantar"};
+    for (int kin = 1; kin <= 260; ++kin) {
+        EXPECT_EQ(Castillo(Sello_onda(Sello_de(kin), Tono_de(kin))), orden[(kin - 1) / 52])
+            << "kin " << kin;
+    }
+}
+
+}  // namespace
+}  // namespace talmiroc

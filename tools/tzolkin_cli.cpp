@@ -1,0 +1,159 @@
+#include "tzolkin_cli.h"
+
+#include <istream>
+#include <ostream>
+
+#include <QJsonDocument>
+#include <QString>
+
+namespace talmiroc::cli {
+
+namespace {
+
+constexpr std::string_view uso =
+    "Uso: tzolkin [DIA MES AÑO]\n"
+    "     tzolkin --json [DIA MES AÑO]\n"
+    "     tzolkin --json < fechas      (una fecha por línea: DIA MES AÑO o DIA/MES/AÑO)\n"
+    "Sin fecha, calcula el día de hoy.\n";
+
+constexpr std::string_view banner = "Dia Verde, del Perdón Universal o de la Libertad Galáctica";
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+std::string Sin_cr(std::string s) {
+    std::string r;
+    r.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') continue;
+        r += s[i];
+    }
+    return r;
+}
+
+std::string Linea_json(const QJsonObject& o) {
+    return QJsonDocument(o).toJson(QJsonDocument::Compact).toStdString();
+}
+
+// Reports one verdict; returns whether the date was accepted.
+bool Informar(const Veredicto& v, bool json, std::ostream& out, std::ostream& err) {
+    if (json) {
+        out << Linea_json(Json_veredicto(v)) << '\n';
+    } else if (const auto* f = std::get_if<Fecha>(&v)) {
+        out << Texto_dia(*f);
+    } else {
+        err << titulo_fecha << ": " << std::get<Rechazo>(v).mensaje << '\n';
+    }
+    return std::holds_alternative<Fecha>(v);
+}
+
+int Lote(Entorno& e) {
+    bool todas = true;
+    std::string linea;
+    while (std::getline(e.entrada, linea)) {
+        if (!linea.empty() && linea.back() == '\r') linea.pop_back();
+        std::string d, m, a;
+        const Veredicto v = Campos_linea(linea, d, m, a)
+                                ? Comprobar_fecha(d, m, a)
+                                : Veredicto{Rechazo{mensaje_fecha, Icono::informacion}};
+        todas = Informar(v, true, e.salida, e.errores) && todas;
+    }
+    e.salida.flush();
+    return todas ? salida_aceptada : salida_rechazada;
+}
+
+}  // namespace
+
+QJsonObject Json_veredicto(const Veredicto& v) {
+    QJsonObject o;
+    if (const auto* r = std::get_if<Rechazo>(&v)) {
+        o["error"] = Q(r->mensaje);
+        o["icono"] = r->icono == Icono::error ? "error" : "informacion";
+        return o;
+    }
+    const Lectura_dia l = Describir_dia(std::get<Fecha>(v));
+    o["kin"] = l.kin;
+    o["tono"] = l.tono;
+    o["sello"] = l.sello;
+    o["nombre"] = Q(l.nombre);
+    o["fecha"] = Q(l.fecha);
+    o["onda_encantada"] = Q(l.onda_encantada);
+    o["a_maya"] = Q(l.a_maya);
+    o["inter"] = Q(l.inter);
+    o["oraculo"] = QJsonObject{{"guia", l.oraculo.guia},
+                               {"antipoda", l.oraculo.antipoda},
+                               {"analogo", l.oraculo.analogo},
+                               {"oculto", l.oraculo.oculto}};
+    o["portador"] = l.kin_portador;
+    o["dia_fuera_del_tiempo"] = l.dia_fuera_del_tiempo;
+    return o;
+}
+
+std::string Texto_dia(const Fecha& f) {
+    const Lectura_dia l = Describir_dia(f);
+    std::string s;
+    s.append(l.fecha).append("\n");
+    s.append(l.nombre).append("\n");
+    s.append(l.a_maya).append("\n");
+    s.append(l.onda_encantada).append("\n");
+    s.append("Kin Guia: ").append(sellos[l.oraculo.guia]).append("\n");
+    s.append("Kin Antípoda: ").append(sellos[l.oraculo.antipoda]).append("\n");
+    s.append("Kin Análogo: ").append(sellos[l.oraculo.analogo]).append("\n");
+    s.append("Kin Oculto: ").append(sellos[l.oraculo.oculto]).append("\n");
+    s.append(l.inter);
+    if (s.back() != '\n') s.append("\n");
+    if (l.dia_fuera_del_tiempo) s.append(banner).append("\n");
+    return Sin_cr(std::move(s));
+}
+
+bool Campos_linea(std::string_view linea, std::string& dia, std::string& mes, std::string& año) {
+    std::string* campos[] = {&dia, &mes, &año};
+    for (auto* c : campos) c->clear();
+    std::size_t n = 0;
+    std::size_t i = 0;
+    const auto separador = [](char c) { return c == ' ' || c == '\t' || c == '/'; };
+    while (i < linea.size()) {
+        while (i < linea.size() && separador(linea[i])) ++i;
+        if (i == linea.size()) break;
+        if (n == 3) return false;
+        const std::size_t inicio = i;
+        while (i < linea.size() && !separador(linea[i])) ++i;
+        campos[n++]->assign(linea.substr(inicio, i - inicio));
+    }
+    return true;
+}
+
+int Ejecutar(const std::vector<std::string>& argumentos, Entorno& e) {
+    bool json = false;
+    std::vector<std::string> fecha;
+    bool opciones = true;
+    for (const std::string& a : argumentos) {
+        const bool parece_opcion = a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9');
+        if (opciones && a == "--") {
+            opciones = false;
+        } else if (opciones && a == "--json") {
+            json = true;
+        } else if (opciones && (a == "--help" || a == "-h")) {
+            e.salida << uso;
+            return salida_aceptada;
+        } else if (opciones && parece_opcion) {
+            e.errores << "tzolkin: opción desconocida: " << a << '\n' << uso;
+            return salida_uso;
+        } else {
+            fecha.push_back(a);
+        }
+    }
+    if (!fecha.empty() && fecha.size() != 3) {
+        e.errores << "tzolkin: se esperan tres valores: DIA MES AÑO\n" << uso;
+        return salida_uso;
+    }
+    if (fecha.empty() && json && !e.entrada_es_terminal) return Lote(e);
+    if (fecha.empty()) {
+        fecha = {std::to_string(e.dia_hoy), std::to_string(e.mes_hoy), std::to_string(e.año_hoy)};
+    }
+    const bool aceptada =
+        Informar(Comprobar_fecha(fecha[0], fecha[1], fecha[2]), json, e.salida, e.errores);
+    e.salida.flush();
+    return aceptada ? salida_aceptada : salida_rechazada;
+}
+
+}  // namespace talmiroc::cli
