@@ -1,0 +1,58 @@
+// Engine speed: the whole date sweep, all texts of the 260 kins, the date checks.
+#include <benchmark/benchmark.h>
+
+#include "tzolkin.h"
+
+namespace talmiroc {
+namespace {
+
+// Calculo_kin over every accepted date from year 38 to 9999 (about 3.7 million).
+void BM_CalculoKin_Barrido_38_9999(benchmark::State& state) {
+    for (auto _ : state) {
+        int suma = 0;
+        for (std::int64_t año = 38; año <= 9999; ++año) {
+            for (int mes = 1; mes <= 12; ++mes) {
+                const int dias = mes == 2 ? 29 : 31;
+                for (int dia = 1; dia <= dias; ++dia) suma += Calculo_kin(dia, mes, año).kin;
+            }
+        }
+        benchmark::DoNotOptimize(suma);
+    }
+    state.SetLabel("one sweep = 9962 years");
+}
+BENCHMARK(BM_CalculoKin_Barrido_38_9999)->Unit(benchmark::kMillisecond);
+
+// Every text the window shows, for all 260 kins.
+void BM_Textos_260_Kins(benchmark::State& state) {
+    for (auto _ : state) {
+        std::size_t total = 0;
+        for (int kin = 1; kin <= 260; ++kin) {
+            const int t = Tono_de(kin), s = Sello_de(kin);
+            const Oraculo_kin o = Calculo_oraculo(s, t);
+            total += Linea_nombre(kin, t, s).size();
+            total += Linea_fecha(9, 4, 2003).size();
+            total += Lineas_onda(Sello_onda(s, t)).size();
+            total += Lineas_portador(kin, t, s).size();
+            total += Texto_meditacion(kin, t, s, o.guia).size();
+        }
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(BM_Textos_260_Kins)->Unit(benchmark::kMicrosecond);
+
+void BM_ComprobarFecha(benchmark::State& state) {
+    const std::string_view casos[][3] = {{"9", "4", "2003"}, {"25", "07", "2003"},
+                                         {"30", "2", "2004"}, {"ab", "4", "2003"},
+                                         {"1", "1", "37"},    {"", " ", "2003"}};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const auto& c = casos[i++ % std::size(casos)];
+        benchmark::DoNotOptimize(Comprobar_fecha(c[0], c[1], c[2]));
+    }
+}
+BENCHMARK(BM_ComprobarFecha);
+
+}  // namespace
+}  // namespace talmiroc
+
+BENCHMARK_MAIN();

@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+
+#include "tzolkin_cli.h"
+
+namespace talmiroc::cli {
+namespace {
+
+struct Corrida {
+    int estado;
+    std::string salida, errores;
+};
+
+// Runs the command in-process with the given standard input.
+Corrida Correr(std::vector<std::string> args, std::string entrada = {}, bool terminal = true) {
+    std::istringstream in(entrada);
+    std::ostringstream out, err;
+    Entorno e{in, terminal, out, err, 9, 4, 2003};
+    const int estado = Ejecutar(args, e);
+    return {estado, out.str(), err.str()};
+}
+
+QJsonObject Objeto(const std::string& linea) {
+    QJsonParseError error{};
+    const QJsonDocument d = QJsonDocument::fromJson(QByteArray::fromStdString(linea), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << linea;
+    return d.object();
+}
+
+std::vector<std::string> Lineas(const std::string& s) {
+    std::vector<std::string> r;
+    std::istringstream in(s);
+    for (std::string l; std::getline(in, l);) r.push_back(l);
+    return r;
+}
+
+TEST(Tzolkin, TextoDeUnaFecha) {
+    const Corrida c = Correr({"9", "4", "2003"});
+    EXPECT_EQ(c.estado, salida_aceptada);
+    EXPECT_EQ(c.salida,
+              "Fecha Gregoriana: 9-4-2003\n"
+              "* Kin 46: Enlazador de Mundos Resonante  Blanco\n <Cimi Uuk> \n"
+              "* Año de la Luna Planetaria Roja Kin 49\n <Muluc Lahum> \n"
+              "* Onda encantada del Sol\n* Castillo Rojo Este del Girar\n"
+              "Kin Guia: Espejo\nKin Antípoda: Guerrero\nKin Análogo: Caminante del Cielo\n"
+              "Kin Oculto: Aguila\n"
+              "Canalizo con el fin de igualar\nInspirando la oportunidad\n"
+              "Sello el almacen de la muerte\nCon el tono Resonante de la armonización\n"
+              "Me guía el poder del sinfín\n");
+    EXPECT_EQ(c.salida.find('\r'), std::string::npos);
+    EXPECT_TRUE(c.errores.empty());
+}
+
+TEST(Tzolkin, BannerDel25DeJulio) {
+    const Corrida c = Correr({"25", "07", "2003"});
+    EXPECT_EQ(c.estado, salida_aceptada);
+    const auto l = Lineas(c.salida);
+    ASSERT_FALSE(l.empty());
+    EXPECT_EQ(l[1], "* Kin 153: Caminante del Cielo Planetario  Rojo");
+    EXPECT_EQ(l.back(), "Dia Verde, del Perdón Universal o de la Libertad Galáctica");
+    EXPECT_EQ(l[l.size() - 2], "Soy un portal de activación galáctico, entra en mí");
+    EXPECT_EQ(Correr({"24", "7", "2003"}).salida.find("Dia Verde"), std::string::npos);
+}
+
+TEST(Tzolkin, SinArgumentosEsHoy) {
+    EXPECT_EQ(Correr({}).salida, Correr({"9", "4", "2003"}).salida);
+    EXPECT_EQ(Correr({"--json"}).salida, Correr({"--json", "9", "4", "2003"}).salida);
+}
+
+TEST(Tzolkin, JsonDeUnaFecha) {
+    const Corrida c = Correr({"--json", "09", "04", "2003"});
+    EXPECT_EQ(c.estado, salida_aceptada);
+    const auto lineas = Lineas(c.salida);
+    ASSERT_EQ(lineas.size(), 1u);
+    const QJsonObject o = Objeto(lineas[0]);
+    const QStringList campos = {"kin",    "tono",    "sello",         "nombre",
+                                "fecha",  "onda_encantada", "a_maya", "inter",
+                                "oraculo", "portador", "dia_fuera_del_tiempo"};
+    EXPECT_EQ(o.keys().size(), campos.size());
+    for (const QString& k : campos) EXPECT_TRUE(o.contains(k)) << k.toStdString();
+    EXPECT_EQ(o["kin"].toInt(), 46);
+    EXPECT_EQ(o["tono"].toInt(), 7);
+    EXPECT_EQ(o["sello"].toInt(), 6);
+    EXPECT_EQ(o["portador"].toInt(), 49);
+    EXPECT_EQ(o["fecha"].toString(), "Fecha Gregoriana: 9-4-2003");
+    EXPECT_EQ(o["nombre"].toString(),
+              QString::fromUtf8("* Kin 46: Enlazador de Mundos Resonante  Blanco\r\n <Cimi Uuk> "));
+    EXPECT_EQ(o["a_maya"].toString(),
+              QString::fromUtf8("* Año de la Luna Planetaria Roja Kin 49\r\n <Muluc Lahum> "));
+    EXPECT_TRUE(o["inter"].toString().endsWith("\r\n"));
+    EXPECT_FALSE(o["dia_fuera_del_tiempo"].toBool());
+    const QJsonObject oraculo = o["oraculo"].toObject();
+    EXPECT_EQ(oraculo["guia"].toInt(), 18);
+    EXPECT_EQ(oraculo["antipoda"].toInt(), 16);
+    EXPECT_EQ(oraculo["analogo"].toInt(), 13);
+    EXPECT_EQ(oraculo["oculto"].toInt(), 15);
+}
+
+struct FilaRechazo {
+    std::vector<std::string> args;
+    const char* error;
+    const char* icono;
+};
+
+TEST(Tzolkin, Rechazos) {
+    const FilaRechazo filas[] = {
+        {{"30", "2", "2004"}, "Fecha incorrecta. Debe introducir una fecha correcta", "informacion"},
+        {{"1", "1", "37"}, "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante",
+         "error"},
+        {{"", "4", "2003"}, "Fecha incorrecta. Debe introducir una fecha correcta", "informacion"},
+        {{"  ", "4", "2003"}, "Fecha incorrecta. Debe introducir una fecha correcta", "informacion"},
+        {{"abc", "4", "2003"}, "Fecha incorrecta. Debe introducir una fecha correcta", "informacion"},
+        {{"-5", "4", "2003"}, "Fecha incorrecta. Debe introducir una fecha correcta", "informacion"},
+    };
+    for (const auto& f : filas) {
+        std::vector<std::string> json = {"--json"};
+        json.insert(json.end(), f.args.begin(), f.args.end());
+        const Corrida c = Correr(json);
+        EXPECT_EQ(c.estado, salida_rechazada) << f.args[0];
+        const QJsonObject o = Objeto(Lineas(c.salida).at(0));
+        EXPECT_EQ(o.keys(), (QStringList{"error", "icono"}));
+        EXPECT_EQ(o["error"].toString(), QString::fromUtf8(f.error)) << f.args[0];
+        EXPECT_EQ(o["icono"].toString(), f.icono) << f.args[0];
+
+        const Corrida texto = Correr(f.args);
+        EXPECT_EQ(texto.estado, salida_rechazada);
+        EXPECT_TRUE(texto.salida.empty());
+        EXPECT_EQ(texto.errores, std::string("Tzolkin: ") + f.error + "\n");
+    }
+}
+
+TEST(Tzolkin, ErroresDeUso) {
+    const std::vector<std::string> filas[] = {
+        {"9"}, {"9", "4"}, {"9", "4", "2003", "1"}, {"--xml"}, {"--json", "9", "4"}};
+    for (const auto& args : filas) {
+        const Corrida c = Correr(args);
+        EXPECT_EQ(c.estado, salida_uso) << args[0];
+        EXPECT_NE(c.errores.find("Uso: tzolkin"), std::string::npos) << args[0];
+        EXPECT_TRUE(c.salida.empty()) << args[0];
+    }
+    EXPECT_EQ(Correr({"--help"}).estado, salida_aceptada);
+    // "--" ends the options, so a day may start with a dash.
+    EXPECT_EQ(Correr({"--", "--5", "4", "2003"}).estado, salida_rechazada);
+}
+
+TEST(Tzolkin, LoteConUnaLineaRechazadaEnMedio) {
+    const std::string entrada =
+        "9 4 2003\n"
+        "30/2/2004\n"
+        "25/07/2003\r\n"
+        "1 1 20\n"
+        "\n"
+        "1 2 3 4\n"
+        "28 7 2004\n";
+    const Corrida c = Correr({"--json"}, entrada, false);
+    EXPECT_EQ(c.estado, salida_rechazada);
+    const auto lineas = Lineas(c.salida);
+    ASSERT_EQ(lineas.size(), 7u);
+    EXPECT_EQ(Objeto(lineas[0])["kin"].toInt(), 46);
+    EXPECT_EQ(Objeto(lineas[1])["icono"].toString(), "informacion");
+    EXPECT_EQ(Objeto(lineas[2])["kin"].toInt(), 153);
+    EXPECT_TRUE(Objeto(lineas[2])["dia_fuera_del_tiempo"].toBool());
+    EXPECT_EQ(Objeto(lineas[3])["icono"].toString(), "error");
+    EXPECT_EQ(Objeto(lineas[4])["icono"].toString(), "informacion");
+    EXPECT_EQ(Objeto(lineas[5])["icono"].toString(), "informacion");
+    EXPECT_EQ(Objeto(lineas[6])["kin"].toInt(), 1);
+
+    EXPECT_EQ(Correr({"--json"}, "9 4 2003\n26/7/2003\n", false).estado, salida_aceptada);
+    EXPECT_EQ(Correr({"--json"}, "", false).estado, salida_aceptada);
+}
+
+TEST(Tzolkin, CamposDeLinea) {
+    const struct {
+        std::string_view linea;
+        bool legible;
+        const char *d, *m, *a;
+    } filas[] = {
+        {"9 4 2003", true, "9", "4", "2003"},     {"9/4/2003", true, "9", "4", "2003"},
+        {" 9 / 4 / 2003 ", true, "9", "4", "2003"}, {"9\t4\t2003", true, "9", "4", "2003"},
+        {"9 4", true, "9", "4", ""},               {"", true, "", "", ""},
+        {"1 2 3 4", false, "", "", ""},            {"a b c", true, "a", "b", "c"},
+    };
+    for (const auto& f : filas) {
+        std::string d = "x", m = "x", a = "x";
+        EXPECT_EQ(Campos_linea(f.linea, d, m, a), f.legible) << f.linea;
+        if (f.legible) {
+            EXPECT_EQ(d, f.d) << f.linea;
+            EXPECT_EQ(m, f.m) << f.linea;
+            EXPECT_EQ(a, f.a) << f.linea;
+        }
+    }
+}
+
+// The real executable: exit status and a batch through a pipe.
+TEST(TzolkinProceso, EstadoDeSalidaYLote) {
+    const struct {
+        QStringList args;
+        int estado;
+    } filas[] = {{{"9", "4", "2003"}, 0}, {{"30", "2", "2004"}, 1}, {{"9"}, 2}, {{"--json", "25", "7", "2003"}, 0}};
+    for (const auto& f : filas) {
+        QProcess p;
+        p.start(TZOLKIN_BIN, f.args);
+        ASSERT_TRUE(p.waitForFinished(10000));
+        EXPECT_EQ(p.exitCode(), f.estado) << f.args.join(' ').toStdString();
+    }
+    QProcess p;
+    p.start(TZOLKIN_BIN, {"--json"});
+    ASSERT_TRUE(p.waitForStarted(10000));
+    p.write("9 4 2003\nabc\n25 7 2003\n");
+    p.closeWriteChannel();
+    ASSERT_TRUE(p.waitForFinished(10000));
+    EXPECT_EQ(p.exitCode(), 1);
+    const QList<QByteArray> lineas = p.readAllStandardOutput().trimmed().split('\n');
+    ASSERT_EQ(lineas.size(), 3);
+    EXPECT_EQ(QJsonDocument::fromJson(lineas[0]).object()["kin"].toInt(), 46);
+    EXPECT_TRUE(QJsonDocument::fromJson(lineas[1]).object().contains("error"));
+    EXPECT_EQ(QJsonDocument::fromJson(lineas[2]).object()["kin"].toInt(), 153);
+}
+
+}  // namespace
+}  // namespace talmiroc::cli
