@@ -1,0 +1,15 @@
+// The real window, started as the program starts it, quitting at its first paint.
+#include <QApplication>
+
+#include "calendario.h"
+#include "efectos_qt.h"
+#include "primera_pintura.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    talmiroc::Efectos_qt efectos;
+    talmiroc::Calendario ventana(efectos);
+    Salir_en_la_primera_pintura(ventana);
+    ventana.Abrir();
+    return app.exec();
+}
