@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -87,6 +88,14 @@ constexpr int kToneBoxWidth = 105;
 
 QString ToneResource(const Tone& t) {
     return QString(":/tonos/%1.svg").arg(t.number);
+}
+
+// Readable rows in gtest's failure reports.
+void PrintTo(const Seal& s, std::ostream* os) {
+    *os << "seal " << s.number << " " << s.array << " (" << probe::Name(s.colour) << ")";
+}
+void PrintTo(const Tone& t, std::ostream* os) {
+    *os << "tone " << t.number << ": " << t.dots << " dots, " << t.bars << " bars";
 }
 
 std::string Hex(QColor c) {
@@ -182,6 +191,10 @@ std::vector<SvgFile> AllSvgFiles() {
     }
     files.push_back({":/icono/talmiroc.svg", "Talmiroc icon", {256, 256}});
     return files;
+}
+
+void PrintTo(const SvgFile& f, std::ostream* os) {
+    *os << f.resource.toStdString();
 }
 
 class SvgFileTest : public testing::TestWithParam<SvgFile> {};
@@ -437,6 +450,10 @@ struct IconView {
     int size;
     bool png;  // the committed PNG, else the SVG rendered at that size
 };
+
+void PrintTo(const IconView& v, std::ostream* os) {
+    *os << "icon " << v.name;
+}
 
 QImage IconImage(const IconView& v) {
     if (!v.png) return probe::Render(":/icono/talmiroc.svg", {v.size, v.size});
