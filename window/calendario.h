@@ -1,0 +1,131 @@
+// The window `Calendario`: date entry, the six commands, the texts of the
+// day's kin, its seal and tone glyphs, the oracle cross and the credits view.
+//
+// The window holds the values that one calculation carries from procedure to
+// procedure, and its procedures only move those values between the calendar
+// engine (tzolkin.h) and the controls: captions, texts, colours, visibility
+// and positions. Every calendar fact comes from the engine.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include <QColor>
+#include <QWidget>
+
+class QLineEdit;
+
+namespace talmiroc {
+
+class Boton;
+class Efectos;
+class Etiqueta;
+class Imagen;
+
+class Calendario : public QWidget {
+    Q_OBJECT
+
+public:
+    // The three images of one seal: 0 the large glyph, 1 the centre of the
+    // oracle cross, 2 the oracle glyph that the cross moves to its places.
+    using Arreglo_sello = std::array<Imagen*, 3>;
+
+    // Creates the window with its stored layout and loads it (Form_Load):
+    // it opens on today's kin, as `efectos` tells today.
+    explicit Calendario(Efectos& efectos, QWidget* parent = nullptr);
+    ~Calendario() override;
+
+    // Centres the window on its screen, shows it and takes the keyboard.
+    void Abrir();
+
+    // Handlers, named after their control and event.
+    void Form_Load();
+    void Boton1_Click();  // Calcular
+    void Boton2_Click();  // Limpiar, also the window's one reset step
+    void Boton3_Click();  // Salir
+    void Boton4_Click();  // Acerca de: the credits view
+    void Boton5_Click();  // Aceptar: back to the main view
+    void Command1_Click();  // Imprimir
+
+    // Procedures of a calculation; they take and give window-level values.
+    void Inicio_calculo();        // one pass, chosen by `pasada`
+    void Procedimiento_zorvel();  // the seal and tone glyphs of C2 and C1
+    void Oraculo();               // the oracle cross of C2 and C1
+    void Meditacion();            // the affirmation into `inter`
+
+    // The image array of a seal 1..20; 0 is `Sol` like 20. Null outside 0..20.
+    Arreglo_sello* Arreglo_de(int sello);
+
+    // Controls. Text boxes:
+    QLineEdit* dia = nullptr;
+    QLineEdit* mes = nullptr;
+    QLineEdit* año = nullptr;
+    // Buttons:
+    Boton* Boton1 = nullptr;
+    Boton* Boton2 = nullptr;
+    Boton* Boton3 = nullptr;
+    Boton* Boton4 = nullptr;
+    Boton* Boton5 = nullptr;
+    Boton* Command1 = nullptr;
+    // Labels that receive the computed texts, and the banner:
+    Etiqueta* fecha = nullptr;
+    Etiqueta* a_maya = nullptr;
+    Etiqueta* nombre = nullptr;
+    Etiqueta* Onda_encantada = nullptr;
+    Etiqueta* inter = nullptr;
+    Etiqueta* diafueradeltiempo = nullptr;
+    // Fixed caption labels, the backdrop `Label9` and the credits:
+    Etiqueta* Label1 = nullptr;
+    Etiqueta* Label2 = nullptr;
+    Etiqueta* Label3 = nullptr;
+    Etiqueta* Label4 = nullptr;
+    Etiqueta* Label5 = nullptr;
+    Etiqueta* Label6 = nullptr;
+    Etiqueta* Label7 = nullptr;
+    Etiqueta* Label8 = nullptr;
+    Etiqueta* Label9 = nullptr;
+    Etiqueta* creado1 = nullptr;
+    Etiqueta* creado2 = nullptr;
+    Etiqueta* creado3 = nullptr;
+    Etiqueta* creado4 = nullptr;
+    Etiqueta* creado5 = nullptr;
+    // Image arrays: the tone numerals, elements 1..13 (element 0 does not
+    // exist and stays null), and one array per seal.
+    std::array<Imagen*, 14> tono{};
+    Arreglo_sello Dragon{}, Viento{}, Noche{}, Semilla{}, Serpiente{}, Enlazador_mundos{},
+        Mano{}, Estrella{}, Luna{}, Perro{}, Mono{}, Humano{}, Caminante_cielo{}, Mago{},
+        Aguila{}, Guerrero{}, Tierra{}, Espejo{}, Tormenta{}, Sol{};
+
+    // Window-level values. They keep their contents between commands; the
+    // next calculation overwrites them.
+    int dia1 = 0, mes1 = 0;  // the entered date, as read from the text boxes
+    std::int64_t año_maya = 0;
+    int pasada = 0;  // 0 counts the entered date, 1 the year bearer's
+    int dia_calculo = 0, mes_calculo = 0;  // the date the current pass counts
+    std::int64_t año_calculo = 0;
+    int kin_calculo = 0;
+    int C1 = 0;  // tone of the current pass
+    int C2 = 0;  // seal of the current pass
+    std::string_view color_m, color_f;  // colour words of C2
+    int tono_dia = 0, sello_dia = 0, kin_dia = 0;  // the entered date's, from pass 0
+    int sello_onda = 0;                            // wavespell seal 0..20 of pass 0
+    std::string_view castillo;                     // castle line of pass 0
+    int sello_guia = 0;  // guide seal of the last calculation; 0 before the first
+
+private:
+    void createWindow();
+    void createLabels();
+    void createImages();
+    void createInputs();
+    void createButtons();
+    void createTabOrder();
+
+    void Fijar_fondo(const QColor& color);
+    void Fijar_tamano_exterior(int ancho, int alto);  // twips, frame included
+    Imagen* Imagen_de(int sello, int elemento);
+
+    Efectos& efectos_;
+};
+
+}  // namespace talmiroc

@@ -1,0 +1,54 @@
+#include "etiqueta.h"
+
+#include <QFontMetrics>
+#include <QPalette>
+
+namespace talmiroc {
+
+Etiqueta::Etiqueta(QWidget* parent, const QString& nombre, Autoajuste autoajuste)
+    : QLabel(parent), autoajuste_(autoajuste) {
+    setObjectName(nombre);
+    setTextFormat(Qt::PlainText);
+    setWordWrap(autoajuste == Autoajuste::no);
+    setAutoFillBackground(false);
+}
+
+void Etiqueta::Fijar_caption(const QString& caption) {
+    caption_ = caption;
+    QString mostrado = caption;
+    mostrado.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setText(mostrado);
+    if (autoajuste_ != Autoajuste::no) Ajustar_tamano();
+}
+
+QColor Etiqueta::Color() const { return palette().color(QPalette::WindowText); }
+
+void Etiqueta::Fijar_color(const QColor& color) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    setPalette(p);
+}
+
+void Etiqueta::Fijar_fondo_opaco(const QColor& color) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Etiqueta::Fijar_caja(const QRect& caja) {
+    setGeometry(caja);
+    centro_x_ = caja.x() + caja.width() / 2.0;
+}
+
+void Etiqueta::Ajustar_tamano() {
+    // An empty caption keeps the height of one line, like an empty auto-size box.
+    const QSize tam = text().isEmpty() ? QSize(0, QFontMetrics(font()).height()) : sizeHint();
+    if (autoajuste_ == Autoajuste::centro) {
+        setGeometry(qRound(centro_x_ - tam.width() / 2.0), y(), tam.width(), tam.height());
+    } else {
+        resize(tam);
+    }
+}
+
+}  // namespace talmiroc

@@ -1,0 +1,42 @@
+// A label of the window. It keeps its caption as the calendar writes it, with
+// "\r\n" line breaks, and shows it as plain text: one line per break, and a
+// name between angle brackets stays a name, never a markup tag.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QString>
+
+namespace talmiroc {
+
+class Etiqueta : public QLabel {
+public:
+    // How a label follows its caption. `no`: the box is fixed, the text wraps
+    // at word boundaries inside it and is clipped at its edges. The other two
+    // take the size of their text whenever the caption changes, keeping
+    // their left edge or their horizontal centre.
+    enum class Autoajuste { no, borde_izquierdo, centro };
+
+    Etiqueta(QWidget* parent, const QString& nombre, Autoajuste autoajuste);
+
+    const QString& Caption() const { return caption_; }
+    void Fijar_caption(const QString& caption);
+
+    QColor Color() const;
+    void Fijar_color(const QColor& color);
+
+    // An opaque label fills its box with this colour; others draw only text.
+    void Fijar_fondo_opaco(const QColor& color);
+
+    // Places the box; the centre of an auto-size label is taken from here.
+    void Fijar_caja(const QRect& caja);
+
+private:
+    void Ajustar_tamano();
+
+    QString caption_;
+    Autoajuste autoajuste_;
+    double centro_x_ = 0;
+};
+
+}  // namespace talmiroc

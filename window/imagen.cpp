@@ -1,0 +1,63 @@
+#include "imagen.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "twips.h"
+
+namespace talmiroc {
+
+namespace {
+
+struct Cache {
+    QHash<QString, QPixmap> pixmaps;
+    int renderizados = 0;
+};
+
+Cache& Cache_compartida() {
+    static Cache cache;
+    return cache;
+}
+
+}  // namespace
+
+QPixmap Cache_svg::Pixmap(const QString& recurso, QSize tam, qreal dpr) {
+    Cache& cache = Cache_compartida();
+    const QString clave = QStringLiteral("%1|%2x%3@%4")
+                              .arg(recurso)
+                              .arg(tam.width())
+                              .arg(tam.height())
+                              .arg(dpr);
+    if (auto it = cache.pixmaps.constFind(clave); it != cache.pixmaps.constEnd()) return *it;
+
+    QPixmap pixmap(tam * dpr);
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer svg(recurso);
+    if (svg.isValid()) {
+        QPainter pintor(&pixmap);
+        pintor.setRenderHint(QPainter::Antialiasing);
+        svg.render(&pintor, QRectF(QPointF(0, 0), QSizeF(tam)));
+    }
+    ++cache.renderizados;
+    cache.pixmaps.insert(clave, pixmap);
+    return pixmap;
+}
+
+int Cache_svg::Renderizados() { return Cache_compartida().renderizados; }
+
+Imagen::Imagen(QWidget* parent, const QString& nombre, const QString& recurso)
+    : QWidget(parent), recurso_(recurso) {
+    setObjectName(nombre);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Imagen::Mover(int left, int top) { move(Pixeles(left), Pixeles(top)); }
+
+void Imagen::paintEvent(QPaintEvent*) {
+    QPainter pintor(this);
+    pintor.drawPixmap(QPoint(0, 0), Cache_svg::Pixmap(recurso_, size(), devicePixelRatioF()));
+}
+
+}  // namespace talmiroc
