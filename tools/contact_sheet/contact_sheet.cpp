@@ -184,6 +184,8 @@ int WriteIcons(const QString& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Nothing is shown on screen, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() == 2 && args[0] == "--icons") return WriteIcons(args[1]);
