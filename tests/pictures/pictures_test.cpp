@@ -440,6 +440,25 @@ TEST_P(ToneTest, DrawnInTheProportionsOfItsBoxBlackOnWhite) {
     }
 }
 
+// The tone boxes share their bottom edge in the window, so every numeral ends the same
+// distance above it and the tones sit in one line over the seal glyph.
+TEST(ToneSet, AllStandOnTheSameLine) {
+    std::vector<int> gaps;
+    for (const Tone& t : kTones) {
+        const QImage image = probe::Render(ToneResource(t), {kToneBoxWidth, t.box_height});
+        ASSERT_FALSE(image.isNull()) << "tone " << t.number;
+        int lowest = -1;
+        for (const QRect& b : probe::DarkBlobs(image)) lowest = std::max(lowest, b.bottom());
+        ASSERT_GE(lowest, 0) << "tone " << t.number << " is blank";
+        gaps.push_back(image.height() - 1 - lowest);
+    }
+    for (size_t i = 0; i < gaps.size(); ++i) {
+        EXPECT_NEAR(gaps[i], gaps[0], 1) << "tone " << kTones[i].number << " ends " << gaps[i]
+                                         << " px above its box's bottom, tone 1 " << gaps[0];
+    }
+    EXPECT_LE(gaps[0], 4) << "numerals float above the bottom of their boxes";
+}
+
 INSTANTIATE_TEST_SUITE_P(ThirteenTones, ToneTest, testing::ValuesIn(kTones), ToneRowName);
 
 // ---------------------------------------------------------------------------------------------
