@@ -10,6 +10,8 @@
 namespace talmiroc {
 
 class Etiqueta : public QLabel {
+    Q_OBJECT
+
 public:
     // How a label follows its caption. `no`: the box is fixed, the text wraps
     // at word boundaries inside it and is clipped at its edges. The other two

@@ -47,6 +47,8 @@ QPixmap Cache_svg::Pixmap(const QString& recurso, QSize tam, qreal dpr) {
 
 int Cache_svg::Renderizados() { return Cache_compartida().renderizados; }
 
+void Cache_svg::Vaciar() { Cache_compartida() = Cache{}; }
+
 Imagen::Imagen(QWidget* parent, const QString& nombre, const QString& recurso)
     : QWidget(parent), recurso_(recurso) {
     setObjectName(nombre);

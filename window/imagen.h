@@ -21,9 +21,14 @@ public:
 
     // How many renderings the cache has made since the program started.
     static int Renderizados();
+
+    // Forgets every rendering and the count (for tests).
+    static void Vaciar();
 };
 
 class Imagen : public QWidget {
+    Q_OBJECT
+
 public:
     Imagen(QWidget* parent, const QString& nombre, const QString& recurso);
 

@@ -1,0 +1,108 @@
+// A window on a fixed day, shown without a display, and what the tests ask of it.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include "boton.h"
+#include "calendario.h"
+#include "efectos_grabados.h"
+#include "etiqueta.h"
+#include "imagen.h"
+#include "twips.h"
+#include "tzolkin.h"
+
+namespace talmiroc::prueba {
+
+inline QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+inline QColor Qcolor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+// Top-left corner of a box given in twips.
+inline QPoint Lugar(int left, int top) { return QPoint(Pixeles(left), Pixeles(top)); }
+
+// A Gregorian date of the kin, found with the engine: the 260 days from
+// 26 July 2003 hold every kin once.
+inline QDate Fecha_de_kin(int kin) {
+    for (QDate d(2003, 7, 26); d < QDate(2004, 7, 26); d = d.addDays(1)) {
+        if (d.month() == 2 && d.day() == 29) continue;
+        if (Calculo_kin(d.day(), d.month(), d.year()).kin == kin) return d;
+    }
+    return {};
+}
+
+class Ventana_en_dia {
+public:
+    explicit Ventana_en_dia(QDate hoy = QDate(2003, 4, 9))
+        : efectos(hoy), ventana(std::make_unique<Calendario>(efectos)) {
+        ventana->Abrir();
+    }
+
+    // Types the three texts into the empty boxes and clicks Calcular.
+    void Calcular(const QString& d, const QString& m, const QString& a) {
+        Escribir(d, m, a);
+        QTest::mouseClick(ventana->Boton1, Qt::LeftButton);
+    }
+    void Calcular(QDate fecha) {
+        Calcular(QString::number(fecha.day()), QString::number(fecha.month()),
+                 QString::number(fecha.year()));
+    }
+    void Escribir(const QString& d, const QString& m, const QString& a) {
+        QTest::keyClicks(ventana->dia, d);
+        QTest::keyClicks(ventana->mes, m);
+        QTest::keyClicks(ventana->año, a);
+    }
+
+    // Becomes the active window, so that the keyboard reaches it.
+    bool Activar() {
+        QApplication::setActiveWindow(ventana.get());
+        return QTest::qWaitForWindowActive(ventana.get());
+    }
+
+    // Visible seal images of one element, in seal order.
+    std::vector<Imagen*> Visibles(int elemento) const {
+        std::vector<Imagen*> r;
+        for (int sello = 1; sello <= 20; ++sello) {
+            Imagen* i = (*ventana->Arreglo_de(sello))[static_cast<std::size_t>(elemento)];
+            if (i->isVisible()) r.push_back(i);
+        }
+        return r;
+    }
+    std::vector<Imagen*> Tonos_visibles() const {
+        std::vector<Imagen*> r;
+        for (int t = 1; t <= 13; ++t) {
+            if (ventana->tono[static_cast<std::size_t>(t)]->isVisible()) r.push_back(ventana->tono[static_cast<std::size_t>(t)]);
+        }
+        return r;
+    }
+    Imagen* Imagen_de(const char* arreglo, int elemento) const {
+        return ventana->findChild<Imagen*>(QStringLiteral("%1(%2)").arg(QLatin1String(arreglo)).arg(elemento));
+    }
+
+    Efectos_grabados efectos;
+    std::unique_ptr<Calendario> ventana;
+};
+
+// Every caption that a calculation writes, and every glyph it shows, is gone.
+inline void Esperar_limpia(const Calendario& v) {
+    for (const Etiqueta* e : {v.fecha, v.a_maya, v.nombre, v.Onda_encantada, v.inter}) {
+        EXPECT_EQ(e->Caption(), QString()) << e->objectName().toStdString();
+    }
+    for (const QLineEdit* c : {v.dia, v.mes, v.año}) EXPECT_EQ(c->text(), QString());
+    EXPECT_FALSE(v.diafueradeltiempo->isVisible());
+    EXPECT_FALSE(v.Label9->isVisible());
+    for (const Imagen* i : v.findChildren<Imagen*>()) {
+        EXPECT_FALSE(i->isVisible()) << i->objectName().toStdString();
+    }
+}
+
+}  // namespace talmiroc::prueba

@@ -1,0 +1,27 @@
+// Renders the window to a PNG, for looking at it:
+//   talmiroc_captura out.png [day month year] [creditos]
+// The clock reads the given date (9-4-2003 when none is given).
+#include <cstdio>
+
+#include <QApplication>
+#include <QPixmap>
+
+#include "calendario.h"
+#include "efectos_grabados.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "uso: talmiroc_captura salida.png [dia mes año] [creditos]\n");
+        return 2;
+    }
+    QDate hoy(2003, 4, 9);
+    if (args.size() >= 5) hoy = QDate(args[4].toInt(), args[3].toInt(), args[2].toInt());
+    talmiroc::prueba::Efectos_grabados efectos(hoy);
+    talmiroc::Calendario ventana(efectos);
+    if (args.contains(QStringLiteral("creditos"))) ventana.Boton4_Click();
+    ventana.Abrir();
+    app.processEvents();
+    return ventana.grab().save(args[1]) ? 0 : 1;
+}

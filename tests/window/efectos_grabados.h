@@ -1,0 +1,41 @@
+// A stand-in for the window's effects: a fixed clock, and a record of every
+// message shown and every print asked for.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QDate>
+#include <QString>
+#include <QWidget>
+
+#include "efectos.h"
+
+namespace talmiroc::prueba {
+
+struct Mensaje_grabado {
+    QString texto;
+    QString titulo;
+    Icono icono;
+};
+
+class Efectos_grabados final : public Efectos {
+public:
+    explicit Efectos_grabados(QDate hoy = QDate(2003, 4, 9)) : hoy_(hoy) {}
+
+    void Mensaje(const QString& texto, const QString& titulo, Icono icono) override {
+        mensajes.push_back({texto, titulo, icono});
+        if (al_mostrar) al_mostrar();  // the box is open: the window as the user sees it
+    }
+    QDate Hoy() override { return hoy_; }
+    void Imprimir(QWidget& ventana) override { impresiones.push_back(&ventana); }
+
+    std::vector<Mensaje_grabado> mensajes;
+    std::vector<QWidget*> impresiones;
+    std::function<void()> al_mostrar;
+
+private:
+    QDate hoy_;
+};
+
+}  // namespace talmiroc::prueba

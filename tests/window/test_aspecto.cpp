@@ -1,0 +1,191 @@
+// How the window looks: size, fonts, captions as drawn, pictures.
+#include <QFontInfo>
+#include <QImage>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include "calendario_prueba.h"
+
+namespace talmiroc::prueba {
+namespace {
+
+TEST(Ventana, TituloTamanoFijoFondoEIcono) {
+    Ventana_en_dia p;
+    const Calendario& v = *p.ventana;
+    EXPECT_EQ(v.windowTitle(), QStringLiteral("Talmiroc"));
+    EXPECT_EQ(v.size(), QSize(Pixeles(11370), Pixeles(6630)));
+    EXPECT_EQ(v.minimumSize(), v.maximumSize());
+    EXPECT_EQ(v.palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_TRUE(v.autoFillBackground());
+    EXPECT_FALSE(v.windowIcon().isNull());
+    // Centred by its client area; the frame may shift it by its own width.
+    const QPoint desvio = v.geometry().center() - v.screen()->availableGeometry().center();
+    const QSize marco = v.frameGeometry().size() - v.size();
+    EXPECT_LE(std::abs(desvio.x()), marco.width() / 2 + 1);
+    EXPECT_LE(std::abs(desvio.y()), marco.height() / 2 + 1);
+}
+
+// Captions hold "\r\n"; the label draws one line per pair and takes nothing
+// between angle brackets for markup.
+TEST(Etiquetas, TextoPlanoUnaLineaPorSalto) {
+    Ventana_en_dia p;
+    const Calendario& v = *p.ventana;
+    EXPECT_EQ(v.nombre->text(),
+              QStringLiteral("* Kin 46: Enlazador de Mundos Resonante  Blanco\n <Cimi Uuk> "));
+    p.ventana->Boton4_Click();  // fills creado2, which keeps its caption
+    p.ventana->Boton5_Click();
+    p.Calcular(QDate(2003, 7, 25));
+    for (const Etiqueta* e : v.findChildren<Etiqueta*>()) {
+        SCOPED_TRACE(e->objectName().toStdString());
+        EXPECT_EQ(e->textFormat(), Qt::PlainText);
+        EXPECT_FALSE(e->text().contains(QLatin1Char('\r')));
+        EXPECT_EQ(e->text().count(QLatin1Char('\n')), e->Caption().count(QStringLiteral("\r\n")));
+    }
+}
+
+// Each face resolves to the face installed in its place, at its size.
+struct Fuente_esperada {
+    const char* etiqueta;
+    const char* familia;
+    double puntos;
+    QFont::Weight peso;
+};
+
+void PrintTo(const Fuente_esperada& x, std::ostream* os) { *os << x.etiqueta; }
+
+const Fuente_esperada fuentes[] = {
+    {"nombre", "Liberation Sans", 9.75, QFont::Bold},
+    {"Label1", "Liberation Sans", 9.75, QFont::Bold},
+    {"Label8", "OCRA", 18, QFont::Medium},
+    {"Label4", "Liberation Serif", 12, QFont::Bold},
+    {"diafueradeltiempo", "Blankenburg_UNZ1A", 15.75, QFont::Normal},
+    {"creado1", "Liberation Serif", 15.75, QFont::Bold},
+    {"creado3", "Liberation Serif", 18, QFont::Bold},
+    {"creado5", "Liberation Serif", 14.25, QFont::Normal},
+};
+
+class FuenteTest : public testing::TestWithParam<Fuente_esperada> {};
+
+TEST_P(FuenteTest, SeResuelveALaCaraInstalada) {
+    Ventana_en_dia p;
+    const auto* e = p.ventana->findChild<Etiqueta*>(QString::fromLatin1(GetParam().etiqueta));
+    ASSERT_NE(e, nullptr);
+    const QFontInfo info(e->font());
+    EXPECT_EQ(info.family(), QString::fromLatin1(GetParam().familia));
+    EXPECT_DOUBLE_EQ(e->font().pointSizeF(), GetParam().puntos);
+    EXPECT_EQ(e->font().weight(), GetParam().peso);
+}
+
+INSTANTIATE_TEST_SUITE_P(Caras, FuenteTest, testing::ValuesIn(fuentes),
+                         [](const auto& info) { return std::string(info.param.etiqueta); });
+
+// A caption fits its box when, wrapped at word boundaries inside it, no line
+// sticks out and every line is inside (the spacing under the last line aside):
+// nothing the user should read is cut.
+::testing::AssertionResult Cabe(const Etiqueta* e) {
+    const QFontMetrics fm(e->font());
+    const QRect libre(0, 0, e->width(), 10000);
+    const QRect ocupado = fm.boundingRect(libre, Qt::TextWordWrap | e->alignment(), e->text());
+    if (ocupado.width() <= e->width() && ocupado.height() - fm.leading() <= e->height()) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << e->objectName().toStdString() << " needs " << ocupado.width() << "x"
+           << ocupado.height() << ", has " << e->width() << "x" << e->height() << " for \""
+           << e->text().toStdString() << "\"";
+}
+
+TEST(Etiquetas, LosCaptionsFijosCabenEnSuCaja) {
+    Ventana_en_dia p;
+    const Calendario& v = *p.ventana;
+    p.ventana->Boton4_Click();  // fills creado2
+    for (const Etiqueta* e : {v.Label1, v.Label2, v.Label3, v.Label4, v.Label5, v.Label6, v.Label7,
+                              v.Label8, v.diafueradeltiempo, v.creado1, v.creado2, v.creado3,
+                              v.creado4, v.creado5}) {
+        EXPECT_TRUE(Cabe(e));
+    }
+}
+
+TEST(Etiquetas, LosTextosDeCadaKinCabenEnSuCaja) {
+    Ventana_en_dia p;
+    const Calendario& v = *p.ventana;
+    for (int kin = 1; kin <= 260; ++kin) {
+        p.Calcular(Fecha_de_kin(kin));
+        for (const Etiqueta* e : {v.fecha, v.a_maya, v.nombre, v.Onda_encantada, v.inter}) {
+            EXPECT_TRUE(Cabe(e)) << "kin " << kin;
+        }
+    }
+}
+
+TEST(Etiquetas, LaFechaCreceDesdeSuBordeIzquierdo) {
+    Ventana_en_dia p;
+    const Etiqueta* fecha = p.ventana->fecha;
+    EXPECT_EQ(fecha->x(), Pixeles(3120));
+    EXPECT_EQ(fecha->y(), Pixeles(1440));
+    EXPECT_GE(fecha->width(), QFontMetrics(fecha->font()).horizontalAdvance(fecha->text()));
+    EXPECT_LT(fecha->geometry().right(), p.ventana->width());
+}
+
+// "Ostrevana" goes under the place and date: the run of spaces fills the
+// first line.
+TEST(Etiquetas, OstrevanaEnSuPropiaLinea) {
+    Ventana_en_dia p;
+    const Etiqueta* e = p.ventana->creado5;
+    const QFontMetrics fm(e->font());
+    const QRect libre(0, 0, e->width(), 10000);
+    const int flags = Qt::TextWordWrap | e->alignment();
+    const QRect dibujado = fm.boundingRect(libre, flags, e->text());
+    const QRect dos_lineas =
+        fm.boundingRect(libre, flags, QStringLiteral("Varnesca 9 de abril de 2003\nOstrevana"));
+    EXPECT_EQ(dibujado.height(), dos_lineas.height());
+    EXPECT_TRUE(Cabe(e));
+    EXPECT_EQ(e->text().count(QLatin1Char(' ')), 5 + 64);
+}
+
+// A picture fills its box whatever its own proportions.
+TEST(Imagenes, LaFiguraSeEstiraHastaLlenarLaCaja) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString ruta = dir.filePath(QStringLiteral("cuadro.svg"));
+    QFile svg(ruta);
+    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
+    svg.write(R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 10 10">)"
+              R"(<rect width="10" height="10" fill="#000"/></svg>)");
+    svg.close();
+
+    QWidget fondo;
+    Imagen imagen(&fondo, QStringLiteral("cuadro"), ruta);
+    imagen.setGeometry(Rect_twips(480, 2280, 2475, 2175));  // 165 x 145, not square
+    const QImage pintada = imagen.grab().toImage();
+    for (const QPoint punto : {QPoint(0, 0), QPoint(164, 0), QPoint(0, 144), QPoint(164, 144),
+                               QPoint(2, 72), QPoint(162, 72)}) {
+        EXPECT_EQ(pintada.pixelColor(punto), QColor(Qt::black))
+            << punto.x() << "," << punto.y();
+    }
+}
+
+TEST(Imagenes, UnaRenderizacionPorRecursoTamanoYDensidad) {
+    Cache_svg::Vaciar();
+    const QString dragon = QStringLiteral(":/sellos/Dragon.svg");
+    const QPixmap nitida = Cache_svg::Pixmap(dragon, QSize(67, 67), 2.0);
+    EXPECT_EQ(nitida.size(), QSize(134, 134));
+    EXPECT_DOUBLE_EQ(nitida.devicePixelRatio(), 2.0);
+    EXPECT_EQ(Cache_svg::Pixmap(dragon, QSize(67, 67), 2.0).cacheKey(), nitida.cacheKey());
+    EXPECT_EQ(Cache_svg::Renderizados(), 1);
+
+    (void)Cache_svg::Pixmap(dragon, QSize(67, 67), 1.0);
+    (void)Cache_svg::Pixmap(dragon, QSize(165, 145), 2.0);
+    (void)Cache_svg::Pixmap(QStringLiteral(":/sellos/Sol.svg"), QSize(67, 67), 2.0);
+    EXPECT_EQ(Cache_svg::Renderizados(), 4);
+}
+
+TEST(Imagenes, LosRecursosExisten) {
+    Ventana_en_dia p;
+    for (const Imagen* i : p.ventana->findChildren<Imagen*>()) {
+        EXPECT_TRUE(QFile::exists(i->Recurso())) << i->Recurso().toStdString();
+    }
+    EXPECT_EQ(p.ventana->findChildren<Imagen*>().size(), 73);
+}
+
+}  // namespace
+}  // namespace talmiroc::prueba

@@ -1,0 +1,205 @@
+// Limpiar, Acerca de, Aceptar, Imprimir and Salir.
+#include <functional>
+#include <map>
+
+#include "calendario_prueba.h"
+#include "salida.h"
+
+namespace talmiroc::prueba {
+namespace {
+
+const QSize vista_principal(758, 442);  // 11370 x 6630 twips
+const QSize vista_creditos(412, 420);   // 6180 x 6300 twips
+
+std::vector<QWidget*> Fijos(const Calendario& v) {
+    return {v.Label1, v.Label2, v.Label3, v.Label4, v.Label5, v.Label6, v.Label7, v.Label8};
+}
+std::vector<QWidget*> Botones_principales(const Calendario& v) {
+    return {v.Boton1, v.Boton2, v.Boton3, v.Boton4};
+}
+std::vector<QWidget*> Creditos(const Calendario& v) {
+    return {v.creado1, v.creado2, v.creado3, v.creado4, v.creado5};
+}
+
+void Esperar_visibles(const std::vector<QWidget*>& ws, bool visible) {
+    for (const QWidget* w : ws) EXPECT_EQ(w->isVisible(), visible) << w->objectName().toStdString();
+}
+
+TEST(Limpiar, BorraResultadosYGlifosYDejaLoFijo) {
+    Ventana_en_dia p(QDate(2003, 7, 25));
+    const Calendario& v = *p.ventana;
+    ASSERT_TRUE(v.diafueradeltiempo->isVisible());
+    std::map<QString, QPoint> lugares;
+    for (const Imagen* i : v.findChildren<Imagen*>()) lugares[i->objectName()] = i->pos();
+    const QColor color = v.nombre->Color();
+
+    QTest::mouseClick(v.Boton2, Qt::LeftButton);
+
+    Esperar_limpia(v);
+    EXPECT_TRUE(p.efectos.mensajes.empty());
+    const std::pair<QWidget*, const char*> fijos[] = {
+        {v.Label1, "Dia"},      {v.Label2, "Mes"},          {v.Label3, "Año"},
+        {v.Label8, "Oráculo"},  {v.Label4, "Kin Guia"},     {v.Label5, "Kin Antípoda"},
+        {v.Label6, "Kin Análogo"}, {v.Label7, "Kin Oculto"},
+    };
+    for (const auto& [w, caption] : fijos) {
+        EXPECT_EQ(static_cast<Etiqueta*>(w)->Caption(), QString::fromUtf8(caption));
+    }
+    Esperar_visibles(Fijos(v), true);
+    Esperar_visibles(Botones_principales(v), true);
+    Esperar_visibles({v.dia, v.mes, v.año, v.Command1, v.fecha, v.a_maya, v.nombre, v.inter,
+                      v.Onda_encantada},
+                     true);
+    Esperar_visibles({v.Boton5}, false);
+    for (const Imagen* i : v.findChildren<Imagen*>()) {
+        EXPECT_EQ(i->pos(), lugares[i->objectName()]) << i->objectName().toStdString();
+    }
+    EXPECT_EQ(v.size(), vista_principal);
+    EXPECT_EQ(v.nombre->Color(), color);
+    EXPECT_EQ(v.kin_dia, 153);
+    EXPECT_EQ(v.sello_guia, Calculo_oraculo(13, 10).guia);
+}
+
+TEST(AcercaDe, MuestraLosCreditosEnLaVentanaPequena) {
+    Ventana_en_dia p;
+    const Calendario& v = *p.ventana;
+    QTest::mouseClick(v.Boton4, Qt::LeftButton);
+
+    EXPECT_EQ(v.size(), vista_creditos);
+    EXPECT_EQ(v.minimumSize(), v.maximumSize()) << "the credits view is fixed too";
+    EXPECT_EQ(v.palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(v.creado2->Caption(), QStringLiteral("Año de la Luna Planetaria Roja\r\n"
+                                                   "Luna Planetaria del Perro\r\n"
+                                                   "Enlazador de mundos resonante blanco\r\n"
+                                                   "Kin 46"));
+    Esperar_visibles(Creditos(v), true);
+    Esperar_visibles({v.Boton5, v.Command1, v.fecha, v.a_maya, v.inter}, true);
+    Esperar_visibles(Botones_principales(v), false);
+    Esperar_visibles(Fijos(v), false);
+    Esperar_visibles({v.dia, v.mes, v.año, v.Onda_encantada, v.nombre}, false);
+    Esperar_limpia(v);
+    EXPECT_TRUE(p.efectos.mensajes.empty());
+
+    EXPECT_GE(v.Command1->x(), v.width()) << "Imprimir lies outside the smaller window";
+    for (QWidget* w : Creditos(v)) {
+        EXPECT_TRUE(v.rect().contains(w->geometry())) << w->objectName().toStdString();
+    }
+    EXPECT_TRUE(v.rect().contains(v.Boton5->geometry()));
+}
+
+TEST(AcercaDe, LasCuatroLineasCentradasEnSuCaja) {
+    Ventana_en_dia p;
+    const Calendario& v = *p.ventana;
+    QTest::mouseClick(v.Boton4, Qt::LeftButton);
+
+    const QRect caja = v.creado2->geometry();
+    const double centro = (2715 + 105 / 2.0) / twips_por_pixel;
+    EXPECT_NEAR(caja.x() + caja.width() / 2.0, centro, 1.0);
+    const QFontMetrics fm(v.creado2->font());
+    EXPECT_GE(caja.width(), fm.horizontalAdvance(QStringLiteral("Enlazador de mundos resonante blanco")));
+    EXPECT_GE(caja.height(), 4 * fm.height());
+    EXPECT_EQ(caja.y(), Pixeles(1080));
+}
+
+TEST(Aceptar, VuelveALaVistaPrincipalLimpia) {
+    Ventana_en_dia p;
+    const Calendario& v = *p.ventana;
+    QTest::mouseClick(v.Boton4, Qt::LeftButton);
+    const QString creditos = v.creado2->Caption();
+    QTest::mouseClick(v.Boton5, Qt::LeftButton);
+
+    EXPECT_EQ(v.size(), vista_principal);
+    EXPECT_EQ(v.minimumSize(), v.maximumSize());
+    Esperar_limpia(v);
+    Esperar_visibles(Botones_principales(v), true);
+    Esperar_visibles(Fijos(v), true);
+    Esperar_visibles({v.dia, v.mes, v.año, v.nombre, v.Onda_encantada, v.Command1}, true);
+    Esperar_visibles({v.Boton5}, false);
+    Esperar_visibles(Creditos(v), false);
+    EXPECT_EQ(v.creado2->Caption(), creditos);
+    EXPECT_TRUE(p.efectos.mensajes.empty());
+
+    QTest::mouseClick(v.Boton1, Qt::LeftButton);
+    ASSERT_EQ(p.efectos.mensajes.size(), 1u);
+    EXPECT_EQ(p.efectos.mensajes[0].texto,
+              QStringLiteral("Fecha incorrecta. Debe introducir una fecha correcta"));
+}
+
+// Imprimir prints only while a calculated date is on screen.
+struct Impresion {
+    const char* nombre;
+    std::function<void(Ventana_en_dia&)> antes;
+    bool imprime;
+};
+
+void PrintTo(const Impresion& x, std::ostream* os) { *os << x.nombre; }
+
+const Impresion impresiones[] = {
+    {"tras_el_arranque", [](Ventana_en_dia&) {}, true},
+    {"tras_limpiar",
+     [](Ventana_en_dia& p) { QTest::mouseClick(p.ventana->Boton2, Qt::LeftButton); }, false},
+    {"tras_una_fecha_rechazada",
+     [](Ventana_en_dia& p) {
+         p.Calcular(QStringLiteral("30"), QStringLiteral("2"), QStringLiteral("2004"));
+     },
+     false},
+    {"en_los_creditos",
+     [](Ventana_en_dia& p) { QTest::mouseClick(p.ventana->Boton4, Qt::LeftButton); }, false},
+    {"tras_volver_de_los_creditos",
+     [](Ventana_en_dia& p) {
+         QTest::mouseClick(p.ventana->Boton4, Qt::LeftButton);
+         QTest::mouseClick(p.ventana->Boton5, Qt::LeftButton);
+     },
+     false},
+    {"tras_limpiar_y_calcular",
+     [](Ventana_en_dia& p) {
+         QTest::mouseClick(p.ventana->Boton2, Qt::LeftButton);
+         p.Calcular(QStringLiteral("25"), QStringLiteral("7"), QStringLiteral("2003"));
+     },
+     true},
+};
+
+class ImprimirTest : public testing::TestWithParam<Impresion> {};
+
+TEST_P(ImprimirTest, ImprimeOAvisa) {
+    Ventana_en_dia p;
+    GetParam().antes(p);
+    const std::size_t avisos = p.efectos.mensajes.size();
+    const QString fecha = p.ventana->fecha->Caption();
+
+    QTest::mouseClick(p.ventana->Command1, Qt::LeftButton);
+
+    if (GetParam().imprime) {
+        EXPECT_EQ(p.efectos.impresiones, std::vector<QWidget*>{p.ventana.get()});
+        EXPECT_EQ(p.efectos.mensajes.size(), avisos);
+    } else {
+        EXPECT_TRUE(p.efectos.impresiones.empty());
+        ASSERT_EQ(p.efectos.mensajes.size(), avisos + 1);
+        EXPECT_EQ(p.efectos.mensajes.back().texto, QStringLiteral("Debe introducir una fecha"));
+        EXPECT_EQ(p.efectos.mensajes.back().titulo, QStringLiteral("Quenabre"));
+        EXPECT_EQ(p.efectos.mensajes.back().icono, Icono::informacion);
+    }
+    EXPECT_EQ(p.ventana->fecha->Caption(), fecha);
+}
+
+INSTANTIATE_TEST_SUITE_P(Momentos, ImprimirTest, testing::ValuesIn(impresiones),
+                         [](const auto& info) { return std::string(info.param.nombre); });
+
+TEST(Salir, TerminaElProgramaSinPreguntar) {
+    Ventana_en_dia p;
+    EXPECT_TRUE(Pide_salir([&] { QTest::mouseClick(p.ventana->Boton3, Qt::LeftButton); }));
+    EXPECT_FALSE(p.ventana->isVisible());
+    EXPECT_TRUE(p.efectos.mensajes.empty());
+}
+
+TEST(Salir, LosDemasBotonesNoTerminan) {
+    Ventana_en_dia p;
+    EXPECT_FALSE(Pide_salir([&] {
+        for (QPushButton* b : {p.ventana->Boton1, p.ventana->Boton2, p.ventana->Command1}) {
+            QTest::mouseClick(b, Qt::LeftButton);
+        }
+    }));
+}
+
+}  // namespace
+}  // namespace talmiroc::prueba

@@ -1,0 +1,175 @@
+// The seal and tone glyphs and the oracle cross, kin by kin.
+#include <set>
+
+#include "calendario_prueba.h"
+
+namespace talmiroc::prueba {
+namespace {
+
+const QPoint lugar_guia = Lugar(8280, 2760);
+const QPoint lugar_antipoda = Lugar(6840, 3960);
+const QPoint lugar_analogo = Lugar(9720, 3960);
+const QPoint lugar_oculto = Lugar(8280, 5160);
+const QPoint lugar_centro = Lugar(8280, 3960);
+const QPoint lugar_grande = Lugar(480, 2280);
+
+struct Cruz {
+    int kin;
+    const char* sello;
+    const char *guia, *antipoda, *analogo, *oculto;
+    int sello_guia;
+};
+
+void PrintTo(const Cruz& x, std::ostream* os) { *os << "kin " << x.kin; }
+
+const Cruz cruces[] = {
+    {1, "Dragon", "Dragon", "Mono", "Espejo", "Sol", 1},
+    {4, "Semilla", "Sol", "Mago", "Aguila", "Tierra", 20},
+    {19, "Tormenta", "Tormenta", "Luna", "Sol", "Viento", 19},
+    {46, "Enlazador_mundos", "Espejo", "Guerrero", "Caminante_cielo", "Aguila", 18},
+    {130, "Perro", "Mago", "Sol", "Luna", "Mono", 14},
+    {131, "Mono", "Mono", "Dragon", "Estrella", "Perro", 11},
+    {200, "Sol", "Estrella", "Perro", "Tormenta", "Dragon", 8},
+    {259, "Tormenta", "Mono", "Luna", "Sol", "Viento", 11},
+    {260, "Sol", "Semilla", "Perro", "Tormenta", "Dragon", 4},
+};
+
+class CruzTest : public testing::TestWithParam<Cruz> {};
+
+TEST_P(CruzTest, CadaCompaneroEnSuLugar) {
+    const Cruz& c = GetParam();
+    Ventana_en_dia p;
+    p.Calcular(Fecha_de_kin(c.kin));
+    ASSERT_TRUE(p.efectos.mensajes.empty());
+
+    const std::pair<const char*, QPoint> lugares[] = {{c.guia, lugar_guia},
+                                                      {c.antipoda, lugar_antipoda},
+                                                      {c.analogo, lugar_analogo},
+                                                      {c.oculto, lugar_oculto}};
+    for (const auto& [arreglo, lugar] : lugares) {
+        const Imagen* glifo = p.Imagen_de(arreglo, 2);
+        EXPECT_TRUE(glifo->isVisible()) << arreglo;
+        EXPECT_EQ(glifo->pos(), lugar) << arreglo;
+    }
+    EXPECT_EQ(p.Visibles(2).size(), 4u);
+    EXPECT_EQ(p.Visibles(0), std::vector<Imagen*>{p.Imagen_de(c.sello, 0)});
+    EXPECT_EQ(p.Visibles(1), std::vector<Imagen*>{p.Imagen_de(c.sello, 1)});
+    EXPECT_EQ(p.ventana->sello_guia, c.sello_guia);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kines, CruzTest, testing::ValuesIn(cruces),
+                         [](const auto& info) { return "kin_" + std::to_string(info.param.kin); });
+
+// Every kin through the window, one after another in the same window, so each
+// calculation also has to undo what the one before it showed.
+TEST(TodosLosKines, GlifosCruzTextosYColores) {
+    Ventana_en_dia p;
+    const Calendario& v = *p.ventana;
+    for (int kin = 1; kin <= 260; ++kin) {
+        SCOPED_TRACE("kin " + std::to_string(kin));
+        p.Calcular(Fecha_de_kin(kin));
+        ASSERT_TRUE(p.efectos.mensajes.empty());
+        const int tono = Tono_de(kin), sello = Sello_de(kin);
+        const Oraculo_kin o = Calculo_oraculo(sello, tono);
+
+        const auto oraculo = p.Visibles(2);
+        ASSERT_EQ(oraculo.size(), 4u);
+        std::set<std::pair<int, int>> lugares;
+        for (const Imagen* i : oraculo) lugares.insert({i->x(), i->y()});
+        EXPECT_EQ(lugares.size(), 4u) << "four different arrays at four places";
+        EXPECT_EQ((*p.ventana->Arreglo_de(o.guia))[2]->pos(), lugar_guia);
+        EXPECT_EQ((*p.ventana->Arreglo_de(o.antipoda))[2]->pos(), lugar_antipoda);
+        EXPECT_EQ((*p.ventana->Arreglo_de(o.analogo))[2]->pos(), lugar_analogo);
+        EXPECT_EQ((*p.ventana->Arreglo_de(o.oculto))[2]->pos(), lugar_oculto);
+        for (int s = 1; s <= 20; ++s) {
+            const Imagen* i = (*p.ventana->Arreglo_de(s))[2];
+            if (!i->isVisible()) {
+                EXPECT_EQ(i->pos(), lugar_guia) << "hidden at the guide's place";
+            }
+        }
+
+        const Calendario::Arreglo_sello& propio = *p.ventana->Arreglo_de(sello);
+        EXPECT_EQ(p.Visibles(0), std::vector<Imagen*>{propio[0]});
+        EXPECT_EQ(p.Visibles(1), std::vector<Imagen*>{propio[1]});
+        EXPECT_EQ(propio[0]->pos(), lugar_grande);
+        EXPECT_EQ(propio[1]->pos(), lugar_centro);
+        EXPECT_EQ(p.Tonos_visibles(), std::vector<Imagen*>{v.tono[static_cast<std::size_t>(tono)]});
+
+        EXPECT_EQ(v.nombre->Caption(), Q(Linea_nombre(kin, tono, sello)));
+        EXPECT_EQ(v.inter->Caption(), Q(Texto_meditacion(kin, tono, sello, o.guia)));
+        EXPECT_EQ(v.nombre->Color(), Qcolor(Color_etiqueta(sello)));
+        EXPECT_EQ(v.inter->Color(), Qcolor(Color_etiqueta(sello)));
+    }
+}
+
+TEST(Oraculo, ElGlifoMovidoVuelveAlLugarDelGuia) {
+    Ventana_en_dia p;
+    p.Calcular(Fecha_de_kin(1));
+    ASSERT_EQ(p.Imagen_de("Mono", 2)->pos(), lugar_antipoda);
+    p.Calcular(Fecha_de_kin(131));
+    EXPECT_TRUE(p.Imagen_de("Mono", 2)->isVisible());
+    EXPECT_EQ(p.Imagen_de("Mono", 2)->pos(), lugar_guia);
+}
+
+TEST(Oraculo, KinUnoMuestraTresImagenesDelDragon) {
+    Ventana_en_dia p;
+    p.Calcular(Fecha_de_kin(1));
+    for (int elemento = 0; elemento < 3; ++elemento) {
+        EXPECT_TRUE(p.Imagen_de("Dragon", elemento)->isVisible()) << elemento;
+    }
+    for (const char* arreglo : {"Mono", "Espejo", "Sol"}) {
+        EXPECT_FALSE(p.Imagen_de(arreglo, 0)->isVisible()) << arreglo;
+        EXPECT_FALSE(p.Imagen_de(arreglo, 1)->isVisible()) << arreglo;
+        EXPECT_TRUE(p.Imagen_de(arreglo, 2)->isVisible()) << arreglo;
+    }
+}
+
+// The tone numeral stands on the bottom edge 2175 and grows upward with its rows.
+struct Numeral {
+    int kin, tono, top, alto;
+};
+
+void PrintTo(const Numeral& x, std::ostream* os) { *os << "tono " << x.tono; }
+
+class NumeralTest : public testing::TestWithParam<Numeral> {};
+
+TEST_P(NumeralTest, CajaDelTono) {
+    Ventana_en_dia p;
+    p.Calcular(Fecha_de_kin(GetParam().kin));
+    const auto tonos = p.Tonos_visibles();
+    ASSERT_EQ(tonos.size(), 1u);
+    EXPECT_EQ(tonos[0], p.ventana->tono[static_cast<std::size_t>(GetParam().tono)]);
+    EXPECT_EQ(tonos[0]->geometry(), Rect_twips(960, GetParam().top, 1575, GetParam().alto));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tonos, NumeralTest,
+                         testing::Values(Numeral{1, 1, 1800, 375}, Numeral{5, 5, 1800, 375},
+                                         Numeral{6, 6, 1680, 495}, Numeral{10, 10, 1680, 495},
+                                         Numeral{11, 11, 1560, 615}, Numeral{13, 13, 1560, 615}),
+                         [](const auto& info) { return "tono_" + std::to_string(info.param.tono); });
+
+// The procedures read the window-level values: seal 0 is `Sol` like seal 20.
+TEST(Procedimiento_zorvel, SelloCeroMuestraElSol) {
+    Ventana_en_dia p;
+    p.ventana->Boton2_Click();
+    p.ventana->C2 = 0;
+    p.ventana->C1 = 13;
+    p.ventana->Procedimiento_zorvel();
+    EXPECT_EQ(p.Visibles(0), std::vector<Imagen*>{p.Imagen_de("Sol", 0)});
+    EXPECT_EQ(p.Visibles(1), std::vector<Imagen*>{p.Imagen_de("Sol", 1)});
+    EXPECT_EQ(p.Tonos_visibles(), std::vector<Imagen*>{p.ventana->tono[13]});
+    EXPECT_TRUE(p.Visibles(2).empty());
+}
+
+TEST(Procedimiento_zorvel, ValoresFueraDeRangoNoMuestranNada) {
+    Ventana_en_dia p;
+    p.ventana->Boton2_Click();
+    p.ventana->C2 = 21;
+    p.ventana->C1 = 14;
+    p.ventana->Procedimiento_zorvel();
+    EXPECT_TRUE(p.Visibles(0).empty());
+    EXPECT_TRUE(p.Tonos_visibles().empty());
+}
+
+}  // namespace
+}  // namespace talmiroc::prueba
