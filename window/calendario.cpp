@@ -23,7 +23,9 @@ QString Texto(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-QColor Qcolor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor Qcolor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 const QColor blanco(255, 255, 255);
 
@@ -151,6 +153,7 @@ void Calendario::createLabels() {
         A autoajuste;
         QString tooltip;
     };
+    // clang-format off
     // In stacking order: `Label9` lies under the glyphs, created later.
     const Fila filas[] = {
         {&Calendario::Label9, "Label9", {}, {330, 1560, 2775, 2895}, sans_negrita, {}, izquierda,
@@ -205,6 +208,7 @@ void Calendario::createLabels() {
          {960, 4320, 4455, 975}, {"Times New Roman", 14.25, QFont::Normal}, rojo, centrada, A::no,
          {}},
     };
+    // clang-format on
     for (const Fila& f : filas) {
         auto* e = new Etiqueta(this, QString::fromLatin1(f.nombre), f.autoajuste);
         e->setFont(Qfont(f.fuente));
@@ -463,7 +467,9 @@ void Calendario::Boton2_Click() {
     for (Etiqueta* e : {creado1, creado2, creado3, creado4, creado5}) e->hide();
 }
 
-void Calendario::Boton3_Click() { QCoreApplication::quit(); }
+void Calendario::Boton3_Click() {
+    QCoreApplication::quit();
+}
 
 void Calendario::Boton4_Click() {
     creado2->Fijar_caption(lineas_creditos.join(QStringLiteral("\r\n")));
@@ -473,8 +479,8 @@ void Calendario::Boton4_Click() {
     for (Boton* b : {Boton1, Boton2, Boton3, Boton4}) b->hide();
     Boton5->show();
     for (QLineEdit* caja : {dia, mes, año}) caja->hide();
-    for (Etiqueta* e : {Onda_encantada, nombre, Label1, Label2, Label3, Label4, Label5, Label6,
-                        Label7, Label8}) {
+    for (Etiqueta* e :
+         {Onda_encantada, nombre, Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8}) {
         e->hide();
     }
     for (Etiqueta* e : {creado1, creado2, creado3, creado4, creado5}) e->show();
@@ -486,8 +492,8 @@ void Calendario::Boton5_Click() {
     for (Boton* b : {Boton1, Boton2, Boton3, Boton4}) b->show();
     Boton5->hide();
     for (QLineEdit* caja : {dia, mes, año}) caja->show();
-    for (Etiqueta* e : {nombre, Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8,
-                        Onda_encantada}) {
+    for (Etiqueta* e :
+         {nombre, Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Onda_encantada}) {
         e->show();
     }
     for (Etiqueta* e : {creado1, creado2, creado3, creado4, creado5}) e->hide();

@@ -41,11 +41,11 @@ public:
 
     // Handlers, named after their control and event.
     void Form_Load();
-    void Boton1_Click();  // Calcular
-    void Boton2_Click();  // Limpiar, also the window's one reset step
-    void Boton3_Click();  // Salir
-    void Boton4_Click();  // Acerca de: the credits view
-    void Boton5_Click();  // Aceptar: back to the main view
+    void Boton1_Click();    // Calcular
+    void Boton2_Click();    // Limpiar, also the window's one reset step
+    void Boton3_Click();    // Salir
+    void Boton4_Click();    // Acerca de: the credits view
+    void Boton5_Click();    // Aceptar: back to the main view
     void Command1_Click();  // Imprimir
 
     // Procedures of a calculation; they take and give window-level values.
@@ -93,21 +93,21 @@ public:
     // Image arrays: the tone numerals, elements 1..13 (element 0 does not
     // exist and stays null), and one array per seal.
     std::array<Imagen*, 14> tono{};
-    Arreglo_sello Dragon{}, Viento{}, Noche{}, Semilla{}, Serpiente{}, Enlazador_mundos{},
-        Mano{}, Estrella{}, Luna{}, Perro{}, Mono{}, Humano{}, Caminante_cielo{}, Mago{},
-        Aguila{}, Guerrero{}, Tierra{}, Espejo{}, Tormenta{}, Sol{};
+    Arreglo_sello Dragon{}, Viento{}, Noche{}, Semilla{}, Serpiente{}, Enlazador_mundos{}, Mano{},
+        Estrella{}, Luna{}, Perro{}, Mono{}, Humano{}, Caminante_cielo{}, Mago{}, Aguila{},
+        Guerrero{}, Tierra{}, Espejo{}, Tormenta{}, Sol{};
 
     // Window-level values. They keep their contents between commands; the
     // next calculation overwrites them.
     int dia1 = 0, mes1 = 0;  // the entered date, as read from the text boxes
     std::int64_t año_maya = 0;
-    int pasada = 0;  // 0 counts the entered date, 1 the year bearer's
+    int pasada = 0;                        // 0 counts the entered date, 1 the year bearer's
     int dia_calculo = 0, mes_calculo = 0;  // the date the current pass counts
     std::int64_t año_calculo = 0;
     int kin_calculo = 0;
-    int C1 = 0;  // tone of the current pass
-    int C2 = 0;  // seal of the current pass
-    std::string_view color_m, color_f;  // colour words of C2
+    int C1 = 0;                                    // tone of the current pass
+    int C2 = 0;                                    // seal of the current pass
+    std::string_view color_m, color_f;             // colour words of C2
     int tono_dia = 0, sello_dia = 0, kin_dia = 0;  // the entered date's, from pass 0
     int sello_onda = 0;                            // wavespell seal 0..20 of pass 0
     std::string_view castillo;                     // castle line of pass 0

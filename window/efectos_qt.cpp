@@ -11,12 +11,17 @@
 namespace talmiroc {
 
 void Efectos_qt::Mensaje(const QString& texto, const QString& titulo, Icono icono) {
+    QWidget* ventana = QApplication::activeWindow();
     QMessageBox caja(icono == Icono::error ? QMessageBox::Critical : QMessageBox::Information,
-                     titulo, texto, QMessageBox::Ok, QApplication::activeWindow());
+                     titulo, texto, QMessageBox::Ok, ventana);
     caja.exec();
+    // Give the keyboard back: without a window manager nobody else does.
+    if (ventana) ventana->activateWindow();
 }
 
-QDate Efectos_qt::Hoy() { return QDate::currentDate(); }
+QDate Efectos_qt::Hoy() {
+    return QDate::currentDate();
+}
 
 void Efectos_qt::Imprimir(QWidget& ventana) {
     QPrinter impresora;  // the default printer

@@ -21,7 +21,9 @@ void Etiqueta::Fijar_caption(const QString& caption) {
     if (autoajuste_ != Autoajuste::no) Ajustar_tamano();
 }
 
-QColor Etiqueta::Color() const { return palette().color(QPalette::WindowText); }
+QColor Etiqueta::Color() const {
+    return palette().color(QPalette::WindowText);
+}
 
 void Etiqueta::Fijar_color(const QColor& color) {
     QPalette p = palette();

@@ -24,11 +24,8 @@ Cache& Cache_compartida() {
 
 QPixmap Cache_svg::Pixmap(const QString& recurso, QSize tam, qreal dpr) {
     Cache& cache = Cache_compartida();
-    const QString clave = QStringLiteral("%1|%2x%3@%4")
-                              .arg(recurso)
-                              .arg(tam.width())
-                              .arg(tam.height())
-                              .arg(dpr);
+    const QString clave =
+        QStringLiteral("%1|%2x%3@%4").arg(recurso).arg(tam.width()).arg(tam.height()).arg(dpr);
     if (auto it = cache.pixmaps.constFind(clave); it != cache.pixmaps.constEnd()) return *it;
 
     QPixmap pixmap(tam * dpr);
@@ -45,9 +42,13 @@ QPixmap Cache_svg::Pixmap(const QString& recurso, QSize tam, qreal dpr) {
     return pixmap;
 }
 
-int Cache_svg::Renderizados() { return Cache_compartida().renderizados; }
+int Cache_svg::Renderizados() {
+    return Cache_compartida().renderizados;
+}
 
-void Cache_svg::Vaciar() { Cache_compartida() = Cache{}; }
+void Cache_svg::Vaciar() {
+    Cache_compartida() = Cache{};
+}
 
 Imagen::Imagen(QWidget* parent, const QString& nombre, const QString& recurso)
     : QWidget(parent), recurso_(recurso) {
@@ -55,7 +56,9 @@ Imagen::Imagen(QWidget* parent, const QString& nombre, const QString& recurso)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void Imagen::Mover(int left, int top) { move(Pixeles(left), Pixeles(top)); }
+void Imagen::Mover(int left, int top) {
+    move(Pixeles(left), Pixeles(top));
+}
 
 void Imagen::paintEvent(QPaintEvent*) {
     QPainter pintor(this);

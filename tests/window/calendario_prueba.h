@@ -25,10 +25,14 @@ inline QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-inline QColor Qcolor(Rgb c) { return QColor(c.r, c.g, c.b); }
+inline QColor Qcolor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 // Top-left corner of a box given in twips.
-inline QPoint Lugar(int left, int top) { return QPoint(Pixeles(left), Pixeles(top)); }
+inline QPoint Lugar(int left, int top) {
+    return QPoint(Pixeles(left), Pixeles(top));
+}
 
 // A Gregorian date of the kin, found with the engine: the 260 days from
 // 26 July 2003 hold every kin once.
@@ -63,10 +67,7 @@ public:
     }
 
     // Becomes the active window, so that the keyboard reaches it.
-    bool Activar() {
-        QApplication::setActiveWindow(ventana.get());
-        return QTest::qWaitForWindowActive(ventana.get());
-    }
+    bool Activar() { return QTest::qWaitForWindowActive(ventana.get()); }
 
     // Visible seal images of one element, in seal order.
     std::vector<Imagen*> Visibles(int elemento) const {
@@ -80,12 +81,14 @@ public:
     std::vector<Imagen*> Tonos_visibles() const {
         std::vector<Imagen*> r;
         for (int t = 1; t <= 13; ++t) {
-            if (ventana->tono[static_cast<std::size_t>(t)]->isVisible()) r.push_back(ventana->tono[static_cast<std::size_t>(t)]);
+            if (ventana->tono[static_cast<std::size_t>(t)]->isVisible())
+                r.push_back(ventana->tono[static_cast<std::size_t>(t)]);
         }
         return r;
     }
     Imagen* Imagen_de(const char* arreglo, int elemento) const {
-        return ventana->findChild<Imagen*>(QStringLiteral("%1(%2)").arg(QLatin1String(arreglo)).arg(elemento));
+        return ventana->findChild<Imagen*>(
+            QStringLiteral("%1(%2)").arg(QLatin1String(arreglo)).arg(elemento));
     }
 
     Efectos_grabados efectos;

@@ -23,7 +23,11 @@ inline bool Pide_salir(const std::function<void()>& accion) {
     app->installEventFilter(&filtro);
     QMetaObject::invokeMethod(app, accion, Qt::QueuedConnection);
     QMetaObject::invokeMethod(
-        app, [&filtro] { if (!filtro.pedido) QCoreApplication::exit(1); }, Qt::QueuedConnection);
+        app,
+        [&filtro] {
+            if (!filtro.pedido) QCoreApplication::exit(1);
+        },
+        Qt::QueuedConnection);
     QCoreApplication::exec();
     app->removeEventFilter(&filtro);
     return filtro.pedido;

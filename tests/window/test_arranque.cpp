@@ -14,29 +14,46 @@ struct Arranque {
     bool fuera_del_tiempo;  // the banner
 };
 
-void PrintTo(const Arranque& x, std::ostream* os) { *os << x.nombre; }
+void PrintTo(const Arranque& x, std::ostream* os) {
+    *os << x.nombre;
+}
 
 const Arranque arranques[] = {
-    {"nueve_de_abril_2003", {2003, 4, 9}, "Fecha Gregoriana: 9-4-2003",
+    {"nueve_de_abril_2003",
+     {2003, 4, 9},
+     "Fecha Gregoriana: 9-4-2003",
      "* Kin 46: Enlazador de Mundos Resonante  Blanco\r\n <Cimi Uuk> ",
      "* Año de la Luna Planetaria Roja Kin 49\r\n <Muluc Lahum> ",
-     "* Onda encantada del Sol\r\n* Castillo Rojo Este del Girar", false},
-    {"dia_fuera_del_tiempo", {2003, 7, 25}, "Fecha Gregoriana: 25-7-2003",
+     "* Onda encantada del Sol\r\n* Castillo Rojo Este del Girar",
+     false},
+    {"dia_fuera_del_tiempo",
+     {2003, 7, 25},
+     "Fecha Gregoriana: 25-7-2003",
      "* Kin 153: Caminante del Cielo Planetario  Rojo\r\n <Ben Lahum> ",
      "* Año de la Luna Planetaria Roja Kin 49\r\n <Muluc Lahum> ",
-     "* Onda encantada de la Semilla\r\n* Castillo Azul Oeste del Quemar", true},
-    {"portador_de_su_propio_anio", {2003, 7, 26}, "Fecha Gregoriana: 26-7-2003",
+     "* Onda encantada de la Semilla\r\n* Castillo Azul Oeste del Quemar",
+     true},
+    {"portador_de_su_propio_anio",
+     {2003, 7, 26},
+     "Fecha Gregoriana: 26-7-2003",
      "* Kin 154: Mago Espectral  Blanco\r\n <Ix Buluk> ",
      "* Año del Mago Espectral Blanco Kin 154\r\n <Ix Buluk> ",
-     "* Onda encantada de la Semilla\r\n* Castillo Azul Oeste del Quemar", false},
-    {"kin_260", {2004, 7, 27}, "Fecha Gregoriana: 27-7-2004",
+     "* Onda encantada de la Semilla\r\n* Castillo Azul Oeste del Quemar",
+     false},
+    {"kin_260",
+     {2004, 7, 27},
+     "Fecha Gregoriana: 27-7-2004",
      "* Kin 260: Sol Cósmico  Amarillo\r\n <Ahau Oxlahun> ",
      "* Año de la Tormenta Cristal Azul Kin 259\r\n <Cauac Lahak> ",
-     "* Onda encantada de la Estrella\r\n* Castillo Verde Central del Encantar", false},
-    {"veintinueve_de_febrero", {2004, 2, 29}, "Fecha Gregoriana: 29-2-2004",
+     "* Onda encantada de la Estrella\r\n* Castillo Verde Central del Encantar",
+     false},
+    {"veintinueve_de_febrero",
+     {2004, 2, 29},
+     "Fecha Gregoriana: 29-2-2004",
      "* Kin 111: Mono Resonante  Azul\r\n <Chuen Uuk> ",
      "* Año del Mago Espectral Blanco Kin 154\r\n <Ix Buluk> ",
-     "* Onda encantada de la Serpiente\r\n* Castillo Azul Oeste del Quemar", false},
+     "* Onda encantada de la Serpiente\r\n* Castillo Azul Oeste del Quemar",
+     false},
 };
 
 class ArranqueTest : public testing::TestWithParam<Arranque> {};
@@ -101,7 +118,9 @@ struct Pintado {
     int renderizados;
 };
 
-void PrintTo(const Pintado& x, std::ostream* os) { *os << x.nombre; }
+void PrintTo(const Pintado& x, std::ostream* os) {
+    *os << x.nombre;
+}
 
 const Pintado pintados[] = {
     {"kin_46_siete_dibujos", {2003, 4, 9}, 7},

@@ -51,7 +51,9 @@ struct Fuente_esperada {
     QFont::Weight peso;
 };
 
-void PrintTo(const Fuente_esperada& x, std::ostream* os) { *os << x.etiqueta; }
+void PrintTo(const Fuente_esperada& x, std::ostream* os) {
+    *os << x.etiqueta;
+}
 
 const Fuente_esperada fuentes[] = {
     {"nombre", "Liberation Sans", 9.75, QFont::Bold},
@@ -99,9 +101,9 @@ TEST(Etiquetas, LosCaptionsFijosCabenEnSuCaja) {
     Ventana_en_dia p;
     const Calendario& v = *p.ventana;
     p.ventana->Boton4_Click();  // fills creado2
-    for (const Etiqueta* e : {v.Label1, v.Label2, v.Label3, v.Label4, v.Label5, v.Label6, v.Label7,
-                              v.Label8, v.diafueradeltiempo, v.creado1, v.creado2, v.creado3,
-                              v.creado4, v.creado5}) {
+    for (const Etiqueta* e :
+         {v.Label1, v.Label2, v.Label3, v.Label4, v.Label5, v.Label6, v.Label7, v.Label8,
+          v.diafueradeltiempo, v.creado1, v.creado2, v.creado3, v.creado4, v.creado5}) {
         EXPECT_TRUE(Cabe(e));
     }
 }
@@ -159,8 +161,7 @@ TEST(Imagenes, LaFiguraSeEstiraHastaLlenarLaCaja) {
     const QImage pintada = imagen.grab().toImage();
     for (const QPoint punto : {QPoint(0, 0), QPoint(164, 0), QPoint(0, 144), QPoint(164, 144),
                                QPoint(2, 72), QPoint(162, 72)}) {
-        EXPECT_EQ(pintada.pixelColor(punto), QColor(Qt::black))
-            << punto.x() << "," << punto.y();
+        EXPECT_EQ(pintada.pixelColor(punto), QColor(Qt::black)) << punto.x() << "," << punto.y();
     }
 }
 

@@ -12,7 +12,9 @@ struct Tecleada {
     bool fuera_del_tiempo;
 };
 
-void PrintTo(const Tecleada& x, std::ostream* os) { *os << x.nombre; }
+void PrintTo(const Tecleada& x, std::ostream* os) {
+    *os << x.nombre;
+}
 
 const Tecleada tecleadas[] = {
     {"dia_25_mes_07", "25", "07", "2003", "* Kin 153: ", "Fecha Gregoriana: 25-7-2003", true},
@@ -21,8 +23,8 @@ const Tecleada tecleadas[] = {
     {"dia_26_de_julio", "26", "7", "2003", "* Kin 154: ", "Fecha Gregoriana: 26-7-2003", false},
     {"dia_25_de_agosto", "25", "8", "2003", "* Kin 184: ", "Fecha Gregoriana: 25-8-2003", false},
     {"ceros_delante", "09", "04", "2003", "* Kin 46: ", "Fecha Gregoriana: 9-4-2003", false},
-    {"veintinueve_de_febrero_cuenta_28", "29", "2", "2003", "* Kin 6: ",
-     "Fecha Gregoriana: 29-2-2003", false},
+    {"veintinueve_de_febrero_cuenta_28", "29", "2", "2003",
+     "* Kin 6: ", "Fecha Gregoriana: 29-2-2003", false},
     {"treinta_y_uno_de_abril", "31", "4", "2003", "* Kin 68: ", "Fecha Gregoriana: 31-4-2003",
      false},
     {"anio_38", "26", "7", "38", "* Kin 9: ", "Fecha Gregoriana: 26-7-38", false},
@@ -55,7 +57,9 @@ struct Rechazada {
     Icono icono;
 };
 
-void PrintTo(const Rechazada& x, std::ostream* os) { *os << x.nombre; }
+void PrintTo(const Rechazada& x, std::ostream* os) {
+    *os << x.nombre;
+}
 
 constexpr const char* incorrecta = "Fecha incorrecta. Debe introducir una fecha correcta";
 constexpr const char* año_bajo =

@@ -38,8 +38,8 @@ TEST(Limpiar, BorraResultadosYGlifosYDejaLoFijo) {
     Esperar_limpia(v);
     EXPECT_TRUE(p.efectos.mensajes.empty());
     const std::pair<QWidget*, const char*> fijos[] = {
-        {v.Label1, "Dia"},      {v.Label2, "Mes"},          {v.Label3, "Año"},
-        {v.Label8, "Oráculo"},  {v.Label4, "Kin Guia"},     {v.Label5, "Kin Antípoda"},
+        {v.Label1, "Dia"},         {v.Label2, "Mes"},        {v.Label3, "Año"},
+        {v.Label8, "Oráculo"},     {v.Label4, "Kin Guia"},   {v.Label5, "Kin Antípoda"},
         {v.Label6, "Kin Análogo"}, {v.Label7, "Kin Oculto"},
     };
     for (const auto& [w, caption] : fijos) {
@@ -47,9 +47,9 @@ TEST(Limpiar, BorraResultadosYGlifosYDejaLoFijo) {
     }
     Esperar_visibles(Fijos(v), true);
     Esperar_visibles(Botones_principales(v), true);
-    Esperar_visibles({v.dia, v.mes, v.año, v.Command1, v.fecha, v.a_maya, v.nombre, v.inter,
-                      v.Onda_encantada},
-                     true);
+    Esperar_visibles(
+        {v.dia, v.mes, v.año, v.Command1, v.fecha, v.a_maya, v.nombre, v.inter, v.Onda_encantada},
+        true);
     Esperar_visibles({v.Boton5}, false);
     for (const Imagen* i : v.findChildren<Imagen*>()) {
         EXPECT_EQ(i->pos(), lugares[i->objectName()]) << i->objectName().toStdString();
@@ -96,7 +96,8 @@ TEST(AcercaDe, LasCuatroLineasCentradasEnSuCaja) {
     const double centro = (2715 + 105 / 2.0) / twips_por_pixel;
     EXPECT_NEAR(caja.x() + caja.width() / 2.0, centro, 1.0);
     const QFontMetrics fm(v.creado2->font());
-    EXPECT_GE(caja.width(), fm.horizontalAdvance(QStringLiteral("Enlazador de mundos resonante blanco")));
+    EXPECT_GE(caja.width(),
+              fm.horizontalAdvance(QStringLiteral("Enlazador de mundos resonante blanco")));
     EXPECT_GE(caja.height(), 4 * fm.height());
     EXPECT_EQ(caja.y(), Pixeles(1080));
 }
@@ -132,7 +133,9 @@ struct Impresion {
     bool imprime;
 };
 
-void PrintTo(const Impresion& x, std::ostream* os) { *os << x.nombre; }
+void PrintTo(const Impresion& x, std::ostream* os) {
+    *os << x.nombre;
+}
 
 const Impresion impresiones[] = {
     {"tras_el_arranque", [](Ventana_en_dia&) {}, true},

@@ -20,7 +20,9 @@ struct Cruz {
     int sello_guia;
 };
 
-void PrintTo(const Cruz& x, std::ostream* os) { *os << "kin " << x.kin; }
+void PrintTo(const Cruz& x, std::ostream* os) {
+    *os << "kin " << x.kin;
+}
 
 const Cruz cruces[] = {
     {1, "Dragon", "Dragon", "Mono", "Espejo", "Sol", 1},
@@ -129,7 +131,9 @@ struct Numeral {
     int kin, tono, top, alto;
 };
 
-void PrintTo(const Numeral& x, std::ostream* os) { *os << "tono " << x.tono; }
+void PrintTo(const Numeral& x, std::ostream* os) {
+    *os << "tono " << x.tono;
+}
 
 class NumeralTest : public testing::TestWithParam<Numeral> {};
 
@@ -146,7 +150,9 @@ INSTANTIATE_TEST_SUITE_P(Tonos, NumeralTest,
                          testing::Values(Numeral{1, 1, 1800, 375}, Numeral{5, 5, 1800, 375},
                                          Numeral{6, 6, 1680, 495}, Numeral{10, 10, 1680, 495},
                                          Numeral{11, 11, 1560, 615}, Numeral{13, 13, 1560, 615}),
-                         [](const auto& info) { return "tono_" + std::to_string(info.param.tono); });
+                         [](const auto& info) {
+                             return "tono_" + std::to_string(info.param.tono);
+                         });
 
 // The procedures read the window-level values: seal 0 is `Sol` like seal 20.
 TEST(Procedimiento_zorvel, SelloCeroMuestraElSol) {

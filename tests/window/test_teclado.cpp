@@ -5,7 +5,9 @@
 namespace talmiroc::prueba {
 namespace {
 
-QWidget* Foco() { return QApplication::focusWidget(); }
+QWidget* Foco() {
+    return QApplication::focusWidget();
+}
 
 void Pulsar(Ventana_en_dia& p, Qt::Key tecla, Qt::KeyboardModifiers mod = Qt::NoModifier) {
     QTest::keyClick(Foco() ? Foco() : p.ventana.get(), tecla, mod);
@@ -18,7 +20,9 @@ struct Tecleo {
     const char* queda;
 };
 
-void PrintTo(const Tecleo& x, std::ostream* os) { *os << x.nombre; }
+void PrintTo(const Tecleo& x, std::ostream* os) {
+    *os << x.nombre;
+}
 
 const Tecleo tecleos[] = {
     {"dia_dos_caracteres", &Calendario::dia, "123", "12"},
@@ -84,7 +88,9 @@ struct Acceso {
     std::function<bool(const Ventana_en_dia&)> pulsado;
 };
 
-void PrintTo(const Acceso& x, std::ostream* os) { *os << x.nombre; }
+void PrintTo(const Acceso& x, std::ostream* os) {
+    *os << x.nombre;
+}
 
 const Acceso accesos[] = {
     {"alt_c_calcula", Qt::Key_C,
@@ -170,7 +176,9 @@ struct Tecla_en_boton {
     bool pulsa;
 };
 
-void PrintTo(const Tecla_en_boton& x, std::ostream* os) { *os << x.nombre; }
+void PrintTo(const Tecla_en_boton& x, std::ostream* os) {
+    *os << x.nombre;
+}
 
 class TeclaEnBotonTest : public testing::TestWithParam<Tecla_en_boton> {};
 
@@ -187,8 +195,8 @@ TEST_P(TeclaEnBotonTest, CalcularConElFoco) {
 INSTANTIATE_TEST_SUITE_P(Teclas, TeclaEnBotonTest,
                          testing::Values(Tecla_en_boton{"espacio", Qt::Key_Space, true},
                                          Tecla_en_boton{"enter", Qt::Key_Return, true},
-                                         Tecla_en_boton{"enter_del_teclado_numerico",
-                                                        Qt::Key_Enter, true},
+                                         Tecla_en_boton{"enter_del_teclado_numerico", Qt::Key_Enter,
+                                                        true},
                                          Tecla_en_boton{"escape", Qt::Key_Escape, false}),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
