@@ -57,12 +57,9 @@ void PrintTo(const Fuente_esperada& x, std::ostream* os) {
 
 const Fuente_esperada fuentes[] = {
     {"nombre", "Liberation Sans", 9.75, QFont::Bold},
-    {"Label1", "Liberation Sans", 9.75, QFont::Bold},
     {"Label8", "OCRA", 18, QFont::Medium},
     {"Label4", "Liberation Serif", 12, QFont::Bold},
     {"diafueradeltiempo", "Blankenburg_UNZ1A", 15.75, QFont::Normal},
-    {"creado1", "Liberation Serif", 15.75, QFont::Bold},
-    {"creado3", "Liberation Serif", 18, QFont::Bold},
     {"creado5", "Liberation Serif", 14.25, QFont::Normal},
 };
 
@@ -178,14 +175,6 @@ TEST(Imagenes, UnaRenderizacionPorRecursoTamanoYDensidad) {
     (void)Cache_svg::Pixmap(dragon, QSize(165, 145), 2.0);
     (void)Cache_svg::Pixmap(QStringLiteral(":/sellos/Sol.svg"), QSize(67, 67), 2.0);
     EXPECT_EQ(Cache_svg::Renderizados(), 4);
-}
-
-TEST(Imagenes, LosRecursosExisten) {
-    Ventana_en_dia p;
-    for (const Imagen* i : p.ventana->findChildren<Imagen*>()) {
-        EXPECT_TRUE(QFile::exists(i->Recurso())) << i->Recurso().toStdString();
-    }
-    EXPECT_EQ(p.ventana->findChildren<Imagen*>().size(), 73);
 }
 
 }  // namespace

@@ -67,18 +67,14 @@ constexpr const char* año_bajo =
 
 const Rechazada rechazadas[] = {
     {"treinta_de_febrero", "30", "2", "2004", incorrecta, Icono::informacion},
-    {"dia_vacio", "", "4", "2003", incorrecta, Icono::informacion},
     {"anio_vacio", "9", "4", "", incorrecta, Icono::informacion},
     {"un_blanco", " ", "4", "2003", incorrecta, Icono::informacion},
     {"dos_blancos", "  ", "4", "2003", incorrecta, Icono::informacion},
     {"letras_en_el_mes", "1", "ab", "2003", incorrecta, Icono::informacion},
     {"mes_cero", "1", "0", "2003", incorrecta, Icono::informacion},
-    {"mes_13", "1", "13", "2003", incorrecta, Icono::informacion},
     {"dia_negativo", "-1", "4", "2003", incorrecta, Icono::informacion},
-    {"dia_32", "32", "1", "2003", incorrecta, Icono::informacion},
     {"anio_37", "1", "1", "37", año_bajo, Icono::error},
     {"anio_de_dos_cifras", "9", "4", "03", año_bajo, Icono::error},
-    {"anio_de_letras", "9", "4", "abcd", año_bajo, Icono::error},
     {"el_anio_antes_que_el_mes", "5", "13", "20", año_bajo, Icono::error},
     {"febrero_antes_que_el_anio", "30", "2", "20", incorrecta, Icono::informacion},
 };

@@ -195,14 +195,5 @@ TEST(Salir, TerminaElProgramaSinPreguntar) {
     EXPECT_TRUE(p.efectos.mensajes.empty());
 }
 
-TEST(Salir, LosDemasBotonesNoTerminan) {
-    Ventana_en_dia p;
-    EXPECT_FALSE(Pide_salir([&] {
-        for (QPushButton* b : {p.ventana->Boton1, p.ventana->Boton2, p.ventana->Command1}) {
-            QTest::mouseClick(b, Qt::LeftButton);
-        }
-    }));
-}
-
 }  // namespace
 }  // namespace talmiroc::prueba

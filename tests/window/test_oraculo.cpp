@@ -126,34 +126,6 @@ TEST(Oraculo, KinUnoMuestraTresImagenesDelDragon) {
     }
 }
 
-// The tone numeral stands on the bottom edge 2175 and grows upward with its rows.
-struct Numeral {
-    int kin, tono, top, alto;
-};
-
-void PrintTo(const Numeral& x, std::ostream* os) {
-    *os << "tono " << x.tono;
-}
-
-class NumeralTest : public testing::TestWithParam<Numeral> {};
-
-TEST_P(NumeralTest, CajaDelTono) {
-    Ventana_en_dia p;
-    p.Calcular(Fecha_de_kin(GetParam().kin));
-    const auto tonos = p.Tonos_visibles();
-    ASSERT_EQ(tonos.size(), 1u);
-    EXPECT_EQ(tonos[0], p.ventana->tono[static_cast<std::size_t>(GetParam().tono)]);
-    EXPECT_EQ(tonos[0]->geometry(), Rect_twips(960, GetParam().top, 1575, GetParam().alto));
-}
-
-INSTANTIATE_TEST_SUITE_P(Tonos, NumeralTest,
-                         testing::Values(Numeral{1, 1, 1800, 375}, Numeral{5, 5, 1800, 375},
-                                         Numeral{6, 6, 1680, 495}, Numeral{10, 10, 1680, 495},
-                                         Numeral{11, 11, 1560, 615}, Numeral{13, 13, 1560, 615}),
-                         [](const auto& info) {
-                             return "tono_" + std::to_string(info.param.tono);
-                         });
-
 // The procedures read the window-level values: seal 0 is `Sol` like seal 20.
 TEST(Procedimiento_zorvel, SelloCeroMuestraElSol) {
     Ventana_en_dia p;

@@ -26,10 +26,8 @@ void PrintTo(const Tecleo& x, std::ostream* os) {
 
 const Tecleo tecleos[] = {
     {"dia_dos_caracteres", &Calendario::dia, "123", "12"},
-    {"mes_dos_caracteres", &Calendario::mes, "0712", "07"},
     {"anio_cuatro_caracteres", &Calendario::año, "200345", "2003"},
     {"dia_admite_letras", &Calendario::dia, "abc", "ab"},
-    {"anio_admite_blancos", &Calendario::año, " 2 34", " 2 3"},
 };
 
 class TecleoTest : public testing::TestWithParam<Tecleo> {};
