@@ -1,6 +1,8 @@
 #include "imagen.h"
 
 #include <QHash>
+#include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -62,6 +64,12 @@ void Imagen::Mover(int left, int top) {
 
 void Imagen::paintEvent(QPaintEvent*) {
     QPainter pintor(this);
+    // On a page (a printer, a PDF) the screen's pixmap would print blurred:
+    // the picture is drawn from its SVG at the page's own resolution.
+    if (dynamic_cast<const QPagedPaintDevice*>(pintor.paintEngine()->paintDevice())) {
+        QSvgRenderer(recurso_).render(&pintor, QRectF(rect()));
+        return;
+    }
     pintor.drawPixmap(QPoint(0, 0), Cache_svg::Pixmap(recurso_, size(), devicePixelRatioF()));
 }
 
