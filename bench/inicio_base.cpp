@@ -1,11 +1,18 @@
-// Start-up floor: a bare Qt window of the same size with as many labels, text
-// boxes, buttons and images as the real one, that quits at its first paint.
+// Start-up floor: a bare Qt window of the same size, with the same controls
+// as the real one, that quits at its first paint.
+//
+// Same kinds, counts and visibility: 20 labels (14 shown, in the real boxes,
+// with as many lines and characters as a day's texts, wrapped where the real
+// ones wrap), 3 empty text boxes, 6 buttons (5 shown) and 73 image boxes
+// (7 shown). What it leaves out is what the window adds on top of a bare Qt
+// program: its faces (the default font here), its pictures (a flat fill
+// here), its icon and the calendar.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QTimer>
+#include <QStringList>
 
 #include "primera_pintura.h"
 
@@ -20,26 +27,73 @@ protected:
     void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Qt::darkYellow); }
 };
 
+// Filler text: one line of each given length, of short words.
+QString Relleno(std::initializer_list<int> lineas) {
+    const QString palabras = QStringLiteral("texto de una etiqueta para medir el arranque ");
+    QStringList r;
+    for (int largo : lineas) {
+        QString linea;
+        while (linea.size() < largo) linea += palabras;
+        r << linea.left(largo);
+    }
+    return r.join(QLatin1Char('\n'));
+}
+
+struct Etiqueta_base {
+    QRect caja;
+    bool visible;
+    bool ajuste;  // wraps at word boundaries
+    QString texto;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QWidget ventana;
-    ventana.setWindowTitle("Base");
+    ventana.setWindowTitle(QStringLiteral("Base"));
     ventana.setFixedSize(758, 442);
     ventana.setAutoFillBackground(true);
     ventana.setPalette(QPalette(Qt::white));
 
-    constexpr int etiquetas = 20, cajas_texto = 3, botones = 6, imagenes = 73, visibles = 7;
-    for (int i = 0; i < etiquetas; ++i) {
-        auto* l = new QLabel(QStringLiteral("Etiqueta %1").arg(i), &ventana);
-        l->setGeometry(10 + (i % 4) * 180, 10 + (i / 4) * 80, 170, 70);
+    // clang-format off
+    const Etiqueta_base etiquetas[] = {
+        {{22, 104, 185, 193}, true, true, {}},
+        {{208, 96, 178, 15}, true, false, Relleno({27})},
+        {{208, 120, 233, 57}, true, true, Relleno({39, 15})},
+        {{208, 176, 223, 48}, true, true, Relleno({37, 15})},
+        {{208, 224, 239, 56}, true, true, Relleno({32, 31})},
+        {{8, 304, 401, 137}, true, true, Relleno({32, 21, 35, 35, 33, 0})},
+        {{8, 408, 497, 33}, false, true, Relleno({58})},
+        {{64, 32, 25, 16}, true, false, Relleno({3})},
+        {{104, 32, 30, 16}, true, false, Relleno({3})},
+        {{160, 32, 28, 16}, true, false, Relleno({3})},
+        {{544, 120, 120, 33}, true, true, Relleno({7})},
+        {{549, 160, 73, 17}, true, true, Relleno({8})},
+        {{448, 232, 94, 25}, true, true, Relleno({12})},
+        {{640, 232, 105, 25}, true, true, Relleno({11})},
+        {{552, 416, 81, 25}, true, true, Relleno({10})},
+        {{40, 40, 257, 33}, false, true, Relleno({10})},
+        {{181, 72, 7, 23}, false, false, {}},
+        {{64, 172, 57, 33}, false, true, Relleno({4})},
+        {{64, 208, 305, 57}, false, true, Relleno({33})},
+        {{64, 288, 297, 65}, false, true, Relleno({100})},
+    };
+    // clang-format on
+    for (const Etiqueta_base& e : etiquetas) {
+        auto* l = new QLabel(e.texto, &ventana);
+        l->setTextFormat(Qt::PlainText);
+        l->setWordWrap(e.ajuste);
+        l->setGeometry(e.caja);
+        l->setVisible(e.visible);
     }
-    for (int i = 0; i < cajas_texto; ++i) new QLineEdit(&ventana);
-    for (int i = 0; i < botones; ++i) {
+    for (int i = 0; i < 3; ++i) (new QLineEdit(&ventana))->setGeometry(56 + i * 48, 56, 33, 25);
+    for (int i = 0; i < 6; ++i) {
         auto* b = new QPushButton(QStringLiteral("Boton %1").arg(i), &ventana);
-        b->move(200 + i * 80, 48);
+        b->setGeometry(224 + i * 72, 48, 73, 33);
+        b->setVisible(i != 4);
     }
+    constexpr int imagenes = 73, visibles = 7;
     for (int i = 0; i < imagenes; ++i) {
         auto* c = new Caja(&ventana);
         c->setGeometry(30 + (i % 7) * 100, 150 + (i / 7) % 3 * 90, 67, 67);

@@ -1,8 +1,8 @@
 #include "calendario.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QIcon>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QPalette>
 #include <QScreen>
@@ -94,7 +94,7 @@ constexpr Fuente sans_negrita{"MS Sans Serif", 9.75, QFont::Bold};
 constexpr Fuente times_12_negrita{"Times New Roman", 12, QFont::Bold};
 
 QFont Qfont(const Fuente& f) {
-    QFont fuente(QString::fromLatin1(f.familia));
+    QFont fuente(Cara_pedida(QString::fromLatin1(f.familia)));
     fuente.setPointSizeF(f.puntos);
     fuente.setWeight(f.peso);
     return fuente;
@@ -125,10 +125,15 @@ Calendario::~Calendario() = default;
 void Calendario::createWindow() {
     setObjectName(QStringLiteral("Calendario"));
     setWindowTitle(QStringLiteral("Talmiroc"));
+    // Read as PNG and nothing else: left to guess, Qt loads every image
+    // format plugin it has to ask each whether the file is theirs.
     QIcon icono;
     for (const QString& png :
          {QStringLiteral(":/icono/talmiroc-16.png"), QStringLiteral(":/icono/talmiroc-32.png")}) {
-        if (QFile::exists(png)) icono.addFile(png);
+        QImageReader lector(png, "png");
+        lector.setAutoDetectImageFormat(false);
+        const QImage imagen = lector.read();
+        if (!imagen.isNull()) icono.addPixmap(QPixmap::fromImage(imagen));
     }
     if (icono.isNull()) icono = QIcon(QStringLiteral(":/icono/talmiroc.svg"));
     setWindowIcon(icono);
