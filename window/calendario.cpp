@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QScreen>
+#include <QValidator>
 
 #include "boton.h"
 #include "efectos.h"
@@ -28,6 +29,31 @@ QColor Qcolor(Rgb c) {
 }
 
 const QColor blanco(255, 255, 255);
+
+// Keeps a text box to whole characters. With one place left in a box, the
+// maximum length would cut a character beyond the BMP (two UTF-16 units)
+// in half and keep the first half; any half is dropped instead.
+class Caracteres_enteros final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& texto, int& cursor) const override {
+        for (qsizetype i = texto.size(); i-- > 0;) {
+            const QChar c = texto[i];
+            bool entero = true;
+            if (c.isHighSurrogate()) {
+                entero = i + 1 < texto.size() && texto[i + 1].isLowSurrogate();
+            } else if (c.isLowSurrogate()) {
+                entero = i > 0 && texto[i - 1].isHighSurrogate();
+            }
+            if (!entero) {
+                texto.remove(i, 1);
+                if (cursor > i) --cursor;
+            }
+        }
+        return Acceptable;
+    }
+};
 
 // Outer sizes of the two views, in twips, frame and title bar included.
 constexpr int principal_ancho = 11460;
@@ -263,6 +289,7 @@ void Calendario::createInputs() {
         caja->setObjectName(f.nombre);
         caja->setGeometry(f.geometria);
         caja->setMaxLength(f.maximo);
+        caja->setValidator(new Caracteres_enteros(caja));
         this->*f.caja = caja;
     }
 }
