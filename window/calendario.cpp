@@ -537,7 +537,7 @@ void Calendario::Command1_Click() {
                          Icono::informacion);
         return;
     }
-    efectos_.Imprimir(*this);
+    efectos_.Imprimir(*this, QStringLiteral("Talmiroc Kin %1").arg(kin_dia));
 }
 
 }  // namespace talmiroc

@@ -21,8 +21,9 @@ public:
     // Today's local date.
     virtual QDate Hoy() = 0;
 
-    // Prints an image of the window's client area as it is shown now.
-    virtual void Imprimir(QWidget& ventana) = 0;
+    // Prints an image of the window's client area as it is shown now, under
+    // the document name `documento`.
+    virtual void Imprimir(QWidget& ventana, const QString& documento) = 0;
 };
 
 }  // namespace talmiroc

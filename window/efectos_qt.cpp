@@ -1,14 +1,25 @@
 #include "efectos_qt.h"
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPrinter>
 #include <QWidget>
 
+#include "impresion.h"
+
 namespace talmiroc {
+
+namespace {
+
+Impresoras& Impresoras_del_sistema() {
+    static Impresoras_qt impresoras;
+    return impresoras;
+}
+
+}  // namespace
+
+Efectos_qt::Efectos_qt() : impresoras_(Impresoras_del_sistema()) {}
+
+Efectos_qt::Efectos_qt(Impresoras& impresoras) : impresoras_(impresoras) {}
 
 void Efectos_qt::Mensaje(const QString& texto, const QString& titulo, Icono icono) {
     QWidget* ventana = QApplication::activeWindow();
@@ -23,21 +34,8 @@ QDate Efectos_qt::Hoy() {
     return QDate::currentDate();
 }
 
-void Efectos_qt::Imprimir(QWidget& ventana) {
-    QPrinter impresora;  // the default printer
-    QPainter pintor;
-    if (!pintor.begin(&impresora)) return;
-
-    // The client area, as large as the page allows, centred on it.
-    const QRect pagina = pintor.viewport();
-    const QSize tam = ventana.size();
-    const double escala = std::min(static_cast<double>(pagina.width()) / tam.width(),
-                                   static_cast<double>(pagina.height()) / tam.height());
-    pintor.translate(pagina.x() + (pagina.width() - tam.width() * escala) / 2,
-                     pagina.y() + (pagina.height() - tam.height() * escala) / 2);
-    pintor.scale(escala, escala);
-    ventana.render(&pintor);
-    pintor.end();
+void Efectos_qt::Imprimir(QWidget& ventana, const QString& documento) {
+    Imprimir_ventana(ventana, documento, impresoras_, *this);
 }
 
 }  // namespace talmiroc

@@ -1,15 +1,23 @@
-// The real effects: QMessageBox, the system clock and the default printer.
+// The real effects: QMessageBox, the system clock and the printers.
 #pragma once
 
 #include "efectos.h"
 
 namespace talmiroc {
 
+class Impresoras;
+
 class Efectos_qt final : public Efectos {
 public:
+    Efectos_qt();  // the system's printers and print dialog
+    explicit Efectos_qt(Impresoras& impresoras);
+
     void Mensaje(const QString& texto, const QString& titulo, Icono icono) override;
     QDate Hoy() override;
-    void Imprimir(QWidget& ventana) override;
+    void Imprimir(QWidget& ventana, const QString& documento) override;
+
+private:
+    Impresoras& impresoras_;
 };
 
 }  // namespace talmiroc

@@ -28,7 +28,7 @@ public:
         if (al_mostrar) al_mostrar();  // the box is open: the window as the user sees it
     }
     QDate Hoy() override { return hoy_; }
-    void Imprimir(QWidget& ventana) override { impresiones.push_back(&ventana); }
+    void Imprimir(QWidget& ventana, const QString&) override { impresiones.push_back(&ventana); }
 
     std::vector<Mensaje_grabado> mensajes;
     std::vector<QWidget*> impresiones;

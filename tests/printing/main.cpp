@@ -1,0 +1,11 @@
+// The printing tests need a QApplication; listing them does not.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
