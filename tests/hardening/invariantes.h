@@ -1,0 +1,198 @@
+// What must hold of the window at any moment, as text: each check returns the
+// first fault it sees, or an empty string. The random sessions run them after
+// every key and click; the sweep of whole years compares the window with the
+// engine's description of each date.
+#pragma once
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "calendario_prueba.h"
+
+namespace talmiroc::prueba {
+
+inline const QSize vista_principal(758, 442);  // client area, 11370 x 6630 twips
+inline const QSize vista_creditos(412, 420);   // 6180 x 6300 twips
+
+inline const QPoint lugar_grande = Lugar(480, 2280);
+inline const QPoint lugar_centro = Lugar(8280, 3960);
+inline const QPoint lugar_guia = Lugar(8280, 2760);
+inline const QPoint lugar_antipoda = Lugar(6840, 3960);
+inline const QPoint lugar_analogo = Lugar(9720, 3960);
+inline const QPoint lugar_oculto = Lugar(8280, 5160);
+
+inline std::string U8(const QString& s) {
+    return s.toStdString();
+}
+inline std::string Nombre(const QObject* o) {
+    return o ? U8(o->objectName()) : "nada";
+}
+
+// Visible seal images of one element (0 large, 1 centre, 2 oracle), in seal order.
+inline std::vector<Imagen*> Visibles(Calendario& v, int elemento) {
+    std::vector<Imagen*> r;
+    for (int sello = 1; sello <= 20; ++sello) {
+        Imagen* i = (*v.Arreglo_de(sello))[static_cast<std::size_t>(elemento)];
+        if (i->isVisible()) r.push_back(i);
+    }
+    return r;
+}
+inline std::vector<Imagen*> Tonos_visibles(Calendario& v) {
+    std::vector<Imagen*> r;
+    for (std::size_t t = 1; t <= 13; ++t) {
+        if (v.tono[t]->isVisible()) r.push_back(v.tono[t]);
+    }
+    return r;
+}
+
+// Whether a text holds only whole characters: no half of a surrogate pair.
+inline bool Caracteres_enteros(const QString& s) {
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
+            ++i;
+        } else if (s[i].isSurrogate()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Everything the window shows for an accepted date, against the engine.
+inline std::string Como_el_motor(Calendario& v, const Lectura_dia& l) {
+    const auto caption = [](const Etiqueta* e, const std::string& esperado) -> std::string {
+        if (U8(e->Caption()) == esperado) return {};
+        return Nombre(e) + " dice \"" + U8(e->Caption()) + "\", el motor \"" + esperado + "\"";
+    };
+    for (const std::string& falta : {caption(v.fecha, l.fecha), caption(v.nombre, l.nombre),
+                                     caption(v.Onda_encantada, l.onda_encantada),
+                                     caption(v.a_maya, l.a_maya), caption(v.inter, l.inter)}) {
+        if (!falta.empty()) return falta;
+    }
+    const QColor color(l.color.r, l.color.g, l.color.b);
+    if (v.nombre->Color() != color || v.inter->Color() != color) {
+        return "color de nombre " + U8(v.nombre->Color().name()) + " e inter " +
+               U8(v.inter->Color().name()) + ", el motor " + U8(color.name());
+    }
+    if (v.diafueradeltiempo->isVisible() != l.dia_fuera_del_tiempo) {
+        return std::string("el letrero del dia fuera del tiempo ") +
+               (l.dia_fuera_del_tiempo ? "no se ve" : "se ve");
+    }
+    const Calendario::Arreglo_sello& propio = *v.Arreglo_de(l.sello);
+    if (Visibles(v, 0) != std::vector<Imagen*>{propio[0]} || propio[0]->pos() != lugar_grande) {
+        return "el glifo grande no es " + Nombre(propio[0]) + " en su lugar";
+    }
+    if (Visibles(v, 1) != std::vector<Imagen*>{propio[1]} || propio[1]->pos() != lugar_centro) {
+        return "el glifo del centro no es " + Nombre(propio[1]) + " en su lugar";
+    }
+    Imagen* tono = v.tono[static_cast<std::size_t>(l.tono)];
+    if (Tonos_visibles(v) != std::vector<Imagen*>{tono}) {
+        return "el tono visible no es " + Nombre(tono);
+    }
+    const std::pair<int, QPoint> cruz[] = {{l.oraculo.guia, lugar_guia},
+                                           {l.oraculo.antipoda, lugar_antipoda},
+                                           {l.oraculo.analogo, lugar_analogo},
+                                           {l.oraculo.oculto, lugar_oculto}};
+    for (const auto& [sello, lugar] : cruz) {
+        const Imagen* glifo = (*v.Arreglo_de(sello))[2];
+        if (!glifo->isVisible() || glifo->pos() != lugar) {
+            return "el oraculo no muestra " + Nombre(glifo) + " en (" + std::to_string(lugar.x()) +
+                   "," + std::to_string(lugar.y()) + ")";
+        }
+    }
+    if (Visibles(v, 2).size() != 4) return "el oraculo muestra mas de cuatro glifos";
+    return {};
+}
+
+// The date that `fecha` shows, read back: "Fecha Gregoriana: 9-4-2003".
+inline bool Leer_fecha(const QString& caption, Fecha& f) {
+    static const QString prefijo = QStringLiteral("Fecha Gregoriana: ");
+    if (!caption.startsWith(prefijo)) return false;
+    const QStringList partes = caption.mid(prefijo.size()).split(QLatin1Char('-'));
+    if (partes.size() != 3) return false;
+    bool ok[3];
+    f = Fecha{partes[0].toInt(&ok[0]), partes[1].toInt(&ok[1]), partes[2].toLongLong(&ok[2])};
+    return ok[0] && ok[1] && ok[2];
+}
+
+// What holds after any key or click, in either view.
+inline std::string Invariantes(Calendario& v) {
+    const std::pair<const QLineEdit*, qsizetype> cajas[] = {{v.dia, 2}, {v.mes, 2}, {v.año, 4}};
+    for (const auto& [caja, maximo] : cajas) {
+        const QString t = caja->text();
+        if (!Caracteres_enteros(t)) return Nombre(caja) + " guarda medio caracter";
+        if (t.toUcs4().size() > maximo) {
+            return Nombre(caja) + " guarda " + std::to_string(t.toUcs4().size()) + " caracteres";
+        }
+    }
+
+    const std::size_t grandes = Visibles(v, 0).size(), centros = Visibles(v, 1).size(),
+                      oraculo = Visibles(v, 2).size(), tonos = Tonos_visibles(v).size();
+    const bool sin_glifos = grandes + centros + oraculo + tonos == 0;
+    if (!sin_glifos) {
+        if (grandes != 1 || centros != 1 || tonos != 1 || oraculo != 4) {
+            return "glifos visibles: " + std::to_string(grandes) + " grandes, " +
+                   std::to_string(centros) + " centros, " + std::to_string(tonos) + " tonos, " +
+                   std::to_string(oraculo) + " del oraculo";
+        }
+        const Imagen* grande = Visibles(v, 0)[0];
+        const Imagen* centro = Visibles(v, 1)[0];
+        if (grande->Recurso() != centro->Recurso() || grande->pos() != lugar_grande ||
+            centro->pos() != lugar_centro) {
+            return "glifo grande " + Nombre(grande) + " y centro " + Nombre(centro);
+        }
+        std::set<std::pair<int, int>> lugares;
+        for (const Imagen* i : Visibles(v, 2)) lugares.insert({i->x(), i->y()});
+        const std::set<std::pair<int, int>> cruz = {{lugar_guia.x(), lugar_guia.y()},
+                                                    {lugar_antipoda.x(), lugar_antipoda.y()},
+                                                    {lugar_analogo.x(), lugar_analogo.y()},
+                                                    {lugar_oculto.x(), lugar_oculto.y()}};
+        if (lugares != cruz) return "los glifos del oraculo no ocupan los cuatro lugares";
+    }
+    if (v.fecha->Caption().isEmpty() != sin_glifos) {
+        return sin_glifos ? "fecha sin glifos" : "glifos sin fecha";
+    }
+    if (v.Label9->isVisible() == sin_glifos) return "el fondo Label9 no sigue a los glifos";
+    if (sin_glifos) {
+        for (const Etiqueta* e : {v.nombre, v.a_maya, v.Onda_encantada, v.inter}) {
+            if (!e->Caption().isEmpty()) return Nombre(e) + " escrita sin fecha";
+        }
+        if (v.diafueradeltiempo->isVisible()) return "letrero del dia fuera del tiempo sin fecha";
+    }
+
+    if (const QWidget* foco = QApplication::focusWidget(); foco && !foco->isVisible()) {
+        return "el foco esta en " + Nombre(foco) + ", oculto";
+    }
+
+    const bool principal = v.size() == vista_principal;
+    if (!principal && v.size() != vista_creditos) {
+        return "ventana de " + std::to_string(v.width()) + "x" + std::to_string(v.height());
+    }
+    for (const QWidget* w : std::initializer_list<const QWidget*>{
+             v.Boton1, v.Boton2, v.Boton3, v.Boton4, v.dia, v.mes, v.año, v.Label1}) {
+        if (w->isVisible() != principal) return Nombre(w) + " no sigue a la vista";
+    }
+    for (const QWidget* w : std::initializer_list<const QWidget*>{
+             v.Boton5, v.creado1, v.creado2, v.creado3, v.creado4, v.creado5}) {
+        if (w->isVisible() == principal) return Nombre(w) + " no sigue a la vista";
+    }
+    if (!principal) {
+        if (!sin_glifos) return "glifos en la vista de creditos";
+        for (const QLineEdit* caja : {v.dia, v.mes, v.año}) {
+            if (!caja->text().isEmpty()) return Nombre(caja) + " oculta guarda texto";
+        }
+    }
+
+    if (!v.fecha->Caption().isEmpty()) {
+        Fecha f{};
+        if (!Leer_fecha(v.fecha->Caption(), f)) return "fecha ilegible: " + U8(v.fecha->Caption());
+        const Veredicto veredicto =
+            Comprobar_fecha(std::to_string(f.dia), std::to_string(f.mes), std::to_string(f.año));
+        if (!std::holds_alternative<Fecha>(veredicto)) return "fecha no aceptable en pantalla";
+        return Como_el_motor(v, Describir_dia(f));
+    }
+    return {};
+}
+
+}  // namespace talmiroc::prueba
