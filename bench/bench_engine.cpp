@@ -41,7 +41,7 @@ void BM_Textos_260_Kins(benchmark::State& state) {
 BENCHMARK(BM_Textos_260_Kins)->Unit(benchmark::kMicrosecond);
 
 void BM_ComprobarFecha(benchmark::State& state) {
-    const std::string_view casos[][3] = {{"9", "4", "2003"}, {"25", "07", "2003"},
+    const std::string_view casos[][3] = {{"9", "4", "2003"},  {"25", "07", "2003"},
                                          {"30", "2", "2004"}, {"ab", "4", "2003"},
                                          {"1", "1", "37"},    {"", " ", "2003"}};
     std::size_t i = 0;

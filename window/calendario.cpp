@@ -240,8 +240,15 @@ void Calendario::createLabels() {
          {}},
     };
     // clang-format on
+    // The credits show only in their own view. Hidden from the start, they
+    // leave their faces unloaded until it opens.
+    const auto credito = [](Etiqueta* Calendario::*m) {
+        return m == &Calendario::creado1 || m == &Calendario::creado2 ||
+               m == &Calendario::creado3 || m == &Calendario::creado4 || m == &Calendario::creado5;
+    };
     for (const Fila& f : filas) {
         auto* e = new Etiqueta(this, QString::fromLatin1(f.nombre), f.autoajuste);
+        if (credito(f.etiqueta)) e->hide();
         e->setFont(Qfont(f.fuente));
         e->setAlignment(f.alineacion);
         if (f.color.isValid()) e->Fijar_color(f.color);
@@ -254,6 +261,7 @@ void Calendario::createLabels() {
 }
 
 void Calendario::createImages() {
+    Cache_svg::Adelantar_en(*this);
     for (int t = 1; t <= 13; ++t) {
         auto* imagen = new Imagen(this, QStringLiteral("tono(%1)").arg(t),
                                   QStringLiteral(":/tonos/%1.svg").arg(t));

@@ -18,7 +18,12 @@ void Etiqueta::Fijar_caption(const QString& caption) {
     QString mostrado = caption;
     mostrado.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setText(mostrado);
-    if (autoajuste_ != Autoajuste::no) Ajustar_tamano();
+    if (autoajuste_ == Autoajuste::no) return;
+    if (isHidden()) {
+        ajuste_pendiente_ = true;
+    } else {
+        Ajustar_tamano();
+    }
 }
 
 QColor Etiqueta::Color() const {
@@ -41,6 +46,15 @@ void Etiqueta::Fijar_fondo_opaco(const QColor& color) {
 void Etiqueta::Fijar_caja(const QRect& caja) {
     setGeometry(caja);
     centro_x_ = caja.x() + caja.width() / 2.0;
+    ajuste_pendiente_ = false;  // the stored box holds until the caption changes
+}
+
+void Etiqueta::setVisible(bool visible) {
+    if (visible && ajuste_pendiente_) {
+        ajuste_pendiente_ = false;
+        Ajustar_tamano();
+    }
+    QLabel::setVisible(visible);
 }
 
 void Etiqueta::Ajustar_tamano() {

@@ -33,12 +33,17 @@ public:
     // Places the box; the centre of an auto-size label is taken from here.
     void Fijar_caja(const QRect& caja);
 
+    // An auto-size label that is hidden takes its size when it is shown:
+    // measuring its text would load its face, which may never be needed.
+    void setVisible(bool visible) override;
+
 private:
     void Ajustar_tamano();
 
     QString caption_;
     Autoajuste autoajuste_;
     double centro_x_ = 0;
+    bool ajuste_pendiente_ = false;
 };
 
 }  // namespace talmiroc
