@@ -120,7 +120,9 @@ constexpr Fuente sans_negrita{"MS Sans Serif", 9.75, QFont::Bold};
 constexpr Fuente times_12_negrita{"Times New Roman", 12, QFont::Bold};
 
 QFont Qfont(const Fuente& f) {
-    QFont fuente(Cara_pedida(QString::fromLatin1(f.familia)));
+    const QStringList caras = Caras_pedidas(QString::fromLatin1(f.familia));
+    QFont fuente(caras.first());
+    if (caras.size() > 1) fuente.setFamilies(caras);
     fuente.setPointSizeF(f.puntos);
     fuente.setWeight(f.peso);
     return fuente;

@@ -9,17 +9,19 @@ namespace {
 struct Sustitucion {
     QLatin1StringView original;
     QLatin1StringView instalada;
-    bool completa;  // the installed face has every character the window writes in it
+    QLatin1StringView prestada;  // for the characters `instalada` lacks, if any
 };
 
-// OCRA has no accented letters: the "á" of "Oráculo" comes from the fallback
-// for "Westminster" (DejaVu Sans). Asked for by name, OCRA would fall back to
-// another face (Noto Sans Mono) and draw a taller line.
+// OCRA has no accented letters. The "á" of "Oráculo" has always come from
+// the face fontconfig gives in place of "Westminster", its default sans
+// (DejaVu Sans on Debian, where it comes with fontconfig). Left to itself,
+// Qt would look for a fallback that resembles OCRA (Noto Sans Mono) and draw
+// a taller line.
 constexpr Sustitucion sustituciones[] = {
-    {QLatin1StringView("MS Sans Serif"), QLatin1StringView("Liberation Sans"), true},
-    {QLatin1StringView("Times New Roman"), QLatin1StringView("Liberation Serif"), true},
-    {QLatin1StringView("Westminster"), QLatin1StringView("OCRA"), false},
-    {QLatin1StringView("Old English Text MT"), QLatin1StringView("Blankenburg_UNZ1A"), true},
+    {QLatin1StringView("MS Sans Serif"), QLatin1StringView("Liberation Sans"), {}},
+    {QLatin1StringView("Times New Roman"), QLatin1StringView("Liberation Serif"), {}},
+    {QLatin1StringView("Westminster"), QLatin1StringView("OCRA"), QLatin1StringView("DejaVu Sans")},
+    {QLatin1StringView("Old English Text MT"), QLatin1StringView("Blankenburg_UNZ1A"), {}},
 };
 
 }  // namespace
@@ -28,11 +30,14 @@ void Instalar_sustituciones_fuentes() {
     for (const Sustitucion& s : sustituciones) QFont::insertSubstitution(s.original, s.instalada);
 }
 
-QString Cara_pedida(const QString& cara) {
+QStringList Caras_pedidas(const QString& cara) {
     for (const Sustitucion& s : sustituciones) {
-        if (cara == s.original && s.completa) return s.instalada;
+        if (cara != s.original) continue;
+        QStringList caras{s.instalada};
+        if (!s.prestada.isEmpty()) caras << s.prestada;
+        return caras;
     }
-    return cara;
+    return {cara};
 }
 
 }  // namespace talmiroc

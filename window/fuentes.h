@@ -4,18 +4,19 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace talmiroc {
 
 // Registers the substitutions with QFont. Safe to call more than once.
 void Instalar_sustituciones_fuentes();
 
-// The name to give QFont for the Windows face `cara`. A QFont that names a
-// face that is not installed costs Qt a search for fallback faces over every
-// installed font before the substitution is taken, so where the installed
-// face has every character the window writes in it, that face is named
-// directly. Otherwise the original name stays, and with it the fallback that
-// Qt picks for the missing characters. Unknown faces come back unchanged.
-QString Cara_pedida(const QString& cara);
+// The faces to give QFont (QFont::setFamilies) for the Windows face `cara`:
+// the installed face that stands in for it, then, where that face lacks
+// characters the window writes in it, the face those are drawn in. Naming
+// installed faces spares Qt a search for fallback faces over every installed
+// font, which it makes for a name that is not installed before taking its
+// substitution. Unknown faces come back unchanged.
+QStringList Caras_pedidas(const QString& cara);
 
 }  // namespace talmiroc
