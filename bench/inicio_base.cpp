@@ -7,6 +7,11 @@
 // (7 shown). What it leaves out is what the window adds on top of a bare Qt
 // program: its faces (the default font here), its pictures (a flat fill
 // here), its icon and the calendar.
+//
+// Built with INICIO_BASE_CARAS (the program inicio_base_caras), the labels
+// are set in the window's faces, sizes and weights, and the oracle title
+// reads "Oráculo" as in the window: the floor for drawing the window's text
+// in those faces, which tells Qt's cost for the faces from the window's own.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,12 +44,49 @@ QString Relleno(std::initializer_list<int> lineas) {
     return r.join(QLatin1Char('\n'));
 }
 
+// The oracle title: in the window its accent comes from another face.
+QString Oraculo() {
+#ifdef INICIO_BASE_CARAS
+    return QStringLiteral("Oráculo");
+#else
+    return Relleno({7});
+#endif
+}
+
 struct Etiqueta_base {
     QRect caja;
     bool visible;
     bool ajuste;  // wraps at word boundaries
     QString texto;
+    int cara;  // in the window: 0 sans bold 9.75, 1 serif bold 12, 2 oracle title, 3 other
 };
+
+#ifdef INICIO_BASE_CARAS
+QFont Cara(int cara) {
+    QFont f(QStringLiteral("Liberation Sans"));
+    switch (cara) {
+        case 0:
+            f.setPointSizeF(9.75);
+            f.setWeight(QFont::Bold);
+            break;
+        case 1:
+            f = QFont(QStringLiteral("Liberation Serif"));
+            f.setPointSizeF(12);
+            f.setWeight(QFont::Bold);
+            break;
+        case 2:
+            f.setFamilies({QStringLiteral("OCRA"), QStringLiteral("DejaVu Sans")});
+            f.setPointSizeF(18);
+            f.setWeight(QFont::Medium);
+            break;
+        default:
+            f = QFont(QStringLiteral("Liberation Serif"));
+            f.setPointSizeF(15.75);
+            break;
+    }
+    return f;
+}
+#endif
 
 }  // namespace
 
@@ -58,30 +100,33 @@ int main(int argc, char** argv) {
 
     // clang-format off
     const Etiqueta_base etiquetas[] = {
-        {{22, 104, 185, 193}, true, true, {}},
-        {{208, 96, 178, 15}, true, false, Relleno({27})},
-        {{208, 120, 233, 57}, true, true, Relleno({39, 15})},
-        {{208, 176, 223, 48}, true, true, Relleno({37, 15})},
-        {{208, 224, 239, 56}, true, true, Relleno({32, 31})},
-        {{8, 304, 401, 137}, true, true, Relleno({32, 21, 35, 35, 33, 0})},
-        {{8, 408, 497, 33}, false, true, Relleno({58})},
-        {{64, 32, 25, 16}, true, false, Relleno({3})},
-        {{104, 32, 30, 16}, true, false, Relleno({3})},
-        {{160, 32, 28, 16}, true, false, Relleno({3})},
-        {{544, 120, 120, 33}, true, true, Relleno({7})},
-        {{549, 160, 73, 17}, true, true, Relleno({8})},
-        {{448, 232, 94, 25}, true, true, Relleno({12})},
-        {{640, 232, 105, 25}, true, true, Relleno({11})},
-        {{552, 416, 81, 25}, true, true, Relleno({10})},
-        {{40, 40, 257, 33}, false, true, Relleno({10})},
-        {{181, 72, 7, 23}, false, false, {}},
-        {{64, 172, 57, 33}, false, true, Relleno({4})},
-        {{64, 208, 305, 57}, false, true, Relleno({33})},
-        {{64, 288, 297, 65}, false, true, Relleno({100})},
+        {{22, 104, 185, 193}, true, true, {}, 0},
+        {{208, 96, 178, 15}, true, false, Relleno({27}), 0},
+        {{208, 120, 233, 57}, true, true, Relleno({39, 15}), 0},
+        {{208, 176, 223, 48}, true, true, Relleno({37, 15}), 0},
+        {{208, 224, 239, 56}, true, true, Relleno({32, 31}), 0},
+        {{8, 304, 401, 137}, true, true, Relleno({32, 21, 35, 35, 33, 0}), 0},
+        {{8, 408, 497, 33}, false, true, Relleno({58}), 3},
+        {{64, 32, 25, 16}, true, false, Relleno({3}), 0},
+        {{104, 32, 30, 16}, true, false, Relleno({3}), 0},
+        {{160, 32, 28, 16}, true, false, Relleno({3}), 0},
+        {{544, 120, 120, 33}, true, true, Oraculo(), 2},
+        {{549, 160, 73, 17}, true, true, Relleno({8}), 1},
+        {{448, 232, 94, 25}, true, true, Relleno({12}), 1},
+        {{640, 232, 105, 25}, true, true, Relleno({11}), 1},
+        {{552, 416, 81, 25}, true, true, Relleno({10}), 1},
+        {{40, 40, 257, 33}, false, true, Relleno({10}), 3},
+        {{181, 72, 7, 23}, false, false, {}, 3},
+        {{64, 172, 57, 33}, false, true, Relleno({4}), 3},
+        {{64, 208, 305, 57}, false, true, Relleno({33}), 3},
+        {{64, 288, 297, 65}, false, true, Relleno({100}), 3},
     };
     // clang-format on
     for (const Etiqueta_base& e : etiquetas) {
         auto* l = new QLabel(e.texto, &ventana);
+#ifdef INICIO_BASE_CARAS
+        l->setFont(Cara(e.cara));
+#endif
         l->setTextFormat(Qt::PlainText);
         l->setWordWrap(e.ajuste);
         l->setGeometry(e.caja);

@@ -84,14 +84,15 @@ public:
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
         if (evento->type() != QEvent::Paint) return false;
-        const QRegion& region = static_cast<QPaintEvent*>(evento)->region();
+        // Every visible image: the window's own paint region leaves out what
+        // its opaque children cover (the big glyph and the tone lie on the
+        // opaque Label9), and a visible image without its picture is about to
+        // be painted anyway.
         Cache& cache = Cache_compartida();
         std::vector<std::shared_ptr<Encargo>> nuevos;
         for (QObject* hijo : objeto->children()) {
             const auto* imagen = qobject_cast<const Imagen*>(hijo);
-            if (!imagen || !imagen->isVisible() || !region.intersects(imagen->geometry())) {
-                continue;
-            }
+            if (!imagen || !imagen->isVisible()) continue;
             const qreal dpr = imagen->devicePixelRatioF();
             const QString clave = Clave(imagen->Recurso(), imagen->size(), dpr);
             if (cache.pixmaps.contains(clave) || cache.encargos.contains(clave)) continue;

@@ -30,8 +30,8 @@ public:
     static void Vaciar();
 
     // From now on, whenever `ventana` is about to paint, the pictures of its
-    // visible images (direct children) in the region to paint that are not
-    // in the cache yet are rendered on a helper thread, last painted first.
+    // visible images (direct children) that are not in the cache yet are
+    // rendered on a helper thread, last painted first.
     // An image that comes to paint before its picture is ready renders it
     // itself, or waits for it when the helper has begun it.
     static void Adelantar_en(QWidget& ventana);
