@@ -263,7 +263,6 @@ void Calendario::createLabels() {
 }
 
 void Calendario::createImages() {
-    Cache_svg::Adelantar_en(*this);
     for (int t = 1; t <= 13; ++t) {
         auto* imagen = new Imagen(this, QStringLiteral("tono(%1)").arg(t),
                                   QStringLiteral(":/tonos/%1.svg").arg(t));

@@ -5,10 +5,6 @@
 // is first painted: most of the window's 73 images stay hidden, and the ones
 // that show share their renderings (the centre and the oracle glyph of a seal
 // are the same small picture).
-//
-// A window can have its images' renderings started as soon as it starts
-// painting: a helper thread renders them while the window paints the
-// controls that lie under them, its labels above all (see Adelantar_en).
 #pragma once
 
 #include <QPixmap>
@@ -28,13 +24,6 @@ public:
 
     // Forgets every rendering and the count (for tests).
     static void Vaciar();
-
-    // From now on, whenever `ventana` is about to paint, the pictures of its
-    // visible images (direct children) that are not in the cache yet are
-    // rendered on a helper thread, last painted first.
-    // An image that comes to paint before its picture is ready renders it
-    // itself, or waits for it when the helper has begun it.
-    static void Adelantar_en(QWidget& ventana);
 };
 
 class Imagen : public QWidget {
