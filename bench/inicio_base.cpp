@@ -11,8 +11,9 @@
 // Built with INICIO_BASE_CONTENIDO (the program inicio_base_contenido), it
 // draws what the window draws: the labels in the window's faces, sizes and
 // weights, and the seven visible image boxes, in the window's places and
-// sizes, painting that day's pictures rendered from their SVG. That is the floor for the window's
-// look, which tells what Qt needs for the faces and pictures from what the window's own code adds.
+// sizes, painting that day's pictures rendered from their SVG. That is the
+// floor for the window's look: it tells what Qt needs for the faces and the
+// pictures from what the window's own code adds.
 #include <iterator>
 #include <utility>
 
@@ -69,19 +70,24 @@ struct Dibujo {
 // The seven pictures of kin 105 in the window's boxes: tone 1, the seal large
 // and at the centre of the cross, and the four oracle seals (the guide of a
 // tone 1 is the seal itself).
+// clang-format off
 constexpr Dibujo dibujos[] = {
-    {{64, 120, 105, 25}, ":/tonos/1.svg"},          {{32, 152, 165, 145}, ":/sellos/Serpiente.svg"},
-    {{552, 264, 67, 67}, ":/sellos/Serpiente.svg"}, {{552, 184, 67, 67}, ":/sellos/Serpiente.svg"},
-    {{456, 264, 67, 67}, ":/sellos/Mago.svg"},      {{648, 264, 67, 67}, ":/sellos/Aguila.svg"},
+    {{64, 120, 105, 25}, ":/tonos/1.svg"},
+    {{32, 152, 165, 145}, ":/sellos/Serpiente.svg"},
+    {{552, 264, 67, 67}, ":/sellos/Serpiente.svg"},
+    {{552, 184, 67, 67}, ":/sellos/Serpiente.svg"},
+    {{456, 264, 67, 67}, ":/sellos/Mago.svg"},
+    {{648, 264, 67, 67}, ":/sellos/Aguila.svg"},
     {{552, 344, 67, 67}, ":/sellos/Guerrero.svg"},
 };
+// clang-format on
 
 struct Etiqueta_base {
     QRect caja;
     bool visible;
     bool ajuste;  // wraps at word boundaries
     QString texto;
-    int cara;  // in the window: 0 sans bold 9.75, 1 serif bold 12, 2 oracle title, 3 other
+    int cara;  // as in the window: 0 sans bold 9.75, 1 serif bold 12, 2 oracle title, 3 hidden
 };
 
 #ifdef INICIO_BASE_CONTENIDO
