@@ -17,83 +17,89 @@ constexpr std::string_view castillo_amarillo = "* Castillo Amarillo Sur del Dar"
 constexpr std::string_view castillo_verde = "* Castillo Verde Central del Encantar";
 
 constexpr std::array<std::string_view, 21> castillos = {
-    castillo_rojo,     castillo_rojo,     castillo_verde,    castillo_amarillo,
-    castillo_azul,     castillo_azul,     castillo_blanco,   castillo_rojo,
-    castillo_verde,    castillo_verde,    castillo_amarillo, castillo_azul,
-    castillo_blanco,   castillo_blanco,   castillo_rojo,     castillo_verde,
-    castillo_amarillo, castillo_amarillo, castillo_azul,     castillo_blanco,
+    castillo_rojo,     castillo_rojo,     castillo_verde,    castillo_amarillo, castillo_azul,
+    castillo_azul,     castillo_blanco,   castillo_rojo,     castillo_verde,    castillo_verde,
+    castillo_amarillo, castillo_azul,     castillo_blanco,   castillo_blanco,   castillo_rojo,
+    castillo_verde,    castillo_amarillo, castillo_amarillo, castillo_azul,     castillo_blanco,
     castillo_rojo};
 
 // Phrase tables of the affirmation, indexed from 1; slot 0 is never selected.
 constexpr std::array<std::string_view, 14> verbo_tono = {
-    "ERROR",      "Unifico",  "Polarizo", "Activo",   "Defino",      "Confiero poder", "Organizo",
-    "Canalizo",   "Armonizo", "Pulso",    "Perfecciono", "Disuelvo", "Me dedico",      "Perduro"};
+    "ERROR",    "Unifico",  "Polarizo", "Activo",      "Defino",   "Confiero poder", "Organizo",
+    "Canalizo", "Armonizo", "Pulso",    "Perfecciono", "Disuelvo", "Me dedico",      "Perduro"};
 
 constexpr std::array<std::string_view, 14> gerundio_tono = {
-    "ERROR",      "Atrayendo",  "Estabilizando", "Vinculando", "Midiendo",
-    "Comandando", "Equilibrando", "Inspirando",  "Modelando",  "Realizando",
-    "Produciendo", "Divulgando", "Universalizando", "Trascendiendo"};
+    "ERROR",       "Atrayendo",    "Estabilizando",   "Vinculando",   "Midiendo",
+    "Comandando",  "Equilibrando", "Inspirando",      "Modelando",    "Realizando",
+    "Produciendo", "Divulgando",   "Universalizando", "Trascendiendo"};
 
-constexpr std::array<std::string_view, 14> complemento_tono = {
-    "ERROR",           "del propósito",     "del desafío",        "del servicio",
-    "de la forma",     "del esplendor",     "de la igualdad",     "de la armonización",
-    "de la integridad", "de la intención",  "de la manifestación", "de la liberación",
-    "de la cooperación", "de la presencia"};
+constexpr std::array<std::string_view, 14> complemento_tono = {"ERROR",
+                                                               "del propósito",
+                                                               "del desafío",
+                                                               "del servicio",
+                                                               "de la forma",
+                                                               "del esplendor",
+                                                               "de la igualdad",
+                                                               "de la armonización",
+                                                               "de la integridad",
+                                                               "de la intención",
+                                                               "de la manifestación",
+                                                               "de la liberación",
+                                                               "de la cooperación",
+                                                               "de la presencia"};
 
 // Only tones 3, 4, 10 and 11 have polar kins.
 constexpr std::array<std::string_view, 14> verbo_polar = {
-    "ERROR", "", "", " Establezco", " Convierto", "", "", "", "", "", " Extiendo", " Transporto",
-    "",      ""};
+    "ERROR", "", "", " Establezco", " Convierto",  "", "",
+    "",      "", "", " Extiendo",   " Transporto", "", ""};
 
 constexpr std::array<std::string_view, 21> fin_sello = {
-    "ERROR",     "nutrir",     "comunicar", "soñar",      "atinar",      "sobrevivir", "igualar",
-    "conocer",   "embellecer", "purificar", "amar",       "jugar",       "influenciar",
-    "explorar",  "encantar",   "crear",     "cuestionar", "evolucionar", "reflexionar",
-    "catalizar", "iluminar"};
+    "ERROR",       "nutrir",    "comunicar",  "soñar",     "atinar",     "sobrevivir",
+    "igualar",     "conocer",   "embellecer", "purificar", "amar",       "jugar",
+    "influenciar", "explorar",  "encantar",   "crear",     "cuestionar", "evolucionar",
+    "reflexionar", "catalizar", "iluminar"};
 
 constexpr std::array<std::string_view, 21> objeto_sello = {
-    "ERROR",        "el ser",        "el aliento",   "la intuición", "la atención",
-    "el instinto",  "la oportunidad", "la curación", "el arte",      "el flujo",
-    "la lealtad",   "la ilusión",    "la sabiduría", "la vigilancia", "la receptividad",
-    "la mente",     "la intrepidez", "la sincronía", "el orden",     "la energía",
+    "ERROR",       "el ser",         "el aliento",   "la intuición",  "la atención",
+    "el instinto", "la oportunidad", "la curación",  "el arte",       "el flujo",
+    "la lealtad",  "la ilusión",     "la sabiduría", "la vigilancia", "la receptividad",
+    "la mente",    "la intrepidez",  "la sincronía", "el orden",      "la energía",
     "la vida"};
 
-constexpr std::array<std::string_view, 21> poder_sello = {
-    "ERROR",
-    "del nacimiento",
-    "del espiritu",
-    "de la abundancia",
-    "del florecimiento",
-    "de la fuerza vital",
-    "de la muerte",
-    "de la realización",
-    "de la elegancia",
-    "del agua universal",
-    "del corazón",
-    "de la magia",
-    "de la libre voluntad",
-    "del espacio",
-    "de la atemporalidad",
-    "de la visión",
-    "de la inteligencia",
-    "de la navegación",
-    "del sinfín",
-    "de la auto-generación",
-    "del fuego universal"};
+constexpr std::array<std::string_view, 21> poder_sello = {"ERROR",
+                                                          "del nacimiento",
+                                                          "del espiritu",
+                                                          "de la abundancia",
+                                                          "del florecimiento",
+                                                          "de la fuerza vital",
+                                                          "de la muerte",
+                                                          "de la realización",
+                                                          "de la elegancia",
+                                                          "del agua universal",
+                                                          "del corazón",
+                                                          "de la magia",
+                                                          "de la libre voluntad",
+                                                          "del espacio",
+                                                          "de la atemporalidad",
+                                                          "de la visión",
+                                                          "de la inteligencia",
+                                                          "de la navegación",
+                                                          "del sinfín",
+                                                          "de la auto-generación",
+                                                          "del fuego universal"};
 
 // Stage by row 1..20 of the quartet; "almacén" keeps its accent in row 2 only.
 constexpr std::array<std::string_view, 21> etapa_cuarteto = {
-    "ERROR",
-    " la entrada", " el almacén", " el proceso", " la salida", " la matriz",
-    " la entrada", " el almacen", " el proceso", " la salida", " la matriz",
-    " la entrada", " el almacen", " el proceso", " la salida", " la matriz",
-    " la entrada", " el almacen", " el proceso", " la salida", " la matriz"};
+    "ERROR",       " la entrada", " el almacén", " el proceso", " la salida",  " la matriz",
+    " la entrada", " el almacen", " el proceso", " la salida",  " la matriz",  " la entrada",
+    " el almacen", " el proceso", " la salida",  " la matriz",  " la entrada", " el almacen",
+    " el proceso", " la salida",  " la matriz"};
 
 // Colour phrase of a polar kin by the seal's colour (seal 5 red, 10 white,
 // 15 blue, 20 yellow).
 constexpr std::array<std::string_view, 4> espectro_polar = {
-    " el espectro galáctico Rojo", " el espectro galáctico Blanco",
-    " el espectro galáctico Azul", " el espectro galáctico Amarillo"};
+    " el espectro galáctico Rojo", " el espectro galáctico Blanco", " el espectro galáctico Azul",
+    " el espectro galáctico Amarillo"};
 
 constexpr std::array<int, 52> portales = {
     1,   20,  22,  39,  43,  50,  51,  58,  64,  69,  72,  77,  85,  88,  93,  96,  106, 107,
@@ -111,11 +117,19 @@ constexpr std::string_view En(const std::array<std::string_view, N>& tabla, int 
                                                        : tabla[0];
 }
 
-constexpr int Sello_tabla(int sello) { return (sello >= 0 && sello <= 20) ? sello : 0; }
-constexpr int Tono_tabla(int tono) { return (tono >= 0 && tono <= 13) ? tono : 0; }
+constexpr int Sello_tabla(int sello) {
+    return (sello >= 0 && sello <= 20) ? sello : 0;
+}
+constexpr int Tono_tabla(int tono) {
+    return (tono >= 0 && tono <= 13) ? tono : 0;
+}
 
-constexpr bool Es_blanco(char c) { return c == ' ' || c == '\t'; }
-constexpr bool Es_digito(char c) { return c >= '0' && c <= '9'; }
+constexpr bool Es_blanco(char c) {
+    return c == ' ' || c == '\t';
+}
+constexpr bool Es_digito(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads an optional sign and digits from `i`, saturating at the int64 range.
 // Returns false if no digit follows the sign.
@@ -136,20 +150,27 @@ bool Leer_numero(std::string_view t, std::size_t& i, std::int64_t& valor) {
     return true;
 }
 
-std::string& operator<<(std::string& s, std::string_view v) { return s.append(v); }
-std::string& operator<<(std::string& s, std::int64_t n) { return s.append(std::to_string(n)); }
+std::string& operator<<(std::string& s, std::string_view v) {
+    return s.append(v);
+}
+std::string& operator<<(std::string& s, std::int64_t n) {
+    return s.append(std::to_string(n));
+}
 
 }  // namespace
 
-std::string_view Castillo(int sello_onda) { return En(castillos, sello_onda); }
+std::string_view Castillo(int sello_onda) {
+    return En(castillos, sello_onda);
+}
 
 std::string Linea_nombre(int kin, int tono, int sello) {
     sello = Sello_tabla(sello);
     std::string s;
     s.reserve(80);
     s << "* Kin " << std::int64_t{kin} << ": " << sellos[sello] << " "
-      << Nombre_tono(Tono_tabla(tono), sello) << " " << " " << Palabra_color(sello) << salto
-      << " <" << dias_maya[sello] << " " << En(numeros_maya, tono) << "> ";
+      << Nombre_tono(Tono_tabla(tono), sello) << " "
+      << " " << Palabra_color(sello) << salto << " <" << dias_maya[sello] << " "
+      << En(numeros_maya, tono) << "> ";
     return s;
 }
 
@@ -175,7 +196,9 @@ std::string Lineas_portador(int kin, int tono, int sello) {
     return s;
 }
 
-bool Es_portal(int kin) { return std::binary_search(portales.begin(), portales.end(), kin); }
+bool Es_portal(int kin) {
+    return std::binary_search(portales.begin(), portales.end(), kin);
+}
 
 std::string Texto_meditacion(int kin, int tono, int sello, int sello_guia) {
     const int cuarteto = (kin + 3) / 4;

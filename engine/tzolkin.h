@@ -23,28 +23,24 @@ namespace talmiroc {
 // Vocabulary
 
 inline constexpr std::array<std::string_view, 21> sellos = {
-    "Sol",       "Dragon",  "Viento", "Noche",    "Semilla",  "Serpiente",
-    "Enlazador de Mundos",  "Mano",   "Estrella", "Luna",     "Perro",
-    "Mono",      "Humano",  "Caminante del Cielo", "Mago",    "Aguila",
-    "Guerrero",  "Tierra",  "Espejo", "Tormenta", "Sol"};
+    "Sol",  "Dragon",   "Viento",   "Noche",  "Semilla", "Serpiente", "Enlazador de Mundos",
+    "Mano", "Estrella", "Luna",     "Perro",  "Mono",    "Humano",    "Caminante del Cielo",
+    "Mago", "Aguila",   "Guerrero", "Tierra", "Espejo",  "Tormenta",  "Sol"};
 
 inline constexpr std::array<std::string_view, 21> dias_maya = {
-    "Ahau", "Imix",  "Ik",  "Akbal", "Kan",  "Chicchan", "Cimi",
-    "Manik", "Lamat", "Muluc", "Oc",  "Chuen", "Eb",     "Ben",
-    "Ix",   "Men",   "Cib", "Kaban", "Etznab", "Cauac",  "Ahau"};
+    "Ahau",  "Imix", "Ik",  "Akbal", "Kan", "Chicchan", "Cimi",  "Manik",  "Lamat", "Muluc", "Oc",
+    "Chuen", "Eb",   "Ben", "Ix",    "Men", "Cib",      "Kaban", "Etznab", "Cauac", "Ahau"};
 
 inline constexpr std::array<std::string_view, 14> tonos_m = {
-    "Error",    "Magnético",  "Lunar",     "Eléctrico",  "Auto-exitente",
-    "Entonado", "Rítmico",    "Resonante", "Galáctico",  "Solar",
-    "Planetario", "Espectral", "Cristal",  "Cósmico"};
+    "Error",     "Magnético", "Lunar", "Eléctrico",  "Auto-exitente", "Entonado", "Rítmico",
+    "Resonante", "Galáctico", "Solar", "Planetario", "Espectral",     "Cristal",  "Cósmico"};
 
 inline constexpr std::array<std::string_view, 14> tonos_f = {
-    "Error",    "Magnética",  "Lunar",     "Eléctrica",  "Auto-exitente",
-    "Entonada", "Rítmica",    "Resonante", "Galáctica",  "Solar",
-    "Planetaria", "Espectral", "Cristal",  "Cósmica"};
+    "Error",     "Magnética", "Lunar", "Eléctrica",  "Auto-exitente", "Entonada", "Rítmica",
+    "Resonante", "Galáctica", "Solar", "Planetaria", "Espectral",     "Cristal",  "Cósmica"};
 
 inline constexpr std::array<std::string_view, 14> numeros_maya = {
-    "Error", "Hun",   "Ka",    "Ox",    "Kan",  "Ho",    "Uak",
+    "Error", "Hun",   "Ka",    "Ox",    "Kan",   "Ho",    "Uak",
     "Uuk",   "Uakac", "Bolon", "Lahum", "Buluk", "Lahak", "Oxlahun"};
 
 // Seal 0..20. Seals 0, 1, 2, 6, 10, 11, 12, 13, 14, 16, 18 and 20 are
@@ -58,7 +54,7 @@ constexpr bool Es_masculino(int sello) {
 
 enum class Color { rojo = 0, blanco = 1, azul = 2, amarillo = 3 };
 
-// Seal 1..20 (0 is read as 20). Colour_sello(1) == Color::rojo.
+// Seal 1..20 (0 is read as 20). Color_sello(1) == Color::rojo.
 constexpr Color Color_sello(int sello) {
     return static_cast<Color>((((sello + 19) % 20) % 4));
 }
@@ -68,10 +64,12 @@ struct Palabras_color {
     std::string_view f;  // "Roja"
 };
 
-inline constexpr std::array<Palabras_color, 4> palabras_color = {{
-    {"Rojo", "Roja"}, {"Blanco", "Blanca"}, {"Azul", "Azul"}, {"Amarillo", "Amarilla"}}};
+inline constexpr std::array<Palabras_color, 4> palabras_color = {
+    {{"Rojo", "Roja"}, {"Blanco", "Blanca"}, {"Azul", "Azul"}, {"Amarillo", "Amarilla"}}};
 
-constexpr Palabras_color Palabras_de(Color c) { return palabras_color[static_cast<int>(c)]; }
+constexpr Palabras_color Palabras_de(Color c) {
+    return palabras_color[static_cast<int>(c)];
+}
 
 // Colour word of a seal in the seal's own gender: Palabra_color(9) == "Roja".
 constexpr std::string_view Palabra_color(int sello) {
@@ -90,8 +88,8 @@ struct Rgb {
 };
 
 // Text colour of `nombre` and `inter` for a seal's colour.
-inline constexpr std::array<Rgb, 4> colores_etiqueta = {{
-    {255, 0, 0}, {160, 160, 160}, {0, 100, 250}, {250, 250, 0}}};
+inline constexpr std::array<Rgb, 4> colores_etiqueta = {
+    {{255, 0, 0}, {160, 160, 160}, {0, 100, 250}, {250, 250, 0}}};
 
 constexpr Rgb Color_etiqueta(int sello) {
     return colores_etiqueta[static_cast<int>(Color_sello(sello))];
@@ -113,11 +111,13 @@ constexpr int Año_plegado(std::int64_t año) {
 }
 
 // Year code 3..258 of a folded year 38..89: (8 + 105 (f - 38)) mod 260.
-constexpr int Codigo_año(int plegado) { return (8 + 105 * (plegado - 38)) % 260; }
+constexpr int Codigo_año(int plegado) {
+    return (8 + 105 * (plegado - 38)) % 260;
+}
 
 // Month code 6..235 of month 1..12: 54 plus the days before the month, mod 260.
-inline constexpr std::array<int, 13> codigos_mes = {0,   54,  85,  113, 144, 174, 205,
-                                                   235, 6,   37,  67,  98,  128};
+inline constexpr std::array<int, 13> codigos_mes = {0,   54, 85, 113, 144, 174, 205,
+                                                    235, 6,  37, 67,  98,  128};
 
 struct Cuenta_kin {
     int año_plegado;  // 38..89
@@ -129,8 +129,12 @@ struct Cuenta_kin {
     int sello;        // 1..20
 };
 
-constexpr int Tono_de(int kin) { return (kin - 1) % 13 + 1; }
-constexpr int Sello_de(int kin) { return (kin - 1) % 20 + 1; }
+constexpr int Tono_de(int kin) {
+    return (kin - 1) % 13 + 1;
+}
+constexpr int Sello_de(int kin) {
+    return (kin - 1) % 20 + 1;
+}
 
 // Day 1..31, month 1..12 (at most 29 in February), any year.
 // Calculo_kin(9, 4, 2003).kin == 46.
@@ -159,7 +163,9 @@ constexpr std::int64_t Año_portador(int dia, int mes, std::int64_t año) {
 }
 
 // The year bearer's kin of any year: the kin of 26 July. Always seal 4, 9, 14 or 19.
-constexpr int Kin_portador(std::int64_t año) { return Calculo_kin(26, 7, año).kin; }
+constexpr int Kin_portador(std::int64_t año) {
+    return Calculo_kin(26, 7, año).kin;
+}
 
 // ---------------------------------------------------------------------------
 // Texts of a kin
@@ -177,7 +183,9 @@ std::string Lineas_onda(int sello_onda);
 std::string Lineas_portador(int kin, int tono, int sello);
 
 // The Day-Out-of-Time banner shows on 25 July only.
-constexpr bool Dia_fuera_del_tiempo(int dia, int mes) { return dia == 25 && mes == 7; }
+constexpr bool Dia_fuera_del_tiempo(int dia, int mes) {
+    return dia == 25 && mes == 7;
+}
 
 // ---------------------------------------------------------------------------
 // Oracle
@@ -209,8 +217,8 @@ constexpr Oraculo_kin Calculo_oraculo(int sello, int tono) {
 // Affirmation
 
 constexpr bool Es_polar(int kin) {
-    return kin % 5 == 0 && (Tono_de(kin) == 3 || Tono_de(kin) == 4 || Tono_de(kin) == 10 ||
-                            Tono_de(kin) == 11);
+    return kin % 5 == 0 &&
+           (Tono_de(kin) == 3 || Tono_de(kin) == 4 || Tono_de(kin) == 10 || Tono_de(kin) == 11);
 }
 bool Es_portal(int kin);
 
@@ -234,9 +242,9 @@ inline constexpr std::string_view titulo_fecha = "Tzolkin";
 inline constexpr std::int64_t año_maximo = 999'999'999'999'999'999;
 
 struct Fecha {
-    int dia;            // 1..31
-    int mes;            // 1..12
-    std::int64_t año;   // 38..año_maximo
+    int dia;           // 1..31
+    int mes;           // 1..12
+    std::int64_t año;  // 38..año_maximo
     friend constexpr bool operator==(const Fecha&, const Fecha&) = default;
 };
 
@@ -268,16 +276,16 @@ Veredicto Comprobar_fecha(std::string_view dia, std::string_view mes, std::strin
 // Everything the window shows for an accepted date, in one value.
 
 struct Lectura_dia {
-    int kin, tono, sello;               // of the entered date
+    int kin, tono, sello;  // of the entered date
     Oraculo_kin oraculo;
     int kin_portador, tono_portador, sello_portador;
-    std::string nombre;                 // caption of `nombre`
-    std::string fecha;                  // caption of `fecha`; the day as entered
-    std::string onda_encantada;         // caption of `Onda_encantada`
-    std::string a_maya;                 // caption of `a_maya`
-    std::string inter;                  // caption of `inter`
-    Rgb color;                          // text colour of `nombre` and `inter`
-    bool dia_fuera_del_tiempo;          // the banner shows
+    std::string nombre;          // caption of `nombre`
+    std::string fecha;           // caption of `fecha`; the day as entered
+    std::string onda_encantada;  // caption of `Onda_encantada`
+    std::string a_maya;          // caption of `a_maya`
+    std::string inter;           // caption of `inter`
+    Rgb color;                   // text colour of `nombre` and `inter`
+    bool dia_fuera_del_tiempo;   // the banner shows
 };
 
 // Describir_dia(Fecha{9, 4, 2003}).kin == 46, .kin_portador == 49.

@@ -18,7 +18,9 @@ constexpr std::string_view uso =
 
 constexpr std::string_view banner = "Dia Verde, del Perdón Universal o de la Libertad Galáctica";
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 std::string Sin_cr(std::string s) {
     std::string r;

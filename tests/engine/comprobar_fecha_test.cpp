@@ -60,7 +60,11 @@ const FilaVeredicto filas[] = {
     {"dia no ascii", "\xc3\xb1", "4", "2003", fecha_mala},
     {"cifra arabe ancha", "\xd9\xa3", "4", "2003", fecha_mala},
     {"nul incrustado", std::string("9\0", 2), "4", "2003", fecha_mala},
-    {"año con nul", "9", "4", std::string("20\0" "03", 5), año_malo},
+    {"año con nul", "9", "4",
+     std::string("20\0"
+                 "03",
+                 5),
+     año_malo},
     {"dia enorme", "99999999999999999999999999", "4", "2003", fecha_mala},
     {"dia enorme negativo", "-99999999999999999999999999", "4", "2003", fecha_mala},
     {"febrero dia enorme", "99999999999999999999999999", "2", "2003", fecha_mala},
@@ -82,9 +86,9 @@ TEST(ComprobarFecha, Lecturas) {
         std::int64_t inicial;
         bool completa;
     } filas_lectura[] = {
-        {"12", 12, true},     {" 12ab", 12, false}, {"ab12", 0, false}, {"", 0, false},
-        {"  ", 0, false},     {"-7", -7, true},     {"+7 ", 7, true},   {"1 2", 1, false},
-        {"0007", 7, true},    {"1.5", 1, false},    {"-", 0, false},    {"+-3", 0, false},
+        {"12", 12, true},  {" 12ab", 12, false}, {"ab12", 0, false}, {"", 0, false},
+        {"  ", 0, false},  {"-7", -7, true},     {"+7 ", 7, true},   {"1 2", 1, false},
+        {"0007", 7, true}, {"1.5", 1, false},    {"-", 0, false},    {"+-3", 0, false},
     };
     for (const auto& f : filas_lectura) {
         EXPECT_EQ(Lectura_inicial(f.texto), f.inicial) << "'" << f.texto << "'";

@@ -57,9 +57,12 @@ TEST(CalculoKin, PlegadoDelAño) {
     const struct {
         std::int64_t año;
         int plegado;
-    } filas[] = {{38, 38},   {89, 89},   {90, 38},   {2003, 79}, {2002, 78}, {2004, 80},
-                 {1987, 63}, {2000, 76}, {37, 89},   {-14, 38},  {9999, 67},
-                 {999'999'999'999'999'999, 38 + (999'999'999'999'999'999 - 38) % 52}};
+    } filas[] = {{38, 38},   {89, 89},
+                 {90, 38},   {2003, 79},
+                 {2002, 78}, {2004, 80},
+                 {1987, 63}, {2000, 76},
+                 {37, 89},   {-14, 38},
+                 {9999, 67}, {999'999'999'999'999'999, 38 + (999'999'999'999'999'999 - 38) % 52}};
     for (const auto& f : filas) EXPECT_EQ(Año_plegado(f.año), f.plegado) << "año " << f.año;
 }
 
@@ -92,8 +95,8 @@ struct FilaOnda {
 };
 
 TEST(CalculoKin, SelloDeOnda) {
-    constexpr FilaOnda filas[] = {{1, 1},   {13, 1},  {20, 14}, {40, 20}, {41, 0},
-                                  {46, 0},  {52, 0},  {153, 4}, {207, 16}, {260, 8}};
+    constexpr FilaOnda filas[] = {{1, 1},  {13, 1}, {20, 14}, {40, 20},  {41, 0},
+                                  {46, 0}, {52, 0}, {153, 4}, {207, 16}, {260, 8}};
     for (const auto& f : filas) {
         EXPECT_EQ(Sello_onda(Sello_de(f.kin), Tono_de(f.kin)), f.onda) << "kin " << f.kin;
     }
@@ -109,9 +112,9 @@ TEST(CalculoKin, AñoDelPortador) {
     const struct {
         int dia, mes;
         std::int64_t año, portador;
-    } filas[] = {{9, 4, 2003, 2002},  {25, 7, 2003, 2002}, {26, 7, 2003, 2003},
+    } filas[] = {{9, 4, 2003, 2002},  {25, 7, 2003, 2002},  {26, 7, 2003, 2003},
                  {1, 8, 2003, 2003},  {31, 12, 2003, 2003}, {1, 1, 2004, 2003},
-                 {31, 7, 2003, 2003}, {26, 6, 2003, 2002}, {1, 1, 38, 37}};
+                 {31, 7, 2003, 2003}, {26, 6, 2003, 2002},  {1, 1, 38, 37}};
     for (const auto& f : filas) {
         EXPECT_EQ(Año_portador(f.dia, f.mes, f.año), f.portador)
             << f.dia << "-" << f.mes << "-" << f.año;
@@ -147,8 +150,7 @@ TEST(CalculoKin, BarridoDeTodasLasFechas) {
         ASSERT_EQ(Calculo_kin(29, 2, año).kin, Calculo_kin(28, 2, año).kin) << año;
         const Cuenta_kin julio = Calculo_kin(26, 7, año);
         ASSERT_EQ(julio.kin, julio.codigo_año + 1) << año;
-        ASSERT_TRUE(julio.sello == 4 || julio.sello == 9 || julio.sello == 14 ||
-                    julio.sello == 19)
+        ASSERT_TRUE(julio.sello == 4 || julio.sello == 9 || julio.sello == 14 || julio.sello == 19)
             << año;
     }
 }

@@ -30,12 +30,10 @@ TEST(Textos, LineaDeNombreDeCadaKinTieneSusPiezas) {
     for (int kin = 1; kin <= 260; ++kin) {
         const int t = Tono_de(kin), s = Sello_de(kin);
         const std::string l = Linea_nombre(kin, t, s);
-        const std::string esperado = "* Kin " + std::to_string(kin) + ": " +
-                                     std::string(sellos[s]) + " " +
-                                     std::string(Nombre_tono(t, s)) + "  " +
-                                     std::string(Palabra_color(s)) + "\r\n <" +
-                                     std::string(dias_maya[s]) + " " +
-                                     std::string(numeros_maya[t]) + "> ";
+        const std::string esperado =
+            "* Kin " + std::to_string(kin) + ": " + std::string(sellos[s]) + " " +
+            std::string(Nombre_tono(t, s)) + "  " + std::string(Palabra_color(s)) + "\r\n <" +
+            std::string(dias_maya[s]) + " " + std::string(numeros_maya[t]) + "> ";
         EXPECT_EQ(l, esperado) << "kin " << kin;
         EXPECT_EQ(l.find("Error"), std::string::npos) << "kin " << kin;
     }
@@ -68,8 +66,10 @@ TEST(Textos, LineasDeOnda) {
 }
 
 TEST(Textos, LineasDelPortador) {
-    EXPECT_EQ(Lineas_portador(49, 10, 9), "* Año de la Luna Planetaria Roja Kin 49\r\n <Muluc Lahum> ");
-    EXPECT_EQ(Lineas_portador(154, 11, 14), "* Año del Mago Espectral Blanco Kin 154\r\n <Ix Buluk> ");
+    EXPECT_EQ(Lineas_portador(49, 10, 9),
+              "* Año de la Luna Planetaria Roja Kin 49\r\n <Muluc Lahum> ");
+    EXPECT_EQ(Lineas_portador(154, 11, 14),
+              "* Año del Mago Espectral Blanco Kin 154\r\n <Ix Buluk> ");
 }
 
 // Every year bearer is Semilla, Luna or Tormenta ("de la") or Mago ("del").

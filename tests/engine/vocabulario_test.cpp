@@ -89,9 +89,8 @@ TEST(Vocabulario, PalabrasDeColorSegunGenero) {
     const struct {
         int sello;
         std::string_view palabra;
-    } filas[] = {{1, "Rojo"},     {9, "Roja"},      {2, "Blanco"}, {14, "Blanco"},
-                 {3, "Azul"},     {11, "Azul"},     {20, "Amarillo"}, {4, "Amarilla"},
-                 {0, "Amarillo"}, {8, "Amarilla"}};
+    } filas[] = {{1, "Rojo"},  {9, "Roja"},      {2, "Blanco"},   {14, "Blanco"},  {3, "Azul"},
+                 {11, "Azul"}, {20, "Amarillo"}, {4, "Amarilla"}, {0, "Amarillo"}, {8, "Amarilla"}};
     for (const auto& f : filas) {
         EXPECT_EQ(Palabra_color(f.sello), f.palabra) << "sello " << f.sello;
     }

@@ -50,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     Exigir(!l.nombre.empty() && !l.fecha.empty() && !l.onda_encantada.empty() &&
                !l.a_maya.empty() && !l.inter.empty(),
            "texts non-empty");
-    Exigir(l.nombre.find("Error") == std::string::npos && l.inter.find("ERROR") == std::string::npos,
-           "no sentinel reached");
+    Exigir(
+        l.nombre.find("Error") == std::string::npos && l.inter.find("ERROR") == std::string::npos,
+        "no sentinel reached");
     return 0;
 }

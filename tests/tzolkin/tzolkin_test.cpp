@@ -78,9 +78,17 @@ TEST(Tzolkin, JsonDeUnaFecha) {
     const auto lineas = Lineas(c.salida);
     ASSERT_EQ(lineas.size(), 1u);
     const QJsonObject o = Objeto(lineas[0]);
-    const QStringList campos = {"kin",    "tono",    "sello",         "nombre",
-                                "fecha",  "onda_encantada", "a_maya", "inter",
-                                "oraculo", "portador", "dia_fuera_del_tiempo"};
+    const QStringList campos = {"kin",
+                                "tono",
+                                "sello",
+                                "nombre",
+                                "fecha",
+                                "onda_encantada",
+                                "a_maya",
+                                "inter",
+                                "oraculo",
+                                "portador",
+                                "dia_fuera_del_tiempo"};
     EXPECT_EQ(o.keys().size(), campos.size());
     for (const QString& k : campos) EXPECT_TRUE(o.contains(k)) << k.toStdString();
     EXPECT_EQ(o["kin"].toInt(), 46);
@@ -109,13 +117,22 @@ struct FilaRechazo {
 
 TEST(Tzolkin, Rechazos) {
     const FilaRechazo filas[] = {
-        {{"30", "2", "2004"}, "Fecha incorrecta. Debe introducir una fecha correcta", "informacion"},
-        {{"1", "1", "37"}, "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante",
+        {{"30", "2", "2004"},
+         "Fecha incorrecta. Debe introducir una fecha correcta",
+         "informacion"},
+        {{"1", "1", "37"},
+         "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante",
          "error"},
         {{"", "4", "2003"}, "Fecha incorrecta. Debe introducir una fecha correcta", "informacion"},
-        {{"  ", "4", "2003"}, "Fecha incorrecta. Debe introducir una fecha correcta", "informacion"},
-        {{"abc", "4", "2003"}, "Fecha incorrecta. Debe introducir una fecha correcta", "informacion"},
-        {{"-5", "4", "2003"}, "Fecha incorrecta. Debe introducir una fecha correcta", "informacion"},
+        {{"  ", "4", "2003"},
+         "Fecha incorrecta. Debe introducir una fecha correcta",
+         "informacion"},
+        {{"abc", "4", "2003"},
+         "Fecha incorrecta. Debe introducir una fecha correcta",
+         "informacion"},
+        {{"-5", "4", "2003"},
+         "Fecha incorrecta. Debe introducir una fecha correcta",
+         "informacion"},
     };
     for (const auto& f : filas) {
         std::vector<std::string> json = {"--json"};
@@ -180,10 +197,14 @@ TEST(Tzolkin, CamposDeLinea) {
         bool legible;
         const char *d, *m, *a;
     } filas[] = {
-        {"9 4 2003", true, "9", "4", "2003"},     {"9/4/2003", true, "9", "4", "2003"},
-        {" 9 / 4 / 2003 ", true, "9", "4", "2003"}, {"9\t4\t2003", true, "9", "4", "2003"},
-        {"9 4", true, "9", "4", ""},               {"", true, "", "", ""},
-        {"1 2 3 4", false, "", "", ""},            {"a b c", true, "a", "b", "c"},
+        {"9 4 2003", true, "9", "4", "2003"},
+        {"9/4/2003", true, "9", "4", "2003"},
+        {" 9 / 4 / 2003 ", true, "9", "4", "2003"},
+        {"9\t4\t2003", true, "9", "4", "2003"},
+        {"9 4", true, "9", "4", ""},
+        {"", true, "", "", ""},
+        {"1 2 3 4", false, "", "", ""},
+        {"a b c", true, "a", "b", "c"},
     };
     for (const auto& f : filas) {
         std::string d = "x", m = "x", a = "x";
@@ -201,7 +222,10 @@ TEST(TzolkinProceso, EstadoDeSalidaYLote) {
     const struct {
         QStringList args;
         int estado;
-    } filas[] = {{{"9", "4", "2003"}, 0}, {{"30", "2", "2004"}, 1}, {{"9"}, 2}, {{"--json", "25", "7", "2003"}, 0}};
+    } filas[] = {{{"9", "4", "2003"}, 0},
+                 {{"30", "2", "2004"}, 1},
+                 {{"9"}, 2},
+                 {{"--json", "25", "7", "2003"}, 0}};
     for (const auto& f : filas) {
         QProcess p;
         p.start(TZOLKIN_BIN, f.args);
