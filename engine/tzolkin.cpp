@@ -109,21 +109,6 @@ constexpr std::array<int, 52> portales = {
 constexpr std::string_view linea_portal = "Soy un portal de activación galáctico, entra en mí";
 constexpr std::string_view linea_guia_propia = "Me guia mi propio poder duplicado";
 
-// Bounds an index into a table so that a caller's out-of-range value reads
-// the sentinel instead of memory beyond the table.
-template <std::size_t N>
-constexpr std::string_view En(const std::array<std::string_view, N>& tabla, int i) {
-    return (i >= 0 && static_cast<std::size_t>(i) < N) ? tabla[static_cast<std::size_t>(i)]
-                                                       : tabla[0];
-}
-
-constexpr int Sello_tabla(int sello) {
-    return (sello >= 0 && sello <= 20) ? sello : 0;
-}
-constexpr int Tono_tabla(int tono) {
-    return (tono >= 0 && tono <= 13) ? tono : 0;
-}
-
 constexpr bool Es_blanco(char c) {
     return c == ' ' || c == '\t';
 }
@@ -159,19 +144,19 @@ std::string& operator<<(std::string& s, std::int64_t n) {
 
 }  // namespace
 
-std::string_view Castillo(int sello_onda) {
-    return En(castillos, sello_onda);
+std::string_view Castillo(Sello sello_onda) {
+    return En(castillos, sello_onda.valor);
 }
 
-std::string Linea_nombre(int kin, int tono, int sello) {
-    sello = Sello_tabla(sello);
-    std::string s;
-    s.reserve(80);
-    s << "* Kin " << std::int64_t{kin} << ": " << sellos[sello] << " "
-      << Nombre_tono(Tono_tabla(tono), sello) << " "
-      << " " << Palabra_color(sello) << salto << " <" << dias_maya[sello] << " "
-      << En(numeros_maya, tono) << "> ";
-    return s;
+std::string Linea_nombre(Kin kin) {
+    const Tono t = kin.tono();
+    const Sello s = kin.sello();
+    std::string l;
+    l.reserve(80);
+    l << "* Kin " << std::int64_t{kin.valor} << ": " << Nombre_sello(s) << " " << Nombre_tono(t, s)
+      << " "
+      << " " << Palabra_color(s) << salto << " <" << Dia_maya(s) << " " << Numero_maya(t) << "> ";
+    return l;
 }
 
 std::string Linea_fecha(int dia, int mes, std::int64_t año) {
@@ -180,28 +165,31 @@ std::string Linea_fecha(int dia, int mes, std::int64_t año) {
     return s;
 }
 
-std::string Lineas_onda(int sello_onda) {
-    const int s = Sello_tabla(sello_onda);
-    std::string t = Es_masculino(s) ? "* Onda encantada del " : "* Onda encantada de la ";
-    t << sellos[s] << salto << Castillo(s);
+std::string Lineas_onda(Sello sello_onda) {
+    std::string t = Es_masculino(sello_onda) ? "* Onda encantada del " : "* Onda encantada de la ";
+    t << Nombre_sello(sello_onda) << salto << Castillo(sello_onda);
     return t;
 }
 
-std::string Lineas_portador(int kin, int tono, int sello) {
-    sello = Sello_tabla(sello);
-    std::string s = Es_masculino(sello) ? "* Año del" : "* Año de la";
-    s << " " << sellos[sello] << " " << Nombre_tono(Tono_tabla(tono), sello) << " "
-      << Palabra_color(sello) << " Kin " << std::int64_t{kin} << salto << " <" << dias_maya[sello]
-      << " " << En(numeros_maya, tono) << "> ";
-    return s;
+std::string Lineas_portador(Kin portador) {
+    const Tono t = portador.tono();
+    const Sello s = portador.sello();
+    std::string l = Es_masculino(s) ? "* Año del" : "* Año de la";
+    l << " " << Nombre_sello(s) << " " << Nombre_tono(t, s) << " " << Palabra_color(s) << " Kin "
+      << std::int64_t{portador.valor} << salto << " <" << Dia_maya(s) << " " << Numero_maya(t)
+      << "> ";
+    return l;
 }
 
-bool Es_portal(int kin) {
-    return std::binary_search(portales.begin(), portales.end(), kin);
+bool Es_portal(Kin kin) {
+    return std::binary_search(portales.begin(), portales.end(), kin.valor);
 }
 
-std::string Texto_meditacion(int kin, int tono, int sello, int sello_guia) {
-    const int cuarteto = (kin + 3) / 4;
+std::string Texto_meditacion(Kin kin) {
+    const int tono = kin.tono().valor;
+    const int sello = kin.sello().valor;
+    const Sello guia = Calculo_oraculo(kin.sello(), kin.tono()).guia;
+    const int cuarteto = (kin.valor + 3) / 4;
     const int fila = (cuarteto - 1) % 20 + 1;
     std::string s;
     s.reserve(320);
@@ -212,11 +200,11 @@ std::string Texto_meditacion(int kin, int tono, int sello, int sello_guia) {
     if (tono == 1 || tono == 6 || tono == 11) {
         s << linea_guia_propia << salto;
     } else {
-        s << "Me guía el poder " << En(poder_sello, sello_guia) << salto;
+        s << "Me guía el poder " << En(poder_sello, guia.valor) << salto;
     }
     if (Es_polar(kin)) {
         s << "Soy un kin Polar." << En(verbo_polar, tono)
-          << espectro_polar[static_cast<int>(Color_sello(sello))] << salto;
+          << En(espectro_polar, static_cast<int>(Color_sello(kin.sello()))) << salto;
     }
     if (Es_portal(kin)) s << linea_portal;
     return s;
@@ -262,23 +250,44 @@ Veredicto Comprobar_fecha(std::string_view dia, std::string_view mes, std::strin
 
 Lectura_dia Describir_dia(const Fecha& f) {
     const Cuenta_kin c = Calculo_kin(f.dia, f.mes, f.año);
-    const Cuenta_kin p = Calculo_kin(26, 7, Año_portador(f.dia, f.mes, f.año));
     Lectura_dia l{};
+    l.entrada = f;
     l.kin = c.kin;
-    l.tono = c.tono;
-    l.sello = c.sello;
+    l.sello_onda = Sello_onda(c.sello, c.tono);
     l.oraculo = Calculo_oraculo(c.sello, c.tono);
-    l.kin_portador = p.kin;
-    l.tono_portador = p.tono;
-    l.sello_portador = p.sello;
-    l.nombre = Linea_nombre(c.kin, c.tono, c.sello);
+    l.portador = Kin_portador(Año_portador(f.dia, f.mes, f.año));
+    l.nombre = Linea_nombre(c.kin);
     l.fecha = Linea_fecha(f.dia, f.mes, f.año);
-    l.onda_encantada = Lineas_onda(Sello_onda(c.sello, c.tono));
-    l.a_maya = Lineas_portador(p.kin, p.tono, p.sello);
-    l.inter = Texto_meditacion(c.kin, c.tono, c.sello, l.oraculo.guia);
+    l.onda_encantada = Lineas_onda(l.sello_onda);
+    l.a_maya = Lineas_portador(l.portador);
+    l.inter = Texto_meditacion(c.kin);
     l.color = Color_etiqueta(c.sello);
     l.dia_fuera_del_tiempo = Dia_fuera_del_tiempo(f.dia, f.mes);
     return l;
+}
+
+std::string Texto_dia(const Lectura_dia& l) {
+    std::string s;
+    s.reserve(640);
+    const auto linea = [&s](std::string_view texto) {
+        // Captions break their lines with CR LF; the text uses LF alone.
+        for (std::size_t i = 0; i < texto.size(); ++i) {
+            if (texto[i] == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') continue;
+            s += texto[i];
+        }
+        if (s.empty() || s.back() != '\n') s += '\n';
+    };
+    linea(l.fecha);
+    linea(l.nombre);
+    linea(l.a_maya);
+    linea(l.onda_encantada);
+    s << "Kin Guia: " << Nombre_sello(l.oraculo.guia) << "\n";
+    s << "Kin Antípoda: " << Nombre_sello(l.oraculo.antipoda) << "\n";
+    s << "Kin Análogo: " << Nombre_sello(l.oraculo.analogo) << "\n";
+    s << "Kin Oculto: " << Nombre_sello(l.oraculo.oculto) << "\n";
+    linea(l.inter);
+    if (l.dia_fuera_del_tiempo) linea(texto_fuera_del_tiempo);
+    return s;
 }
 
 }  // namespace talmiroc

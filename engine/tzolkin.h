@@ -5,10 +5,7 @@
 // Everything here is a pure function of its arguments or a constant table.
 // Texts are UTF-8; a line break inside a caption is "\r\n".
 //
-// Ranges used throughout:
-//   kin   1..260
-//   tone  1..13   tone tables have 14 entries, entry 0 is "Error"
-//   seal  0..20   seal tables have 21 entries, entry 0 repeats entry 20 ("Sol")
+// Kin, tone and seal are value types (Kin, Tono, Sello) with their ranges.
 #pragma once
 
 #include <array>
@@ -20,16 +17,89 @@
 namespace talmiroc {
 
 // ---------------------------------------------------------------------------
+// Kin, tone and seal
+//
+// Each is a small value type, so that a tone cannot stand where a seal is
+// meant: Calculo_oraculo(Sello{6}, Tono{7}) compiles, the swapped call does
+// not. Each says whether it is in range; a value out of range still reads
+// every table safely (see En below).
+
+// A tone 1..13. Tone tables have 14 entries: entry 0 is "Error".
+struct Tono {
+    int valor = 0;
+    constexpr Tono() = default;
+    constexpr explicit Tono(int v) : valor(v) {}
+    constexpr bool ok() const { return valor >= 1 && valor <= 13; }
+    friend constexpr bool operator==(Tono, Tono) = default;
+    friend constexpr bool operator==(Tono a, int b) { return a.valor == b; }
+};
+
+// A seal 1..20. Seal tables have 21 entries: entry 0 repeats entry 20
+// ("Sol"), because the count reaches seal 20 as a remainder of 0.
+struct Sello {
+    int valor = 0;
+    constexpr Sello() = default;
+    constexpr explicit Sello(int v) : valor(v) {}
+    constexpr bool ok() const { return valor >= 1 && valor <= 20; }
+    friend constexpr bool operator==(Sello, Sello) = default;
+    friend constexpr bool operator==(Sello a, int b) { return a.valor == b; }
+};
+
+// A kin 1..260, and the tone and seal it carries. Kin{46}.sello() == 6.
+struct Kin {
+    int valor = 0;
+    constexpr Kin() = default;
+    constexpr explicit Kin(int v) : valor(v) {}
+    constexpr bool ok() const { return valor >= 1 && valor <= 260; }
+    constexpr Tono tono() const { return Tono((valor - 1) % 13 + 1); }
+    constexpr Sello sello() const { return Sello((valor - 1) % 20 + 1); }
+    friend constexpr bool operator==(Kin, Kin) = default;
+    friend constexpr bool operator==(Kin a, int b) { return a.valor == b; }
+};
+
+// The one bounds policy of every table read: an index outside the table
+// reads entry 0, each table's sentinel ("Error", "ERROR", or "Sol" for the
+// seal tables), never memory beyond it. En(tonos_m, 14) == "Error".
+template <typename T, std::size_t N>
+constexpr T En(const std::array<T, N>& tabla, int i) {
+    return (i >= 0 && static_cast<std::size_t>(i) < N) ? tabla[static_cast<std::size_t>(i)]
+                                                       : tabla[0];
+}
+
+// ---------------------------------------------------------------------------
 // Vocabulary
 
+// Seal tables, from sellos.def; entry 0 repeats entry 20.
+#define SELLO(n, nombre, arreglo, maya, articulo) nombre,
 inline constexpr std::array<std::string_view, 21> sellos = {
-    "Sol",  "Dragon",   "Viento",   "Noche",  "Semilla", "Serpiente", "Enlazador de Mundos",
-    "Mano", "Estrella", "Luna",     "Perro",  "Mono",    "Humano",    "Caminante del Cielo",
-    "Mago", "Aguila",   "Guerrero", "Tierra", "Espejo",  "Tormenta",  "Sol"};
+    "Sol",
+#include "sellos.def"
+};
+#undef SELLO
 
+#define SELLO(n, nombre, arreglo, maya, articulo) maya,
 inline constexpr std::array<std::string_view, 21> dias_maya = {
-    "Ahau",  "Imix", "Ik",  "Akbal", "Kan", "Chicchan", "Cimi",  "Manik",  "Lamat", "Muluc", "Oc",
-    "Chuen", "Eb",   "Ben", "Ix",    "Men", "Cib",      "Kaban", "Etznab", "Cauac", "Ahau"};
+    "Ahau",
+#include "sellos.def"
+};
+#undef SELLO
+
+// Name of each seal's image array, which is also its picture's resource
+// name: :/sellos/Enlazador_mundos.svg.
+#define SELLO(n, nombre, arreglo, maya, articulo) #arreglo,
+inline constexpr std::array<std::string_view, 21> arreglos_sello = {
+    "Sol",
+#include "sellos.def"
+};
+#undef SELLO
+
+// Whether a seal's name takes "del" (masculine) or "de la".
+#define SELLO(n, nombre, arreglo, maya, articulo) std::string_view(#articulo) == "del",
+inline constexpr std::array<bool, 21> sellos_masculinos = {
+    true,
+#include "sellos.def"
+};
+#undef SELLO
 
 inline constexpr std::array<std::string_view, 14> tonos_m = {
     "Error",     "Magnético", "Lunar", "Eléctrico",  "Auto-exitente", "Entonado", "Rítmico",
@@ -43,20 +113,25 @@ inline constexpr std::array<std::string_view, 14> numeros_maya = {
     "Error", "Hun",   "Ka",    "Ox",    "Kan",   "Ho",    "Uak",
     "Uuk",   "Uakac", "Bolon", "Lahum", "Buluk", "Lahak", "Oxlahun"};
 
-// Seal 0..20. Seals 0, 1, 2, 6, 10, 11, 12, 13, 14, 16, 18 and 20 are
-// masculine ("del"); the others feminine ("de la").
-constexpr bool Es_masculino(int sello) {
-    constexpr std::uint32_t masculinos = (1u << 0) | (1u << 1) | (1u << 2) | (1u << 6) |
-                                         (1u << 10) | (1u << 11) | (1u << 12) | (1u << 13) |
-                                         (1u << 14) | (1u << 16) | (1u << 18) | (1u << 20);
-    return sello >= 0 && sello <= 20 && ((masculinos >> sello) & 1u) != 0;
+constexpr std::string_view Nombre_sello(Sello s) {
+    return En(sellos, s.valor);
+}
+constexpr std::string_view Dia_maya(Sello s) {
+    return En(dias_maya, s.valor);
+}
+constexpr std::string_view Numero_maya(Tono t) {
+    return En(numeros_maya, t.valor);
+}
+constexpr bool Es_masculino(Sello s) {
+    return En(sellos_masculinos, s.valor);
 }
 
 enum class Color { rojo = 0, blanco = 1, azul = 2, amarillo = 3 };
 
-// Seal 1..20 (0 is read as 20). Color_sello(1) == Color::rojo.
-constexpr Color Color_sello(int sello) {
-    return static_cast<Color>((((sello + 19) % 20) % 4));
+// Seal 1..20 (0 is read as 20). Color_sello(Sello{1}) == Color::rojo.
+constexpr Color Color_sello(Sello s) {
+    const int r = ((s.valor + 19) % 20) % 4;
+    return static_cast<Color>(r < 0 ? r + 4 : r);
 }
 
 struct Palabras_color {
@@ -68,18 +143,18 @@ inline constexpr std::array<Palabras_color, 4> palabras_color = {
     {{"Rojo", "Roja"}, {"Blanco", "Blanca"}, {"Azul", "Azul"}, {"Amarillo", "Amarilla"}}};
 
 constexpr Palabras_color Palabras_de(Color c) {
-    return palabras_color[static_cast<int>(c)];
+    return palabras_color[static_cast<std::size_t>(c)];
 }
 
-// Colour word of a seal in the seal's own gender: Palabra_color(9) == "Roja".
-constexpr std::string_view Palabra_color(int sello) {
-    const Palabras_color p = Palabras_de(Color_sello(sello));
-    return Es_masculino(sello) ? p.m : p.f;
+// Colour word of a seal in the seal's own gender: Palabra_color(Sello{9}) == "Roja".
+constexpr std::string_view Palabra_color(Sello s) {
+    const Palabras_color p = Palabras_de(Color_sello(s));
+    return Es_masculino(s) ? p.m : p.f;
 }
 
-// Tone name of tone 0..13 in the gender of seal 0..20.
-constexpr std::string_view Nombre_tono(int tono, int sello) {
-    return Es_masculino(sello) ? tonos_m[tono] : tonos_f[tono];
+// Tone name in the gender of the seal: Nombre_tono(Tono{10}, Sello{9}) == "Planetaria".
+constexpr std::string_view Nombre_tono(Tono t, Sello s) {
+    return Es_masculino(s) ? En(tonos_m, t.valor) : En(tonos_f, t.valor);
 }
 
 struct Rgb {
@@ -91,13 +166,13 @@ struct Rgb {
 inline constexpr std::array<Rgb, 4> colores_etiqueta = {
     {{255, 0, 0}, {160, 160, 160}, {0, 100, 250}, {250, 250, 0}}};
 
-constexpr Rgb Color_etiqueta(int sello) {
-    return colores_etiqueta[static_cast<int>(Color_sello(sello))];
+constexpr Rgb Color_etiqueta(Sello s) {
+    return colores_etiqueta[static_cast<std::size_t>(Color_sello(s))];
 }
 
 // Castle line of a wavespell seal 0..20; 0 reads as 20.
-// Castillo(1) == "* Castillo Rojo Este del Girar".
-std::string_view Castillo(int sello_onda);
+// Castillo(Sello{1}) == "* Castillo Rojo Este del Girar".
+std::string_view Castillo(Sello sello_onda);
 
 // ---------------------------------------------------------------------------
 // Date to kin
@@ -124,17 +199,10 @@ struct Cuenta_kin {
     int codigo_año;   // 3..258
     int codigo_mes;   // 6..235
     int dia_cuenta;   // 1..31; 28 for 29 February
-    int kin;          // 1..260
-    int tono;         // 1..13
-    int sello;        // 1..20
+    Kin kin;
+    Tono tono;
+    Sello sello;
 };
-
-constexpr int Tono_de(int kin) {
-    return (kin - 1) % 13 + 1;
-}
-constexpr int Sello_de(int kin) {
-    return (kin - 1) % 20 + 1;
-}
 
 // Day 1..31, month 1..12 (at most 29 in February), any year.
 // Calculo_kin(9, 4, 2003).kin == 46.
@@ -142,19 +210,19 @@ constexpr Cuenta_kin Calculo_kin(int dia, int mes, std::int64_t año) {
     Cuenta_kin c{};
     c.año_plegado = Año_plegado(año);
     c.codigo_año = Codigo_año(c.año_plegado);
-    c.codigo_mes = codigos_mes[mes];
+    c.codigo_mes = En(codigos_mes, mes);
     c.dia_cuenta = (mes == 2 && dia == 29) ? 28 : dia;
-    c.kin = (c.codigo_año + c.codigo_mes + c.dia_cuenta - 1) % 260 + 1;
-    c.tono = Tono_de(c.kin);
-    c.sello = Sello_de(c.kin);
+    c.kin = Kin((c.codigo_año + c.codigo_mes + c.dia_cuenta - 1) % 260 + 1);
+    c.tono = c.kin.tono();
+    c.sello = c.kin.sello();
     return c;
 }
 
-// Wavespell seal 0..20 of seal 1..20 and tone 1..13: seal - tone + 1, plus
-// 20 when negative. 0 means "Sol" like 20. Sello_onda(6, 7) == 0.
-constexpr int Sello_onda(int sello, int tono) {
-    int s = sello - tono + 1;
-    return s < 0 ? s + 20 : s;
+// Wavespell seal 0..20: seal - tone + 1, plus 20 when negative. 0 means
+// "Sol" like 20. Sello_onda(Sello{6}, Tono{7}) == 0.
+constexpr Sello Sello_onda(Sello sello, Tono tono) {
+    const int s = sello.valor - tono.valor + 1;
+    return Sello(s < 0 ? s + 20 : s);
 }
 
 // Year of the latest 26 July on or before the date. Año_portador(9, 4, 2003) == 2002.
@@ -163,7 +231,7 @@ constexpr std::int64_t Año_portador(int dia, int mes, std::int64_t año) {
 }
 
 // The year bearer's kin of any year: the kin of 26 July. Always seal 4, 9, 14 or 19.
-constexpr int Kin_portador(std::int64_t año) {
+constexpr Kin Kin_portador(std::int64_t año) {
     return Calculo_kin(26, 7, año).kin;
 }
 
@@ -171,61 +239,63 @@ constexpr int Kin_portador(std::int64_t año) {
 // Texts of a kin
 
 // "* Kin 46: Enlazador de Mundos Resonante  Blanco\r\n <Cimi Uuk> "
-std::string Linea_nombre(int kin, int tono, int sello);
+std::string Linea_nombre(Kin kin);
 
 // "Fecha Gregoriana: 9-4-2003"
 std::string Linea_fecha(int dia, int mes, std::int64_t año);
 
 // "* Onda encantada del Sol\r\n* Castillo Rojo Este del Girar"
-std::string Lineas_onda(int sello_onda);
+std::string Lineas_onda(Sello sello_onda);
 
 // "* Año de la Luna Planetaria Roja Kin 49\r\n <Muluc Lahum> "
-std::string Lineas_portador(int kin, int tono, int sello);
+std::string Lineas_portador(Kin portador);
 
-// The Day-Out-of-Time banner shows on 25 July only.
+// The Day-Out-of-Time banner shows on 25 July only, with this text.
 constexpr bool Dia_fuera_del_tiempo(int dia, int mes) {
     return dia == 25 && mes == 7;
 }
+inline constexpr std::string_view texto_fuera_del_tiempo =
+    "Dia Verde, del Perdón Universal o de la Libertad Galáctica";
 
 // ---------------------------------------------------------------------------
 // Oracle
 
+// The four partners of a kin, by their place in the cross.
 struct Oraculo_kin {
-    int guia;      // 1..20
-    int antipoda;  // 1..20
-    int analogo;   // 1..20
-    int oculto;    // 1..20
+    Sello guia;      // above the centre
+    Sello antipoda;  // left
+    Sello analogo;   // right
+    Sello oculto;    // below
     friend constexpr bool operator==(const Oraculo_kin&, const Oraculo_kin&) = default;
 };
 
-// Seal 1..20, tone 1..13. Calculo_oraculo(6, 7) == {18, 16, 13, 15}.
-constexpr Oraculo_kin Calculo_oraculo(int sello, int tono) {
+// Calculo_oraculo(Sello{6}, Tono{7}) == {18, 16, 13, 15}: seals 1..20.
+constexpr Oraculo_kin Calculo_oraculo(Sello sello, Tono tono) {
     // Offset of the guide by tone mod 5: 0 -> 8, 1 -> 0, 2 -> 12, 3 -> 4, 4 -> 16.
     constexpr std::array<int, 5> desplazamiento = {8, 0, 12, 4, 16};
-    Oraculo_kin o{};
-    o.guia = sello + desplazamiento[static_cast<std::size_t>(tono % 5)];
-    if (o.guia > 20) o.guia -= 20;
-    o.antipoda = sello + 10 > 20 ? sello - 10 : sello + 10;
-    o.oculto = 21 - sello;
-    o.analogo = 19 - sello;
-    if (o.analogo < 0) o.analogo += 20;
-    if (o.analogo == 0) o.analogo = 20;
-    return o;
+    const int s = sello.valor;
+    int guia = s + En(desplazamiento, tono.valor % 5);
+    if (guia > 20) guia -= 20;
+    int analogo = 19 - s;
+    if (analogo < 0) analogo += 20;
+    if (analogo == 0) analogo = 20;
+    return {Sello(guia), Sello(s + 10 > 20 ? s - 10 : s + 10), Sello(analogo), Sello(21 - s)};
 }
 
 // ---------------------------------------------------------------------------
 // Affirmation
 
-constexpr bool Es_polar(int kin) {
-    return kin % 5 == 0 &&
-           (Tono_de(kin) == 3 || Tono_de(kin) == 4 || Tono_de(kin) == 10 || Tono_de(kin) == 11);
+constexpr bool Es_polar(Kin kin) {
+    const int t = kin.tono().valor;
+    return kin.valor % 5 == 0 && (t == 3 || t == 4 || t == 10 || t == 11);
 }
-bool Es_portal(int kin);
+bool Es_portal(Kin kin);
 
 // Five to seven lines, each of the first six ending in "\r\n"; the portal
-// line, when present, ends the text with no break after it.
-// Texto_meditacion(46, 7, 6, 18) begins "Canalizo con el fin de igualar\r\n".
-std::string Texto_meditacion(int kin, int tono, int sello, int sello_guia);
+// line, when present, ends the text with no break after it. The fifth line
+// names the power of the kin's guide.
+// Texto_meditacion(Kin{46}) begins "Canalizo con el fin de igualar\r\n".
+std::string Texto_meditacion(Kin kin);
 
 // ---------------------------------------------------------------------------
 // Date entry checks
@@ -237,6 +307,10 @@ inline constexpr std::string_view mensaje_fecha =
 inline constexpr std::string_view mensaje_año =
     "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante";
 inline constexpr std::string_view titulo_fecha = "Tzolkin";
+
+// Imprimir with no date shown says this, under this title.
+inline constexpr std::string_view mensaje_sin_fecha = "Debe introducir una fecha";
+inline constexpr std::string_view titulo_sin_fecha = "Quenabre";
 
 // Largest year the checks accept: any run of up to 18 digits.
 inline constexpr std::int64_t año_maximo = 999'999'999'999'999'999;
@@ -273,12 +347,15 @@ bool Lectura_completa(std::string_view texto, std::int64_t& valor);
 Veredicto Comprobar_fecha(std::string_view dia, std::string_view mes, std::string_view año);
 
 // ---------------------------------------------------------------------------
-// Everything the window shows for an accepted date, in one value.
+// The description of a day: everything the window, the printed page and
+// `tzolkin` show for an accepted date, composed here once. They only copy.
 
 struct Lectura_dia {
-    int kin, tono, sello;  // of the entered date
-    Oraculo_kin oraculo;
-    int kin_portador, tono_portador, sello_portador;
+    Fecha entrada;               // the date as accepted
+    Kin kin;                     // of the entered date; 29 February counts as 28
+    Sello sello_onda;            // 0..20, the wavespell's seal
+    Oraculo_kin oraculo;         // of the entered date's kin
+    Kin portador;                // the year bearer: the kin of the latest 26 July
     std::string nombre;          // caption of `nombre`
     std::string fecha;           // caption of `fecha`; the day as entered
     std::string onda_encantada;  // caption of `Onda_encantada`
@@ -288,7 +365,13 @@ struct Lectura_dia {
     bool dia_fuera_del_tiempo;   // the banner shows
 };
 
-// Describir_dia(Fecha{9, 4, 2003}).kin == 46, .kin_portador == 49.
+// Describir_dia(Fecha{9, 4, 2003}).kin == 46, .portador == 49.
 Lectura_dia Describir_dia(const Fecha& f);
+
+// The day's reading as plain text, lines ended by "\n": the date line, the
+// name, the year bearer, the wavespell and castle, the four oracle seals by
+// their places, the affirmation, and the banner on 25 July.
+// Texto_dia(Describir_dia(Fecha{9, 4, 2003})) begins "Fecha Gregoriana: 9-4-2003\n".
+std::string Texto_dia(const Lectura_dia& l);
 
 }  // namespace talmiroc

@@ -16,20 +16,8 @@ constexpr std::string_view uso =
     "     tzolkin --json < fechas      (una fecha por línea: DIA MES AÑO o DIA/MES/AÑO)\n"
     "Sin fecha, calcula el día de hoy.\n";
 
-constexpr std::string_view banner = "Dia Verde, del Perdón Universal o de la Libertad Galáctica";
-
 QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-std::string Sin_cr(std::string s) {
-    std::string r;
-    r.reserve(s.size());
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') continue;
-        r += s[i];
-    }
-    return r;
 }
 
 std::string Linea_json(const QJsonObject& o) {
@@ -41,7 +29,7 @@ bool Informar(const Veredicto& v, bool json, std::ostream& out, std::ostream& er
     if (json) {
         out << Linea_json(Json_veredicto(v)) << '\n';
     } else if (const auto* f = std::get_if<Fecha>(&v)) {
-        out << Texto_dia(*f);
+        out << Texto_dia(Describir_dia(*f));
     } else {
         err << titulo_fecha << ": " << std::get<Rechazo>(v).mensaje << '\n';
     }
@@ -73,38 +61,21 @@ QJsonObject Json_veredicto(const Veredicto& v) {
         return o;
     }
     const Lectura_dia l = Describir_dia(std::get<Fecha>(v));
-    o["kin"] = l.kin;
-    o["tono"] = l.tono;
-    o["sello"] = l.sello;
+    o["kin"] = l.kin.valor;
+    o["tono"] = l.kin.tono().valor;
+    o["sello"] = l.kin.sello().valor;
     o["nombre"] = Q(l.nombre);
     o["fecha"] = Q(l.fecha);
     o["onda_encantada"] = Q(l.onda_encantada);
     o["a_maya"] = Q(l.a_maya);
     o["inter"] = Q(l.inter);
-    o["oraculo"] = QJsonObject{{"guia", l.oraculo.guia},
-                               {"antipoda", l.oraculo.antipoda},
-                               {"analogo", l.oraculo.analogo},
-                               {"oculto", l.oraculo.oculto}};
-    o["portador"] = l.kin_portador;
+    o["oraculo"] = QJsonObject{{"guia", l.oraculo.guia.valor},
+                               {"antipoda", l.oraculo.antipoda.valor},
+                               {"analogo", l.oraculo.analogo.valor},
+                               {"oculto", l.oraculo.oculto.valor}};
+    o["portador"] = l.portador.valor;
     o["dia_fuera_del_tiempo"] = l.dia_fuera_del_tiempo;
     return o;
-}
-
-std::string Texto_dia(const Fecha& f) {
-    const Lectura_dia l = Describir_dia(f);
-    std::string s;
-    s.append(l.fecha).append("\n");
-    s.append(l.nombre).append("\n");
-    s.append(l.a_maya).append("\n");
-    s.append(l.onda_encantada).append("\n");
-    s.append("Kin Guia: ").append(sellos[l.oraculo.guia]).append("\n");
-    s.append("Kin Antípoda: ").append(sellos[l.oraculo.antipoda]).append("\n");
-    s.append("Kin Análogo: ").append(sellos[l.oraculo.analogo]).append("\n");
-    s.append("Kin Oculto: ").append(sellos[l.oraculo.oculto]).append("\n");
-    s.append(l.inter);
-    if (s.back() != '\n') s.append("\n");
-    if (l.dia_fuera_del_tiempo) s.append(banner).append("\n");
-    return Sin_cr(std::move(s));
 }
 
 bool Campos_linea(std::string_view linea, std::string& dia, std::string& mes, std::string& año) {

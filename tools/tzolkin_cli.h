@@ -30,9 +30,6 @@ struct Entorno {
 // The JSON object of a verdict: the day's fields, or {"error", "icono"}.
 QJsonObject Json_veredicto(const Veredicto& v);
 
-// The plain-text report of an accepted date, CR LF turned into line breaks.
-std::string Texto_dia(const Fecha& f);
-
 // Splits a batch line into day, month and year: three fields separated by
 // blanks or '/'. Fewer fields leave the missing ones empty; more than three
 // make the line unreadable (returns false).

@@ -12,7 +12,10 @@
 #include <string_view>
 
 #include <QColor>
+#include <QSize>
 #include <QWidget>
+
+#include "tzolkin.h"
 
 class QLineEdit;
 
@@ -27,12 +30,9 @@ class Calendario : public QWidget {
     Q_OBJECT
 
 public:
-    // The three images of one seal: 0 the large glyph, 1 the centre of the
-    // oracle cross, 2 the oracle glyph that the cross moves to its places.
-    using Arreglo_sello = std::array<Imagen*, 3>;
-
     // Creates the window with its stored layout and loads it (Form_Load):
-    // it opens on today's kin, as `efectos` tells today.
+    // it opens on today's kin, as `efectos` tells today. Every control's
+    // objectName is its name: `dia`, `Boton1`, `fecha`, `tono(7)`, `Dragon(2)`.
     explicit Calendario(Efectos& efectos, QWidget* parent = nullptr);
     ~Calendario() override;
 
@@ -51,11 +51,53 @@ public:
     // Procedures of a calculation; they take and give window-level values.
     void Inicio_calculo();        // one pass, chosen by `pasada`
     void Procedimiento_zorvel();  // the seal and tone glyphs of C2 and C1
-    void Oraculo();               // the oracle cross of C2 and C1
+    void Oraculo();               // the oracle cross of the day
     void Meditacion();            // the affirmation into `inter`
+
+    // The window-level values as they stand, for tests and tools to read.
+    struct Valores {
+        int dia1, mes1;
+        std::int64_t año_maya;
+        int pasada;
+        int dia_calculo, mes_calculo;
+        std::int64_t año_calculo;
+        int kin_calculo, C1, C2;
+        std::string_view color_m, color_f;
+        int tono_dia, sello_dia, kin_dia;
+        int sello_onda;
+        std::string_view castillo;
+        int sello_guia;
+    };
+    Valores Valores_ventana() const;
+
+private:
+    // The layout tables (disposicion.cpp) name the controls below.
+    struct Disposicion;
+
+    // The three images of one seal: 0 the large glyph, 1 the centre of the
+    // oracle cross, 2 the oracle glyph that the cross moves to its places.
+    using Arreglo_sello = std::array<Imagen*, 3>;
+
+    void createWindow();
+    void createLabels();
+    void createImages();
+    void createInputs();
+    void createButtons();
+    void createTabOrder();
+
+    void Fijar_fondo(const QColor& color);
+    void Fijar_tamano_exterior(QSize exterior);  // twips, frame included
+    void Mostrar_vista(bool creditos);           // the credits view, or the main one
+    void Ocultar_creditos();                     // what only the credits view shows
 
     // The image array of a seal 1..20; 0 is `Sol` like 20. Null outside 0..20.
     Arreglo_sello* Arreglo_de(int sello);
+    Imagen* Imagen_de(int sello, int elemento);
+
+    Efectos& efectos_;
+
+    // The description of the day last accepted by Calcular.
+    Lectura_dia lectura_{};
 
     // Controls. Text boxes:
     QLineEdit* dia = nullptr;
@@ -112,20 +154,6 @@ public:
     int sello_onda = 0;                            // wavespell seal 0..20 of pass 0
     std::string_view castillo;                     // castle line of pass 0
     int sello_guia = 0;  // guide seal of the last calculation; 0 before the first
-
-private:
-    void createWindow();
-    void createLabels();
-    void createImages();
-    void createInputs();
-    void createButtons();
-    void createTabOrder();
-
-    void Fijar_fondo(const QColor& color);
-    void Fijar_tamano_exterior(int ancho, int alto);  // twips, frame included
-    Imagen* Imagen_de(int sello, int elemento);
-
-    Efectos& efectos_;
 };
 
 }  // namespace talmiroc

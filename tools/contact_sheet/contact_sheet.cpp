@@ -16,31 +16,24 @@
 #include <QStringList>
 #include <QSvgRenderer>
 
+#include "tzolkin.h"
+
 #include <cstdio>
 #include <vector>
 
 namespace {
 
-const QStringList kSeals = {"Dragon",
-                            "Viento",
-                            "Noche",
-                            "Semilla",
-                            "Serpiente",
-                            "Enlazador_mundos",
-                            "Mano",
-                            "Estrella",
-                            "Luna",
-                            "Perro",
-                            "Mono",
-                            "Humano",
-                            "Caminante_cielo",
-                            "Mago",
-                            "Aguila",
-                            "Guerrero",
-                            "Tierra",
-                            "Espejo",
-                            "Tormenta",
-                            "Sol"};
+// Seals 1..20 by their picture names, from the engine.
+QStringList Seals() {
+    QStringList seals;
+    for (std::size_t s = 1; s <= 20; ++s) {
+        const std::string_view n = talmiroc::arreglos_sello[s];
+        seals << QString::fromLatin1(n.data(), static_cast<qsizetype>(n.size()));
+    }
+    return seals;
+}
+
+const QStringList kSeals = Seals();
 
 constexpr int kLabelHeight = 16;
 constexpr int kPad = 10;
