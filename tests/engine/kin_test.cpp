@@ -98,13 +98,14 @@ TEST(CalculoKin, SelloDeOnda) {
     constexpr FilaOnda filas[] = {{1, 1},  {13, 1}, {20, 14}, {40, 20},  {41, 0},
                                   {46, 0}, {52, 0}, {153, 4}, {207, 16}, {260, 8}};
     for (const auto& f : filas) {
-        EXPECT_EQ(Sello_onda(Sello_de(f.kin), Tono_de(f.kin)), f.onda) << "kin " << f.kin;
+        EXPECT_EQ(Sello_onda(Kin(f.kin).sello(), Kin(f.kin).tono()), f.onda) << "kin " << f.kin;
     }
     // Every kin of a wavespell shares the seal of its first kin.
     for (int kin = 1; kin <= 260; ++kin) {
-        const int primero = kin - (Tono_de(kin) - 1);
-        const int onda = Sello_onda(Sello_de(kin), Tono_de(kin));
-        EXPECT_EQ(onda == 0 ? 20 : onda, Sello_de(primero)) << "kin " << kin;
+        const Kin k(kin);
+        const Kin primero(kin - (k.tono().valor - 1));
+        const int onda = Sello_onda(k.sello(), k.tono()).valor;
+        EXPECT_EQ(onda == 0 ? 20 : onda, primero.sello().valor) << "kin " << kin;
     }
 }
 
@@ -132,15 +133,15 @@ TEST(CalculoKin, KinDelPortador) {
 // rests on rather than by stored outputs.
 TEST(CalculoKin, BarridoDeTodasLasFechas) {
     constexpr int dias_cuenta[] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    int anterior = Calculo_kin(31, 12, 37).kin;
+    int anterior = Calculo_kin(31, 12, 37).kin.valor;
     for (std::int64_t año = 38; año <= 9999; ++año) {
         for (int mes = 1; mes <= 12; ++mes) {
             for (int dia = 1; dia <= dias_cuenta[mes]; ++dia) {
                 const Cuenta_kin c = Calculo_kin(dia, mes, año);
                 ASSERT_EQ(c.kin, anterior % 260 + 1) << dia << "-" << mes << "-" << año;
-                ASSERT_EQ(c.tono, (c.kin - 1) % 13 + 1);
-                ASSERT_EQ(c.sello, (c.kin - 1) % 20 + 1);
-                anterior = c.kin;
+                ASSERT_EQ(c.tono, c.kin.tono());
+                ASSERT_EQ(c.sello, c.kin.sello());
+                anterior = c.kin.valor;
             }
             if (dias_cuenta[mes] == 30) {
                 ASSERT_EQ(Calculo_kin(31, mes, año).kin, Calculo_kin(1, mes + 1, año).kin)

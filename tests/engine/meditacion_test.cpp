@@ -93,10 +93,9 @@ std::string Unir(const std::vector<std::string_view>& lineas) {
 
 TEST(Meditacion, EjemplosTrabajados) {
     for (const auto& f : filas) {
-        const Oraculo_kin o = Calculo_oraculo(Sello_de(f.kin), Tono_de(f.kin));
-        ASSERT_EQ(o.guia, f.guia) << "kin " << f.kin;
-        EXPECT_EQ(Texto_meditacion(f.kin, Tono_de(f.kin), Sello_de(f.kin), f.guia), Unir(f.lineas))
-            << "kin " << f.kin;
+        const Kin k(f.kin);
+        ASSERT_EQ(Calculo_oraculo(k.sello(), k.tono()).guia, f.guia) << "kin " << f.kin;
+        EXPECT_EQ(Texto_meditacion(k), Unir(f.lineas)) << "kin " << f.kin;
     }
 }
 
@@ -112,15 +111,14 @@ TEST(Meditacion, CuentaDeLineasDeLos260Kins) {
     std::map<int, int> por_lineas;
     std::vector<int> siete;
     for (int kin = 1; kin <= 260; ++kin) {
-        const int t = Tono_de(kin), s = Sello_de(kin);
-        const std::string texto = Texto_meditacion(kin, t, s, Calculo_oraculo(s, t).guia);
+        const std::string texto = Texto_meditacion(Kin(kin));
         const int n = Lineas(texto);
         ++por_lineas[n];
         if (n == 7) siete.push_back(kin);
         EXPECT_EQ(texto.find("ERROR"), std::string::npos) << "kin " << kin;
         EXPECT_EQ(texto.find("\r\n\r\n"), std::string::npos) << "kin " << kin;
         const bool termina_en_portal = texto.ends_with(portal);
-        EXPECT_EQ(termina_en_portal, Es_portal(kin)) << "kin " << kin;
+        EXPECT_EQ(termina_en_portal, Es_portal(Kin(kin))) << "kin " << kin;
         EXPECT_EQ(!termina_en_portal, texto.ends_with("\r\n")) << "kin " << kin;
     }
     EXPECT_EQ(por_lineas[5], 194);
@@ -132,7 +130,7 @@ TEST(Meditacion, CuentaDeLineasDeLos260Kins) {
 TEST(Meditacion, KinsPolares) {
     std::vector<int> polares;
     for (int kin = 1; kin <= 260; ++kin)
-        if (Es_polar(kin)) polares.push_back(kin);
+        if (Es_polar(Kin(kin))) polares.push_back(kin);
     EXPECT_EQ(polares, (std::vector<int>{10, 30, 50, 55, 75, 95, 115, 120, 140, 160, 180, 185, 205,
                                          225, 245, 250}));
 }
@@ -140,19 +138,19 @@ TEST(Meditacion, KinsPolares) {
 TEST(Meditacion, PortalesSonSimetricos) {
     int cuantos = 0;
     for (int kin = 1; kin <= 260; ++kin) {
-        EXPECT_EQ(Es_portal(kin), Es_portal(261 - kin)) << "kin " << kin;
-        cuantos += Es_portal(kin);
+        EXPECT_EQ(Es_portal(Kin(kin)), Es_portal(Kin(261 - kin))) << "kin " << kin;
+        cuantos += Es_portal(Kin(kin));
     }
     EXPECT_EQ(cuantos, 52);
-    EXPECT_FALSE(Es_portal(0));
-    EXPECT_FALSE(Es_portal(261));
+    EXPECT_FALSE(Es_portal(Kin(0)));
+    EXPECT_FALSE(Es_portal(Kin(261)));
 }
 
 // "almacén" keeps its accent in quartets 2, 22, 42 and 62 only.
 TEST(Meditacion, EtapaDelCuarteto) {
     for (int kin = 1; kin <= 260; ++kin) {
-        const int t = Tono_de(kin), s = Sello_de(kin);
-        const std::string texto = Texto_meditacion(kin, t, s, Calculo_oraculo(s, t).guia);
+        const int s = Kin(kin).sello().valor;
+        const std::string texto = Texto_meditacion(Kin(kin));
         const std::string_view etapas[] = {"la entrada", "el almac", "el proceso", "la salida",
                                            "la matriz"};
         const std::string esperada = "\r\nSello " + std::string(etapas[(s - 1) / 4]);
@@ -164,8 +162,9 @@ TEST(Meditacion, EtapaDelCuarteto) {
 }
 
 TEST(Meditacion, FueraDeRangoLeeElCentinela) {
-    const std::string t = Texto_meditacion(1, 0, 21, -3);
-    EXPECT_EQ(t.substr(0, 5), "ERROR");
+    for (int kin : {0, -300, 100000}) {
+        EXPECT_EQ(Texto_meditacion(Kin(kin)).substr(0, 5), "ERROR") << "kin " << kin;
+    }
 }
 
 }  // namespace

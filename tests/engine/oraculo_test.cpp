@@ -13,48 +13,50 @@ struct FilaOraculo {
 };
 
 constexpr FilaOraculo filas[] = {
-    {1, {1, 11, 18, 20}},   {4, {20, 14, 15, 17}},  {19, {19, 9, 20, 2}},
-    {46, {18, 16, 13, 15}}, {130, {14, 20, 9, 11}}, {131, {11, 1, 8, 10}},
-    {200, {8, 10, 19, 1}},  {259, {11, 9, 20, 2}},  {260, {4, 10, 19, 1}},
+    {1, {Sello(1), Sello(11), Sello(18), Sello(20)}},
+    {4, {Sello(20), Sello(14), Sello(15), Sello(17)}},
+    {19, {Sello(19), Sello(9), Sello(20), Sello(2)}},
+    {46, {Sello(18), Sello(16), Sello(13), Sello(15)}},
+    {130, {Sello(14), Sello(20), Sello(9), Sello(11)}},
+    {131, {Sello(11), Sello(1), Sello(8), Sello(10)}},
+    {200, {Sello(8), Sello(10), Sello(19), Sello(1)}},
+    {259, {Sello(11), Sello(9), Sello(20), Sello(2)}},
+    {260, {Sello(4), Sello(10), Sello(19), Sello(1)}},
 };
 
 TEST(Oraculo, EjemplosTrabajados) {
     for (const auto& f : filas) {
-        const Oraculo_kin o = Calculo_oraculo(Sello_de(f.kin), Tono_de(f.kin));
-        EXPECT_EQ(o.guia, f.oraculo.guia) << "kin " << f.kin;
-        EXPECT_EQ(o.antipoda, f.oraculo.antipoda) << "kin " << f.kin;
-        EXPECT_EQ(o.analogo, f.oraculo.analogo) << "kin " << f.kin;
-        EXPECT_EQ(o.oculto, f.oraculo.oculto) << "kin " << f.kin;
+        const Kin k(f.kin);
+        EXPECT_EQ(Calculo_oraculo(k.sello(), k.tono()), f.oraculo) << "kin " << f.kin;
     }
 }
 
-// The relations the cross rests on, for every seal and tone.
+// What holds for every seal and tone: partners are seals 1..20 other than
+// the kin's own (the guide excepted, on tones 1, 6 and 11); the guide shares
+// the seal's colour; antipode, analog and occult are each their own inverse.
 TEST(Oraculo, ReglasParaCadaSelloYTono) {
-    constexpr int pasos[] = {8, 0, 12, 4, 16};  // by tone mod 5
     for (int s = 1; s <= 20; ++s) {
         for (int t = 1; t <= 13; ++t) {
             SCOPED_TRACE(testing::Message() << "sello " << s << " tono " << t);
-            const Oraculo_kin o = Calculo_oraculo(s, t);
-            for (int p : {o.guia, o.antipoda, o.analogo, o.oculto}) {
-                EXPECT_GE(p, 1);
-                EXPECT_LE(p, 20);
-            }
-            EXPECT_EQ((o.guia - s + 20) % 20, pasos[t % 5]);
-            EXPECT_EQ((o.antipoda - s + 20) % 20, 10);
-            EXPECT_EQ(o.oculto + s, 21);
-            EXPECT_TRUE(o.analogo + s == 19 || o.analogo + s == 39);
-            EXPECT_NE(o.antipoda, s);
-            EXPECT_NE(o.analogo, s);
-            EXPECT_NE(o.oculto, s);
-            EXPECT_EQ(o.guia == s, t == 1 || t == 6 || t == 11);
+            const Oraculo_kin o = Calculo_oraculo(Sello(s), Tono(t));
+            for (Sello p : {o.guia, o.antipoda, o.analogo, o.oculto}) EXPECT_TRUE(p.ok());
+            EXPECT_NE(o.antipoda, Sello(s));
+            EXPECT_NE(o.analogo, Sello(s));
+            EXPECT_NE(o.oculto, Sello(s));
+            EXPECT_EQ(o.guia == Sello(s), t == 1 || t == 6 || t == 11);
+            EXPECT_EQ(Color_sello(o.guia), Color_sello(Sello(s)));
+            EXPECT_EQ(Calculo_oraculo(o.antipoda, Tono(t)).antipoda, Sello(s));
+            EXPECT_EQ(Calculo_oraculo(o.analogo, Tono(t)).analogo, Sello(s));
+            EXPECT_EQ(Calculo_oraculo(o.oculto, Tono(t)).oculto, Sello(s));
         }
     }
 }
 
 TEST(Oraculo, CuatroSocios260KinsDistintos) {
     for (int kin = 1; kin <= 260; ++kin) {
-        const Oraculo_kin o = Calculo_oraculo(Sello_de(kin), Tono_de(kin));
-        const std::set<int> distintos = {o.guia, o.antipoda, o.analogo, o.oculto};
+        const Oraculo_kin o = Calculo_oraculo(Kin(kin).sello(), Kin(kin).tono());
+        const std::set<int> distintos = {o.guia.valor, o.antipoda.valor, o.analogo.valor,
+                                         o.oculto.valor};
         EXPECT_EQ(distintos.size(), 4u) << "kin " << kin;
     }
 }
