@@ -1,6 +1,8 @@
-// Engine speed: the whole date sweep, all texts of the 260 kins, the date checks.
+// Engine speed: the whole date sweep, its thirteen-moon dates and lines, all texts of the 260 kins,
+// the date checks.
 #include <benchmark/benchmark.h>
 
+#include "trece_lunas.h"
 #include "tzolkin.h"
 
 namespace talmiroc {
@@ -21,6 +23,25 @@ void BM_CalculoKin_Barrido_38_9999(benchmark::State& state) {
     state.SetLabel("one sweep = 9962 years");
 }
 BENCHMARK(BM_CalculoKin_Barrido_38_9999)->Unit(benchmark::kMillisecond);
+
+// Calculo_trece_lunas and Linea_trece_lunas over every accepted date from
+// year 38 to 9999 (about 3.7 million): the cost of the tooltip line per date.
+void BM_TreceLunas_Barrido_38_9999(benchmark::State& state) {
+    for (auto _ : state) {
+        std::size_t total = 0;
+        for (std::int64_t año = 38; año <= 9999; ++año) {
+            for (int mes = 1; mes <= 12; ++mes) {
+                const int dias = mes == 2 ? 29 : 31;
+                for (int dia = 1; dia <= dias; ++dia) {
+                    total += Linea_trece_lunas(Calculo_trece_lunas(dia, mes, año)).size();
+                }
+            }
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetLabel("one sweep = 9962 years");
+}
+BENCHMARK(BM_TreceLunas_Barrido_38_9999)->Unit(benchmark::kMillisecond);
 
 // Every text the window shows, for all 260 kins.
 void BM_Textos_260_Kins(benchmark::State& state) {
