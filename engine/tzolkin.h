@@ -45,14 +45,15 @@ struct Sello {
     friend constexpr bool operator==(Sello a, int b) { return a.valor == b; }
 };
 
-// A kin 1..260, and the tone and seal it carries. Kin{46}.sello() == 6.
+// A kin 1..260, and the tone and seal it carries: Kin{46}.sello() == 6.
 struct Kin {
     int valor = 0;
     constexpr Kin() = default;
     constexpr explicit Kin(int v) : valor(v) {}
     constexpr bool ok() const { return valor >= 1 && valor <= 260; }
-    constexpr Tono tono() const { return Tono((valor - 1) % 13 + 1); }
-    constexpr Sello sello() const { return Sello((valor - 1) % 20 + 1); }
+    // Outside 1..260 both are 0, which every table reads as its sentinel.
+    constexpr Tono tono() const { return ok() ? Tono((valor - 1) % 13 + 1) : Tono(0); }
+    constexpr Sello sello() const { return ok() ? Sello((valor - 1) % 20 + 1) : Sello(0); }
     friend constexpr bool operator==(Kin, Kin) = default;
     friend constexpr bool operator==(Kin a, int b) { return a.valor == b; }
 };
