@@ -263,6 +263,8 @@ Lectura_dia Describir_dia(const Fecha& f) {
     l.inter = Texto_meditacion(c.kin);
     l.color = Color_etiqueta(c.sello);
     l.dia_fuera_del_tiempo = Dia_fuera_del_tiempo(f.dia, f.mes);
+    l.trece_lunas = Calculo_trece_lunas(f.dia, f.mes, f.año);
+    l.linea_trece_lunas = Linea_trece_lunas(l.trece_lunas);
     return l;
 }
 
@@ -278,6 +280,7 @@ std::string Texto_dia(const Lectura_dia& l) {
         if (s.empty() || s.back() != '\n') s += '\n';
     };
     linea(l.fecha);
+    linea(l.linea_trece_lunas);
     linea(l.nombre);
     linea(l.a_maya);
     linea(l.onda_encantada);

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <variant>
 
+#include "trece_lunas.h"
+
 namespace talmiroc {
 
 // ---------------------------------------------------------------------------
@@ -352,25 +354,27 @@ Veredicto Comprobar_fecha(std::string_view dia, std::string_view mes, std::strin
 // `tzolkin` show for an accepted date, composed here once. They only copy.
 
 struct Lectura_dia {
-    Fecha entrada;               // the date as accepted
-    Kin kin;                     // of the entered date; 29 February counts as 28
-    Sello sello_onda;            // 0..20, the wavespell's seal
-    Oraculo_kin oraculo;         // of the entered date's kin
-    Kin portador;                // the year bearer: the kin of the latest 26 July
-    std::string nombre;          // caption of `nombre`
-    std::string fecha;           // caption of `fecha`; the day as entered
-    std::string onda_encantada;  // caption of `Onda_encantada`
-    std::string a_maya;          // caption of `a_maya`
-    std::string inter;           // caption of `inter`
-    Rgb color;                   // text colour of `nombre` and `inter`
-    bool dia_fuera_del_tiempo;   // the banner shows
+    Fecha entrada;                  // the date as accepted
+    Kin kin;                        // of the entered date; 29 February counts as 28
+    Sello sello_onda;               // 0..20, the wavespell's seal
+    Oraculo_kin oraculo;            // of the entered date's kin
+    Kin portador;                   // the year bearer: the kin of the latest 26 July
+    std::string nombre;             // caption of `nombre`
+    std::string fecha;              // caption of `fecha`; the day as entered
+    std::string onda_encantada;     // caption of `Onda_encantada`
+    std::string a_maya;             // caption of `a_maya`
+    std::string inter;              // caption of `inter`
+    Rgb color;                      // text colour of `nombre` and `inter`
+    bool dia_fuera_del_tiempo;      // the banner shows
+    Fecha_trece_lunas trece_lunas;  // the day's place in the thirteen-moon year
+    std::string linea_trece_lunas;  // "13 Lunas: ...", the tooltip of `fecha`
 };
 
 // Describir_dia(Fecha{9, 4, 2003}).kin == 46, .portador == 49.
 Lectura_dia Describir_dia(const Fecha& f);
 
 // The day's reading as plain text, lines ended by "\n": the date line, the
-// name, the year bearer, the wavespell and castle, the four oracle seals by
+// thirteen-moon line, the name, the year bearer, the wavespell and castle, the four oracle seals by
 // their places, the affirmation, and the banner on 25 July.
 // Texto_dia(Describir_dia(Fecha{9, 4, 2003})) begins "Fecha Gregoriana: 9-4-2003\n".
 std::string Texto_dia(const Lectura_dia& l);

@@ -75,6 +75,16 @@ QJsonObject Json_veredicto(const Veredicto& v) {
                                {"oculto", l.oraculo.oculto.valor}};
     o["portador"] = l.portador.valor;
     o["dia_fuera_del_tiempo"] = l.dia_fuera_del_tiempo;
+    const Fecha_trece_lunas& t = l.trece_lunas;
+    const bool luna = t.especial == Dia_especial::ninguno;
+    const auto numero = [luna](int n) { return luna ? QJsonValue(n) : QJsonValue(); };
+    o["trece_lunas"] =
+        QJsonObject{{"ns", luna ? QJsonValue(Q(Notacion_ns(t))) : QJsonValue()},
+                    {"luna", numero(t.luna)},
+                    {"nombre", Q(Nombre_trece_lunas(t))},
+                    {"dia", numero(t.dia)},
+                    {"heptada", numero(t.heptada)},
+                    {"plasma", luna ? QJsonValue(Q(Plasma_trece_lunas(t))) : QJsonValue()}};
     return o;
 }
 
