@@ -15,7 +15,7 @@ void BM_CalculoKin_Barrido_38_9999(benchmark::State& state) {
         for (std::int64_t año = 38; año <= 9999; ++año) {
             for (int mes = 1; mes <= 12; ++mes) {
                 const int dias = mes == 2 ? 29 : 31;
-                for (int dia = 1; dia <= dias; ++dia) suma += Calculo_kin(dia, mes, año).kin;
+                for (int dia = 1; dia <= dias; ++dia) suma += Calculo_kin(dia, mes, año).kin.valor;
             }
         }
         benchmark::DoNotOptimize(suma);
@@ -48,13 +48,12 @@ void BM_Textos_260_Kins(benchmark::State& state) {
     for (auto _ : state) {
         std::size_t total = 0;
         for (int kin = 1; kin <= 260; ++kin) {
-            const int t = Tono_de(kin), s = Sello_de(kin);
-            const Oraculo_kin o = Calculo_oraculo(s, t);
-            total += Linea_nombre(kin, t, s).size();
+            const Kin k(kin);
+            total += Linea_nombre(k).size();
             total += Linea_fecha(9, 4, 2003).size();
-            total += Lineas_onda(Sello_onda(s, t)).size();
-            total += Lineas_portador(kin, t, s).size();
-            total += Texto_meditacion(kin, t, s, o.guia).size();
+            total += Lineas_onda(Sello_onda(k.sello(), k.tono())).size();
+            total += Lineas_portador(k).size();
+            total += Texto_meditacion(k).size();
         }
         benchmark::DoNotOptimize(total);
     }

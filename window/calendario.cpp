@@ -133,6 +133,7 @@ void Calendario::Inicio_calculo() {
         nombre->Fijar_caption(Texto(lectura_.nombre));
         // The date line shows the day as entered: 29 February stays 29.
         fecha->Fijar_caption(Texto(lectura_.fecha));
+        fecha->setToolTip(Texto(lectura_.linea_trece_lunas));
         Label9->show();
         Oraculo();
         sello_onda = lectura_.sello_onda.valor;
@@ -188,6 +189,7 @@ void Calendario::Boton2_Click() {
     Onda_encantada->Fijar_caption({});
     a_maya->Fijar_caption({});
     fecha->Fijar_caption({});
+    fecha->setToolTip({});
     dia->clear();
     mes->clear();
     año->clear();
