@@ -265,6 +265,14 @@ Lectura_dia Describir_dia(const Fecha& f) {
     l.dia_fuera_del_tiempo = Dia_fuera_del_tiempo(f.dia, f.mes);
     l.trece_lunas = Calculo_trece_lunas(f.dia, f.mes, f.año);
     l.linea_trece_lunas = Linea_trece_lunas(l.trece_lunas);
+    l.nombre_sello << "Sello " << Nombre_sello(c.sello);
+    l.nombre_tono << "Tono " << std::int64_t{c.tono.valor} << ", " << En(tonos_m, c.tono.valor);
+    l.nombre_centro << lugar_centro << ": " << Nombre_sello(c.sello);
+    const std::array<Sello, 4> socios = {l.oraculo.guia, l.oraculo.antipoda, l.oraculo.analogo,
+                                         l.oraculo.oculto};
+    for (std::size_t i = 0; i < socios.size(); ++i) {
+        l.nombres_oraculo[i] << lugares_oraculo[i] << ": " << Nombre_sello(socios[i]);
+    }
     return l;
 }
 

@@ -285,6 +285,14 @@ constexpr Oraculo_kin Calculo_oraculo(Sello sello, Tono tono) {
     return {Sello(guia), Sello(s + 10 > 20 ? s - 10 : s + 10), Sello(analogo), Sello(21 - s)};
 }
 
+// The places of the cross as a screen reader names them, in the order of
+// Oraculo_kin's fields: lugares_oraculo[1] == "Kin Antípoda". The window's
+// caption and `tzolkin` keep their own spelling of the guide ("Kin Guia").
+inline constexpr std::array<std::string_view, 4> lugares_oraculo = {"Kin Guía", "Kin Antípoda",
+                                                                    "Kin Análogo", "Kin Oculto"};
+// The centre of the cross, where the kin's own seal stands.
+inline constexpr std::string_view lugar_centro = "Centro del oráculo";
+
 // ---------------------------------------------------------------------------
 // Affirmation
 
@@ -368,6 +376,11 @@ struct Lectura_dia {
     bool dia_fuera_del_tiempo;      // the banner shows
     Fecha_trece_lunas trece_lunas;  // the day's place in the thirteen-moon year
     std::string linea_trece_lunas;  // "13 Lunas: ...", the tooltip of `fecha`
+    // What a screen reader calls the glyphs (25 July 2003 as the example):
+    std::string nombre_sello;   // "Sello Caminante del Cielo": the large glyph
+    std::string nombre_tono;    // "Tono 10, Planetario": the numeral, the tone's masculine form
+    std::string nombre_centro;  // "Centro del oráculo: Caminante del Cielo"
+    std::array<std::string, 4> nombres_oraculo;  // "Kin Guía: Dragon", ... as lugares_oraculo
 };
 
 // Describir_dia(Fecha{9, 4, 2003}).kin == 46, .portador == 49.
