@@ -16,6 +16,7 @@
 #include <QLineEdit>
 
 #include "calendario.h"
+#include "controles.h"
 #include "efectos_grabados.h"
 #include "etiqueta.h"
 #include "imagen.h"
@@ -40,16 +41,16 @@ constexpr std::array<Dia, 8> ronda = {{{"9", "4", "2003"},
 
 class Ventana {
 public:
-    Ventana() : ventana_(efectos_) {
+    Ventana() : ventana_(efectos_), c(ventana_) {
         ventana_.Abrir();
         QCoreApplication::processEvents();
     }
 
     void Escribir(std::size_t i) {
         const Dia& d = ronda[i % ronda.size()];
-        ventana_.dia->setText(QString::fromUtf8(d.dia));
-        ventana_.mes->setText(QString::fromUtf8(d.mes));
-        ventana_.año->setText(QString::fromUtf8(d.año));
+        c.dia->setText(QString::fromUtf8(d.dia));
+        c.mes->setText(QString::fromUtf8(d.mes));
+        c.año->setText(QString::fromUtf8(d.año));
     }
 
     // Calculates every date of the round once and paints it, so that every
@@ -67,6 +68,9 @@ public:
 private:
     prueba::Efectos_grabados efectos_;
     Calendario ventana_;
+
+public:
+    prueba::Controles c;  // the window's controls, by name
 };
 
 // One press of Calcular: reading the boxes, both passes, every caption,
@@ -83,7 +87,7 @@ void BM_Calcular(benchmark::State& state) {
         state.ResumeTiming();
         (*v).Boton1_Click();
     }
-    if (!(*v).fecha->isVisible() || (*v).fecha->Caption().isEmpty()) {
+    if (!v.c.fecha->isVisible() || v.c.fecha->Caption().isEmpty()) {
         state.SkipWithError("Calcular showed no date");
     }
 }

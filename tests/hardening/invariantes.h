@@ -13,16 +13,6 @@
 
 namespace talmiroc::prueba {
 
-inline const QSize vista_principal(758, 442);  // client area, 11370 x 6630 twips
-inline const QSize vista_creditos(412, 420);   // 6180 x 6300 twips
-
-inline const QPoint lugar_grande = Lugar(480, 2280);
-inline const QPoint lugar_centro = Lugar(8280, 3960);
-inline const QPoint lugar_guia = Lugar(8280, 2760);
-inline const QPoint lugar_antipoda = Lugar(6840, 3960);
-inline const QPoint lugar_analogo = Lugar(9720, 3960);
-inline const QPoint lugar_oculto = Lugar(8280, 5160);
-
 inline std::string U8(const QString& s) {
     return s.toStdString();
 }
@@ -31,7 +21,7 @@ inline std::string Nombre(const QObject* o) {
 }
 
 // Visible seal images of one element (0 large, 1 centre, 2 oracle), in seal order.
-inline std::vector<Imagen*> Visibles(Calendario& v, int elemento) {
+inline std::vector<Imagen*> Visibles(const Controles& v, int elemento) {
     std::vector<Imagen*> r;
     for (int sello = 1; sello <= 20; ++sello) {
         Imagen* i = (*v.Arreglo_de(sello))[static_cast<std::size_t>(elemento)];
@@ -39,7 +29,7 @@ inline std::vector<Imagen*> Visibles(Calendario& v, int elemento) {
     }
     return r;
 }
-inline std::vector<Imagen*> Tonos_visibles(Calendario& v) {
+inline std::vector<Imagen*> Tonos_visibles(const Controles& v) {
     std::vector<Imagen*> r;
     for (std::size_t t = 1; t <= 13; ++t) {
         if (v.tono[t]->isVisible()) r.push_back(v.tono[t]);
@@ -60,7 +50,7 @@ inline bool Caracteres_enteros(const QString& s) {
 }
 
 // Everything the window shows for an accepted date, against the engine.
-inline std::string Como_el_motor(Calendario& v, const Lectura_dia& l) {
+inline std::string Como_el_motor(const Controles& v, const Lectura_dia& l) {
     const auto caption = [](const Etiqueta* e, const std::string& esperado) -> std::string {
         if (U8(e->Caption()) == esperado) return {};
         return Nombre(e) + " dice \"" + U8(e->Caption()) + "\", el motor \"" + esperado + "\"";
@@ -79,21 +69,21 @@ inline std::string Como_el_motor(Calendario& v, const Lectura_dia& l) {
         return std::string("el letrero del dia fuera del tiempo ") +
                (l.dia_fuera_del_tiempo ? "no se ve" : "se ve");
     }
-    const Calendario::Arreglo_sello& propio = *v.Arreglo_de(l.sello);
+    const Controles::Arreglo_sello& propio = *v.Arreglo_de(l.kin.sello());
     if (Visibles(v, 0) != std::vector<Imagen*>{propio[0]} || propio[0]->pos() != lugar_grande) {
         return "el glifo grande no es " + Nombre(propio[0]) + " en su lugar";
     }
     if (Visibles(v, 1) != std::vector<Imagen*>{propio[1]} || propio[1]->pos() != lugar_centro) {
         return "el glifo del centro no es " + Nombre(propio[1]) + " en su lugar";
     }
-    Imagen* tono = v.tono[static_cast<std::size_t>(l.tono)];
+    Imagen* tono = v.tono[static_cast<std::size_t>(l.kin.tono().valor)];
     if (Tonos_visibles(v) != std::vector<Imagen*>{tono}) {
         return "el tono visible no es " + Nombre(tono);
     }
-    const std::pair<int, QPoint> cruz[] = {{l.oraculo.guia, lugar_guia},
-                                           {l.oraculo.antipoda, lugar_antipoda},
-                                           {l.oraculo.analogo, lugar_analogo},
-                                           {l.oraculo.oculto, lugar_oculto}};
+    const std::pair<Sello, QPoint> cruz[] = {{l.oraculo.guia, lugar_guia},
+                                             {l.oraculo.antipoda, lugar_antipoda},
+                                             {l.oraculo.analogo, lugar_analogo},
+                                             {l.oraculo.oculto, lugar_oculto}};
     for (const auto& [sello, lugar] : cruz) {
         const Imagen* glifo = (*v.Arreglo_de(sello))[2];
         if (!glifo->isVisible() || glifo->pos() != lugar) {
@@ -117,7 +107,7 @@ inline bool Leer_fecha(const QString& caption, Fecha& f) {
 }
 
 // What holds after any key or click, in either view.
-inline std::string Invariantes(Calendario& v) {
+inline std::string Invariantes(const Controles& v) {
     const std::pair<const QLineEdit*, qsizetype> cajas[] = {{v.dia, 2}, {v.mes, 2}, {v.año, 4}};
     for (const auto& [caja, maximo] : cajas) {
         const QString t = caja->text();
@@ -165,9 +155,11 @@ inline std::string Invariantes(Calendario& v) {
         return "el foco esta en " + Nombre(foco) + ", oculto";
     }
 
-    const bool principal = v.size() == vista_principal;
-    if (!principal && v.size() != vista_creditos) {
-        return "ventana de " + std::to_string(v.width()) + "x" + std::to_string(v.height());
+    const QSize tamano = v.ventana->size();
+    const bool principal = tamano == vista_principal;
+    if (!principal && tamano != vista_creditos) {
+        return "ventana de " + std::to_string(tamano.width()) + "x" +
+               std::to_string(tamano.height());
     }
     for (const QWidget* w : std::initializer_list<const QWidget*>{
              v.Boton1, v.Boton2, v.Boton3, v.Boton4, v.dia, v.mes, v.año, v.Label1}) {

@@ -12,7 +12,7 @@ const QString cara = QString::fromUcs4(U"\U0001F600");
 
 struct Entrada {
     const char* nombre;
-    QLineEdit* Calendario::*caja;
+    QLineEdit* Controles::*caja;
     QStringList teclas;  // each sent as one key press, whole
     QString pegado;      // then pasted, when not empty
     QString queda;
@@ -23,12 +23,12 @@ void PrintTo(const Entrada& x, std::ostream* os) {
 }
 
 const Entrada entradas[] = {
-    {"cabe_en_la_caja_vacia", &Calendario::dia, {cara}, {}, cara},
-    {"no_cabe_tras_un_digito", &Calendario::dia, {QStringLiteral("1"), cara}, {}, "1"},
-    {"no_cabe_tras_tres_digitos", &Calendario::año, {"2", "0", "0", cara}, {}, "200"},
-    {"cabe_tras_dos_digitos", &Calendario::año, {"2", "0", cara}, {}, "20" + cara},
-    {"pegado_cortado_antes", &Calendario::mes, {}, "a" + cara + "b", "a"},
-    {"pegado_entero", &Calendario::año, {}, "1" + cara + "b", "1" + cara + "b"},
+    {"cabe_en_la_caja_vacia", &Controles::dia, {cara}, {}, cara},
+    {"no_cabe_tras_un_digito", &Controles::dia, {QStringLiteral("1"), cara}, {}, "1"},
+    {"no_cabe_tras_tres_digitos", &Controles::año, {"2", "0", "0", cara}, {}, "200"},
+    {"cabe_tras_dos_digitos", &Controles::año, {"2", "0", cara}, {}, "20" + cara},
+    {"pegado_cortado_antes", &Controles::mes, {}, "a" + cara + "b", "a"},
+    {"pegado_entero", &Controles::año, {}, "1" + cara + "b", "1" + cara + "b"},
 };
 
 class EntradaTest : public testing::TestWithParam<Entrada> {};
@@ -37,7 +37,7 @@ TEST_P(EntradaTest, SoloCaracteresEnteros) {
     const Entrada& e = GetParam();
     Ventana_en_dia p;
     ASSERT_TRUE(p.Activar());
-    QLineEdit* caja = (*p.ventana).*e.caja;
+    QLineEdit* caja = p.c.*e.caja;
     caja->setFocus();
     for (const QString& t : e.teclas) {
         QTest::sendKeyEvent(QTest::Click, caja, Qt::Key_unknown, t, Qt::NoModifier);

@@ -252,17 +252,19 @@ struct Mensaje_del_sistema {
     Icono icono;
 };
 const Mensaje_del_sistema mensajes_del_sistema[] = {
-    {"Fecha incorrecta. Debe introducir una fecha correcta", "Tzolkin", Icono::informacion},
-    {"Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante", "Tzolkin",
-     Icono::error},
-    {"Debe introducir una fecha", "Quenabre", Icono::informacion},
-    {"No se pudo imprimir la ventana", "Quenabre", Icono::error},
+    {mensaje_fecha.data(), titulo_fecha.data(), Icono::informacion},
+    {mensaje_año.data(), titulo_fecha.data(), Icono::error},
+    {mensaje_sin_fecha.data(), titulo_sin_fecha.data(), Icono::informacion},
+    {"No se pudo imprimir la ventana", titulo_sin_fecha.data(), Icono::error},
 };
 
 class Sesion {
 public:
     explicit Sesion(std::uint32_t semilla) : rng_dias_(semilla) { Arrancar(); }
-    ~Sesion() { ventana_.reset(); }
+    ~Sesion() {
+        c_.reset();
+        ventana_.reset();
+    }
 
     // Runs one action; stops at the first broken invariant.
     void Ejecutar(int indice, const Accion& a) {
@@ -313,6 +315,7 @@ private:
     // Starts the program on a day of its own; the first start and every
     // start after Salir.
     void Arrancar() {
+        c_.reset();
         ventana_.reset();
         const int y = std::uniform_int_distribution<int>(38, 9999)(rng_dias_);
         const int m = std::uniform_int_distribution<int>(1, 12)(rng_dias_);
@@ -325,12 +328,13 @@ private:
         mensajes_vistos_ = impresiones_vistas_ = 0;
         fecha_vista_.clear();
         ventana_ = std::make_unique<Calendario>(*efectos_);
+        c_ = std::make_unique<Controles>(*ventana_);
         for (Boton* b : ventana_->findChildren<Boton*>()) {
             QObject::connect(b, &QAbstractButton::pressed, [this, b] {
                 if (!b->isVisible() && falta.empty()) falta = Nombre(b) + " oculto fue pulsado";
             });
         }
-        QObject::connect(ventana_->Boton3, &QAbstractButton::clicked, [this] { salio_ = true; });
+        QObject::connect(c_->Boton3, &QAbstractButton::clicked, [this] { salio_ = true; });
         ventana_->Abrir();
         if (!QTest::qWaitForWindowActive(ventana_.get())) falta = "la ventana no se activa";
         Comprobar();
@@ -410,7 +414,7 @@ private:
 
     void Comprobar() {
         if (!falta.empty()) return;
-        Calendario& v = *ventana_;
+        const Controles& v = *c_;
         const QString fecha = v.fecha->Caption();
         for (; mensajes_vistos_ < efectos_->mensajes.size(); ++mensajes_vistos_) {
             const Mensaje_grabado& m = efectos_->mensajes[mensajes_vistos_];
@@ -447,13 +451,14 @@ private:
         falta = Invariantes(v);
         if (!fecha.isEmpty() && fecha != fecha_vista_) ++calculos;
         fecha_vista_ = fecha;
-        if (v.size() == vista_creditos && !en_creditos_) ++vistas_creditos;
-        en_creditos_ = v.size() == vista_creditos;
+        if (v.ventana->size() == vista_creditos && !en_creditos_) ++vistas_creditos;
+        en_creditos_ = v.ventana->size() == vista_creditos;
     }
 
     std::mt19937 rng_dias_;  // days the program starts on; apart from the actions
     std::unique_ptr<Efectos_grabados> efectos_;
     std::unique_ptr<Calendario> ventana_;
+    std::unique_ptr<Controles> c_;
     std::size_t mensajes_vistos_ = 0, impresiones_vistas_ = 0;
     QString fecha_vista_;
     bool en_creditos_ = false;

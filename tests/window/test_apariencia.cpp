@@ -11,16 +11,16 @@ namespace {
 
 TEST(Ventana, TituloTamanoFijoFondoEIcono) {
     Ventana_en_dia p;
-    const Calendario& v = *p.ventana;
-    EXPECT_EQ(v.windowTitle(), QStringLiteral("Talmiroc"));
-    EXPECT_EQ(v.size(), QSize(Pixeles(11370), Pixeles(6630)));
-    EXPECT_EQ(v.minimumSize(), v.maximumSize());
-    EXPECT_EQ(v.palette().color(QPalette::Window), QColor(Qt::white));
-    EXPECT_TRUE(v.autoFillBackground());
-    EXPECT_FALSE(v.windowIcon().isNull());
+    const Controles& v = p.c;
+    EXPECT_EQ(v.ventana->windowTitle(), QStringLiteral("Talmiroc"));
+    EXPECT_EQ(v.ventana->size(), QSize(Pixeles(11370), Pixeles(6630)));
+    EXPECT_EQ(v.ventana->minimumSize(), v.ventana->maximumSize());
+    EXPECT_EQ(v.ventana->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_TRUE(v.ventana->autoFillBackground());
+    EXPECT_FALSE(v.ventana->windowIcon().isNull());
     // Centred by its client area; the frame may shift it by its own width.
-    const QPoint desvio = v.geometry().center() - v.screen()->availableGeometry().center();
-    const QSize marco = v.frameGeometry().size() - v.size();
+    const QPoint desvio = v.ventana->geometry().center() - v.ventana->screen()->availableGeometry().center();
+    const QSize marco = v.ventana->frameGeometry().size() - v.ventana->size();
     EXPECT_LE(std::abs(desvio.x()), marco.width() / 2 + 1);
     EXPECT_LE(std::abs(desvio.y()), marco.height() / 2 + 1);
 }
@@ -29,13 +29,13 @@ TEST(Ventana, TituloTamanoFijoFondoEIcono) {
 // between angle brackets for markup.
 TEST(Etiquetas, TextoPlanoUnaLineaPorSalto) {
     Ventana_en_dia p;
-    const Calendario& v = *p.ventana;
+    const Controles& v = p.c;
     EXPECT_EQ(v.nombre->text(),
               QStringLiteral("* Kin 46: Enlazador de Mundos Resonante  Blanco\n <Cimi Uuk> "));
     p.ventana->Boton4_Click();  // fills creado2, which keeps its caption
     p.ventana->Boton5_Click();
     p.Calcular(QDate(2003, 7, 25));
-    for (const Etiqueta* e : v.findChildren<Etiqueta*>()) {
+    for (const Etiqueta* e : v.ventana->findChildren<Etiqueta*>()) {
         SCOPED_TRACE(e->objectName().toStdString());
         EXPECT_EQ(e->textFormat(), Qt::PlainText);
         EXPECT_FALSE(e->text().contains(QLatin1Char('\r')));
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Caras, FuenteTest, testing::ValuesIn(fuentes),
 
 TEST(Etiquetas, LosCaptionsFijosCabenEnSuCaja) {
     Ventana_en_dia p;
-    const Calendario& v = *p.ventana;
+    const Controles& v = p.c;
     p.ventana->Boton4_Click();  // fills creado2
     for (const Etiqueta* e :
          {v.Label1, v.Label2, v.Label3, v.Label4, v.Label5, v.Label6, v.Label7, v.Label8,
@@ -107,7 +107,7 @@ TEST(Etiquetas, LosCaptionsFijosCabenEnSuCaja) {
 
 TEST(Etiquetas, LosTextosDeCadaKinCabenEnSuCaja) {
     Ventana_en_dia p;
-    const Calendario& v = *p.ventana;
+    const Controles& v = p.c;
     for (int kin = 1; kin <= 260; ++kin) {
         p.Calcular(Fecha_de_kin(kin));
         for (const Etiqueta* e : {v.fecha, v.a_maya, v.nombre, v.Onda_encantada, v.inter}) {
@@ -118,7 +118,7 @@ TEST(Etiquetas, LosTextosDeCadaKinCabenEnSuCaja) {
 
 TEST(Etiquetas, LaFechaCreceDesdeSuBordeIzquierdo) {
     Ventana_en_dia p;
-    const Etiqueta* fecha = p.ventana->fecha;
+    const Etiqueta* fecha = p.c.fecha;
     EXPECT_EQ(fecha->x(), Pixeles(3120));
     EXPECT_EQ(fecha->y(), Pixeles(1440));
     EXPECT_GE(fecha->width(), QFontMetrics(fecha->font()).horizontalAdvance(fecha->text()));
@@ -129,7 +129,7 @@ TEST(Etiquetas, LaFechaCreceDesdeSuBordeIzquierdo) {
 // first line.
 TEST(Etiquetas, OstrevanaEnSuPropiaLinea) {
     Ventana_en_dia p;
-    const Etiqueta* e = p.ventana->creado5;
+    const Etiqueta* e = p.c.creado5;
     const QFontMetrics fm(e->font());
     const QRect libre(0, 0, e->width(), 10000);
     const int flags = Qt::TextWordWrap | e->alignment();

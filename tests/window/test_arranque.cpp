@@ -61,7 +61,7 @@ class ArranqueTest : public testing::TestWithParam<Arranque> {};
 TEST_P(ArranqueTest, AbreCalculadoElDiaDelReloj) {
     const Arranque& a = GetParam();
     Ventana_en_dia p(a.hoy);
-    const Calendario& v = *p.ventana;
+    const Controles& v = p.c;
 
     EXPECT_TRUE(p.efectos.mensajes.empty());
     for (const QLineEdit* caja : {v.dia, v.mes, v.año}) EXPECT_EQ(caja->text(), QString());
@@ -86,8 +86,8 @@ INSTANTIATE_TEST_SUITE_P(Dias, ArranqueTest, testing::ValuesIn(arranques),
 // buttons and text boxes over everything.
 TEST(Apilado, GlifosSobreElFondoYControlesSobreTodo) {
     Ventana_en_dia p;
-    const Calendario& v = *p.ventana;
-    const QObjectList& hijos = v.children();  // stacking order, bottom first
+    const Controles& v = p.c;
+    const QObjectList& hijos = v.ventana->children();  // stacking order, bottom first
     const auto altura = [&](const QObject* o) { return hijos.indexOf(o); };
 
     ASSERT_EQ(p.Visibles(0).size(), 1u);

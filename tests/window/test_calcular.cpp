@@ -37,7 +37,7 @@ TEST_P(TecleadaTest, CalculaLaFechaEscrita) {
     const Tecleada& t = GetParam();
     Ventana_en_dia p(QDate(2003, 7, 25));  // opens with the banner shown
     p.Calcular(QString::fromUtf8(t.dia), QString::fromUtf8(t.mes), QString::fromUtf8(t.año));
-    const Calendario& v = *p.ventana;
+    const Controles& v = p.c;
 
     EXPECT_TRUE(p.efectos.mensajes.empty());
     EXPECT_TRUE(v.nombre->Caption().startsWith(QString::fromUtf8(t.kin)))
@@ -84,7 +84,7 @@ class RechazadaTest : public testing::TestWithParam<Rechazada> {};
 TEST_P(RechazadaTest, AvisaYDespuesLimpia) {
     const Rechazada& r = GetParam();
     Ventana_en_dia p(QDate(2003, 7, 25));
-    const Calendario& v = *p.ventana;
+    const Controles& v = p.c;
     QString kin_en_pantalla;
     p.efectos.al_mostrar = [&] { kin_en_pantalla = v.nombre->Caption(); };
 
@@ -107,19 +107,19 @@ TEST(CalcularDosVeces, LaSegundaEncuentraLasCajasVacias) {
     Ventana_en_dia p;
     p.Calcular(QStringLiteral("25"), QStringLiteral("7"), QStringLiteral("2003"));
     ASSERT_TRUE(p.efectos.mensajes.empty());
-    QTest::mouseClick(p.ventana->Boton1, Qt::LeftButton);
+    QTest::mouseClick(p.c.Boton1, Qt::LeftButton);
 
     ASSERT_EQ(p.efectos.mensajes.size(), 1u);
     EXPECT_EQ(p.efectos.mensajes[0].texto, QString::fromUtf8(incorrecta));
     EXPECT_EQ(p.efectos.mensajes[0].icono, Icono::informacion);
-    Esperar_limpia(*p.ventana);
+    Esperar_limpia(p.c);
 }
 
 // The second pass counts the year bearer's day; `inter` and the colours keep
 // the entered date's kin, while `a_maya` names the bearer.
 TEST(DosPasadas, LaAfirmacionEsDeLaFechaYElPortadorDelAño) {
     Ventana_en_dia p;  // 9 April 2003: kin 46, white; its year bearer is kin 49, red
-    const Calendario& v = *p.ventana;
+    const Controles& v = p.c;
 
     EXPECT_EQ(v.inter->Caption(), QStringLiteral("Canalizo con el fin de igualar\r\n"
                                                  "Inspirando la oportunidad\r\n"
@@ -132,30 +132,31 @@ TEST(DosPasadas, LaAfirmacionEsDeLaFechaYElPortadorDelAño) {
                                                   " <Muluc Lahum> "));
     EXPECT_EQ(v.a_maya->Color(), QColor(0, 192, 0));
 
-    EXPECT_EQ((std::array{v.kin_dia, v.tono_dia, v.sello_dia}), (std::array{46, 7, 6}));
-    EXPECT_EQ((std::array{v.kin_calculo, v.C1, v.C2}), (std::array{49, 10, 9}));
-    EXPECT_EQ(v.color_m, "Rojo");
-    EXPECT_EQ(v.sello_guia, 18);
-    EXPECT_EQ(v.sello_onda, 0);
-    EXPECT_EQ(v.castillo, "* Castillo Rojo Este del Girar");
-    EXPECT_EQ((std::array{v.dia_calculo, v.mes_calculo}), (std::array{26, 7}));
-    EXPECT_EQ(v.año_calculo, 2002);
+    const Calendario::Valores w = p.Valores();
+    EXPECT_EQ((std::array{w.kin_dia, w.tono_dia, w.sello_dia}), (std::array{46, 7, 6}));
+    EXPECT_EQ((std::array{w.kin_calculo, w.C1, w.C2}), (std::array{49, 10, 9}));
+    EXPECT_EQ(w.color_m, "Rojo");
+    EXPECT_EQ(w.sello_guia, 18);
+    EXPECT_EQ(w.sello_onda, 0);
+    EXPECT_EQ(w.castillo, "* Castillo Rojo Este del Girar");
+    EXPECT_EQ((std::array{w.dia_calculo, w.mes_calculo}), (std::array{26, 7}));
+    EXPECT_EQ(w.año_calculo, 2002);
 }
 
 TEST(DosPasadas, ElPortadorDeUnDiaTempranoDelAño38) {
     Ventana_en_dia p;
     p.Calcular(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("38"));
     ASSERT_TRUE(p.efectos.mensajes.empty());
-    EXPECT_EQ(p.ventana->a_maya->Caption(),
+    EXPECT_EQ(p.c.a_maya->Caption(),
               QStringLiteral("* Año de la Semilla Galáctica Amarilla Kin 164\r\n <Kan Uakac> "));
 }
 
 TEST(DosPasadas, VeintinueveDeFebreroSeCuentaComo28) {
     Ventana_en_dia p;
     p.Calcular(QStringLiteral("29"), QStringLiteral("2"), QStringLiteral("2004"));
-    EXPECT_EQ(p.ventana->kin_dia, 111);
-    EXPECT_EQ(p.ventana->dia1, 29);
-    EXPECT_EQ(p.ventana->fecha->Caption(), QStringLiteral("Fecha Gregoriana: 29-2-2004"));
+    EXPECT_EQ(p.Valores().kin_dia, 111);
+    EXPECT_EQ(p.Valores().dia1, 29);
+    EXPECT_EQ(p.c.fecha->Caption(), QStringLiteral("Fecha Gregoriana: 29-2-2004"));
 }
 
 }  // namespace

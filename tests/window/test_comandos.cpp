@@ -11,13 +11,13 @@ namespace {
 const QSize vista_principal(758, 442);  // 11370 x 6630 twips
 const QSize vista_creditos(412, 420);   // 6180 x 6300 twips
 
-std::vector<QWidget*> Fijos(const Calendario& v) {
+std::vector<QWidget*> Fijos(const Controles& v) {
     return {v.Label1, v.Label2, v.Label3, v.Label4, v.Label5, v.Label6, v.Label7, v.Label8};
 }
-std::vector<QWidget*> Botones_principales(const Calendario& v) {
+std::vector<QWidget*> Botones_principales(const Controles& v) {
     return {v.Boton1, v.Boton2, v.Boton3, v.Boton4};
 }
-std::vector<QWidget*> Creditos(const Calendario& v) {
+std::vector<QWidget*> Creditos(const Controles& v) {
     return {v.creado1, v.creado2, v.creado3, v.creado4, v.creado5};
 }
 
@@ -27,10 +27,10 @@ void Esperar_visibles(const std::vector<QWidget*>& ws, bool visible) {
 
 TEST(Limpiar, BorraResultadosYGlifosYDejaLoFijo) {
     Ventana_en_dia p(QDate(2003, 7, 25));
-    const Calendario& v = *p.ventana;
+    const Controles& v = p.c;
     ASSERT_TRUE(v.diafueradeltiempo->isVisible());
     std::map<QString, QPoint> lugares;
-    for (const Imagen* i : v.findChildren<Imagen*>()) lugares[i->objectName()] = i->pos();
+    for (const Imagen* i : v.ventana->findChildren<Imagen*>()) lugares[i->objectName()] = i->pos();
     const QColor color = v.nombre->Color();
 
     QTest::mouseClick(v.Boton2, Qt::LeftButton);
@@ -51,23 +51,23 @@ TEST(Limpiar, BorraResultadosYGlifosYDejaLoFijo) {
         {v.dia, v.mes, v.año, v.Command1, v.fecha, v.a_maya, v.nombre, v.inter, v.Onda_encantada},
         true);
     Esperar_visibles({v.Boton5}, false);
-    for (const Imagen* i : v.findChildren<Imagen*>()) {
+    for (const Imagen* i : v.ventana->findChildren<Imagen*>()) {
         EXPECT_EQ(i->pos(), lugares[i->objectName()]) << i->objectName().toStdString();
     }
-    EXPECT_EQ(v.size(), vista_principal);
+    EXPECT_EQ(v.ventana->size(), vista_principal);
     EXPECT_EQ(v.nombre->Color(), color);
-    EXPECT_EQ(v.kin_dia, 153);
-    EXPECT_EQ(v.sello_guia, Calculo_oraculo(13, 10).guia);
+    EXPECT_EQ(p.Valores().kin_dia, 153);
+    EXPECT_EQ(p.Valores().sello_guia, Describir_dia(Fecha{25, 7, 2003}).oraculo.guia);
 }
 
 TEST(AcercaDe, MuestraLosCreditosEnLaVentanaPequena) {
     Ventana_en_dia p;
-    const Calendario& v = *p.ventana;
+    const Controles& v = p.c;
     QTest::mouseClick(v.Boton4, Qt::LeftButton);
 
-    EXPECT_EQ(v.size(), vista_creditos);
-    EXPECT_EQ(v.minimumSize(), v.maximumSize()) << "the credits view is fixed too";
-    EXPECT_EQ(v.palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(v.ventana->size(), vista_creditos);
+    EXPECT_EQ(v.ventana->minimumSize(), v.ventana->maximumSize()) << "the credits view is fixed too";
+    EXPECT_EQ(v.ventana->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_EQ(v.creado2->Caption(), QStringLiteral("Año de la Luna Planetaria Roja\r\n"
                                                    "Luna Planetaria del Perro\r\n"
                                                    "Enlazador de mundos resonante blanco\r\n"
@@ -80,16 +80,16 @@ TEST(AcercaDe, MuestraLosCreditosEnLaVentanaPequena) {
     Esperar_limpia(v);
     EXPECT_TRUE(p.efectos.mensajes.empty());
 
-    EXPECT_GE(v.Command1->x(), v.width()) << "Imprimir lies outside the smaller window";
+    EXPECT_GE(v.Command1->x(), v.ventana->width()) << "Imprimir lies outside the smaller window";
     for (QWidget* w : Creditos(v)) {
-        EXPECT_TRUE(v.rect().contains(w->geometry())) << w->objectName().toStdString();
+        EXPECT_TRUE(v.ventana->rect().contains(w->geometry())) << w->objectName().toStdString();
     }
-    EXPECT_TRUE(v.rect().contains(v.Boton5->geometry()));
+    EXPECT_TRUE(v.ventana->rect().contains(v.Boton5->geometry()));
 }
 
 TEST(AcercaDe, LasCuatroLineasCentradasEnSuCaja) {
     Ventana_en_dia p;
-    const Calendario& v = *p.ventana;
+    const Controles& v = p.c;
     QTest::mouseClick(v.Boton4, Qt::LeftButton);
 
     const QRect caja = v.creado2->geometry();
@@ -104,13 +104,13 @@ TEST(AcercaDe, LasCuatroLineasCentradasEnSuCaja) {
 
 TEST(Aceptar, VuelveALaVistaPrincipalLimpia) {
     Ventana_en_dia p;
-    const Calendario& v = *p.ventana;
+    const Controles& v = p.c;
     QTest::mouseClick(v.Boton4, Qt::LeftButton);
     const QString creditos = v.creado2->Caption();
     QTest::mouseClick(v.Boton5, Qt::LeftButton);
 
-    EXPECT_EQ(v.size(), vista_principal);
-    EXPECT_EQ(v.minimumSize(), v.maximumSize());
+    EXPECT_EQ(v.ventana->size(), vista_principal);
+    EXPECT_EQ(v.ventana->minimumSize(), v.ventana->maximumSize());
     Esperar_limpia(v);
     Esperar_visibles(Botones_principales(v), true);
     Esperar_visibles(Fijos(v), true);
@@ -139,24 +139,24 @@ void PrintTo(const Impresion& x, std::ostream* os) {
 
 const Impresion impresiones[] = {
     {"tras_el_arranque", [](Ventana_en_dia&) {}, true},
-    {"tras_limpiar",
-     [](Ventana_en_dia& p) { QTest::mouseClick(p.ventana->Boton2, Qt::LeftButton); }, false},
+    {"tras_limpiar", [](Ventana_en_dia& p) { QTest::mouseClick(p.c.Boton2, Qt::LeftButton); },
+     false},
     {"tras_una_fecha_rechazada",
      [](Ventana_en_dia& p) {
          p.Calcular(QStringLiteral("30"), QStringLiteral("2"), QStringLiteral("2004"));
      },
      false},
-    {"en_los_creditos",
-     [](Ventana_en_dia& p) { QTest::mouseClick(p.ventana->Boton4, Qt::LeftButton); }, false},
+    {"en_los_creditos", [](Ventana_en_dia& p) { QTest::mouseClick(p.c.Boton4, Qt::LeftButton); },
+     false},
     {"tras_volver_de_los_creditos",
      [](Ventana_en_dia& p) {
-         QTest::mouseClick(p.ventana->Boton4, Qt::LeftButton);
-         QTest::mouseClick(p.ventana->Boton5, Qt::LeftButton);
+         QTest::mouseClick(p.c.Boton4, Qt::LeftButton);
+         QTest::mouseClick(p.c.Boton5, Qt::LeftButton);
      },
      false},
     {"tras_limpiar_y_calcular",
      [](Ventana_en_dia& p) {
-         QTest::mouseClick(p.ventana->Boton2, Qt::LeftButton);
+         QTest::mouseClick(p.c.Boton2, Qt::LeftButton);
          p.Calcular(QStringLiteral("25"), QStringLiteral("7"), QStringLiteral("2003"));
      },
      true},
@@ -168,9 +168,9 @@ TEST_P(ImprimirTest, ImprimeOAvisa) {
     Ventana_en_dia p;
     GetParam().antes(p);
     const std::size_t avisos = p.efectos.mensajes.size();
-    const QString fecha = p.ventana->fecha->Caption();
+    const QString fecha = p.c.fecha->Caption();
 
-    QTest::mouseClick(p.ventana->Command1, Qt::LeftButton);
+    QTest::mouseClick(p.c.Command1, Qt::LeftButton);
 
     if (GetParam().imprime) {
         EXPECT_EQ(p.efectos.impresiones, std::vector<QWidget*>{p.ventana.get()});
@@ -182,7 +182,7 @@ TEST_P(ImprimirTest, ImprimeOAvisa) {
         EXPECT_EQ(p.efectos.mensajes.back().titulo, QStringLiteral("Quenabre"));
         EXPECT_EQ(p.efectos.mensajes.back().icono, Icono::informacion);
     }
-    EXPECT_EQ(p.ventana->fecha->Caption(), fecha);
+    EXPECT_EQ(p.c.fecha->Caption(), fecha);
 }
 
 INSTANTIATE_TEST_SUITE_P(Momentos, ImprimirTest, testing::ValuesIn(impresiones),
@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(Momentos, ImprimirTest, testing::ValuesIn(impresiones),
 
 TEST(Salir, TerminaElProgramaSinPreguntar) {
     Ventana_en_dia p;
-    EXPECT_TRUE(Pide_salir([&] { QTest::mouseClick(p.ventana->Boton3, Qt::LeftButton); }));
+    EXPECT_TRUE(Pide_salir([&] { QTest::mouseClick(p.c.Boton3, Qt::LeftButton); }));
     EXPECT_FALSE(p.ventana->isVisible());
     EXPECT_TRUE(p.efectos.mensajes.empty());
 }

@@ -6,13 +6,6 @@
 namespace talmiroc::prueba {
 namespace {
 
-const QPoint lugar_guia = Lugar(8280, 2760);
-const QPoint lugar_antipoda = Lugar(6840, 3960);
-const QPoint lugar_analogo = Lugar(9720, 3960);
-const QPoint lugar_oculto = Lugar(8280, 5160);
-const QPoint lugar_centro = Lugar(8280, 3960);
-const QPoint lugar_grande = Lugar(480, 2280);
-
 struct Cruz {
     int kin;
     const char* sello;
@@ -56,7 +49,7 @@ TEST_P(CruzTest, CadaCompaneroEnSuLugar) {
     EXPECT_EQ(p.Visibles(2).size(), 4u);
     EXPECT_EQ(p.Visibles(0), std::vector<Imagen*>{p.Imagen_de(c.sello, 0)});
     EXPECT_EQ(p.Visibles(1), std::vector<Imagen*>{p.Imagen_de(c.sello, 1)});
-    EXPECT_EQ(p.ventana->sello_guia, c.sello_guia);
+    EXPECT_EQ(p.Valores().sello_guia, c.sello_guia);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kines, CruzTest, testing::ValuesIn(cruces),
@@ -66,41 +59,43 @@ INSTANTIATE_TEST_SUITE_P(Kines, CruzTest, testing::ValuesIn(cruces),
 // calculation also has to undo what the one before it showed.
 TEST(TodosLosKines, GlifosCruzTextosYColores) {
     Ventana_en_dia p;
-    const Calendario& v = *p.ventana;
+    const Controles& v = p.c;
     for (int kin = 1; kin <= 260; ++kin) {
         SCOPED_TRACE("kin " + std::to_string(kin));
         p.Calcular(Fecha_de_kin(kin));
         ASSERT_TRUE(p.efectos.mensajes.empty());
-        const int tono = Tono_de(kin), sello = Sello_de(kin);
-        const Oraculo_kin o = Calculo_oraculo(sello, tono);
+        const QDate d = Fecha_de_kin(kin);
+        const Lectura_dia l = Describir_dia(Fecha{d.day(), d.month(), d.year()});
+        const Oraculo_kin& o = l.oraculo;
 
         const auto oraculo = p.Visibles(2);
         ASSERT_EQ(oraculo.size(), 4u);
         std::set<std::pair<int, int>> lugares;
         for (const Imagen* i : oraculo) lugares.insert({i->x(), i->y()});
         EXPECT_EQ(lugares.size(), 4u) << "four different arrays at four places";
-        EXPECT_EQ((*p.ventana->Arreglo_de(o.guia))[2]->pos(), lugar_guia);
-        EXPECT_EQ((*p.ventana->Arreglo_de(o.antipoda))[2]->pos(), lugar_antipoda);
-        EXPECT_EQ((*p.ventana->Arreglo_de(o.analogo))[2]->pos(), lugar_analogo);
-        EXPECT_EQ((*p.ventana->Arreglo_de(o.oculto))[2]->pos(), lugar_oculto);
+        EXPECT_EQ((*p.c.Arreglo_de(o.guia))[2]->pos(), lugar_guia);
+        EXPECT_EQ((*p.c.Arreglo_de(o.antipoda))[2]->pos(), lugar_antipoda);
+        EXPECT_EQ((*p.c.Arreglo_de(o.analogo))[2]->pos(), lugar_analogo);
+        EXPECT_EQ((*p.c.Arreglo_de(o.oculto))[2]->pos(), lugar_oculto);
         for (int s = 1; s <= 20; ++s) {
-            const Imagen* i = (*p.ventana->Arreglo_de(s))[2];
+            const Imagen* i = (*p.c.Arreglo_de(s))[2];
             if (!i->isVisible()) {
                 EXPECT_EQ(i->pos(), lugar_guia) << "hidden at the guide's place";
             }
         }
 
-        const Calendario::Arreglo_sello& propio = *p.ventana->Arreglo_de(sello);
+        const Controles::Arreglo_sello& propio = *p.c.Arreglo_de(Kin(kin).sello());
         EXPECT_EQ(p.Visibles(0), std::vector<Imagen*>{propio[0]});
         EXPECT_EQ(p.Visibles(1), std::vector<Imagen*>{propio[1]});
         EXPECT_EQ(propio[0]->pos(), lugar_grande);
         EXPECT_EQ(propio[1]->pos(), lugar_centro);
-        EXPECT_EQ(p.Tonos_visibles(), std::vector<Imagen*>{v.tono[static_cast<std::size_t>(tono)]});
+        const std::size_t tono = static_cast<std::size_t>(Kin(kin).tono().valor);
+        EXPECT_EQ(p.Tonos_visibles(), std::vector<Imagen*>{v.tono[tono]});
 
-        EXPECT_EQ(v.nombre->Caption(), Q(Linea_nombre(kin, tono, sello)));
-        EXPECT_EQ(v.inter->Caption(), Q(Texto_meditacion(kin, tono, sello, o.guia)));
-        EXPECT_EQ(v.nombre->Color(), Qcolor(Color_etiqueta(sello)));
-        EXPECT_EQ(v.inter->Color(), Qcolor(Color_etiqueta(sello)));
+        EXPECT_EQ(v.nombre->Caption(), Q(l.nombre));
+        EXPECT_EQ(v.inter->Caption(), Q(l.inter));
+        EXPECT_EQ(v.nombre->Color(), Qcolor(l.color));
+        EXPECT_EQ(v.inter->Color(), Qcolor(l.color));
     }
 }
 
@@ -124,29 +119,6 @@ TEST(Oraculo, KinUnoMuestraTresImagenesDelDragon) {
         EXPECT_FALSE(p.Imagen_de(arreglo, 1)->isVisible()) << arreglo;
         EXPECT_TRUE(p.Imagen_de(arreglo, 2)->isVisible()) << arreglo;
     }
-}
-
-// The procedures read the window-level values: seal 0 is `Sol` like seal 20.
-TEST(Procedimiento_zorvel, SelloCeroMuestraElSol) {
-    Ventana_en_dia p;
-    p.ventana->Boton2_Click();
-    p.ventana->C2 = 0;
-    p.ventana->C1 = 13;
-    p.ventana->Procedimiento_zorvel();
-    EXPECT_EQ(p.Visibles(0), std::vector<Imagen*>{p.Imagen_de("Sol", 0)});
-    EXPECT_EQ(p.Visibles(1), std::vector<Imagen*>{p.Imagen_de("Sol", 1)});
-    EXPECT_EQ(p.Tonos_visibles(), std::vector<Imagen*>{p.ventana->tono[13]});
-    EXPECT_TRUE(p.Visibles(2).empty());
-}
-
-TEST(Procedimiento_zorvel, ValoresFueraDeRangoNoMuestranNada) {
-    Ventana_en_dia p;
-    p.ventana->Boton2_Click();
-    p.ventana->C2 = 21;
-    p.ventana->C1 = 14;
-    p.ventana->Procedimiento_zorvel();
-    EXPECT_TRUE(p.Visibles(0).empty());
-    EXPECT_TRUE(p.Tonos_visibles().empty());
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ void Pulsar(Ventana_en_dia& p, Qt::Key tecla, Qt::KeyboardModifiers mod = Qt::No
 
 struct Tecleo {
     const char* nombre;
-    QLineEdit* Calendario::*caja;
+    QLineEdit* Controles::*caja;
     const char* tecleado;
     const char* queda;
 };
@@ -25,16 +25,16 @@ void PrintTo(const Tecleo& x, std::ostream* os) {
 }
 
 const Tecleo tecleos[] = {
-    {"dia_dos_caracteres", &Calendario::dia, "123", "12"},
-    {"anio_cuatro_caracteres", &Calendario::año, "200345", "2003"},
-    {"dia_admite_letras", &Calendario::dia, "abc", "ab"},
+    {"dia_dos_caracteres", &Controles::dia, "123", "12"},
+    {"anio_cuatro_caracteres", &Controles::año, "200345", "2003"},
+    {"dia_admite_letras", &Controles::dia, "abc", "ab"},
 };
 
 class TecleoTest : public testing::TestWithParam<Tecleo> {};
 
 TEST_P(TecleoTest, LaCajaSeLlenaHastaSuLargo) {
     Ventana_en_dia p;
-    QLineEdit* caja = (*p.ventana).*GetParam().caja;
+    QLineEdit* caja = p.c.*GetParam().caja;
     QTest::keyClicks(caja, QString::fromUtf8(GetParam().tecleado));
     EXPECT_EQ(caja->text(), QString::fromUtf8(GetParam().queda));
 }
@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(Cajas, TecleoTest, testing::ValuesIn(tecleos),
 TEST(Tabulador, RecorreLaVistaPrincipalEnSuOrden) {
     Ventana_en_dia p;
     ASSERT_TRUE(p.Activar());
-    const Calendario& v = *p.ventana;
+    const Controles& v = p.c;
     EXPECT_EQ(Foco(), v.dia) << "the focus starts in dia";
     const std::vector<QWidget*> orden = {v.mes,    v.año,    v.Boton1,   v.Boton2,
                                          v.Boton3, v.Boton4, v.Command1, v.dia};
@@ -58,7 +58,7 @@ TEST(Tabulador, RecorreLaVistaPrincipalEnSuOrden) {
 TEST(Tabulador, EnLosCreditosSoloAceptarEImprimir) {
     Ventana_en_dia p;
     ASSERT_TRUE(p.Activar());
-    const Calendario& v = *p.ventana;
+    const Controles& v = p.c;
     QTest::mouseClick(v.Boton4, Qt::LeftButton);
     v.Boton5->setFocus();
     for (QWidget* siguiente : {static_cast<QWidget*>(v.Command1), static_cast<QWidget*>(v.Boton5),
@@ -70,10 +70,10 @@ TEST(Tabulador, EnLosCreditosSoloAceptarEImprimir) {
 
 TEST(TeclasDeAcceso, CaptionsYLetras) {
     Ventana_en_dia p;
-    const Calendario& v = *p.ventana;
+    const Controles& v = p.c;
     EXPECT_EQ(v.Boton4->text(), QStringLiteral("&Acerca de ")) << "the trailing space stays";
     EXPECT_EQ(v.Boton5->text(), QStringLiteral("Aceptar"));
-    for (const QPushButton* b : v.findChildren<QPushButton*>()) {
+    for (const QPushButton* b : v.ventana->findChildren<QPushButton*>()) {
         EXPECT_FALSE(b->autoDefault()) << b->objectName().toStdString();
         EXPECT_FALSE(b->isDefault()) << b->objectName().toStdString();
     }
@@ -93,14 +93,14 @@ void PrintTo(const Acceso& x, std::ostream* os) {
 const Acceso accesos[] = {
     {"alt_c_calcula", Qt::Key_C,
      [](const Ventana_en_dia& p) {
-         return p.ventana->fecha->Caption() == QStringLiteral("Fecha Gregoriana: 25-7-2003");
+         return p.c.fecha->Caption() == QStringLiteral("Fecha Gregoriana: 25-7-2003");
      }},
     {"alt_l_limpia", Qt::Key_L,
      [](const Ventana_en_dia& p) {
-         return p.ventana->fecha->Caption().isEmpty() && p.efectos.mensajes.empty();
+         return p.c.fecha->Caption().isEmpty() && p.efectos.mensajes.empty();
      }},
     {"alt_a_muestra_los_creditos", Qt::Key_A,
-     [](const Ventana_en_dia& p) { return p.ventana->creado1->isVisible(); }},
+     [](const Ventana_en_dia& p) { return p.c.creado1->isVisible(); }},
     {"alt_i_imprime", Qt::Key_I,
      [](const Ventana_en_dia& p) { return p.efectos.impresiones.size() == 1; }},
 };
@@ -130,7 +130,7 @@ TEST(TeclasDeAcceso, AltSSale) {
 TEST(TeclasDeAcceso, EnLosCreditosSoloImprimir) {
     Ventana_en_dia p;
     ASSERT_TRUE(p.Activar());
-    const Calendario& v = *p.ventana;
+    const Controles& v = p.c;
     QTest::mouseClick(v.Boton4, Qt::LeftButton);
 
     EXPECT_FALSE(Pide_salir([&] {
@@ -152,7 +152,7 @@ TEST(TeclasDeAcceso, EnLosCreditosSoloImprimir) {
 TEST(SinBotonPorDefecto, EnterYEscapeEnLasCajas) {
     Ventana_en_dia p;
     ASSERT_TRUE(p.Activar());
-    const Calendario& v = *p.ventana;
+    const Controles& v = p.c;
     const QString fecha = v.fecha->Caption();
     p.Escribir(QStringLiteral("25"), QStringLiteral("7"), QStringLiteral("2003"));
     for (QLineEdit* caja : {v.dia, v.mes, v.año}) {
@@ -184,9 +184,9 @@ TEST_P(TeclaEnBotonTest, CalcularConElFoco) {
     Ventana_en_dia p;
     ASSERT_TRUE(p.Activar());
     p.Escribir(QStringLiteral("25"), QStringLiteral("7"), QStringLiteral("2003"));
-    p.ventana->Boton1->setFocus();
+    p.c.Boton1->setFocus();
     Pulsar(p, GetParam().tecla);
-    EXPECT_EQ(p.ventana->fecha->Caption() == QStringLiteral("Fecha Gregoriana: 25-7-2003"),
+    EXPECT_EQ(p.c.fecha->Caption() == QStringLiteral("Fecha Gregoriana: 25-7-2003"),
               GetParam().pulsa);
 }
 

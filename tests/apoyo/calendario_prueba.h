@@ -13,6 +13,8 @@
 
 #include "boton.h"
 #include "calendario.h"
+#include "controles.h"
+#include "disposicion.h"
 #include "efectos_grabados.h"
 #include "etiqueta.h"
 #include "imagen.h"
@@ -29,10 +31,15 @@ inline QColor Qcolor(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
-// Top-left corner of a box given in twips.
-inline QPoint Lugar(int left, int top) {
-    return QPoint(Pixeles(left), Pixeles(top));
-}
+// The layout's places and sizes in pixels, as the window shows them.
+inline const QPoint lugar_grande = disposicion::Pixeles(disposicion::caja_grande.topLeft());
+inline const QPoint lugar_centro = disposicion::Pixeles(disposicion::caja_centro.topLeft());
+inline const QPoint lugar_guia = disposicion::Pixeles(disposicion::lugar_guia);
+inline const QPoint lugar_antipoda = disposicion::Pixeles(disposicion::lugar_antipoda);
+inline const QPoint lugar_analogo = disposicion::Pixeles(disposicion::lugar_analogo);
+inline const QPoint lugar_oculto = disposicion::Pixeles(disposicion::lugar_oculto);
+inline const QSize vista_principal = disposicion::principal;
+inline const QSize vista_creditos = disposicion::creditos;
 
 // A Gregorian date of the kin, found with the engine: the 260 days from
 // 26 July 2003 hold every kin once.
@@ -47,23 +54,23 @@ inline QDate Fecha_de_kin(int kin) {
 class Ventana_en_dia {
 public:
     explicit Ventana_en_dia(QDate hoy = QDate(2003, 4, 9))
-        : efectos(hoy), ventana(std::make_unique<Calendario>(efectos)) {
+        : efectos(hoy), ventana(std::make_unique<Calendario>(efectos)), c(*ventana) {
         ventana->Abrir();
     }
 
     // Types the three texts into the empty boxes and clicks Calcular.
     void Calcular(const QString& d, const QString& m, const QString& a) {
         Escribir(d, m, a);
-        QTest::mouseClick(ventana->Boton1, Qt::LeftButton);
+        QTest::mouseClick(c.Boton1, Qt::LeftButton);
     }
     void Calcular(QDate fecha) {
         Calcular(QString::number(fecha.day()), QString::number(fecha.month()),
                  QString::number(fecha.year()));
     }
     void Escribir(const QString& d, const QString& m, const QString& a) {
-        QTest::keyClicks(ventana->dia, d);
-        QTest::keyClicks(ventana->mes, m);
-        QTest::keyClicks(ventana->año, a);
+        QTest::keyClicks(c.dia, d);
+        QTest::keyClicks(c.mes, m);
+        QTest::keyClicks(c.año, a);
     }
 
     // Becomes the active window, so that the keyboard reaches it.
@@ -73,7 +80,7 @@ public:
     std::vector<Imagen*> Visibles(int elemento) const {
         std::vector<Imagen*> r;
         for (int sello = 1; sello <= 20; ++sello) {
-            Imagen* i = (*ventana->Arreglo_de(sello))[static_cast<std::size_t>(elemento)];
+            Imagen* i = (*c.Arreglo_de(sello))[static_cast<std::size_t>(elemento)];
             if (i->isVisible()) r.push_back(i);
         }
         return r;
@@ -81,8 +88,8 @@ public:
     std::vector<Imagen*> Tonos_visibles() const {
         std::vector<Imagen*> r;
         for (int t = 1; t <= 13; ++t) {
-            if (ventana->tono[static_cast<std::size_t>(t)]->isVisible())
-                r.push_back(ventana->tono[static_cast<std::size_t>(t)]);
+            if (c.tono[static_cast<std::size_t>(t)]->isVisible())
+                r.push_back(c.tono[static_cast<std::size_t>(t)]);
         }
         return r;
     }
@@ -91,19 +98,23 @@ public:
             QStringLiteral("%1(%2)").arg(QLatin1String(arreglo)).arg(elemento));
     }
 
+    // The window's values as they stand.
+    Calendario::Valores Valores() const { return ventana->Valores_ventana(); }
+
     Efectos_grabados efectos;
     std::unique_ptr<Calendario> ventana;
+    Controles c;  // the window's controls, by name
 };
 
 // Every caption that a calculation writes, and every glyph it shows, is gone.
-inline void Esperar_limpia(const Calendario& v) {
+inline void Esperar_limpia(const Controles& v) {
     for (const Etiqueta* e : {v.fecha, v.a_maya, v.nombre, v.Onda_encantada, v.inter}) {
         EXPECT_EQ(e->Caption(), QString()) << e->objectName().toStdString();
     }
     for (const QLineEdit* c : {v.dia, v.mes, v.año}) EXPECT_EQ(c->text(), QString());
     EXPECT_FALSE(v.diafueradeltiempo->isVisible());
     EXPECT_FALSE(v.Label9->isVisible());
-    for (const Imagen* i : v.findChildren<Imagen*>()) {
+    for (const Imagen* i : v.ventana->findChildren<Imagen*>()) {
         EXPECT_FALSE(i->isVisible()) << i->objectName().toStdString();
     }
 }
