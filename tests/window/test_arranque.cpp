@@ -7,11 +7,6 @@ namespace {
 struct Arranque {
     const char* nombre;
     QDate hoy;
-    const char* fecha;
-    const char* kin;        // caption of `nombre`
-    const char* portador;   // caption of `a_maya`
-    const char* onda;       // caption of `Onda_encantada`
-    bool fuera_del_tiempo;  // the banner
 };
 
 void PrintTo(const Arranque& x, std::ostream* os) {
@@ -19,58 +14,28 @@ void PrintTo(const Arranque& x, std::ostream* os) {
 }
 
 const Arranque arranques[] = {
-    {"nueve_de_abril_2003",
-     {2003, 4, 9},
-     "Fecha Gregoriana: 9-4-2003",
-     "* Kin 46: Enlazador de Mundos Resonante  Blanco\r\n <Cimi Uuk> ",
-     "* Año de la Luna Planetaria Roja Kin 49\r\n <Muluc Lahum> ",
-     "* Onda encantada del Sol\r\n* Castillo Rojo Este del Girar",
-     false},
-    {"dia_fuera_del_tiempo",
-     {2003, 7, 25},
-     "Fecha Gregoriana: 25-7-2003",
-     "* Kin 153: Caminante del Cielo Planetario  Rojo\r\n <Ben Lahum> ",
-     "* Año de la Luna Planetaria Roja Kin 49\r\n <Muluc Lahum> ",
-     "* Onda encantada de la Semilla\r\n* Castillo Azul Oeste del Quemar",
-     true},
-    {"portador_de_su_propio_anio",
-     {2003, 7, 26},
-     "Fecha Gregoriana: 26-7-2003",
-     "* Kin 154: Mago Espectral  Blanco\r\n <Ix Buluk> ",
-     "* Año del Mago Espectral Blanco Kin 154\r\n <Ix Buluk> ",
-     "* Onda encantada de la Semilla\r\n* Castillo Azul Oeste del Quemar",
-     false},
-    {"kin_260",
-     {2004, 7, 27},
-     "Fecha Gregoriana: 27-7-2004",
-     "* Kin 260: Sol Cósmico  Amarillo\r\n <Ahau Oxlahun> ",
-     "* Año de la Tormenta Cristal Azul Kin 259\r\n <Cauac Lahak> ",
-     "* Onda encantada de la Estrella\r\n* Castillo Verde Central del Encantar",
-     false},
-    {"veintinueve_de_febrero",
-     {2004, 2, 29},
-     "Fecha Gregoriana: 29-2-2004",
-     "* Kin 111: Mono Resonante  Azul\r\n <Chuen Uuk> ",
-     "* Año del Mago Espectral Blanco Kin 154\r\n <Ix Buluk> ",
-     "* Onda encantada de la Serpiente\r\n* Castillo Azul Oeste del Quemar",
-     false},
+    {"nueve_de_abril_2003", {2003, 4, 9}},         {"dia_fuera_del_tiempo", {2003, 7, 25}},
+    {"portador_de_su_propio_anio", {2003, 7, 26}}, {"kin_260", {2004, 7, 27}},
+    {"veintinueve_de_febrero", {2004, 2, 29}},
 };
 
 class ArranqueTest : public testing::TestWithParam<Arranque> {};
 
+// The window opens on the clock's day with everything the engine says of it.
 TEST_P(ArranqueTest, AbreCalculadoElDiaDelReloj) {
     const Arranque& a = GetParam();
     Ventana_en_dia p(a.hoy);
     const Controles& v = p.c;
+    const Lectura_dia l = Describir_dia(Fecha{a.hoy.day(), a.hoy.month(), a.hoy.year()});
 
     EXPECT_TRUE(p.efectos.mensajes.empty());
     for (const QLineEdit* caja : {v.dia, v.mes, v.año}) EXPECT_EQ(caja->text(), QString());
-    EXPECT_EQ(v.fecha->Caption(), QString::fromUtf8(a.fecha));
-    EXPECT_EQ(v.nombre->Caption(), QString::fromUtf8(a.kin));
-    EXPECT_EQ(v.a_maya->Caption(), QString::fromUtf8(a.portador));
-    EXPECT_EQ(v.Onda_encantada->Caption(), QString::fromUtf8(a.onda));
-    EXPECT_FALSE(v.inter->Caption().isEmpty());
-    EXPECT_EQ(v.diafueradeltiempo->isVisible(), a.fuera_del_tiempo);
+    EXPECT_EQ(v.fecha->Caption(), Q(l.fecha));
+    EXPECT_EQ(v.nombre->Caption(), Q(l.nombre));
+    EXPECT_EQ(v.a_maya->Caption(), Q(l.a_maya));
+    EXPECT_EQ(v.Onda_encantada->Caption(), Q(l.onda_encantada));
+    EXPECT_EQ(v.inter->Caption(), Q(l.inter));
+    EXPECT_EQ(v.diafueradeltiempo->isVisible(), l.dia_fuera_del_tiempo);
     EXPECT_TRUE(v.Label9->isVisible());
 
     EXPECT_EQ(p.Visibles(0).size(), 1u);

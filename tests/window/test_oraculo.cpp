@@ -1,5 +1,4 @@
 // The seal and tone glyphs and the oracle cross, kin by kin.
-#include <set>
 
 #include "calendario_prueba.h"
 
@@ -54,50 +53,6 @@ TEST_P(CruzTest, CadaCompaneroEnSuLugar) {
 
 INSTANTIATE_TEST_SUITE_P(Kines, CruzTest, testing::ValuesIn(cruces),
                          [](const auto& info) { return "kin_" + std::to_string(info.param.kin); });
-
-// Every kin through the window, one after another in the same window, so each
-// calculation also has to undo what the one before it showed.
-TEST(TodosLosKines, GlifosCruzTextosYColores) {
-    Ventana_en_dia p;
-    const Controles& v = p.c;
-    for (int kin = 1; kin <= 260; ++kin) {
-        SCOPED_TRACE("kin " + std::to_string(kin));
-        p.Calcular(Fecha_de_kin(kin));
-        ASSERT_TRUE(p.efectos.mensajes.empty());
-        const QDate d = Fecha_de_kin(kin);
-        const Lectura_dia l = Describir_dia(Fecha{d.day(), d.month(), d.year()});
-        const Oraculo_kin& o = l.oraculo;
-
-        const auto oraculo = p.Visibles(2);
-        ASSERT_EQ(oraculo.size(), 4u);
-        std::set<std::pair<int, int>> lugares;
-        for (const Imagen* i : oraculo) lugares.insert({i->x(), i->y()});
-        EXPECT_EQ(lugares.size(), 4u) << "four different arrays at four places";
-        EXPECT_EQ((*p.c.Arreglo_de(o.guia))[2]->pos(), lugar_guia);
-        EXPECT_EQ((*p.c.Arreglo_de(o.antipoda))[2]->pos(), lugar_antipoda);
-        EXPECT_EQ((*p.c.Arreglo_de(o.analogo))[2]->pos(), lugar_analogo);
-        EXPECT_EQ((*p.c.Arreglo_de(o.oculto))[2]->pos(), lugar_oculto);
-        for (int s = 1; s <= 20; ++s) {
-            const Imagen* i = (*p.c.Arreglo_de(s))[2];
-            if (!i->isVisible()) {
-                EXPECT_EQ(i->pos(), lugar_guia) << "hidden at the guide's place";
-            }
-        }
-
-        const Controles::Arreglo_sello& propio = *p.c.Arreglo_de(Kin(kin).sello());
-        EXPECT_EQ(p.Visibles(0), std::vector<Imagen*>{propio[0]});
-        EXPECT_EQ(p.Visibles(1), std::vector<Imagen*>{propio[1]});
-        EXPECT_EQ(propio[0]->pos(), lugar_grande);
-        EXPECT_EQ(propio[1]->pos(), lugar_centro);
-        const std::size_t tono = static_cast<std::size_t>(Kin(kin).tono().valor);
-        EXPECT_EQ(p.Tonos_visibles(), std::vector<Imagen*>{v.tono[tono]});
-
-        EXPECT_EQ(v.nombre->Caption(), Q(l.nombre));
-        EXPECT_EQ(v.inter->Caption(), Q(l.inter));
-        EXPECT_EQ(v.nombre->Color(), Qcolor(l.color));
-        EXPECT_EQ(v.inter->Color(), Qcolor(l.color));
-    }
-}
 
 TEST(Oraculo, ElGlifoMovidoVuelveAlLugarDelGuia) {
     Ventana_en_dia p;
