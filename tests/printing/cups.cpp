@@ -1,9 +1,14 @@
 #include "cups.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <memory>
 #include <thread>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -26,11 +31,17 @@ QString Buscar(const QString& programa, const QStringList& argumentos, const cha
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
-std::map<QString, std::pair<QDateTime, qint64>> Pdfs() {
-    std::map<QString, std::pair<QDateTime, qint64>> pdfs;
-    for (const QFileInfo& f : QDir(QDir::homePath() + L("/PDF")).entryInfoList({L("*.pdf")}))
-        pdfs[f.absoluteFilePath()] = {f.lastModified(), f.size()};
-    return pdfs;
+// The private print system: its folder (made by Preparar, so the socket's
+// path is known before anything asks CUPS) and scripts/print-queue running
+// in it. The script removes the folder when it stops.
+struct Sistema_privado {
+    QString carpeta;
+    std::unique_ptr<QProcess> guion;
+};
+
+Sistema_privado& Sistema() {
+    static Sistema_privado sistema;
+    return sistema;
 }
 
 }  // namespace
@@ -54,17 +65,52 @@ std::optional<std::string> Sin_poppler() {
 }
 
 std::optional<std::string> Sin_cola_pdf() {
-    if (Buscar(L("lpstat"), {L("-r")}, "(is running)").isEmpty())
-        return "no CUPS scheduler answers here (scripts/print-queue starts one)";
-    const QString cola = Cola_predeterminada();
-    if (cola.isEmpty()) return "CUPS has no default queue (scripts/print-queue makes PDF one)";
-    if (Buscar(L("lpstat"), {L("-v"), cola}, "(cups-pdf:/)").isEmpty())
-        return "the default queue " + cola.toStdString() + " is not cups-pdf: no printing on paper";
+    if (auto motivo = Encender_sistema_privado()) return motivo;
     return Sin_poppler();
 }
 
-QString Cola_predeterminada() {
-    return Buscar(L("lpstat"), {L("-d")}, "destination: (\\S+)");
+void Preparar_sistema_privado() {
+    QTemporaryDir temporal(QDir::tempPath() + L("/talmiroc-cups-XXXXXX"));
+    temporal.setAutoRemove(false);  // the script removes it; an unused one goes in Apagar
+    Sistema().carpeta = temporal.path();
+    qputenv("CUPS_SERVER", QFile::encodeName(Sistema().carpeta + L("/cups.sock")));
+    qputenv("LPDEST", Cola_privada().toLatin1());
+    qunsetenv("PRINTER");
+}
+
+std::optional<std::string> Encender_sistema_privado() {
+    Sistema_privado& s = Sistema();
+    if (s.carpeta.isEmpty()) return "the private print system was not prepared (main does it)";
+    if (s.guion && s.guion->state() == QProcess::Running) return std::nullopt;
+    // Started again after Apagar: the same folder, since CUPS_SERVER names it.
+    if (!QDir().mkpath(s.carpeta)) return "cannot make " + s.carpeta.toStdString();
+    s.guion = std::make_unique<QProcess>();
+    s.guion->start(QStringLiteral(TALMIROC_COLA_PRIVADA), {s.carpeta, Cola_privada()});
+    // The script prints the socket once the queue is ready, or fails saying why.
+    while (!s.guion->canReadLine() && s.guion->waitForReadyRead(60'000)) {
+    }
+    if (s.guion->canReadLine()) return std::nullopt;
+    s.guion->closeWriteChannel();
+    s.guion->waitForFinished(30'000);
+    const QString motivo = QString::fromLocal8Bit(s.guion->readAllStandardError()).trimmed();
+    s.guion.reset();
+    QDir(s.carpeta).removeRecursively();
+    return motivo.isEmpty() ? std::string("scripts/print-queue did not start the print system")
+                            : motivo.toStdString();
+}
+
+void Apagar_sistema_privado() {
+    Sistema_privado& s = Sistema();
+    if (s.guion) {
+        s.guion->closeWriteChannel();  // the script stops cupsd and removes the folder
+        s.guion->waitForFinished(60'000);
+        s.guion.reset();
+    }
+    if (!s.carpeta.isEmpty()) QDir(s.carpeta).removeRecursively();
+}
+
+QString Cola_privada() {
+    return QStringLiteral("Talmiroc_PDF");
 }
 
 bool Esperar_cola_vacia(const QString& cola, std::chrono::seconds limite) {
@@ -76,11 +122,38 @@ bool Esperar_cola_vacia(const QString& cola, std::chrono::seconds limite) {
     return false;
 }
 
-Carpeta_pdf::Carpeta_pdf() : antes_(Pdfs()) {}
+namespace {
+
+std::map<QString, std::pair<QDateTime, qint64>> Pdfs(const QString& carpeta) {
+    std::map<QString, std::pair<QDateTime, qint64>> pdfs;
+    for (const QFileInfo& f : QDir(carpeta).entryInfoList({L("*.pdf")}, QDir::Files))
+        pdfs[f.absoluteFilePath()] = {f.lastModified(), f.size()};
+    return pdfs;
+}
+
+QString Carpeta_de_cups_pdf() {
+    const passwd* usuario = getpwuid(geteuid());
+    return (usuario ? QFile::decodeName(usuario->pw_dir) : QDir::homePath()) + L("/PDF");
+}
+
+}  // namespace
+
+Carpeta_pdf::Carpeta_pdf()
+    : carpeta_(Carpeta_de_cups_pdf()),
+      existia_(QFileInfo::exists(carpeta_)),
+      antes_(Pdfs(carpeta_)) {}
+
+Carpeta_pdf::~Carpeta_pdf() {
+    for (const auto& [pdf, cambio] : Pdfs(carpeta_)) {
+        if (!antes_.contains(pdf) && QFileInfo(pdf).fileName().startsWith(L("Talmiroc")))
+            QFile::remove(pdf);
+    }
+    if (!existia_) QDir().rmdir(carpeta_);  // only when empty
+}
 
 QStringList Carpeta_pdf::Nuevos() const {
     QStringList nuevos;
-    for (const auto& [pdf, cambio] : Pdfs()) {
+    for (const auto& [pdf, cambio] : Pdfs(carpeta_)) {
         if (const auto it = antes_.find(pdf); it == antes_.end() || it->second != cambio)
             nuevos << pdf;
     }
@@ -135,25 +208,25 @@ QImage Pagina_png(const QString& pdf, int ppp) {
     return QImage(png + L(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
-Renderizador_cairo::Renderizador_cairo(QString cola)
-    : cola_(std::move(cola)),
-      antes_(Buscar(L("lpoptions"), {L("-p"), cola_}, "\\bpdftops-renderer=(\\S+)")) {
-    Ejecutar(L("lpadmin"), {L("-p"), cola_, L("-o"), L("pdftops-renderer-default=pdftocairo")});
-}
-
-Renderizador_cairo::~Renderizador_cairo() {
-    if (antes_.isEmpty()) {
-        Ejecutar(L("lpadmin"), {L("-p"), cola_, L("-R"), L("pdftops-renderer-default")});
-    } else {
-        Ejecutar(L("lpadmin"), {L("-p"), cola_, L("-o"), L("pdftops-renderer-default=") + antes_});
+QStringList Transparencias(const QString& pdf) {
+    QFile archivo(pdf);
+    if (!archivo.open(QIODevice::ReadOnly)) return {QStringLiteral("cannot read ") + pdf};
+    // Dictionaries are plain text in the PDF files Qt writes (no object streams).
+    const QString texto = QString::fromLatin1(archivo.readAll());
+    static const QRegularExpression claves(QStringLiteral(
+        R"(/SMask(?!\s*/None)|/S\s*/Transparency|/BM\s*/(?!Normal|Compatible)\w+|/(?:CA|ca)\s+([0-9.]+))"));
+    QStringList halladas;
+    for (auto it = claves.globalMatch(texto); it.hasNext();) {
+        const auto m = it.next();
+        if (m.hasCaptured(1) && m.captured(1).toDouble() >= 1) continue;
+        halladas << m.captured(0);
     }
+    return halladas;
 }
 
 Cola_que_rechaza::Cola_que_rechaza(QString n) : nombre(std::move(n)) {
-    const QString modelo = Buscar(L("lpinfo"), {L("-m")}, "^(\\S+)\\s.*cups-pdf");
-    lista = !modelo.isEmpty() &&
-            Ejecutar(L("lpadmin"),
-                     {L("-p"), nombre, L("-v"), L("cups-pdf:/"), L("-E"), L("-m"), modelo}) &&
+    lista = Ejecutar(L("lpadmin"), {L("-p"), nombre, L("-v"), L("cups-pdf:/"), L("-E"), L("-m"),
+                                    L("lsb/usr/cups-pdf/CUPS-PDF_opt.ppd")}) &&
             Ejecutar(L("cupsreject"), {nombre});
 }
 

@@ -1,6 +1,8 @@
-// The real print system as the printing tests meet it: CUPS with a cups-pdf
-// queue as the default (scripts/print-queue), the PDF files it writes to
-// ~/PDF, what poppler finds in them, and a queue that refuses every job.
+// The print system as the printing tests meet it: a private one, never the
+// machine's. scripts/print-queue runs a cupsd of its own in a temporary
+// folder with a cups-pdf queue at Debian's default options as its default;
+// the tests find the PDF files it writes to ~/PDF, ask poppler what is in
+// them and remove them again.
 #pragma once
 
 #include <chrono>
@@ -19,20 +21,42 @@ std::optional<QString> Ejecutar(const QString& programa, const QStringList& argu
 
 // Why a test cannot run here, or nothing when it can.
 std::optional<std::string> Sin_poppler();
-std::optional<std::string> Sin_cola_pdf();  // cupsd, a cups-pdf default queue, poppler
+std::optional<std::string> Sin_cola_pdf();  // the private print system, poppler
 
-QString Cola_predeterminada();
+// The private print system of this test process. Preparar, called before
+// anything asks CUPS, points CUPS_SERVER at its socket in a new temporary
+// folder and LPDEST at its queue: nothing these tests print can reach the
+// machine's print system, which stays as it was. Encender starts it (the
+// first test that needs it does; once per process) and tells why it cannot
+// run; Apagar stops it and removes its folder (a stopped one is a print
+// system that is down). Should the process crash, scripts/print-queue sees
+// its input close and cleans up by itself.
+void Preparar_sistema_privado();
+std::optional<std::string> Encender_sistema_privado();
+void Apagar_sistema_privado();
+QString Cola_privada();  // "Talmiroc_PDF", the default destination
+
 bool Esperar_cola_vacia(const QString& cola, std::chrono::seconds limite);
 
-// The PDF files of ~/PDF written since the object was made.
+// The PDF files cups-pdf writes to ~/PDF of this user (the home that the
+// user database names, as cups-pdf reads it), from the object's making on.
+// On the way out it removes the files that were not there before and whose
+// names come from a Talmiroc job, and ~/PDF itself when it made the folder
+// and left it empty.
 class Carpeta_pdf {
 public:
     Carpeta_pdf();
+    ~Carpeta_pdf();
+    Carpeta_pdf(const Carpeta_pdf&) = delete;
+    Carpeta_pdf& operator=(const Carpeta_pdf&) = delete;
+
     QStringList Nuevos() const;
     // Waits, at most `limite`, until there are new files and none still grows.
     QStringList Esperar_nuevos(std::chrono::seconds limite) const;
 
 private:
+    QString carpeta_;
+    bool existia_;
     std::map<QString, std::pair<QDateTime, qint64>> antes_;
 };
 
@@ -42,21 +66,10 @@ QString Texto(const QString& pdf);
 double Alto_de_imagen_mas_alta(const QString& pdf);  // of its bitmaps, on paper, in points
 QImage Pagina_png(const QString& pdf, int ppp);
 
-// While it lives, `cola` makes its PostScript with poppler's cairo renderer,
-// whose fonts keep their text for pdftotext; the ghostscript renderer that
-// cups-filters picks by default turns Qt's fonts into Type 3 glyphs without
-// text, and a page with any transparency into one bitmap.
-class Renderizador_cairo {
-public:
-    explicit Renderizador_cairo(QString cola);
-    ~Renderizador_cairo();  // puts the queue's own setting back
-    Renderizador_cairo(const Renderizador_cairo&) = delete;
-    Renderizador_cairo& operator=(const Renderizador_cairo&) = delete;
-
-private:
-    QString cola_;
-    QString antes_;
-};
+// What in the file asks a reader to composite: soft masks, constant alpha
+// below 1, transparency groups, blend modes other than Normal. Each as it
+// stands, e.g. "/CA 0.0705"; empty for a page a printer never flattens.
+QStringList Transparencias(const QString& pdf);
 
 // A cups-pdf queue that refuses every job (cupsreject), removed on the way out.
 class Cola_que_rechaza {
