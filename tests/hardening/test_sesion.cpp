@@ -46,20 +46,13 @@ struct Accion {
     Qt::KeyboardModifiers mod;
 };
 
-// Places of the text boxes and the buttons, in twips, where a person aims.
+// The text boxes and the buttons, where a person aims: at the centre of
+// each one's place in the layout, shown or not.
 struct Sitio {
     const char* nombre;
-    QRect caja;
 };
-const Sitio cajas[] = {
-    {"dia", {840, 840, 495, 375}}, {"mes", {1560, 840, 495, 375}}, {"año", {2280, 840, 615, 375}}};
-const Sitio botones[] = {{"Boton1", {3360, 720, 1095, 495}}, {"Boton2", {4440, 720, 1095, 495}},
-                         {"Boton3", {5640, 720, 1095, 495}}, {"Boton4", {6720, 720, 1095, 495}},
-                         {"Boton5", {2760, 5640, 975, 375}}, {"Command1", {8160, 720, 1335, 495}}};
-
-QPoint Centro(const QRect& twips) {
-    return Rect_twips(twips.x(), twips.y(), twips.width(), twips.height()).center();
-}
+const Sitio cajas[] = {{"dia"}, {"mes"}, {"año"}};
+const Sitio botones[] = {{"Boton1"}, {"Boton2"}, {"Boton3"}, {"Boton4"}, {"Boton5"}, {"Command1"}};
 
 // A text in a replayable form: printable ASCII as it is, the rest as \u{...}.
 std::string Escapado(const QString& s) {
@@ -271,11 +264,11 @@ public:
         Anotar("#" + std::to_string(indice) + " " + Describir(a));
         switch (a.tipo) {
             case Tipo::escribir:
-                if (Clic(Centro(cajas[a.caja].caja))) Teclear(a.textos[0]);
+                if (Clic(Centro(cajas[a.caja]))) Teclear(a.textos[0]);
                 break;
             case Tipo::fecha:
                 for (std::size_t i = 0; i < 3; ++i) {
-                    if (!Clic(Centro(cajas[i].caja)) ||
+                    if (!Clic(Centro(cajas[i])) ||
                         !Tecla(Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01")) ||
                         !Teclear(a.textos[i])) {
                         break;
@@ -286,7 +279,7 @@ public:
                 Clic(a.punto);
                 break;
             case Tipo::boton:
-                Clic(Centro(botones[a.boton].caja));
+                Clic(Centro(botones[a.boton]));
                 break;
             case Tipo::alt:
             case Tipo::tecla:
@@ -338,6 +331,10 @@ private:
         ventana_->Abrir();
         if (!QTest::qWaitForWindowActive(ventana_.get())) falta = "la ventana no se activa";
         Comprobar();
+    }
+
+    QPoint Centro(const Sitio& s) const {
+        return ventana_->findChild<QWidget*>(QString::fromUtf8(s.nombre))->geometry().center();
     }
 
     // A left click at a point of the window, received by whatever is drawn

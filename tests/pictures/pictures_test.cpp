@@ -17,7 +17,9 @@
 #include <string>
 #include <vector>
 
+#include "disposicion.h"
 #include "picture_probe.h"
+#include "tzolkin.h"
 
 namespace {
 
@@ -33,28 +35,40 @@ struct Seal {
     Hue colour;
 };
 
-const Seal kSeals[] = {
-    {1, "Dragon", "Dragon", Hue::kRed},
-    {2, "Viento", "Viento", Hue::kWhite},
-    {3, "Noche", "Noche", Hue::kBlue},
-    {4, "Semilla", "Semilla", Hue::kYellow},
-    {5, "Serpiente", "Serpiente", Hue::kRed},
-    {6, "Enlazador_mundos", "Enlazador de mundos", Hue::kWhite},
-    {7, "Mano", "Mano", Hue::kBlue},
-    {8, "Estrella", "Estrella", Hue::kYellow},
-    {9, "Luna", "Luna", Hue::kRed},
-    {10, "Perro", "Perro", Hue::kWhite},
-    {11, "Mono", "Mono", Hue::kBlue},
-    {12, "Humano", "Humano", Hue::kYellow},
-    {13, "Caminante_cielo", "Caminante del cielo", Hue::kRed},
-    {14, "Mago", "Mago", Hue::kWhite},
-    {15, "Aguila", "Aguila", Hue::kBlue},
-    {16, "Guerrero", "Guerrero", Hue::kYellow},
-    {17, "Tierra", "Tierra", Hue::kRed},
-    {18, "Espejo", "Espejo", Hue::kWhite},
-    {19, "Tormenta", "Tormenta", Hue::kBlue},
-    {20, "Sol", "Sol", Hue::kYellow},
-};
+// How each picture's leading comment names it, seals 1..20. The picture's
+// resource name and its colour are the engine's.
+const char* const kTitles[] = {"Dragon",
+                               "Viento",
+                               "Noche",
+                               "Semilla",
+                               "Serpiente",
+                               "Enlazador de mundos",
+                               "Mano",
+                               "Estrella",
+                               "Luna",
+                               "Perro",
+                               "Mono",
+                               "Humano",
+                               "Caminante del cielo",
+                               "Mago",
+                               "Aguila",
+                               "Guerrero",
+                               "Tierra",
+                               "Espejo",
+                               "Tormenta",
+                               "Sol"};
+
+std::vector<Seal> Seals() {
+    constexpr Hue hues[] = {Hue::kRed, Hue::kWhite, Hue::kBlue, Hue::kYellow};
+    std::vector<Seal> seals;
+    for (int n = 1; n <= 20; ++n) {
+        const talmiroc::Sello sello(n);
+        seals.push_back({n, talmiroc::arreglos_sello[static_cast<std::size_t>(n)].data(),
+                         kTitles[n - 1], hues[static_cast<int>(talmiroc::Color_sello(sello))]});
+    }
+    return seals;
+}
+const std::vector<Seal> kSeals = Seals();
 
 QString SealResource(const Seal& s) {
     return QString(":/sellos/%1.svg").arg(s.array);
@@ -65,7 +79,9 @@ struct Size {
     QSize box;
     qreal ratio;
 };
-const Size kSealSizes[] = {{{165, 145}, 1}, {{67, 67}, 1}, {{165, 145}, 2}, {{67, 67}, 2}};
+const QSize kLarge = talmiroc::disposicion::Pixeles(talmiroc::disposicion::caja_grande).size();
+const QSize kSmall = talmiroc::disposicion::Pixeles(talmiroc::disposicion::caja_guia).size();
+const Size kSealSizes[] = {{kLarge, 1}, {kSmall, 1}, {kLarge, 2}, {kSmall, 2}};
 
 // Points in the seals' 256x256 drawing that lie inside the square but clear of the line art:
 // the middle of each side of the band inside the border, and the four inner corners.
@@ -254,7 +270,7 @@ TEST_P(SealTest, RendersLineArtOnAColouredSquare) {
     const Seal& s = GetParam();
     QSvgRenderer renderer(SealResource(s));
     ASSERT_TRUE(renderer.isValid()) << s.array;
-    const QImage image = probe::Render(SealResource(s), {67, 67});
+    const QImage image = probe::Render(SealResource(s), kSmall);
     ASSERT_FALSE(image.isNull());
     // Inside the border: some ink, mostly the seal colour.
     const QRect inner(8, 8, 51, 51);
@@ -334,7 +350,7 @@ INSTANTIATE_TEST_SUITE_P(TwentySeals, SealTest, testing::ValuesIn(kSeals), SealR
 TEST(SealSet, EveryPairOfGlyphsDiffers) {
     std::vector<std::vector<bool>> masks;
     for (const Seal& s : kSeals) {
-        const QImage image = probe::Render(SealResource(s), {67, 67});
+        const QImage image = probe::Render(SealResource(s), kSmall);
         ASSERT_FALSE(image.isNull()) << s.array;
         std::vector<bool> mask;
         for (int y = 6; y < 61; ++y) {

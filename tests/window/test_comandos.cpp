@@ -8,9 +8,6 @@
 namespace talmiroc::prueba {
 namespace {
 
-const QSize vista_principal(758, 442);  // 11370 x 6630 twips
-const QSize vista_creditos(412, 420);   // 6180 x 6300 twips
-
 std::vector<QWidget*> Fijos(const Controles& v) {
     return {v.Label1, v.Label2, v.Label3, v.Label4, v.Label5, v.Label6, v.Label7, v.Label8};
 }
@@ -66,7 +63,8 @@ TEST(AcercaDe, MuestraLosCreditosEnLaVentanaPequena) {
     QTest::mouseClick(v.Boton4, Qt::LeftButton);
 
     EXPECT_EQ(v.ventana->size(), vista_creditos);
-    EXPECT_EQ(v.ventana->minimumSize(), v.ventana->maximumSize()) << "the credits view is fixed too";
+    EXPECT_EQ(v.ventana->minimumSize(), v.ventana->maximumSize())
+        << "the credits view is fixed too";
     EXPECT_EQ(v.ventana->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_EQ(v.creado2->Caption(), QStringLiteral("Año de la Luna Planetaria Roja\r\n"
                                                    "Luna Planetaria del Perro\r\n"
