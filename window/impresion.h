@@ -1,6 +1,8 @@
 // Printing the window: its client area as shown, on one page, as large as the
-// page allows with its proportions kept, centred, and drawn at the printer's
-// own resolution (text stays text, glyphs are drawn from their SVG).
+// page allows with its proportions kept, centred. Text stays text and glyphs
+// are drawn from their SVG; nothing on the page is transparent (what the
+// style draws with alpha is composited onto the window's white first), so no
+// print system flattens the page into a bitmap.
 #pragma once
 
 #include <memory>
@@ -42,7 +44,8 @@ enum class Resultado_impresion {
 };
 
 // Prints `ventana` under the document name `documento` on the default
-// printer, or where the user chooses when there is no default one.
+// printer, or where the user chooses when there is no default one. A queue
+// gets the page as a PDF job titled `documento`, e.g. "Talmiroc Kin 46".
 Resultado_impresion Imprimir_ventana(QWidget& ventana, const QString& documento,
                                      Impresoras& impresoras);
 
