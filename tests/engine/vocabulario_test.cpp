@@ -58,6 +58,21 @@ TEST(Vocabulario, FueraDeTablaLeeLaEntradaCero) {
     }
 }
 
+// The system's own texts, letter for letter; every other test names them by
+// their constants.
+TEST(Vocabulario, TextosDelSistema) {
+    const std::pair<std::string_view, std::string_view> filas[] = {
+        {mensaje_fecha, "Fecha incorrecta. Debe introducir una fecha correcta"},
+        {mensaje_año,
+         "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante"},
+        {titulo_fecha, "Tzolkin"},
+        {mensaje_sin_fecha, "Debe introducir una fecha"},
+        {titulo_sin_fecha, "Quenabre"},
+        {texto_fuera_del_tiempo, "Dia Verde, del Perdón Universal o de la Libertad Galáctica"},
+    };
+    for (const auto& [texto, letras] : filas) EXPECT_EQ(texto, letras);
+}
+
 struct FilaTono {
     int tono;
     std::string_view m, f, numero;

@@ -61,9 +61,8 @@ void PrintTo(const Rechazada& x, std::ostream* os) {
     *os << x.nombre;
 }
 
-constexpr const char* incorrecta = "Fecha incorrecta. Debe introducir una fecha correcta";
-constexpr const char* año_bajo =
-    "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante";
+constexpr const char* incorrecta = mensaje_fecha.data();
+constexpr const char* año_bajo = mensaje_año.data();
 
 const Rechazada rechazadas[] = {
     {"treinta_de_febrero", "30", "2", "2004", incorrecta, Icono::informacion},
