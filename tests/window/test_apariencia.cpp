@@ -19,7 +19,8 @@ TEST(Ventana, TituloTamanoFijoFondoEIcono) {
     EXPECT_TRUE(v.ventana->autoFillBackground());
     EXPECT_FALSE(v.ventana->windowIcon().isNull());
     // Centred by its client area; the frame may shift it by its own width.
-    const QPoint desvio = v.ventana->geometry().center() - v.ventana->screen()->availableGeometry().center();
+    const QPoint desvio =
+        v.ventana->geometry().center() - v.ventana->screen()->availableGeometry().center();
     const QSize marco = v.ventana->frameGeometry().size() - v.ventana->size();
     EXPECT_LE(std::abs(desvio.x()), marco.width() / 2 + 1);
     EXPECT_LE(std::abs(desvio.y()), marco.height() / 2 + 1);
