@@ -265,6 +265,8 @@ Lectura_dia Describir_dia(const Fecha& f) {
     l.dia_fuera_del_tiempo = Dia_fuera_del_tiempo(f.dia, f.mes);
     l.trece_lunas = Calculo_trece_lunas(f.dia, f.mes, f.año);
     l.linea_trece_lunas = Linea_trece_lunas(l.trece_lunas);
+    l.nombre_kin.append(Nombre_sello(c.sello)).append(" ").append(Nombre_tono(c.tono, c.sello));
+    l.nombre_kin.append(" ").append(Palabra_color(c.sello));
     l.nombre_sello << "Sello " << Nombre_sello(c.sello);
     l.nombre_tono << "Tono " << std::int64_t{c.tono.valor} << ", " << En(tonos_m, c.tono.valor);
     l.nombre_centro << lugar_centro << ": " << Nombre_sello(c.sello);

@@ -376,6 +376,7 @@ struct Lectura_dia {
     bool dia_fuera_del_tiempo;      // the banner shows
     Fecha_trece_lunas trece_lunas;  // the day's place in the thirteen-moon year
     std::string linea_trece_lunas;  // "13 Lunas: ...", the tooltip of `fecha`
+    std::string nombre_kin;         // "Caminante del Cielo Planetario Rojo": seal, tone, colour
     // What a screen reader calls the glyphs (25 July 2003 as the example):
     std::string nombre_sello;   // "Sello Caminante del Cielo": the large glyph
     std::string nombre_tono;    // "Tono 10, Planetario": the numeral, the tone's masculine form

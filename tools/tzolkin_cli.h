@@ -1,19 +1,20 @@
-// The `tzolkin` command: the window's texts for a date, as plain text or JSON,
-// one date from the arguments or many from standard input.
+// The `tzolkin` command: the window's texts for a date, as plain text, JSON,
+// CSV or iCalendar; one date from the arguments or many from standard input,
+// every date of a range, or the dates on which a kin falls. No Qt.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include <QJsonObject>
-
 #include "tzolkin.h"
 
 namespace talmiroc::cli {
 
-// Exit status: every date accepted, some date refused, a usage error.
+// Exit status: every date accepted; some date refused (or the output could
+// not be written); a usage error.
 inline constexpr int salida_aceptada = 0;
 inline constexpr int salida_rechazada = 1;
 inline constexpr int salida_uso = 2;
@@ -25,17 +26,22 @@ struct Entorno {
     std::ostream& salida;
     std::ostream& errores;
     int dia_hoy, mes_hoy, año_hoy;  // today's local date
+    std::int64_t ahora = 0;         // seconds since 1970 UTC: iCalendar's DTSTAMP
 };
 
-// The JSON object of a verdict: the day's fields, or {"error", "icono"}.
-QJsonObject Json_veredicto(const Veredicto& v);
+// The JSON line of a verdict, without its line break: the day's fields, or
+// {"error":"...","icono":"informacion"}.
+std::string Json_veredicto(const Veredicto& v);
 
 // Splits a batch line into day, month and year: three fields separated by
 // blanks or '/'. Fewer fields leave the missing ones empty; more than three
 // make the line unreadable (returns false).
 bool Campos_linea(std::string_view linea, std::string& dia, std::string& mes, std::string& año);
 
-// Runs the command with its arguments (program name excluded); returns the exit status.
+// Runs the command with its arguments (program name excluded); returns the
+// exit status. Output is written as it is made, and stops when
+// `entorno.salida` fails. Ejecutar({"--kin", "164", "26", "7", "2012"}, e)
+// writes the readings of 8 November 2012, 26 July 2013, 12 April 2014, ...
 int Ejecutar(const std::vector<std::string>& argumentos, Entorno& entorno);
 
 }  // namespace talmiroc::cli

@@ -4,6 +4,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 
 #include "tzolkin_cli.h"
@@ -44,6 +45,7 @@ TEST(Tzolkin, TextoDeUnaFecha) {
     EXPECT_EQ(c.estado, salida_aceptada);
     EXPECT_EQ(c.salida,
               "Fecha Gregoriana: 9-4-2003\n"
+              "13 Lunas: Limi 6, Luna Planetaria del Perro (NS1.15.10.6)\n"
               "* Kin 46: Enlazador de Mundos Resonante  Blanco\n <Cimi Uuk> \n"
               "* Año de la Luna Planetaria Roja Kin 49\n <Muluc Lahum> \n"
               "* Onda encantada del Sol\n* Castillo Rojo Este del Girar\n"
@@ -61,7 +63,8 @@ TEST(Tzolkin, BannerDel25DeJulio) {
     EXPECT_EQ(c.estado, salida_aceptada);
     const auto l = Lineas(c.salida);
     ASSERT_FALSE(l.empty());
-    EXPECT_EQ(l[1], "* Kin 153: Caminante del Cielo Planetario  Rojo");
+    EXPECT_EQ(l[1], "13 Lunas: Día fuera del tiempo");
+    EXPECT_EQ(l[2], "* Kin 153: Caminante del Cielo Planetario  Rojo");
     EXPECT_EQ(l.back(), "Dia Verde, del Perdón Universal o de la Libertad Galáctica");
     EXPECT_EQ(l[l.size() - 2], "Soy un portal de activación galáctico, entra en mí");
     EXPECT_EQ(Correr({"24", "7", "2003"}).salida.find("Dia Verde"), std::string::npos);
@@ -88,7 +91,8 @@ TEST(Tzolkin, JsonDeUnaFecha) {
                                 "inter",
                                 "oraculo",
                                 "portador",
-                                "dia_fuera_del_tiempo"};
+                                "dia_fuera_del_tiempo",
+                                "trece_lunas"};
     EXPECT_EQ(o.keys().size(), campos.size());
     for (const QString& k : campos) EXPECT_TRUE(o.contains(k)) << k.toStdString();
     EXPECT_EQ(o["kin"].toInt(), 46);

@@ -1,0 +1,55 @@
+#!/usr/bin/env python3
+"""A year of `tzolkin --formato ics` imported into khal, a real calendar
+client, with a private configuration and calendar in a temporary folder
+(removed afterwards, on failure too): khal lists 365 days whose kins agree
+with `tzolkin --json`, day by day. Skips (77) where khal is not installed,
+and fails there under CI=true.
+
+    khal.py TZOLKIN
+"""
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+tzolkin = sys.argv[1]
+if not shutil.which("khal"):
+    print("khal is not installed (scripts/deps installs it)")
+    sys.exit(1 if os.environ.get("CI") == "true" else 77)
+
+rango = ["--desde", "1", "1", "2027", "--hasta", "31", "12", "2027"]
+with tempfile.TemporaryDirectory(prefix="tzolkin-khal-") as tmp:
+    # Nothing of khal's reaches the real home folder.
+    env = dict(os.environ, HOME=tmp, XDG_CONFIG_HOME=f"{tmp}/config",
+               XDG_DATA_HOME=f"{tmp}/data", XDG_CACHE_HOME=f"{tmp}/cache", TZ="UTC")
+    os.mkdir(f"{tmp}/kin")
+    with open(f"{tmp}/khal.conf", "w") as c:
+        c.write(f"[calendars]\n[[kin]]\npath = {tmp}/kin\ntype = calendar\n"
+                "[locale]\ntimeformat = %H:%M\ndateformat = %Y-%m-%d\n"
+                "longdateformat = %Y-%m-%d\ndatetimeformat = %Y-%m-%d %H:%M\n"
+                "longdatetimeformat = %Y-%m-%d %H:%M\n"
+                "local_timezone = UTC\ndefault_timezone = UTC\n")
+    with open(f"{tmp}/2027.ics", "wb") as f:
+        subprocess.run([tzolkin, *rango, "--formato", "ics"], stdout=f, check=True)
+    khal = ["khal", "-c", f"{tmp}/khal.conf"]
+    subprocess.run([*khal, "import", "--batch", "-a", "kin", f"{tmp}/2027.ics"], env=env,
+                   check=True)
+    lista = subprocess.run([*khal, "list", "--format", "{start-date} {title}", "--day-format", "",
+                            "2027-01-01", "2027-12-31"], env=env, check=True,
+                           capture_output=True, text=True).stdout.splitlines()
+
+dias = [json.loads(l) for l in
+        subprocess.run([tzolkin, *rango, "--json"], check=True, capture_output=True,
+                       text=True).stdout.splitlines()]
+esperado = []
+for o in dias:
+    d, m, a = (int(x) for x in o["fecha"].split(": ")[1].split("-"))
+    nombre = " ".join(o["nombre"].split("\r\n")[0].split(": ", 1)[1].split())
+    esperado.append(f"{a:04d}-{m:02d}-{d:02d} Kin {o['kin']} · {nombre}")
+distintas = [(k, e) for k, e in zip(lista, esperado) if k != e]
+for k, e in distintas[:10]:
+    print(f"khal: {k!r}\n want {e!r}")
+print(f"khal listed {len(lista)} days, {len(esperado)} expected, {len(distintas)} differ")
+sys.exit(0 if len(lista) == len(esperado) == 365 and not distintas else 1)

@@ -1,0 +1,98 @@
+// The formats `tzolkin` writes a day's description in: compact JSON, a CSV
+// row (RFC 4180) and an iCalendar event (RFC 5545). Each only renders the
+// engine's Lectura_dia; none composes a calendar fact. No Qt.
+//
+// Every function appends to a string, so a long run reuses one buffer.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "tzolkin.h"
+
+namespace talmiroc::cli {
+
+// ---------------------------------------------------------------------------
+// JSON, as QJsonDocument's compact form wrote it: keys in alphabetical
+// order, no blanks, non-ASCII UTF-8 as is.
+
+// A string in quotes: '"' '\' and the control characters escaped (\b \f \n
+// \r \t, the others as \u00XX in lower-case hex). "a\"b" -> "\"a\\\"b\"".
+void Añadir_json(std::string& s, std::string_view texto);
+
+// The day's object: {"a_maya":...,"trece_lunas":{...}}, no line break.
+void Añadir_json(std::string& s, const Lectura_dia& l);
+
+// A refused date: {"error":"Fecha incorrecta. ...","icono":"informacion"}.
+void Añadir_json(std::string& s, const Rechazo& r);
+
+// ---------------------------------------------------------------------------
+// CSV: UTF-8, CRLF after every row, a header row naming these columns in
+// this order. Absent values (the moon's numbers on 25 July and 29 February)
+// are empty fields; booleans read true or false.
+inline constexpr std::array<std::string_view, 23> columnas_csv = {
+    "fecha_iso",       // 2003-04-09; at least four digits of year
+    "kin",             // 1..260
+    "sello",           // 1..20
+    "tono",            // 1..13
+    "nombre_kin",      // Enlazador de Mundos Resonante Blanco
+    "nombre",          // the captions, line breaks (CR LF) kept
+    "fecha",           //
+    "onda_encantada",  //
+    "a_maya",          //
+    "inter",           //
+    "dia_fuera_del_tiempo",
+    "oraculo.guia",  // seals 1..20
+    "oraculo.antipoda",
+    "oraculo.analogo",
+    "oraculo.oculto",
+    "portador",           // the year bearer's kin
+    "linea_trece_lunas",  // 13 Lunas: Limi 6, Luna Planetaria del Perro (NS1.15.10.6)
+    "trece_lunas.ns",
+    "trece_lunas.luna",
+    "trece_lunas.nombre",
+    "trece_lunas.dia",
+    "trece_lunas.heptada",
+    "trece_lunas.plasma",
+};
+
+// One field: as is, or in double quotes (quotes inside doubled) when it
+// holds a quote, a comma, CR or LF. Campo_csv("a,b") -> "\"a,b\"".
+void Añadir_campo_csv(std::string& s, std::string_view campo);
+
+// The header row and a day's row, each ended by CR LF.
+void Añadir_cabecera_csv(std::string& s);
+void Añadir_fila_csv(std::string& s, const Lectura_dia& l);
+
+// 2003-04-09; years below 1000 padded to four digits (0038-01-01), years
+// past 9999 written in full (10000-01-01).
+void Añadir_fecha_iso(std::string& s, const Fecha& f);
+
+// ---------------------------------------------------------------------------
+// iCalendar
+
+// The last year a DATE value can hold (four digits).
+inline constexpr std::int64_t año_maximo_ics = 9999;
+
+// TEXT value escaping: '\' ';' ',' escaped with '\', a line break (LF or
+// CR LF, or CR alone) as "\n". "a,b\nc" -> "a\\,b\\nc".
+void Añadir_texto_ics(std::string& s, std::string_view texto);
+
+// One content line, folded so that no line exceeds 75 octets before its
+// CR LF (a continuation starts with a space) and never inside a UTF-8
+// character; ended by CR LF.
+void Añadir_linea_ics(std::string& s, std::string_view linea);
+
+// The calendar's first lines (BEGIN:VCALENDAR ...) and its last.
+void Añadir_inicio_ics(std::string& s);
+void Añadir_fin_ics(std::string& s);
+
+// One all-day event: UID kin-YYYYMMDD@talmiroc, DTSTAMP from `sello_utc`
+// (seconds since 1970 UTC), DTSTART;VALUE=DATE and DURATION:P1D, SUMMARY
+// "Kin 153 · Caminante del Cielo Planetario Rojo", DESCRIPTION the whole
+// plain-text reading. A real date of year 38..9999.
+void Añadir_evento_ics(std::string& s, const Lectura_dia& l, std::int64_t sello_utc);
+
+}  // namespace talmiroc::cli
