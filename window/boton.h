@@ -1,7 +1,8 @@
 // A push button of the window. It is never a default button: Enter in a text
 // box presses nothing. Like Space, Enter presses the button that has the focus,
 // and Alt with the underlined letter presses it at once (Qt would wait for a
-// 100 ms press animation first).
+// 100 ms press animation first). A screen reader calls it by its caption,
+// without the access-key marker: "&Acerca de " is "Acerca de".
 #pragma once
 
 #include <QKeyEvent>
@@ -19,6 +20,12 @@ public:
         setObjectName(nombre);
         setAutoDefault(false);
         setDefault(false);
+        QString nombre_accesible = caption;
+        for (qsizetype i = 0; i < nombre_accesible.size(); ++i) {
+            if (nombre_accesible[i] == QLatin1Char('&'))
+                nombre_accesible.remove(i, 1);  // "&&" is "&"
+        }
+        setAccessibleName(nombre_accesible.trimmed());
     }
 
 protected:

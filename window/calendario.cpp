@@ -1,6 +1,11 @@
 #include "calendario.h"
 
-#include <QCoreApplication>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 
@@ -32,9 +37,53 @@ const QStringList lineas_creditos = {
     QStringLiteral("Kin 46"),
 };
 
+// The window as a screen reader sees it. Qt's own interface lists every
+// child widget, the seventy-odd hidden glyphs included, each only marked
+// "not showing"; a reader walking the tree would announce them all. This one
+// lists, in stacking order, the controls that are shown and have something
+// to say: a label with no text (the backdrop `Label9`, a cleared caption)
+// is left out.
+class Acceso_ventana final : public QAccessibleWidget {
+public:
+    explicit Acceso_ventana(QWidget* ventana) : QAccessibleWidget(ventana, QAccessible::Window) {}
+
+    int childCount() const override { return static_cast<int>(Expuestos().size()); }
+
+    QAccessibleInterface* child(int i) const override {
+        const QList<QWidget*> hijos = Expuestos();
+        return i >= 0 && i < hijos.size() ? QAccessible::queryAccessibleInterface(hijos[i])
+                                          : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* hijo) const override {
+        if (!hijo || !hijo->object()) return -1;
+        return static_cast<int>(Expuestos().indexOf(hijo->object()));
+    }
+
+private:
+    QList<QWidget*> Expuestos() const {
+        QList<QWidget*> hijos;
+        for (QObject* o : widget()->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (!w || w->isWindow() || !w->isVisibleTo(widget())) continue;
+            if (const auto* l = qobject_cast<const QLabel*>(w); l && l->text().isEmpty()) continue;
+            hijos.append(w);
+        }
+        return hijos;
+    }
+};
+
+QAccessibleInterface* Acceso_de(const QString& clase, QObject* objeto) {
+    if (clase == QLatin1String(Calendario::staticMetaObject.className()) && objeto->isWidgetType())
+        return new Acceso_ventana(static_cast<QWidget*>(objeto));
+    return nullptr;
+}
+
 }  // namespace
 
 Calendario::Calendario(Efectos& efectos, QWidget* parent) : QWidget(parent), efectos_(efectos) {
+    static const bool acceso_instalado = (QAccessible::installFactory(Acceso_de), true);
+    (void)acceso_instalado;
     Instalar_sustituciones_fuentes();
     createWindow();
     createLabels();
@@ -152,10 +201,15 @@ void Calendario::Inicio_calculo() {
 
 void Calendario::Procedimiento_zorvel() {
     if (Arreglo_sello* arreglo = Arreglo_de(C2)) {
+        (*arreglo)[0]->setAccessibleName(Texto(lectura_.nombre_sello));
+        (*arreglo)[1]->setAccessibleName(Texto(lectura_.nombre_centro));
         (*arreglo)[0]->show();
         (*arreglo)[1]->show();
     }
-    if (C1 >= 1 && C1 <= 13) tono[static_cast<std::size_t>(C1)]->show();
+    if (C1 >= 1 && C1 <= 13) {
+        tono[static_cast<std::size_t>(C1)]->setAccessibleName(Texto(lectura_.nombre_tono));
+        tono[static_cast<std::size_t>(C1)]->show();
+    }
 }
 
 void Calendario::Oraculo() {
@@ -165,16 +219,19 @@ void Calendario::Oraculo() {
     for (int sello = 1; sello <= 20; ++sello) {
         Imagen_de(sello, 2)->Mover(lugar_guia.x(), lugar_guia.y());
     }
-    const auto mostrar = [this](Sello sello, QPoint lugar) {
+    // Each glyph is named by its place, and described by its place's caption tip.
+    const auto mostrar = [this](Sello sello, QPoint lugar, std::size_t i, const Etiqueta* titulo) {
         if (Imagen* imagen = Imagen_de(sello.valor, 2)) {
             imagen->Mover(lugar.x(), lugar.y());
+            imagen->setAccessibleName(Texto(lectura_.nombres_oraculo[i]));
+            imagen->setAccessibleDescription(titulo->toolTip());
             imagen->show();
         }
     };
-    mostrar(oraculo.guia, lugar_guia);
-    mostrar(oraculo.antipoda, lugar_antipoda);
-    mostrar(oraculo.oculto, lugar_oculto);
-    mostrar(oraculo.analogo, lugar_analogo);
+    mostrar(oraculo.guia, lugar_guia, 0, Label4);
+    mostrar(oraculo.antipoda, lugar_antipoda, 1, Label5);
+    mostrar(oraculo.oculto, lugar_oculto, 3, Label7);
+    mostrar(oraculo.analogo, lugar_analogo, 2, Label6);
 }
 
 void Calendario::Meditacion() {
@@ -213,12 +270,17 @@ void Calendario::Boton4_Click() {
     Fijar_tamano_exterior(disposicion::creditos_exterior);
     Boton2_Click();
     Mostrar_vista(true);
+    // Hiding the pressed button moved the focus on along the tab order, to
+    // Imprimir, which lies outside the credits view: it belongs on Aceptar.
+    Boton5->setFocus();
 }
 
 void Calendario::Boton5_Click() {
     Fijar_tamano_exterior(disposicion::principal_exterior);
     Boton2_Click();
     Mostrar_vista(false);
+    // Aceptar hid itself and the focus fell on Imprimir: back to the first box.
+    dia->setFocus();
 }
 
 void Calendario::Command1_Click() {
@@ -227,6 +289,42 @@ void Calendario::Command1_Click() {
         return;
     }
     efectos_.Imprimir(*this, QStringLiteral("Talmiroc Kin %1").arg(kin_dia));
+}
+
+// ---------------------------------------------------------------------------
+// Copying the reading, and what screen readers are told
+
+void Calendario::Copiar_lectura() {
+    if (fecha->Caption().isEmpty()) return;  // no date shown: nothing to copy
+    QGuiApplication::clipboard()->setText(Texto(Texto_dia(lectura_)));
+}
+
+bool Calendario::Seleccion_en_caja() const {
+    return dia->hasSelectedText() || mes->hasSelectedText() || año->hasSelectedText();
+}
+
+void Calendario::keyPressEvent(QKeyEvent* evento) {
+    if (evento->matches(QKeySequence::Copy)) {
+        if (!Seleccion_en_caja()) Copiar_lectura();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
+}
+
+// A text box takes Ctrl+C for itself even with nothing selected, and copies
+// nothing; then the window copies the reading instead.
+bool Calendario::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(evento)->matches(QKeySequence::Copy) && !Seleccion_en_caja()) {
+        Copiar_lectura();
+        return true;
+    }
+    return QWidget::eventFilter(objeto, evento);
+}
+
+void Calendario::Avisar_lectores() {
+    QAccessibleEvent aviso(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&aviso);
 }
 
 }  // namespace talmiroc

@@ -17,6 +17,7 @@
 
 #include "tzolkin.h"
 
+class QKeyEvent;
 class QLineEdit;
 
 namespace talmiroc {
@@ -39,6 +40,10 @@ public:
     // Centres the window on its screen, shows it and takes the keyboard.
     void Abrir();
 
+    // Screen readers (AT-SPI) see the window through its accessible tree:
+    // only the controls that are shown and have something to say, each
+    // named in Spanish (see the accessible interface in calendario.cpp).
+    //
     // Handlers, named after their control and event.
     void Form_Load();
     void Boton1_Click();    // Calcular
@@ -47,6 +52,11 @@ public:
     void Boton4_Click();    // Acerca de: the credits view
     void Boton5_Click();    // Aceptar: back to the main view
     void Command1_Click();  // Imprimir
+
+    // Ctrl+C when no text box holds a selection: the day's reading as plain
+    // text on the clipboard, exactly what `tzolkin` prints for the date.
+    // With no date shown it copies nothing and says nothing.
+    void Copiar_lectura();
 
     // Procedures of a calculation; they take and give window-level values.
     void Inicio_calculo();        // one pass, chosen by `pasada`
@@ -70,6 +80,10 @@ public:
     };
     Valores Valores_ventana() const;
 
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;              // Ctrl+C on a button or the window
+    bool eventFilter(QObject* objeto, QEvent* evento) override;  // Ctrl+C in a text box
+
 private:
     // The layout tables (disposicion.cpp) name the controls below.
     struct Disposicion;
@@ -89,6 +103,8 @@ private:
     void Fijar_tamano_exterior(QSize exterior);  // twips, frame included
     void Mostrar_vista(bool creditos);           // the credits view, or the main one
     void Ocultar_creditos();                     // what only the credits view shows
+    bool Seleccion_en_caja() const;              // some text box holds a selection
+    void Avisar_lectores();  // the shown controls changed: screen readers read again
 
     // The image array of a seal 1..20; 0 is `Sol` like 20. Null outside 0..20.
     Arreglo_sello* Arreglo_de(int sello);

@@ -250,11 +250,15 @@ void Calendario::createInputs() {
         QString nombre;
         QRect geometria;
         int maximo;
+        QString nombre_accesible;  // what a screen reader calls it
     };
     const Fila filas[] = {
-        {&Calendario::dia, QStringLiteral("dia"), Rect_twips(840, 840, 495, 375), 2},
-        {&Calendario::mes, QStringLiteral("mes"), Rect_twips(1560, 840, 495, 375), 2},
-        {&Calendario::año, QStringLiteral("año"), Rect_twips(2280, 840, 615, 375), 4},
+        {&Calendario::dia, QStringLiteral("dia"), Rect_twips(840, 840, 495, 375), 2,
+         QStringLiteral("Día")},
+        {&Calendario::mes, QStringLiteral("mes"), Rect_twips(1560, 840, 495, 375), 2,
+         QStringLiteral("Mes")},
+        {&Calendario::año, QStringLiteral("año"), Rect_twips(2280, 840, 615, 375), 4,
+         QStringLiteral("Año")},
     };
     for (const Fila& f : filas) {
         auto* caja = new QLineEdit(this);
@@ -262,6 +266,8 @@ void Calendario::createInputs() {
         caja->setGeometry(f.geometria);
         caja->setMaxLength(f.maximo);
         caja->setValidator(new Caracteres_enteros(caja));
+        caja->setAccessibleName(f.nombre_accesible);
+        caja->installEventFilter(this);  // Ctrl+C with nothing selected copies the reading
         this->*f.caja = caja;
     }
 }
@@ -292,6 +298,7 @@ void Calendario::createButtons() {
         auto* boton = new Boton(this, QString::fromLatin1(f.nombre), f.caption);
         boton->setGeometry(f.geometria);
         connect(boton, &QPushButton::clicked, this, f.al_pulsar);
+        connect(boton, &QPushButton::clicked, this, &Calendario::Avisar_lectores);
         this->*f.boton = boton;
     }
 }

@@ -1,5 +1,7 @@
 #include "imagen.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QHash>
 #include <QPagedPaintDevice>
 #include <QPaintEngine>
@@ -20,6 +22,14 @@ struct Cache {
 Cache& Cache_compartida() {
     static Cache cache;
     return cache;
+}
+
+// To a screen reader an image is a picture ("image" in AT-SPI) with the
+// name and description the window gives it, not an unnamed filler.
+QAccessibleInterface* Acceso_imagen(const QString& clase, QObject* objeto) {
+    if (clase == QLatin1String(Imagen::staticMetaObject.className()) && objeto->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(objeto), QAccessible::Graphic);
+    return nullptr;
 }
 
 }  // namespace
@@ -54,6 +64,8 @@ void Cache_svg::Vaciar() {
 
 Imagen::Imagen(QWidget* parent, const QString& nombre, const QString& recurso)
     : QWidget(parent), recurso_(recurso) {
+    static const bool acceso_instalado = (QAccessible::installFactory(Acceso_imagen), true);
+    (void)acceso_instalado;
     setObjectName(nombre);
     setFocusPolicy(Qt::NoFocus);
 }

@@ -1,0 +1,371 @@
+#!/usr/bin/python3
+"""The window on a private X server, used as a person would use it.
+
+  en_x.py lector VENTANA TZOLKIN        a screen reader's walk over AT-SPI
+  en_x.py portapapeles VENTANA TZOLKIN  Ctrl+C and the X clipboard
+
+VENTANA is talmiroc_ventana_x (the window on 9 April 2003), TZOLKIN the
+command whose text the clipboard must hold. Each run starts its own Xvfb,
+session bus and (lector) accessibility bus, in a private HOME and runtime
+folder, presses real keys with xdotool, and stops every process it started,
+on failure too. Exit 0 passed, 1 failed, 77 skipped because a tool is
+missing (named on stderr); where CI=true a missing tool fails instead.
+"""
+import ctypes
+import importlib.util
+import os
+import select
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+ESPERA = 10.0  # seconds any one awaited thing may take
+
+
+class Fallo(Exception):
+    pass
+
+
+def Esperar(condicion, que):
+    """Polls `condicion` until it returns something true; fails after ESPERA."""
+    limite = time.monotonic() + ESPERA
+    while True:
+        valor = condicion()
+        if valor:
+            return valor
+        if time.monotonic() > limite:
+            raise Fallo("no llegó: " + que)
+        time.sleep(0.05)
+
+
+def Morir_con_el_padre():
+    # Children are ended with us even if this script is killed outright.
+    ctypes.CDLL(None, use_errno=True).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+
+
+def Hijos():
+    """Our child processes still running; the ones that ended are reaped."""
+    try:
+        while os.waitpid(-1, os.WNOHANG)[0] > 0:
+            pass
+    except ChildProcessError:
+        pass
+    hijos = []
+    for entrada in os.listdir("/proc"):
+        try:
+            with open("/proc/%s/stat" % entrada) as f:
+                if int(f.read().rsplit(")", 1)[1].split()[1]) == os.getpid():
+                    hijos.append(int(entrada))
+        except (ValueError, OSError, IndexError):
+            pass
+    return hijos
+
+
+class Sesion:
+    """The private X server and buses, and every process started in them."""
+
+    def __init__(self):
+        self.carpeta = tempfile.mkdtemp(prefix="talmiroc-x-")
+        runtime = os.path.join(self.carpeta, "run")
+        os.mkdir(runtime, 0o700)
+        self.env = {k: v for k, v in os.environ.items()
+                    if not k.startswith(("DISPLAY", "DBUS_", "XDG_", "QT_", "AT_SPI"))}
+        self.env.update(HOME=self.carpeta, XDG_RUNTIME_DIR=runtime, LANG="C.UTF-8")
+        self.procesos = []
+
+    def Arrancar(self, orden, **opciones):
+        p = subprocess.Popen(orden, env=self.env, process_group=0,
+                             preexec_fn=Morir_con_el_padre, **opciones)
+        self.procesos.append(p)
+        return p
+
+    def Leer_linea(self, fd, que):
+        """The first line a starting server writes to `fd` (its address or display)."""
+        leido = b""
+        limite = time.monotonic() + ESPERA
+        while not leido.endswith(b"\n"):  # the server may write the line in pieces
+            listos, _, _ = select.select([fd], [], [], max(0, limite - time.monotonic()))
+            trozo = os.read(fd, 4096) if listos else b""
+            if not trozo:
+                os.close(fd)
+                raise Fallo("no arrancó: " + que)
+            leido += trozo
+        os.close(fd)
+        return leido.decode().strip()
+
+    def X_y_bus(self):
+        r, w = os.pipe()
+        self.Arrancar(["Xvfb", "-displayfd", str(w), "-nolisten", "tcp",
+                       "-screen", "0", "1024x768x24"], pass_fds=(w,),
+                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(w)
+        self.env["DISPLAY"] = ":" + self.Leer_linea(r, "Xvfb")
+        r, w = os.pipe()
+        self.Arrancar(["dbus-daemon", "--session", "--nofork", "--print-address=%d" % w],
+                      pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(w)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.Leer_linea(r, "dbus-daemon")
+
+    def Bus_accesible(self):
+        # The session bus starts at-spi-bus-launcher on this first question,
+        # and the accessibility bus starts the registry when Qt registers.
+        pregunta = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                    "/org/a11y/bus", "org.a11y.Bus.GetAddress"]
+        Esperar(lambda: subprocess.run(pregunta, env=self.env, capture_output=True)
+                .returncode == 0, "el bus de accesibilidad")
+
+    def Ventana(self, programa, accesible):
+        if accesible:
+            self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        self.env["QT_QPA_PLATFORM"] = "xcb"
+        self.errores = os.path.join(self.carpeta, "ventana.err")
+        with open(self.errores, "w") as err:
+            p = self.Arrancar([programa], stdout=subprocess.PIPE, stderr=err, text=True)
+        self.mensajes = []
+        threading.Thread(target=lambda: self.mensajes.extend(p.stdout), daemon=True).start()
+        self.ventana = p
+        ident = Esperar(lambda: self.Salida(["xdotool", "search", "--name", "^Talmiroc$"]),
+                        "la ventana")
+        Esperar(lambda: self.Salida(["xdotool", "getwindowfocus"]) in ident.split(),
+                "el foco de teclado en la ventana")
+
+    def Salida(self, orden):
+        r = subprocess.run(orden, env=self.env, capture_output=True, text=True, timeout=ESPERA)
+        return r.stdout.strip() if r.returncode == 0 else ""
+
+    def Teclas(self, *teclas):
+        subprocess.run(["xdotool", "key", "--delay", "20", *teclas], env=self.env, check=True)
+
+    def Escribir(self, texto):
+        subprocess.run(["xdotool", "type", "--delay", "20", texto], env=self.env, check=True)
+
+    def Salir(self):
+        """Salir (Alt+S) ends the window by itself."""
+        self.Teclas("alt+s")
+        try:
+            self.ventana.wait(ESPERA)
+        except subprocess.TimeoutExpired:
+            raise Fallo("Salir no cerró la ventana")
+
+    def Parar(self):
+        for p in reversed(self.procesos):
+            try:
+                os.killpg(p.pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+        for p in reversed(self.procesos):
+            try:
+                p.wait(3)
+            except subprocess.TimeoutExpired:
+                os.killpg(p.pid, signal.SIGKILL)
+                p.wait()
+        # What the buses started (the launcher, the accessibility bus, the
+        # registry) and left behind was handed to us as their subreaper.
+        limite = time.monotonic() + 3
+        while Hijos():
+            for pid in Hijos():
+                try:
+                    os.kill(pid, signal.SIGTERM if time.monotonic() < limite else signal.SIGKILL)
+                except ProcessLookupError:
+                    pass
+            time.sleep(0.05)
+        shutil.rmtree(self.carpeta, ignore_errors=True)
+
+
+# ---------------------------------------------------------------------------
+# A screen reader's walk
+
+IMAGENES_25_7_2003 = {
+    "Sello Caminante del Cielo", "Tono 10, Planetario", "Centro del oráculo: Caminante del Cielo",
+    "Kin Guía: Dragon", "Kin Antípoda: Noche", "Kin Análogo: Enlazador de Mundos",
+    "Kin Oculto: Estrella"}
+CAJAS = {"Día", "Mes", "Año"}
+BOTONES = {"Calcular", "Limpiar", "Salir", "Acerca de", "Imprimir"}
+TITULOS = {"Dia", "Mes", "Año", "Oráculo", "Kin Guia", "Kin Antípoda", "Kin Análogo",
+           "Kin Oculto"}
+CREDITOS = {"Creado en:", "Por:", "Brenoval Serpiente Eléctrica Roja"}
+
+
+def Prueba_lector(s, programa):
+    s.Bus_accesible()
+    s.Ventana(programa, accesible=True)
+    os.environ.update(DISPLAY=s.env["DISPLAY"],
+                      DBUS_SESSION_BUS_ADDRESS=s.env["DBUS_SESSION_BUS_ADDRESS"])
+    import pyatspi
+
+    def Marco():
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == os.path.basename(programa):
+                for hijo in app:
+                    if hijo is not None and hijo.name == "Talmiroc":
+                        return hijo
+        return None
+
+    marco = Esperar(Marco, "la ventana en el árbol de accesibilidad")
+
+    def Oido():
+        """What a reader's walk meets: (role, name, showing, focused) of each control."""
+        r = []
+        for hijo in marco:
+            st = hijo.getState()
+            r.append((hijo.getRoleName(), hijo.name, st.contains(pyatspi.STATE_SHOWING),
+                      st.contains(pyatspi.STATE_FOCUSED)))
+        return r
+
+    def Nombres(oido, rol):
+        return {n for (r, n, _, _) in oido if r == rol}
+
+    def Foco(oido):
+        return [n for (_, n, _, f) in oido if f]
+
+    def Comprobar(nombre, oido, imagenes, cajas, botones, titulos, foco=None):
+        errores = []
+        for (r, n, visible, _) in oido:
+            if not visible or not n.strip() or r == "filler":
+                errores.append("anunciado sin estar a la vista o sin nombre: %r %r" % (r, n))
+        for rol, esperado in (("image", imagenes), ("text", cajas), ("push button", botones)):
+            if Nombres(oido, rol) != esperado:
+                errores.append("%s: %s, se esperaba %s" % (rol, sorted(Nombres(oido, rol)),
+                                                           sorted(esperado)))
+        if not titulos <= Nombres(oido, "label"):
+            errores.append("faltan rótulos: %s" % sorted(titulos - Nombres(oido, "label")))
+        if foco is not None and Foco(oido) != [foco]:
+            errores.append("foco en %s, se esperaba %s" % (Foco(oido), foco))
+        if errores:
+            raise Fallo(nombre + ":\n  " + "\n  ".join(errores))
+        print("ok", nombre)
+
+    def Cuando(condicion, que):
+        """The walk once `condicion` holds of it."""
+        return Esperar(lambda: (lambda o: condicion(o) and o)(Oido()), que)
+
+    def Con_etiqueta(texto):
+        return lambda oido: any(n.startswith(texto) for (_, n, _, _) in oido)
+
+    # The start: today's date shown, the focus in the first box.
+    Comprobar("arranque", Cuando(Con_etiqueta("Fecha Gregoriana: 9-4-2003"), "el arranque"),
+              {"Sello Enlazador de Mundos", "Tono 7, Resonante",
+               "Centro del oráculo: Enlazador de Mundos", "Kin Guía: Espejo",
+               "Kin Antípoda: Guerrero", "Kin Análogo: Caminante del Cielo",
+               "Kin Oculto: Aguila"}, CAJAS, BOTONES, TITULOS, foco="Día")
+    s.Escribir("25")
+    s.Teclas("Tab")
+    s.Escribir("7")
+    s.Teclas("Tab")
+    s.Escribir("2003")
+    s.Teclas("alt+c")
+    oido = Cuando(Con_etiqueta("Fecha Gregoriana: 25-7-2003"), "Calcular")
+    Comprobar("25-7-2003", oido, IMAGENES_25_7_2003, CAJAS, BOTONES,
+              TITULOS | {"Dia Verde, del Perdón Universal o de la Libertad Galáctica"},
+              foco="Calcular")
+    s.Teclas("alt+l")
+    oido = Cuando(lambda o: not Nombres(o, "image"), "Limpiar")
+    Comprobar("limpiar", oido, set(), CAJAS, BOTONES, TITULOS, foco="Limpiar")
+    # Acerca de from a text box: Limpiar, Calcular, then the year box.
+    s.Teclas("shift+Tab", "shift+Tab")
+    Cuando(lambda o: Foco(o) == ["Año"], "el foco en Año")
+    s.Teclas("alt+a")
+    oido = Cuando(Con_etiqueta("Creado en:"), "Acerca de")
+    # Five credit lines and two buttons; Imprimir stays in the tab order.
+    Comprobar("acerca_de", oido, set(), set(), {"Aceptar", "Imprimir"}, CREDITOS, foco="Aceptar")
+    if len(oido) != 7:
+        raise Fallo("acerca_de: más de lo que muestran los créditos: %s" % oido)
+    s.Teclas("Return")  # presses Aceptar, which has the focus
+    oido = Cuando(Con_etiqueta("Oráculo"), "Aceptar")
+    Comprobar("aceptar", oido, set(), CAJAS, BOTONES, TITULOS, foco="Día")
+    if s.mensajes:
+        raise Fallo("mensajes inesperados: %s" % s.mensajes)
+    s.Salir()
+
+
+# ---------------------------------------------------------------------------
+# The X clipboard
+
+def Prueba_portapapeles(s, programa, tzolkin):
+    s.Ventana(programa, accesible=False)
+
+    def Portapapeles():
+        return subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=s.env,
+                              capture_output=True, text=True, timeout=ESPERA).stdout
+
+    def Copiar_y_esperar(esperado, que):
+        def Copiado():
+            s.Teclas("ctrl+c")
+            return Portapapeles() == esperado
+        try:
+            Esperar(Copiado, que)
+        except Fallo:
+            raise Fallo("%s: el portapapeles tiene %r, se esperaba %r" % (
+                que, Portapapeles(), esperado))
+        print("ok", que)
+
+    texto = subprocess.run([tzolkin, "25", "7", "2003"], capture_output=True, text=True,
+                           check=True).stdout
+    s.Escribir("25")
+    s.Teclas("Tab")
+    s.Escribir("7")
+    s.Teclas("Tab")
+    s.Escribir("2003")
+    s.Teclas("alt+c")
+    Copiar_y_esperar(texto, "ctrl+c en el botón Calcular: el texto de tzolkin 25 7 2003")
+    # Another owner's text first, then Ctrl+C in the empty year box.
+    marca = s.Arrancar(["xclip", "-i", "-selection", "clipboard", "-quiet"],
+                       stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, text=True)
+    marca.stdin.write("marca")
+    marca.stdin.close()
+    Esperar(lambda: Portapapeles() == "marca", "la marca en el portapapeles")
+    s.Teclas("shift+Tab")
+    Copiar_y_esperar(texto, "ctrl+c en una caja sin selección: la lectura")
+    s.Escribir("1999")
+    s.Teclas("ctrl+a")
+    Copiar_y_esperar("1999", "ctrl+c en una caja con selección: la selección")
+    # No date shown: Ctrl+C copies nothing and says nothing. Imprimir's
+    # message afterwards tells that the key has been handled.
+    s.Teclas("alt+l", "ctrl+c", "alt+i")
+    Esperar(lambda: s.mensajes, "el mensaje de Imprimir")
+    if s.mensajes != ["mensaje: Debe introducir una fecha\n"] or Portapapeles() != "1999":
+        raise Fallo("sin fecha: mensajes %s, portapapeles %r" % (s.mensajes, Portapapeles()))
+    print("ok sin fecha no copia nada ni dice nada")
+    s.Salir()
+
+
+def main():
+    if len(sys.argv) != 4 or sys.argv[1] not in ("lector", "portapapeles"):
+        print(__doc__, file=sys.stderr)
+        return 2
+    prueba, programa, tzolkin = sys.argv[1:]
+    herramientas = ["Xvfb", "xdotool", "dbus-daemon", "dbus-send"]
+    herramientas += ["xclip"] if prueba == "portapapeles" else ["/usr/libexec/at-spi-bus-launcher"]
+    faltan = [h for h in herramientas if not shutil.which(h)]
+    if prueba == "lector":
+        if importlib.util.find_spec("pyatspi") is None:  # imported once the buses run
+            faltan.append("python3-pyatspi")
+    if faltan:
+        print("falta: " + ", ".join(faltan), file=sys.stderr)
+        return 1 if os.environ.get("CI") == "true" else 77
+    ctypes.CDLL(None, use_errno=True).prctl(36, 1)  # PR_SET_CHILD_SUBREAPER
+    s = Sesion()
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    try:
+        s.X_y_bus()
+        if prueba == "lector":
+            Prueba_lector(s, programa)
+        else:
+            Prueba_portapapeles(s, programa, tzolkin)
+    except Fallo as f:
+        print("FALLO", f, file=sys.stderr)
+        if getattr(s, "errores", None) and os.path.exists(s.errores):
+            print("la ventana dijo:\n" + open(s.errores).read()[-3000:], file=sys.stderr)
+        return 1
+    finally:
+        s.Parar()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

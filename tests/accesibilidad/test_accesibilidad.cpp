@@ -1,0 +1,258 @@
+// Accessibility and copying on the real widgets, offscreen: what the window
+// gives a screen reader, where the keyboard focus goes, and Ctrl+C.
+#include <functional>
+#include <map>
+
+#include <QAccessible>
+#include <QClipboard>
+
+#include "calendario_prueba.h"
+
+namespace talmiroc::prueba {
+namespace {
+
+using Accion = std::function<void(Ventana_en_dia&)>;
+using Nombres = std::map<QString, QString>;  // objectName -> accessible name
+
+const QDate dia_verde(2003, 7, 25);
+
+// What a screen reader's walk meets: every control the window lists, which
+// must be shown and named. Glyphs go to `glifos`, the rest to `otros`.
+void Oir(Calendario& v, Nombres& glifos, Nombres& otros) {
+    QAccessibleInterface* ventana = QAccessible::queryAccessibleInterface(&v);
+    ASSERT_EQ(ventana->role(), QAccessible::Window);
+    for (int i = 0; i < ventana->childCount(); ++i) {
+        QAccessibleInterface* hijo = ventana->child(i);
+        auto* w = qobject_cast<QWidget*>(hijo->object());
+        const QString nombre = hijo->text(QAccessible::Name);
+        EXPECT_TRUE(w->isVisible() && !nombre.trimmed().isEmpty()) << w->objectName().toStdString();
+        EXPECT_EQ(ventana->indexOfChild(hijo), i);
+        const bool glifo = qobject_cast<Imagen*>(w) != nullptr;
+        EXPECT_EQ(hijo->role() == QAccessible::Graphic, glifo) << w->objectName().toStdString();
+        (glifo ? glifos : otros)[w->objectName()] = nombre;
+    }
+}
+
+struct Escucha {
+    const char* nombre;
+    Accion accion;
+    Nombres glifos;              // exactly these glyphs, so named
+    Nombres otros;               // among the other controls, so named
+    std::vector<QString> mudos;  // not listed at all
+};
+
+void PrintTo(const Escucha& x, std::ostream* os) {
+    *os << x.nombre;
+}
+
+const Nombres glifos_25_7_2003 = {{"tono(10)", "Tono 10, Planetario"},
+                                  {"Caminante_cielo(0)", "Sello Caminante del Cielo"},
+                                  {"Caminante_cielo(1)", "Centro del oráculo: Caminante del Cielo"},
+                                  {"Dragon(2)", "Kin Guía: Dragon"},
+                                  {"Noche(2)", "Kin Antípoda: Noche"},
+                                  {"Enlazador_mundos(2)", "Kin Análogo: Enlazador de Mundos"},
+                                  {"Estrella(2)", "Kin Oculto: Estrella"}};
+
+const Escucha escuchas[] = {
+    {"calcular_25_7_2003",
+     [](Ventana_en_dia& p) { p.Calcular(dia_verde); },
+     glifos_25_7_2003,
+     {{"dia", "Día"},
+      {"mes", "Mes"},
+      {"año", "Año"},
+      {"Boton4", "Acerca de"},
+      {"Command1", "Imprimir"},
+      {"Label4", "Kin Guia"}},
+     {"Label9", "Boton5", "creado1"}},
+    {"otra_fecha_despues",
+     [](Ventana_en_dia& p) {
+         p.Calcular(dia_verde);
+         p.Calcular(QDate(2003, 4, 9));
+     },
+     {{"tono(7)", "Tono 7, Resonante"},
+      {"Enlazador_mundos(0)", "Sello Enlazador de Mundos"},
+      {"Enlazador_mundos(1)", "Centro del oráculo: Enlazador de Mundos"},
+      {"Espejo(2)", "Kin Guía: Espejo"},
+      {"Guerrero(2)", "Kin Antípoda: Guerrero"},
+      {"Caminante_cielo(2)", "Kin Análogo: Caminante del Cielo"},
+      {"Aguila(2)", "Kin Oculto: Aguila"}},
+     {},
+     {}},
+    {"limpiar",
+     [](Ventana_en_dia& p) { QTest::mouseClick(p.c.Boton2, Qt::LeftButton); },
+     {},
+     {{"Boton2", "Limpiar"}},
+     {"fecha", "nombre", "inter", "Label9", "diafueradeltiempo"}},
+    {"fecha_rechazada",
+     [](Ventana_en_dia& p) { p.Calcular(QStringLiteral("31"), QStringLiteral("2"), {}); },
+     {},
+     {},
+     {"fecha"}},
+    {"acerca_de",
+     [](Ventana_en_dia& p) { QTest::mouseClick(p.c.Boton4, Qt::LeftButton); },
+     {},
+     {{"Boton5", "Aceptar"}, {"creado1", "Creado en:"}},
+     {"dia", "Boton1", "Label8", "fecha"}},
+    {"aceptar",
+     [](Ventana_en_dia& p) {
+         QTest::mouseClick(p.c.Boton4, Qt::LeftButton);
+         QTest::mouseClick(p.c.Boton5, Qt::LeftButton);
+     },
+     {},
+     {{"dia", "Día"}, {"Boton1", "Calcular"}},
+     {"Boton5", "creado1"}},
+};
+
+class EscuchaTest : public testing::TestWithParam<Escucha> {};
+
+TEST_P(EscuchaTest, ElLectorOyeLoQueSeVe) {
+    Ventana_en_dia p;
+    GetParam().accion(p);
+    Nombres glifos, otros;
+    Oir(*p.ventana, glifos, otros);
+    EXPECT_EQ(glifos, GetParam().glifos);
+    for (const auto& [control, nombre] : GetParam().otros) EXPECT_EQ(otros[control], nombre);
+    for (const QString& mudo : GetParam().mudos)
+        EXPECT_FALSE(otros.count(mudo)) << mudo.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Vistas, EscuchaTest, testing::ValuesIn(escuchas),
+                         [](const auto& info) { return std::string(info.param.nombre); });
+
+// Every kin: each oracle glyph is named after the place where it stands and
+// the seal it pictures, the large and centre glyphs after their seal.
+TEST(Escucha, CadaKinNombraLosLugaresDondeEstanLosGlifos) {
+    Ventana_en_dia p;
+    const std::map<std::pair<int, int>, std::size_t> lugares = {
+        {{lugar_guia.x(), lugar_guia.y()}, 0},
+        {{lugar_antipoda.x(), lugar_antipoda.y()}, 1},
+        {{lugar_analogo.x(), lugar_analogo.y()}, 2},
+        {{lugar_oculto.x(), lugar_oculto.y()}, 3}};
+    const char* const prefijo[] = {"Sello ", "Centro del oráculo: ", nullptr};
+    for (int kin = 1; kin <= 260; ++kin) {
+        p.Calcular(Fecha_de_kin(kin));
+        int glifos = 0;
+        for (int s = 1; s <= 20; ++s) {
+            for (std::size_t e = 0; e < 3; ++e) {
+                const Imagen* i = (*p.c.Arreglo_de(s))[e];
+                if (!i->isVisible()) continue;
+                ++glifos;
+                const std::string lugar =
+                    prefijo[e] ? prefijo[e]
+                               : std::string(lugares_oraculo[lugares.at({i->x(), i->y()})]) + ": ";
+                EXPECT_EQ(i->accessibleName(), Q(lugar) + Q(sellos[static_cast<std::size_t>(s)]))
+                    << "kin " << kin << " " << i->objectName().toStdString();
+            }
+        }
+        EXPECT_EQ(glifos, 6) << "kin " << kin;
+    }
+}
+
+// The focus after Acerca de and Aceptar, however they are pressed.
+struct Paso_foco {
+    const char* nombre;
+    Accion accion;
+    const char* foco;  // objectName of the control that has the focus after it
+};
+
+void PrintTo(const Paso_foco& x, std::ostream* os) {
+    *os << x.nombre;
+}
+
+void Tecla(Qt::Key tecla, Qt::KeyboardModifiers mod = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), tecla, mod);
+}
+
+const Paso_foco pasos_foco[] = {
+    {"acerca_de_con_el_raton",
+     [](Ventana_en_dia& p) { QTest::mouseClick(p.c.Boton4, Qt::LeftButton); }, "Boton5"},
+    {"acerca_de_con_alt_a_desde_una_caja",
+     [](Ventana_en_dia&) { Tecla(Qt::Key_A, Qt::AltModifier); }, "Boton5"},
+    {"aceptar_con_el_raton",
+     [](Ventana_en_dia& p) {
+         QTest::mouseClick(p.c.Boton4, Qt::LeftButton);
+         QTest::mouseClick(p.c.Boton5, Qt::LeftButton);
+     },
+     "dia"},
+    {"aceptar_con_enter",
+     [](Ventana_en_dia&) {
+         Tecla(Qt::Key_A, Qt::AltModifier);
+         Tecla(Qt::Key_Return);
+     },
+     "dia"},
+    {"aceptar_con_espacio",
+     [](Ventana_en_dia&) {
+         Tecla(Qt::Key_A, Qt::AltModifier);
+         Tecla(Qt::Key_Space);
+     },
+     "dia"},
+    {"limpiar_se_queda", [](Ventana_en_dia&) { Tecla(Qt::Key_L, Qt::AltModifier); }, "Boton2"},
+};
+
+class FocoTest : public testing::TestWithParam<Paso_foco> {};
+
+TEST_P(FocoTest, ElFocoQuedaDondeEstaLaPersona) {
+    Ventana_en_dia p;
+    ASSERT_TRUE(p.Activar());
+    GetParam().accion(p);
+    ASSERT_TRUE(QApplication::focusWidget());
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromUtf8(GetParam().foco));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pasos, FocoTest, testing::ValuesIn(pasos_foco),
+                         [](const auto& info) { return std::string(info.param.nombre); });
+
+// Ctrl+C: the reading, the selection, or nothing.
+struct Copia {
+    const char* nombre;
+    Accion accion;         // then Ctrl+C where the focus is
+    const char* copiado;   // the clipboard afterwards; null: the reading of 25-7-2003
+    std::size_t mensajes;  // messages shown, Ctrl+C's own included (it has none)
+};
+
+void PrintTo(const Copia& x, std::ostream* os) {
+    *os << x.nombre;
+}
+
+const Copia copias[] = {
+    {"en_un_boton", [](Ventana_en_dia& p) { p.Calcular(dia_verde); }, nullptr, 0},
+    {"en_una_caja_sin_seleccion",
+     [](Ventana_en_dia& p) {
+         p.Calcular(dia_verde);
+         p.c.mes->setFocus();
+     },
+     nullptr, 0},
+    {"en_una_caja_con_seleccion",
+     [](Ventana_en_dia& p) {
+         p.Calcular(dia_verde);
+         p.c.año->setFocus();
+         QTest::keyClicks(p.c.año, QStringLiteral("1999"));
+         p.c.año->selectAll();
+     },
+     "1999", 0},
+    {"sin_fecha", [](Ventana_en_dia&) { Tecla(Qt::Key_L, Qt::AltModifier); }, "marca", 0},
+    {"en_los_creditos", [](Ventana_en_dia&) { Tecla(Qt::Key_A, Qt::AltModifier); }, "marca", 0},
+    {"fecha_rechazada",
+     [](Ventana_en_dia& p) { p.Calcular(QStringLiteral("30"), QStringLiteral("2"), {}); }, "marca",
+     1},
+};
+
+class CopiaTest : public testing::TestWithParam<Copia> {};
+
+TEST_P(CopiaTest, CtrlCCopiaLaLecturaOLaSeleccion) {
+    Ventana_en_dia p;
+    ASSERT_TRUE(p.Activar());
+    QGuiApplication::clipboard()->setText(QStringLiteral("marca"));
+    GetParam().accion(p);
+    Tecla(Qt::Key_C, Qt::ControlModifier);
+    const QString lectura = Q(Texto_dia(Describir_dia(Fecha{25, 7, 2003})));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              GetParam().copiado ? QString::fromUtf8(GetParam().copiado) : lectura);
+    EXPECT_EQ(p.efectos.mensajes.size(), GetParam().mensajes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, CopiaTest, testing::ValuesIn(copias),
+                         [](const auto& info) { return std::string(info.param.nombre); });
+
+}  // namespace
+}  // namespace talmiroc::prueba
