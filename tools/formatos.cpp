@@ -30,6 +30,13 @@ std::string& Clave(std::string& s, std::string_view clave, bool primera = false)
     return s;
 }
 
+// The bytes a TEXT value escapes: '\' ';' ',' CR and LF.
+constexpr std::array<bool, 256> especial_ics = [] {
+    std::array<bool, 256> t{};
+    for (const unsigned char c : std::string_view("\\;,\r\n")) t[c] = true;
+    return t;
+}();
+
 // The moon's numbers are null (JSON) or empty (CSV) on the two special days.
 bool Con_luna(const Lectura_dia& l) {
     return l.trece_lunas.especial == Dia_especial::ninguno;
@@ -207,12 +214,9 @@ void Añadir_fila_csv(std::string& s, const Lectura_dia& l) {
 // iCalendar
 
 void Añadir_texto_ics(std::string& s, std::string_view texto) {
-    const auto especial = [](char c) {
-        return c == '\\' || c == ';' || c == ',' || c == '\r' || c == '\n';
-    };
     for (;;) {
         std::size_t i = 0;
-        while (i < texto.size() && !especial(texto[i])) ++i;
+        while (i < texto.size() && !especial_ics[static_cast<unsigned char>(texto[i])]) ++i;
         s.append(texto.substr(0, i));
         if (i == texto.size()) break;
         const char c = texto[i];
@@ -266,11 +270,16 @@ void Añadir_evento_ics(std::string& s, const Lectura_dia& l, std::int64_t sello
     fecha();
     s.append(linea).append("@talmiroc\r\n");
 
-    const auto t = static_cast<std::time_t>(sello_utc);
-    std::tm utc{};
-    gmtime_r(&t, &utc);
-    char sello[32];
-    std::strftime(sello, sizeof sello, "DTSTAMP:%Y%m%dT%H%M%SZ\r\n", &utc);
+    // A run stamps every event alike: the line is made once.
+    thread_local std::int64_t sellado = -1;
+    thread_local char sello[32];
+    if (sellado != sello_utc) {
+        const auto t = static_cast<std::time_t>(sello_utc);
+        std::tm utc{};
+        gmtime_r(&t, &utc);
+        std::strftime(sello, sizeof sello, "DTSTAMP:%Y%m%dT%H%M%SZ\r\n", &utc);
+        sellado = sello_utc;
+    }
     s.append(sello);
 
     linea = "DTSTART;VALUE=DATE:";
