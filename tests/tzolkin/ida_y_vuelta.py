@@ -1,24 +1,15 @@
 #!/usr/bin/env python3
-"""A year through each format of `tzolkin`, read back by Python's json and csv:
-every day equal to its single-date description. Then the process itself: a
-reader that stops early and a full disk.
+"""tzolkin's years read back by Python's json and csv, each day equal to its
+single-date description; then the process: an early reader, a full disk.
+    ida_y_vuelta.py TZOLKIN"""
+import csv, datetime, io, json, subprocess, sys
 
-    ida_y_vuelta.py TZOLKIN
-"""
-import csv
-import datetime
-import io
-import json
-import subprocess
-import sys
-
-tzolkin = sys.argv[1]
-fallos = []
+tzolkin, fallos = sys.argv[1], []
 
 
 def correr(*args, entrada=None):
     r = subprocess.run([tzolkin, *args], input=entrada and entrada.encode(), capture_output=True)
-    if r.returncode != 0:
+    if r.returncode:
         fallos.append(f"{args}: status {r.returncode}, {r.stderr.decode().strip()}")
     return r.stdout.decode()  # as written: CR LF stays
 
@@ -28,8 +19,7 @@ def igual(caso, obtenido, esperado):
         fallos.append(f"{caso}:\n  got      {obtenido!r}\n  expected {esperado!r}")
 
 
-def plano(o, prefijo=""):
-    """The JSON object as the CSV writes it: nested keys dotted, null empty."""
+def plano(o, prefijo=""):  # the JSON object as the CSV writes it: keys dotted, null empty
     r = {}
     for k, v in o.items():
         if isinstance(v, dict):
@@ -40,48 +30,38 @@ def plano(o, prefijo=""):
 
 
 for año in (2027, 2028):
-    dias = [datetime.date(año, 1, 1) + datetime.timedelta(n)
-            for n in range((datetime.date(año + 1, 1, 1) - datetime.date(año, 1, 1)).days)]
+    dias = [datetime.date(año, 1, 1) + datetime.timedelta(n) for n in range(366)]
+    dias = [d for d in dias if d.year == año]
     rango = ["--desde", "1", "1", str(año), "--hasta", "31", "12", str(año)]
     # The single-date descriptions: JSON through the batch, text one process a day.
     solas = correr("--json", entrada="".join(f"{d.day} {d.month} {d.year}\n" for d in dias))
-    objetos = [json.loads(l) for l in solas.splitlines()]
     textos = [correr(str(d.day), str(d.month), str(d.year)) for d in dias]
-
     igual(f"{año} json", correr(*rango, "--json"), solas)
     bloques = correr(*rango).split("\n\n")
     igual(f"{año} text", [b + "\n" for b in bloques[:-1]] + bloques[-1:], textos)
-
     filas = list(csv.reader(io.StringIO(correr(*rango, "--formato", "csv"), newline="")))
     igual(f"{año} csv rows", len(filas), len(dias) + 1)
-    for d, fila, o, texto in zip(dias, filas[1:], objetos, textos):
+    for d, fila, o, texto in zip(dias, filas[1:], solas.splitlines(), textos):
         lineas = texto.split("\n")
-        esperado = plano(o)
-        esperado["fecha_iso"] = d.isoformat()
-        esperado["linea_trece_lunas"] = lineas[1]
-        esperado["nombre_kin"] = " ".join(lineas[2].split(": ", 1)[1].split())
+        esperado = plano(json.loads(o)) | {
+            "fecha_iso": d.isoformat(), "linea_trece_lunas": lineas[1],
+            "nombre_kin": " ".join(lineas[2].split(": ", 1)[1].split())}
         igual(f"csv {d}", dict(zip(filas[0], fila)), esperado)
 
-# A reader that takes three lines of a thousand years and goes: the program
-# ends at once, and says nothing.
-p = subprocess.Popen([tzolkin, "--desde", "1", "1", "2000", "--hasta", "31", "12", "2999"],
-                     stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+# A reader that takes three lines of a thousand years and goes: tzolkin ends
+# at once and says nothing. A full disk: status 1, said so, the walk stopped.
+mil = ["--desde", "1", "1", "2000", "--hasta", "31", "12", "2999"]
+p = subprocess.Popen([tzolkin, *mil], stdout=subprocess.PIPE, stderr=subprocess.PIPE)
 for _ in range(3):
     p.stdout.readline()
 p.stdout.close()
-try:
-    igual("after the reader left: standard error", p.communicate(timeout=10)[1], b"")
-except subprocess.TimeoutExpired:
-    p.kill()
-    fallos.append("still writing 10 s after the reader left")
+igual("stderr after the reader left", p.communicate(timeout=10)[1], b"")
+for args in (["9", "4", "2003"], ["--desde", "1", "1", "38", "--hasta", "1", "1", 10**15]):
+    with open("/dev/full", "w") as lleno:
+        r = subprocess.run([tzolkin, *map(str, args)], stdout=lleno, stderr=subprocess.PIPE,
+                           text=True, timeout=10)
+    igual(f"{args} to /dev/full", (r.returncode, "no se pudo escribir" in r.stderr), (1, True))
 
-# A full disk is a failure, said so.
-with open("/dev/full", "w") as lleno:
-    r = subprocess.run([tzolkin, "9", "4", "2003"], stdout=lleno, stderr=subprocess.PIPE,
-                       text=True)
-igual("/dev/full", (r.returncode, "no se pudo escribir" in r.stderr), (1, True))
-
-for f in fallos[:20]:
-    print(f)
+print(*fallos[:20], sep="\n")
 print(f"{len(fallos)} failed" if fallos else "every day read back equal")
 sys.exit(1 if fallos else 0)
