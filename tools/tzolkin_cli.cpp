@@ -12,14 +12,13 @@ namespace talmiroc::cli {
 
 namespace {
 
-// Printed after the two usage errors of a single date, and by --help.
-constexpr std::string_view uso =
+// Printed after the two usage errors of a single date, as it always was:
+// uso_fechas then uso_hoy. --help puts uso_recorridos between them.
+constexpr std::string_view uso_fechas =
     "Uso: tzolkin [DIA MES AÑO]\n"
     "     tzolkin --json [DIA MES AÑO]\n"
-    "     tzolkin --json < fechas      (una fecha por línea: DIA MES AÑO o DIA/MES/AÑO)\n"
-    "Sin fecha, calcula el día de hoy.\n";
-
-// The rest of --help.
+    "     tzolkin --json < fechas      (una fecha por línea: DIA MES AÑO o DIA/MES/AÑO)\n";
+constexpr std::string_view uso_hoy = "Sin fecha, calcula el día de hoy.\n";
 constexpr std::string_view uso_recorridos =
     "     tzolkin --desde DIA MES AÑO --hasta DIA MES AÑO   (cada fecha entre las dos, incluidas)\n"
     "     tzolkin --kin N [DIA MES AÑO] [--cuantas K | --hasta DIA MES AÑO]\n"
@@ -211,7 +210,7 @@ int Ejecutar(const std::vector<std::string>& argumentos, Entorno& e) {
         } else if (a == "--json") {
             if (elegir(Formato::json) != salida_aceptada) return salida_uso;
         } else if (a == "--help" || a == "-h") {
-            e.salida << uso << uso_recorridos;
+            e.salida << uso_fechas << uso_recorridos << uso_hoy;
             return salida_aceptada;
         } else if (a == "--formato") {
             std::string v;
@@ -244,7 +243,7 @@ int Ejecutar(const std::vector<std::string>& argumentos, Entorno& e) {
             }
             n = x;
         } else {
-            e.errores << "tzolkin: opción desconocida: " << a << '\n' << uso;
+            e.errores << "tzolkin: opción desconocida: " << a << '\n' << uso_fechas << uso_hoy;
             return salida_uso;
         }
     }
@@ -262,7 +261,7 @@ int Ejecutar(const std::vector<std::string>& argumentos, Entorno& e) {
     }
     if (!busqueda && !rango) {
         if (!p.fecha.empty() && p.fecha.size() != 3) {
-            e.errores << "tzolkin: se esperan tres valores: DIA MES AÑO\n" << uso;
+            e.errores << "tzolkin: se esperan tres valores: DIA MES AÑO\n" << uso_fechas << uso_hoy;
             return salida_uso;
         }
         if (p.fecha.empty() && p.formato == Formato::json && !e.entrada_es_terminal) {
