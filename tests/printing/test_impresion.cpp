@@ -22,6 +22,7 @@
 
 #include "boton.h"
 #include "calendario.h"
+#include "controles.h"
 #include "cups.h"
 #include "efectos.h"
 #include "etiqueta.h"
@@ -62,31 +63,22 @@ struct Efectos_prueba final : Efectos, Impresoras {
     }
 };
 
-// The control of `ventana` named `nombre` ("fecha", "Boton1", "Dragon(0)").
-template <class T = QWidget>
-T& Control(const QWidget& ventana, const QString& nombre) {
-    T* control = ventana.findChild<T*>(nombre);
-    if (!control) throw std::runtime_error("the window has no control " + nombre.toStdString());
-    return *control;
-}
-
 // A window that has calculated 9 April 2003: Kin 46, the white world-bridger.
 struct Ventana {
     Ventana() {
         v->Abrir();
-        QTest::keyClicks(&Control<QLineEdit>(*v, QStringLiteral("dia")), QStringLiteral("9"));
-        QTest::keyClicks(&Control<QLineEdit>(*v, QStringLiteral("mes")), QStringLiteral("4"));
-        QTest::keyClicks(&Control<QLineEdit>(*v, QString::fromUtf8("año")), QStringLiteral("2003"));
-        Pulsar("Boton1");
+        QTest::keyClicks(c.dia, QStringLiteral("9"));
+        QTest::keyClicks(c.mes, QStringLiteral("4"));
+        QTest::keyClicks(c.año, QStringLiteral("2003"));
+        Pulsar(c.Boton1);
     }
-    void Pulsar(const char* boton) {
-        QTest::mouseClick(&Control<Boton>(*v, QLatin1String(boton)), Qt::LeftButton);
-    }
-    void Imprimir() { Pulsar("Command1"); }
-    QString Fecha() const { return Control<Etiqueta>(*v, QStringLiteral("fecha")).Caption(); }
+    static void Pulsar(Boton* boton) { QTest::mouseClick(boton, Qt::LeftButton); }
+    void Imprimir() { Pulsar(c.Command1); }
+    QString Fecha() const { return c.fecha->Caption(); }
 
     Efectos_prueba efectos;
     std::unique_ptr<Calendario> v = std::make_unique<Calendario>(efectos);
+    Controles c{*v};  // the window's controls, by name
 };
 
 std::unique_ptr<QPrinter> Impresora_archivo(const QString& archivo) {
@@ -228,7 +220,7 @@ TEST_P(ColaPdfTest, LaVentanaEnUnaPaginaSinAplanar) {
     const QSizeF hoja_ppp = hoja.fullRect(QPageLayout::Point).size() * ppp / 72;
     EXPECT_NEAR(pagina.width(), hoja_ppp.width(), 2);
     EXPECT_NEAR(pagina.height(), hoja_ppp.height(), 2);
-    const auto& sello = Control<Imagen>(*p.v, QStringLiteral("Enlazador_mundos(0)"));
+    const Imagen& sello = *(*p.c.Arreglo_de(6))[0];  // Enlazador de Mundos, the large glyph
     ASSERT_TRUE(sello.isVisible());
     const QRectF caja = colocacion.En_hoja(sello.geometry());
     const QRect en_pagina(QRectF(caja.topLeft() * ppp / 72, caja.size() * ppp / 72).toRect());
@@ -253,12 +245,12 @@ void PrintTo(const Sin_fecha& x, std::ostream* os) {
 const Sin_fecha sin_fecha[] = {
     {"tras_limpiar",
      [](Ventana& p) {
-         p.Pulsar("Boton2");
+         p.Pulsar(p.c.Boton2);
          p.Imprimir();
      }},
     {"en_los_creditos_con_alt_i",
      [](Ventana& p) {
-         p.Pulsar("Boton4");
+         p.Pulsar(p.c.Boton4);
          ASSERT_TRUE(QTest::qWaitForWindowActive(p.v.get()));
          QTest::keyClick(p.v.get(), Qt::Key_I, Qt::AltModifier);
      }},
