@@ -319,9 +319,11 @@ inline constexpr std::string_view mensaje_año =
     "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante";
 inline constexpr std::string_view titulo_fecha = "Tzolkin";
 
-// Imprimir with no date shown says this, under this title.
+// Imprimir's messages, both under one title: no date is shown; the print
+// system refused the page.
 inline constexpr std::string_view mensaje_sin_fecha = "Debe introducir una fecha";
-inline constexpr std::string_view titulo_sin_fecha = "Quenabre";
+inline constexpr std::string_view mensaje_impresion_fallida = "No se pudo imprimir la ventana";
+inline constexpr std::string_view titulo_imprimir = "Quenabre";
 
 // Largest year the checks accept: any run of up to 18 digits.
 inline constexpr std::int64_t año_maximo = 999'999'999'999'999'999;

@@ -285,7 +285,7 @@ void Calendario::Boton5_Click() {
 
 void Calendario::Command1_Click() {
     if (fecha->Caption().isEmpty()) {
-        efectos_.Mensaje(Texto(mensaje_sin_fecha), Texto(titulo_sin_fecha), Icono::informacion);
+        efectos_.Mensaje(Texto(mensaje_sin_fecha), Texto(titulo_imprimir), Icono::informacion);
         return;
     }
     efectos_.Imprimir(*this, QStringLiteral("Talmiroc Kin %1").arg(kin_dia));

@@ -394,8 +394,8 @@ Resultado_impresion Imprimir_ventana(QWidget& ventana, const QString& documento,
 void Imprimir_ventana(QWidget& ventana, const QString& documento, Impresoras& impresoras,
                       Efectos& efectos) {
     if (Imprimir_ventana(ventana, documento, impresoras) == Resultado_impresion::fallida) {
-        efectos.Mensaje(QStringLiteral("No se pudo imprimir la ventana"),
-                        QStringLiteral("Quenabre"), Icono::error);
+        efectos.Mensaje(QString::fromUtf8(mensaje_impresion_fallida.data()),
+                        QString::fromUtf8(titulo_imprimir.data()), Icono::error);
     }
 }
 

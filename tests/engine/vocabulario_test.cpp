@@ -67,7 +67,8 @@ TEST(Vocabulario, TextosDelSistema) {
          "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante"},
         {titulo_fecha, "Tzolkin"},
         {mensaje_sin_fecha, "Debe introducir una fecha"},
-        {titulo_sin_fecha, "Quenabre"},
+        {mensaje_impresion_fallida, "No se pudo imprimir la ventana"},
+        {titulo_imprimir, "Quenabre"},
         {texto_fuera_del_tiempo, "Dia Verde, del Perdón Universal o de la Libertad Galáctica"},
     };
     for (const auto& [texto, letras] : filas) EXPECT_EQ(texto, letras);

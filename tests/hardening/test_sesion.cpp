@@ -247,8 +247,8 @@ struct Mensaje_del_sistema {
 const Mensaje_del_sistema mensajes_del_sistema[] = {
     {mensaje_fecha.data(), titulo_fecha.data(), Icono::informacion},
     {mensaje_año.data(), titulo_fecha.data(), Icono::error},
-    {mensaje_sin_fecha.data(), titulo_sin_fecha.data(), Icono::informacion},
-    {"No se pudo imprimir la ventana", titulo_sin_fecha.data(), Icono::error},
+    {mensaje_sin_fecha.data(), titulo_imprimir.data(), Icono::informacion},
+    {mensaje_impresion_fallida.data(), titulo_imprimir.data(), Icono::error},
 };
 
 class Sesion {

@@ -265,8 +265,9 @@ TEST_P(SinFechaTest, AvisaYNoImprime) {
 
     GetParam().imprimir(p);
 
-    EXPECT_EQ(p.efectos.mensajes, (std::vector<Mensaje_visto>{{"Debe introducir una fecha",
-                                                               "Quenabre", Icono::informacion}}));
+    EXPECT_EQ(p.efectos.mensajes,
+              (std::vector<Mensaje_visto>{{std::string(mensaje_sin_fecha),
+                                           std::string(titulo_imprimir), Icono::informacion}}));
     EXPECT_EQ(p.efectos.pedidas + p.efectos.dialogos, 0);
     EXPECT_TRUE(Esperar_cola_vacia(Cola_privada(), 60s));
     EXPECT_EQ(carpeta.Nuevos(), QStringList());
@@ -356,9 +357,9 @@ TEST_P(FalloTest, UnMensajeDeErrorYNadaMas) {
 
     p.Imprimir();
 
-    EXPECT_EQ(
-        p.efectos.mensajes,
-        (std::vector<Mensaje_visto>{{"No se pudo imprimir la ventana", "Quenabre", Icono::error}}));
+    EXPECT_EQ(p.efectos.mensajes,
+              (std::vector<Mensaje_visto>{{std::string(mensaje_impresion_fallida),
+                                           std::string(titulo_imprimir), Icono::error}}));
     EXPECT_EQ(p.efectos.dialogos, 0);
     EXPECT_EQ(Estado(*p.v), antes);
     EXPECT_EQ(carpeta.Nuevos(), QStringList());

@@ -177,7 +177,7 @@ TEST_P(ImprimirTest, ImprimeOAvisa) {
         EXPECT_TRUE(p.efectos.impresiones.empty());
         ASSERT_EQ(p.efectos.mensajes.size(), avisos + 1);
         EXPECT_EQ(p.efectos.mensajes.back().texto, Q(mensaje_sin_fecha));
-        EXPECT_EQ(p.efectos.mensajes.back().titulo, Q(titulo_sin_fecha));
+        EXPECT_EQ(p.efectos.mensajes.back().titulo, Q(titulo_imprimir));
         EXPECT_EQ(p.efectos.mensajes.back().icono, Icono::informacion);
     }
     EXPECT_EQ(p.c.fecha->Caption(), fecha);
