@@ -43,6 +43,23 @@ void BM_TreceLunas_Barrido_38_9999(benchmark::State& state) {
 }
 BENCHMARK(BM_TreceLunas_Barrido_38_9999)->Unit(benchmark::kMillisecond);
 
+// The whole description of every day of a year (2027, 365 days), the
+// thirteen-moon reading included: what `tzolkin` renders for a year's range.
+void BM_Describir_Año(benchmark::State& state) {
+    constexpr int dias_mes[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (auto _ : state) {
+        std::size_t total = 0;
+        for (int mes = 1; mes <= 12; ++mes) {
+            for (int dia = 1; dia <= dias_mes[mes - 1]; ++dia) {
+                total += Describir_dia(Fecha{dia, mes, 2027}).linea_trece_lunas.size();
+            }
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetLabel("365 days");
+}
+BENCHMARK(BM_Describir_Año)->Unit(benchmark::kMicrosecond);
+
 // Every text the window shows, for all 260 kins.
 void BM_Textos_260_Kins(benchmark::State& state) {
     for (auto _ : state) {

@@ -111,6 +111,7 @@ inline void Esperar_limpia(const Controles& v) {
     for (const Etiqueta* e : {v.fecha, v.a_maya, v.nombre, v.Onda_encantada, v.inter}) {
         EXPECT_EQ(e->Caption(), QString()) << e->objectName().toStdString();
     }
+    EXPECT_EQ(v.fecha->toolTip(), QString()) << "the moon reading goes with the date line";
     for (const QLineEdit* c : {v.dia, v.mes, v.año}) EXPECT_EQ(c->text(), QString());
     EXPECT_FALSE(v.diafueradeltiempo->isVisible());
     EXPECT_FALSE(v.Label9->isVisible());

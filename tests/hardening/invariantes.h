@@ -55,6 +55,10 @@ inline std::string Como_el_motor(const Controles& v, const Lectura_dia& l) {
         if (U8(e->Caption()) == esperado) return {};
         return Nombre(e) + " dice \"" + U8(e->Caption()) + "\", el motor \"" + esperado + "\"";
     };
+    if (U8(v.fecha->toolTip()) != l.linea_trece_lunas) {
+        return "fecha lleva la nota \"" + U8(v.fecha->toolTip()) + "\", el motor \"" +
+               l.linea_trece_lunas + "\"";
+    }
     for (const std::string& falta : {caption(v.fecha, l.fecha), caption(v.nombre, l.nombre),
                                      caption(v.Onda_encantada, l.onda_encantada),
                                      caption(v.a_maya, l.a_maya), caption(v.inter, l.inter)}) {
