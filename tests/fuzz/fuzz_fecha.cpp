@@ -44,9 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     Exigir(Lectura_completa(mes, m) && m == f.mes, "month reads the same both ways");
 
     const Lectura_dia l = Describir_dia(f);
-    Exigir(l.kin >= 1 && l.kin <= 260, "kin 1..260");
-    Exigir(l.tono == (l.kin - 1) % 13 + 1 && l.sello == (l.kin - 1) % 20 + 1, "tone and seal");
-    Exigir(l.kin_portador >= 1 && l.kin_portador <= 260, "bearer kin 1..260");
+    Exigir(l.kin.ok() && l.kin.tono().ok() && l.kin.sello().ok(), "kin, tone and seal in range");
+    Exigir(l.portador.ok(), "bearer kin 1..260");
+    Exigir((l.trece_lunas.luna == 0) == (l.trece_lunas.especial != Dia_especial::ninguno),
+           "a moon unless a special day");
     Exigir(!l.nombre.empty() && !l.fecha.empty() && !l.onda_encantada.empty() &&
                !l.a_maya.empty() && !l.inter.empty(),
            "texts non-empty");
