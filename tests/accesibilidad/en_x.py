@@ -143,6 +143,14 @@ class Sesion:
     def Escribir(self, texto):
         subprocess.run(["xdotool", "type", "--delay", "20", texto], env=self.env, check=True)
 
+    def Calcular(self, dia, mes, año):
+        """Types the date into the three boxes from the first, then Alt+C."""
+        for i, parte in enumerate((dia, mes, año)):
+            if i:
+                self.Teclas("Tab")
+            self.Escribir(parte)
+        self.Teclas("alt+c")
+
     def Salir(self):
         """Salir (Alt+S) ends the window by itself."""
         self.Teclas("alt+s")
@@ -252,12 +260,7 @@ def Prueba_lector(s, programa):
                "Centro del oráculo: Enlazador de Mundos", "Kin Guía: Espejo",
                "Kin Antípoda: Guerrero", "Kin Análogo: Caminante del Cielo",
                "Kin Oculto: Aguila"}, CAJAS, BOTONES, TITULOS, foco="Día")
-    s.Escribir("25")
-    s.Teclas("Tab")
-    s.Escribir("7")
-    s.Teclas("Tab")
-    s.Escribir("2003")
-    s.Teclas("alt+c")
+    s.Calcular("25", "7", "2003")
     oido = Cuando(Con_etiqueta("Fecha Gregoriana: 25-7-2003"), "Calcular")
     Comprobar("25-7-2003", oido, IMAGENES_25_7_2003, CAJAS, BOTONES,
               TITULOS | {"Dia Verde, del Perdón Universal o de la Libertad Galáctica"},
@@ -305,12 +308,7 @@ def Prueba_portapapeles(s, programa, tzolkin):
 
     texto = subprocess.run([tzolkin, "25", "7", "2003"], capture_output=True, text=True,
                            check=True).stdout
-    s.Escribir("25")
-    s.Teclas("Tab")
-    s.Escribir("7")
-    s.Teclas("Tab")
-    s.Escribir("2003")
-    s.Teclas("alt+c")
+    s.Calcular("25", "7", "2003")
     Copiar_y_esperar(texto, "ctrl+c en el botón Calcular: el texto de tzolkin 25 7 2003")
     # Another owner's text first, then Ctrl+C in the empty year box.
     marca = s.Arrancar(["xclip", "-i", "-selection", "clipboard", "-quiet"],
