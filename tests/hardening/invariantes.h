@@ -84,15 +84,30 @@ inline std::string Como_el_motor(const Controles& v, const Lectura_dia& l) {
     if (Tonos_visibles(v) != std::vector<Imagen*>{tono}) {
         return "el tono visible no es " + Nombre(tono);
     }
+    // What a screen reader calls each glyph: the description's name for it.
+    const auto nombrado = [](const Imagen* glifo, const std::string& nombre) -> std::string {
+        if (U8(glifo->accessibleName()) == nombre) return {};
+        return Nombre(glifo) + " se llama \"" + U8(glifo->accessibleName()) + "\", el motor \"" +
+               nombre + "\"";
+    };
+    for (const std::string& falta :
+         {nombrado(propio[0], l.nombre_sello), nombrado(propio[1], l.nombre_centro),
+          nombrado(tono, l.nombre_tono)}) {
+        if (!falta.empty()) return falta;
+    }
     const std::pair<Sello, QPoint> cruz[] = {{l.oraculo.guia, lugar_guia},
                                              {l.oraculo.antipoda, lugar_antipoda},
                                              {l.oraculo.analogo, lugar_analogo},
                                              {l.oraculo.oculto, lugar_oculto}};
-    for (const auto& [sello, lugar] : cruz) {
+    for (std::size_t i = 0; i < std::size(cruz); ++i) {
+        const auto& [sello, lugar] = cruz[i];
         const Imagen* glifo = (*v.Arreglo_de(sello))[2];
         if (!glifo->isVisible() || glifo->pos() != lugar) {
             return "el oraculo no muestra " + Nombre(glifo) + " en (" + std::to_string(lugar.x()) +
                    "," + std::to_string(lugar.y()) + ")";
+        }
+        if (std::string falta = nombrado(glifo, l.nombres_oraculo[i]); !falta.empty()) {
+            return falta;
         }
     }
     if (Visibles(v, 2).size() != 4) return "el oraculo muestra mas de cuatro glifos";
