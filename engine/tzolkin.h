@@ -193,9 +193,13 @@ constexpr int Codigo_año(int plegado) {
     return (8 + 105 * (plegado - 38)) % 260;
 }
 
-// Month code 6..235 of month 1..12: 54 plus the days before the month, mod 260.
-inline constexpr std::array<int, 13> codigos_mes = {0,   54, 85, 113, 144, 174, 205,
-                                                    235, 6,  37, 67,  98,  128};
+// Month code 6..235 of month 1..12: 54 plus the days before the month
+// (dias_antes_mes, the thirteen-moon count's table), mod 260. Entry 0 is 0.
+inline constexpr std::array<int, 13> codigos_mes = [] {
+    std::array<int, 13> c{};
+    for (std::size_t m = 1; m <= 12; ++m) c[m] = (54 + dias_antes_mes[m]) % 260;
+    return c;
+}();
 
 struct Cuenta_kin {
     int año_plegado;  // 38..89
