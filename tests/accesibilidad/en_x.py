@@ -14,6 +14,7 @@ missing (named on stderr); where CI=true a missing tool fails instead.
 import ctypes
 import importlib.util
 import os
+import random
 import select
 import shutil
 import signal
@@ -97,13 +98,38 @@ class Sesion:
         os.close(fd)
         return leido.decode().strip()
 
+    def X(self):
+        """Xvfb on a display number of our own choosing.
+
+        Left to pick a number itself (-displayfd alone), Xvfb probes :0, :1,
+        ... by making each one's socket, and a probe that loses replaces and
+        then removes the socket of the server that won: two servers started
+        at once (these two tests side by side under ctest -j, or another
+        program's) leave one of them unreachable. With the number given,
+        Xvfb takes the display's lock file before it makes any socket and
+        gives up when another server holds it; then we try another number.
+        """
+        registro = os.path.join(self.carpeta, "xvfb.err")
+        for numero in random.sample(range(100, 1000), 20):
+            r, w = os.pipe()
+            with open(registro, "w") as err:
+                x = self.Arrancar(["Xvfb", ":%d" % numero, "-displayfd", str(w),
+                                   "-nolisten", "tcp", "-screen", "0", "1024x768x24"],
+                                  pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=err)
+            os.close(w)
+            try:
+                self.env["DISPLAY"] = ":" + self.Leer_linea(r, "Xvfb")
+                return
+            except Fallo:
+                try:
+                    x.wait(3)  # a taken display: Xvfb ends at once
+                except subprocess.TimeoutExpired:
+                    raise Fallo("Xvfb calla en :%d; dijo:\n%s" % (numero, open(registro).read()))
+                self.procesos.remove(x)
+        raise Fallo("Xvfb no arrancó en 20 displays; dijo:\n" + open(registro).read()[-2000:])
+
     def X_y_bus(self):
-        r, w = os.pipe()
-        self.Arrancar(["Xvfb", "-displayfd", str(w), "-nolisten", "tcp",
-                       "-screen", "0", "1024x768x24"], pass_fds=(w,),
-                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(w)
-        self.env["DISPLAY"] = ":" + self.Leer_linea(r, "Xvfb")
+        self.X()
         r, w = os.pipe()
         self.Arrancar(["dbus-daemon", "--session", "--nofork", "--print-address=%d" % w],
                       pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
