@@ -14,7 +14,6 @@ missing (named on stderr); where CI=true a missing tool fails instead.
 import ctypes
 import importlib.util
 import os
-import random
 import select
 import shutil
 import signal
@@ -99,34 +98,32 @@ class Sesion:
         return leido.decode().strip()
 
     def X(self):
-        """Xvfb on a display number of our own choosing.
+        """Xvfb on a free display it picks itself (-displayfd).
 
-        Left to pick a number itself (-displayfd alone), Xvfb probes :0, :1,
-        ... by making each one's socket, and a probe that loses replaces and
-        then removes the socket of the server that won: two servers started
-        at once (these two tests side by side under ctest -j, or another
-        program's) leave one of them unreachable. With the number given,
-        Xvfb takes the display's lock file before it makes any socket and
-        gives up when another server holds it; then we try another number.
+        -noreset: by default an X server resets whenever its last client
+        leaves, and a client that connects during the reset is turned away.
+        Here clients come and go just before and while the window starts
+        (the accessibility bus launcher, xdotool looking for the window),
+        and under load the window met such a reset ("could not connect to
+        display").
         """
-        registro = os.path.join(self.carpeta, "xvfb.err")
-        for numero in random.sample(range(100, 1000), 20):
-            r, w = os.pipe()
-            with open(registro, "w") as err:
-                x = self.Arrancar(["Xvfb", ":%d" % numero, "-displayfd", str(w),
-                                   "-nolisten", "tcp", "-screen", "0", "1024x768x24"],
-                                  pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=err)
-            os.close(w)
-            try:
-                self.env["DISPLAY"] = ":" + self.Leer_linea(r, "Xvfb")
-                return
-            except Fallo:
-                try:
-                    x.wait(3)  # a taken display: Xvfb ends at once
-                except subprocess.TimeoutExpired:
-                    raise Fallo("Xvfb calla en :%d; dijo:\n%s" % (numero, open(registro).read()))
-                self.procesos.remove(x)
-        raise Fallo("Xvfb no arrancó en 20 displays; dijo:\n" + open(registro).read()[-2000:])
+        self.registro_x = os.path.join(self.carpeta, "xvfb.err")
+        r, w = os.pipe()
+        with open(self.registro_x, "w") as err:
+            self.x = self.Arrancar(["Xvfb", "-displayfd", str(w), "-nolisten", "tcp", "-noreset",
+                                    "-screen", "0", "1024x768x24"],
+                                   pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=err)
+        os.close(w)
+        self.env["DISPLAY"] = ":" + self.Leer_linea(r, "Xvfb")
+
+    def Informe_x(self):
+        """What the X server said, and whether it still runs: for a failure's report."""
+        x = getattr(self, "x", None)
+        if x is not None:
+            estado = "sigue en marcha" if x.poll() is None else "terminó (%s)" % x.returncode
+            print("Xvfb %s %s; dijo:\n%s" % (self.env.get("DISPLAY"), estado,
+                                            open(self.registro_x).read()[-3000:]),
+                  file=sys.stderr)
 
     def X_y_bus(self):
         self.X()
@@ -385,6 +382,7 @@ def main():
         print("FALLO", f, file=sys.stderr)
         if getattr(s, "errores", None) and os.path.exists(s.errores):
             print("la ventana dijo:\n" + open(s.errores).read()[-3000:], file=sys.stderr)
+        s.Informe_x()
         return 1
     finally:
         s.Parar()
