@@ -1,37 +1,19 @@
 #include "trece_lunas.h"
 
-#include <charconv>
-
 namespace talmiroc {
 
 namespace {
 
-// Bounds an index into a name table, so that a hand-made value with a field
-// out of range reads the empty entry 0 instead of memory beyond the table.
-template <std::size_t N>
-constexpr std::string_view En(const std::array<std::string_view, N>& tabla, int i) {
-    return (i >= 0 && static_cast<std::size_t>(i) < N) ? tabla[static_cast<std::size_t>(i)]
-                                                       : tabla[0];
-}
-
-// Appends a number in decimal without a temporary string; 20 characters hold
-// any int64, sign included.
-void Añadir(std::string& s, std::int64_t n) {
-    char cifras[20];
-    const auto r = std::to_chars(cifras, cifras + sizeof cifras, n);
-    s.append(cifras, r.ptr);
-}
-
 // "NS" cycle "." year "." moon "." day, appended to `s`.
 void Añadir_ns(std::string& s, const Fecha_trece_lunas& f) {
     s.append("NS");
-    Añadir(s, f.ciclo);
+    Añadir_numero(s, f.ciclo);
     s.push_back('.');
-    Añadir(s, f.año_ciclo);
+    Añadir_numero(s, f.año_ciclo);
     s.push_back('.');
-    Añadir(s, f.luna);
+    Añadir_numero(s, f.luna);
     s.push_back('.');
-    Añadir(s, f.dia);
+    Añadir_numero(s, f.dia);
 }
 
 }  // namespace
@@ -64,7 +46,7 @@ std::string Linea_trece_lunas(const Fecha_trece_lunas& f) {
     s.append("13 Lunas: ");
     if (f.especial != Dia_especial::ninguno) return s.append(Nombre_trece_lunas(f));
     s.append(Plasma_trece_lunas(f)).push_back(' ');
-    Añadir(s, f.dia);
+    Añadir_numero(s, f.dia);
     s.append(", ").append(Nombre_trece_lunas(f)).append(" (");
     Añadir_ns(s, f);
     s.push_back(')');

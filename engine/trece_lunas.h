@@ -22,6 +22,8 @@
 #include <string>
 #include <string_view>
 
+#include "basico.h"
+
 namespace talmiroc {
 
 // Moon 1..13; entry 0 is empty, the name of no moon.
@@ -58,6 +60,12 @@ inline constexpr int inicio_trece_lunas = dias_antes_mes[7] + 25;
 // The NS count starts with the thirteen-moon year that begins on 26 July 1987.
 inline constexpr std::int64_t año_ns = 1987;
 
+// Year of the latest 26 July on or before the date: the year of the
+// thirteen-moon year and of its year bearer. Año_portador(9, 4, 2003) == 2002.
+constexpr std::int64_t Año_portador(int dia, int mes, std::int64_t año) {
+    return (mes > 7 || (mes == 7 && dia >= 26)) ? año : año - 1;
+}
+
 enum class Dia_especial { ninguno, fuera_del_tiempo, hunab_ku };
 
 struct Fecha_trece_lunas {
@@ -83,7 +91,7 @@ struct Fecha_trece_lunas {
 //     {Dia_especial::ninguno, 2013, 1, 26, 4, 27, 4, 6}   (NS1.26.4.27, Limi).
 constexpr Fecha_trece_lunas Calculo_trece_lunas(int dia, int mes, std::int64_t año) {
     Fecha_trece_lunas f{};
-    f.año = (mes > 7 || (mes == 7 && dia >= 26)) ? año : año - 1;
+    f.año = Año_portador(dia, mes, año);
     // Floor division by 52 with a remainder in 0..51, for years before 1987 too.
     const std::int64_t desde_ns = f.año - año_ns;
     std::int64_t ciclos = desde_ns / 52;

@@ -139,7 +139,7 @@ std::string& operator<<(std::string& s, std::string_view v) {
     return s.append(v);
 }
 std::string& operator<<(std::string& s, std::int64_t n) {
-    return s.append(std::to_string(n));
+    return Añadir_numero(s, n);
 }
 
 }  // namespace
@@ -153,9 +153,9 @@ std::string Linea_nombre(Kin kin) {
     const Sello s = kin.sello();
     std::string l;
     l.reserve(80);
+    // Two blanks before the colour, as the caption always had them.
     l << "* Kin " << std::int64_t{kin.valor} << ": " << Nombre_sello(s) << " " << Nombre_tono(t, s)
-      << " "
-      << " " << Palabra_color(s) << salto << " <" << Dia_maya(s) << " " << Numero_maya(t) << "> ";
+      << "  " << Palabra_color(s) << salto << " <" << Dia_maya(s) << " " << Numero_maya(t) << "> ";
     return l;
 }
 
@@ -265,8 +265,8 @@ Lectura_dia Describir_dia(const Fecha& f) {
     l.dia_fuera_del_tiempo = Dia_fuera_del_tiempo(f.dia, f.mes);
     l.trece_lunas = Calculo_trece_lunas(f.dia, f.mes, f.año);
     l.linea_trece_lunas = Linea_trece_lunas(l.trece_lunas);
-    l.nombre_kin.append(Nombre_sello(c.sello)).append(" ").append(Nombre_tono(c.tono, c.sello));
-    l.nombre_kin.append(" ").append(Palabra_color(c.sello));
+    l.nombre_kin << Nombre_sello(c.sello) << " " << Nombre_tono(c.tono, c.sello) << " "
+                 << Palabra_color(c.sello);
     l.nombre_sello << "Sello " << Nombre_sello(c.sello);
     l.nombre_tono << "Tono " << std::int64_t{c.tono.valor} << ", " << En(tonos_m, c.tono.valor);
     l.nombre_centro << lugar_centro << ": " << Nombre_sello(c.sello);

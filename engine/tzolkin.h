@@ -14,6 +14,7 @@
 #include <string_view>
 #include <variant>
 
+#include "basico.h"
 #include "trece_lunas.h"
 
 namespace talmiroc {
@@ -24,7 +25,7 @@ namespace talmiroc {
 // Each is a small value type, so that a tone cannot stand where a seal is
 // meant: Calculo_oraculo(Sello{6}, Tono{7}) compiles, the swapped call does
 // not. Each says whether it is in range; a value out of range still reads
-// every table safely (see En below).
+// every table safely (see En in basico.h).
 
 // A tone 1..13. Tone tables have 14 entries: entry 0 is "Error".
 struct Tono {
@@ -59,15 +60,6 @@ struct Kin {
     friend constexpr bool operator==(Kin, Kin) = default;
     friend constexpr bool operator==(Kin a, int b) { return a.valor == b; }
 };
-
-// The one bounds policy of every table read: an index outside the table
-// reads entry 0, each table's sentinel ("Error", "ERROR", or "Sol" for the
-// seal tables), never memory beyond it. En(tonos_m, 14) == "Error".
-template <typename T, std::size_t N>
-constexpr T En(const std::array<T, N>& tabla, int i) {
-    return (i >= 0 && static_cast<std::size_t>(i) < N) ? tabla[static_cast<std::size_t>(i)]
-                                                       : tabla[0];
-}
 
 // ---------------------------------------------------------------------------
 // Vocabulary
@@ -232,11 +224,6 @@ constexpr Sello Sello_onda(Sello sello, Tono tono) {
     return Sello(s < 0 ? s + 20 : s);
 }
 
-// Year of the latest 26 July on or before the date. Año_portador(9, 4, 2003) == 2002.
-constexpr std::int64_t Año_portador(int dia, int mes, std::int64_t año) {
-    return (mes > 7 || (mes == 7 && dia >= 26)) ? año : año - 1;
-}
-
 // The year bearer's kin of any year: the kin of 26 July. Always seal 4, 9, 14 or 19.
 constexpr Kin Kin_portador(std::int64_t año) {
     return Calculo_kin(26, 7, año).kin;
@@ -394,8 +381,9 @@ struct Lectura_dia {
 Lectura_dia Describir_dia(const Fecha& f);
 
 // The day's reading as plain text, lines ended by "\n": the date line, the
-// thirteen-moon line, the name, the year bearer, the wavespell and castle, the four oracle seals by
-// their places, the affirmation, and the banner on 25 July.
+// thirteen-moon line, the name, the year bearer, the wavespell and castle,
+// the four oracle seals by their places, the affirmation, and the banner on
+// 25 July.
 // Texto_dia(Describir_dia(Fecha{9, 4, 2003})) begins "Fecha Gregoriana: 9-4-2003\n".
 std::string Texto_dia(const Lectura_dia& l);
 

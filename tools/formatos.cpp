@@ -1,18 +1,12 @@
 #include "formatos.h"
 
 #include <algorithm>
-#include <charconv>
 #include <ctime>
+#include <type_traits>
 
 namespace talmiroc::cli {
 
 namespace {
-
-void Añadir_numero(std::string& s, std::int64_t n) {
-    char cifras[24];
-    const auto r = std::to_chars(cifras, cifras + sizeof cifras, n);
-    s.append(cifras, r.ptr);
-}
 
 // n with at least `ancho` digits, zeros in front: (7, 2) -> "07".
 void Añadir_cifras(std::string& s, std::int64_t n, int ancho) {
@@ -61,32 +55,13 @@ void Añadir_json(std::string& s, std::string_view texto) {
         if (n == texto.size()) break;
         const char c = texto[n];
         texto.remove_prefix(n + 1);
-        switch (c) {
-            case '"':
-                s.append("\\\"");
-                break;
-            case '\\':
-                s.append("\\\\");
-                break;
-            case '\b':
-                s.append("\\b");
-                break;
-            case '\f':
-                s.append("\\f");
-                break;
-            case '\n':
-                s.append("\\n");
-                break;
-            case '\r':
-                s.append("\\r");
-                break;
-            case '\t':
-                s.append("\\t");
-                break;
-            default: {
-                const auto u = static_cast<unsigned char>(c);
-                s.append("\\u00").append({hex[u >> 4], hex[u & 0xf]});
-            }
+        // '"' and '\' after a backslash; \b \f \n \r \t; the rest as \u00XX.
+        constexpr std::string_view cortos = "\"\\\b\f\n\r\t", letras = "\"\\bfnrt";
+        if (const std::size_t k = cortos.find(c); k != std::string_view::npos) {
+            s.append({'\\', letras[k]});
+        } else {
+            const auto u = static_cast<unsigned char>(c);
+            s.append("\\u00").append({hex[u >> 4], hex[u & 0xf]});
         }
     }
     s.push_back('"');
@@ -120,22 +95,22 @@ void Añadir_json(std::string& s, const Lectura_dia& l) {
     numero("portador", l.portador.valor);
     numero("sello", l.kin.sello().valor);
     numero("tono", l.kin.tono().valor);
+    // The moon's fields are null on the two special days; its name is not.
+    const auto de_luna = [&](std::string_view clave, auto valor, bool primera = false) {
+        if (!luna) return nulo(clave, primera);
+        if constexpr (std::is_integral_v<decltype(valor)>) {
+            numero(clave, valor, primera);
+        } else {
+            texto(clave, valor);
+        }
+    };
     Clave(s, "trece_lunas");
-    if (luna) {
-        numero("dia", t.dia, true);
-        numero("heptada", t.heptada);
-        numero("luna", t.luna);
-        texto("nombre", Nombre_trece_lunas(t));
-        texto("ns", Notacion_ns(t));
-        texto("plasma", Plasma_trece_lunas(t));
-    } else {
-        nulo("dia", true);
-        nulo("heptada");
-        nulo("luna");
-        texto("nombre", Nombre_trece_lunas(t));
-        nulo("ns");
-        nulo("plasma");
-    }
+    de_luna("dia", t.dia, true);
+    de_luna("heptada", t.heptada);
+    de_luna("luna", t.luna);
+    texto("nombre", Nombre_trece_lunas(t));
+    de_luna("ns", Notacion_ns(t));
+    de_luna("plasma", Plasma_trece_lunas(t));
     s.append("}}");
 }
 

@@ -20,10 +20,6 @@ namespace talmiroc {
 
 namespace {
 
-QString Texto(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QColor Qcolor(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }

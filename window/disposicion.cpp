@@ -13,6 +13,7 @@
 
 #include "boton.h"
 #include "calendario.h"
+#include "efectos.h"
 #include "etiqueta.h"
 #include "fuentes.h"
 #include "imagen.h"
@@ -20,10 +21,6 @@
 namespace talmiroc {
 
 namespace {
-
-QString Texto(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Keeps a text box to whole characters. With one place left in a box, the
 // maximum length would cut a character beyond the BMP (two UTF-16 units)

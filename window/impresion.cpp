@@ -394,8 +394,7 @@ Resultado_impresion Imprimir_ventana(QWidget& ventana, const QString& documento,
 void Imprimir_ventana(QWidget& ventana, const QString& documento, Impresoras& impresoras,
                       Efectos& efectos) {
     if (Imprimir_ventana(ventana, documento, impresoras) == Resultado_impresion::fallida) {
-        efectos.Mensaje(QString::fromUtf8(mensaje_impresion_fallida.data()),
-                        QString::fromUtf8(titulo_imprimir.data()), Icono::error);
+        efectos.Mensaje(Texto(mensaje_impresion_fallida), Texto(titulo_imprimir), Icono::error);
     }
 }
 
