@@ -54,8 +54,15 @@ inline constexpr std::string_view nombre_hunab_ku = "0.0 Hunab Ku";
 inline constexpr std::array<int, 13> dias_antes_mes = {0,   0,   31,  59,  90,  120, 151,
                                                        181, 212, 243, 273, 304, 334};
 
-// Place 0..364 of 26 July in the 365-day count: 181 + 25.
-inline constexpr int inicio_trece_lunas = dias_antes_mes[7] + 25;
+// Place 0..364 of a date in the kin's 365-day count: 29 February shares
+// 28 February's place, and a 31st of a 30-day month lands on the 1st of the
+// next month. Lugar_en_cuenta(26, 7) == 206.
+constexpr int Lugar_en_cuenta(int dia, int mes) {
+    return dias_antes_mes[static_cast<std::size_t>(mes)] + (mes == 2 && dia == 29 ? 28 : dia) - 1;
+}
+
+// Place of 26 July, where the thirteen-moon year begins.
+inline constexpr int inicio_trece_lunas = Lugar_en_cuenta(26, 7);
 
 // The NS count starts with the thirteen-moon year that begins on 26 July 1987.
 inline constexpr std::int64_t año_ns = 1987;
@@ -107,10 +114,8 @@ constexpr Fecha_trece_lunas Calculo_trece_lunas(int dia, int mes, std::int64_t a
         f.especial = Dia_especial::hunab_ku;
         return f;
     }
-    // Place 0..364 in the 365-day count; a 31st of a 30-day month lands on
-    // the 1st of the next month. n is 0..363 from 26 July, 364 on 25 July.
-    const int lugar = dias_antes_mes[mes] + dia - 1;
-    const int n = (lugar - inicio_trece_lunas + 365) % 365;
+    // n is 0..363 from 26 July, 364 on 25 July.
+    const int n = (Lugar_en_cuenta(dia, mes) - inicio_trece_lunas + 365) % 365;
     if (n == 364) {
         f.especial = Dia_especial::fuera_del_tiempo;
         return f;

@@ -68,6 +68,8 @@ public:
     Fecha Siguiente();
 
 private:
+    void Avanzar(int dias);  // 0..364 places further in the count
+
     Fecha desde_;
     std::int64_t año_;
     int lugar_;                       // 0..364 in the year's 365-day count
