@@ -149,11 +149,12 @@ private:
     Etiqueta* creado4 = nullptr;
     Etiqueta* creado5 = nullptr;
     // Image arrays: the tone numerals, elements 1..13 (element 0 does not
-    // exist and stays null), and one array per seal.
+    // exist and stays null), and one array per seal, named as in sellos.def:
+    // Dragon, Viento, ... Sol.
     std::array<Imagen*, 14> tono{};
-    Arreglo_sello Dragon{}, Viento{}, Noche{}, Semilla{}, Serpiente{}, Enlazador_mundos{}, Mano{},
-        Estrella{}, Luna{}, Perro{}, Mono{}, Humano{}, Caminante_cielo{}, Mago{}, Aguila{},
-        Guerrero{}, Tierra{}, Espejo{}, Tormenta{}, Sol{};
+#define SELLO(n, nombre, arreglo, maya, articulo) Arreglo_sello arreglo{};
+#include "sellos.def"
+#undef SELLO
 
     // Window-level values. They keep their contents between commands; the
     // next calculation overwrites them.

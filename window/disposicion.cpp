@@ -69,29 +69,12 @@ QFont Qfont(const Fuente& f) {
 
 struct Calendario::Disposicion {
     // The seal image arrays in seal order; entry 0 is `Sol`, like entry 20.
-    // Their names are the engine's (arreglos_sello).
+#define SELLO(n, nombre, arreglo, maya, articulo) &Calendario::arreglo,
     static constexpr std::array<Arreglo_sello Calendario::*, 21> arreglos = {
         &Calendario::Sol,
-        &Calendario::Dragon,
-        &Calendario::Viento,
-        &Calendario::Noche,
-        &Calendario::Semilla,
-        &Calendario::Serpiente,
-        &Calendario::Enlazador_mundos,
-        &Calendario::Mano,
-        &Calendario::Estrella,
-        &Calendario::Luna,
-        &Calendario::Perro,
-        &Calendario::Mono,
-        &Calendario::Humano,
-        &Calendario::Caminante_cielo,
-        &Calendario::Mago,
-        &Calendario::Aguila,
-        &Calendario::Guerrero,
-        &Calendario::Tierra,
-        &Calendario::Espejo,
-        &Calendario::Tormenta,
-        &Calendario::Sol};
+#include "sellos.def"
+    };
+#undef SELLO
 
     // What only the main view shows, and what only the credits view shows.
     // The views switch in this order: the four buttons, Aceptar, the text
