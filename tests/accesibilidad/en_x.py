@@ -97,41 +97,39 @@ class Sesion:
         os.close(fd)
         return leido.decode().strip()
 
-    def X(self):
-        """Xvfb on a free display it picks itself (-displayfd).
-
-        -noreset: by default an X server resets whenever its last client
-        leaves, and a client that connects during the reset is turned away.
-        Here clients come and go just before and while the window starts
-        (the accessibility bus launcher, xdotool looking for the window),
-        and under load the window met such a reset ("could not connect to
-        display").
-        """
-        self.registro_x = os.path.join(self.carpeta, "xvfb.err")
+    def Servidor(self, orden, que, errores=subprocess.DEVNULL):
+        """Starts a server that writes its address to the fd in `orden` ("{fd}")
+        once it answers, and returns that address."""
         r, w = os.pipe()
-        with open(self.registro_x, "w") as err:
-            self.x = self.Arrancar(["Xvfb", "-displayfd", str(w), "-nolisten", "tcp", "-noreset",
-                                    "-screen", "0", "1024x768x24"],
-                                   pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=err)
+        proceso = self.Arrancar([a.format(fd=w) for a in orden], pass_fds=(w,),
+                                stdout=subprocess.DEVNULL, stderr=errores)
         os.close(w)
-        self.env["DISPLAY"] = ":" + self.Leer_linea(r, "Xvfb")
+        return proceso, self.Leer_linea(r, que)
+
+    def X_y_bus(self):
+        # -noreset: by default an X server resets whenever its last client
+        # leaves, and a client that connects during the reset is turned
+        # away. Here clients come and go just before and while the window
+        # starts (the accessibility bus launcher, xdotool looking for the
+        # window), and under load the window met such a reset ("could not
+        # connect to display").
+        self.registro_x = os.path.join(self.carpeta, "xvfb.err")
+        with open(self.registro_x, "w") as err:
+            self.x, display = self.Servidor(
+                ["Xvfb", "-displayfd", "{fd}", "-nolisten", "tcp", "-noreset",
+                 "-screen", "0", "1024x768x24"], "Xvfb", err)
+        self.env["DISPLAY"] = ":" + display
+        _, self.env["DBUS_SESSION_BUS_ADDRESS"] = self.Servidor(
+            ["dbus-daemon", "--session", "--nofork", "--print-address={fd}"], "dbus-daemon")
 
     def Informe_x(self):
         """What the X server said, and whether it still runs: for a failure's report."""
         x = getattr(self, "x", None)
         if x is not None:
             estado = "sigue en marcha" if x.poll() is None else "terminó (%s)" % x.returncode
-            print("Xvfb %s %s; dijo:\n%s" % (self.env.get("DISPLAY"), estado,
+            print("Xvfb %s %s; dijo:\n%s" % (self.env["DISPLAY"], estado,
                                             open(self.registro_x).read()[-3000:]),
                   file=sys.stderr)
-
-    def X_y_bus(self):
-        self.X()
-        r, w = os.pipe()
-        self.Arrancar(["dbus-daemon", "--session", "--nofork", "--print-address=%d" % w],
-                      pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(w)
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.Leer_linea(r, "dbus-daemon")
 
     def Bus_accesible(self):
         # The session bus starts at-spi-bus-launcher on this first question,
