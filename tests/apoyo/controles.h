@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstddef>
-#include <utility>
 
 #include <QLineEdit>
 #include <QString>
@@ -23,25 +22,14 @@ public:
     using Arreglo_sello = std::array<Imagen*, 3>;
 
     explicit Controles(Calendario& v) : ventana(&v) {
-        const std::pair<QLineEdit**, const char*> cajas[] = {
-            {&dia, "dia"}, {&mes, "mes"}, {&año, "año"}};
-        for (const auto& [caja, n] : cajas) *caja = Hijo<QLineEdit>(n);
-        const std::pair<Boton**, const char*> botones[] = {
-            {&Boton1, "Boton1"}, {&Boton2, "Boton2"}, {&Boton3, "Boton3"},
-            {&Boton4, "Boton4"}, {&Boton5, "Boton5"}, {&Command1, "Command1"}};
-        for (const auto& [boton, n] : botones) *boton = Hijo<Boton>(n);
-        const std::pair<Etiqueta**, const char*> etiquetas[] = {
-            {&fecha, "fecha"},     {&a_maya, "a_maya"},
-            {&nombre, "nombre"},   {&Onda_encantada, "Onda_encantada"},
-            {&inter, "inter"},     {&diafueradeltiempo, "diafueradeltiempo"},
-            {&Label1, "Label1"},   {&Label2, "Label2"},
-            {&Label3, "Label3"},   {&Label4, "Label4"},
-            {&Label5, "Label5"},   {&Label6, "Label6"},
-            {&Label7, "Label7"},   {&Label8, "Label8"},
-            {&Label9, "Label9"},   {&creado1, "creado1"},
-            {&creado2, "creado2"}, {&creado3, "creado3"},
-            {&creado4, "creado4"}, {&creado5, "creado5"}};
-        for (const auto& [etiqueta, n] : etiquetas) *etiqueta = Hijo<Etiqueta>(n);
+#define HIJO(control) Hijo(control, #control)
+        HIJO(dia), HIJO(mes), HIJO(año);
+        HIJO(Boton1), HIJO(Boton2), HIJO(Boton3), HIJO(Boton4), HIJO(Boton5), HIJO(Command1);
+        HIJO(fecha), HIJO(a_maya), HIJO(nombre), HIJO(Onda_encantada), HIJO(inter);
+        HIJO(diafueradeltiempo), HIJO(Label1), HIJO(Label2), HIJO(Label3), HIJO(Label4);
+        HIJO(Label5), HIJO(Label6), HIJO(Label7), HIJO(Label8), HIJO(Label9);
+        HIJO(creado1), HIJO(creado2), HIJO(creado3), HIJO(creado4), HIJO(creado5);
+#undef HIJO
         for (int t = 1; t <= 13; ++t) {
             tono[static_cast<std::size_t>(t)] =
                 ventana->findChild<Imagen*>(QStringLiteral("tono(%1)").arg(t));
@@ -78,8 +66,8 @@ public:
 
 private:
     template <typename T>
-    T* Hijo(const char* nombre) const {
-        return ventana->findChild<T*>(QString::fromUtf8(nombre));
+    void Hijo(T*& control, const char* nombre) const {
+        control = ventana->findChild<T*>(QString::fromUtf8(nombre));
     }
 
     std::array<Arreglo_sello, 21> sellos_{};
