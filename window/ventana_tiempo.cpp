@@ -1,6 +1,7 @@
 #include "ventana_tiempo.h"
 
 #include <QAbstractTableModel>
+#include <QAction>
 #include <QBoxLayout>
 #include <QEvent>
 #include <QHeaderView>
@@ -572,6 +573,20 @@ void Ventana_tiempo::createPages() {
     paginas_->addTab(createComoPage(), tr("&Cómo se cuenta"));
     auto* capas = new QVBoxLayout(this);
     capas->addWidget(paginas_);
+    // The day window's shortcuts reach the same pages from here.
+    const QKeySequence atajos[] = {QKeySequence(Qt::CTRL | Qt::Key_L),
+                                   QKeySequence(Qt::CTRL | Qt::Key_M),
+                                   QKeySequence(Qt::CTRL | Qt::Key_O)};
+    for (int i = 0; i < 3; ++i) {
+        auto* accion = new QAction(this);
+        accion->setShortcut(atajos[i]);
+        connect(accion, &QAction::triggered, this, [this, i] {
+            paginas_->setCurrentIndex(i);
+            if (auto* rejilla = paginas_->currentWidget()->findChild<QTableView*>())
+                rejilla->setFocus();
+        });
+        addAction(accion);
+    }
 }
 
 QTableView* Ventana_tiempo::createGrid(const QString& nombre, const QString& accesible) {
