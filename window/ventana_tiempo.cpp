@@ -378,8 +378,8 @@ public:
         const bool actual = op.state & QStyle::State_HasFocus;
         const qreal dpr = p->device()->devicePixelRatioF();
         p->save();
-        p->setRenderHint(QPainter::Antialiasing);
-        const QRectF r = QRectF(op.rect).adjusted(0.5, 0.5, -0.5, -0.5);
+        // Rectangles, lines and pictures on whole pixels: no antialiasing needed.
+        const QRectF r(op.rect);
         switch (forma) {
             case Forma::luna:
                 Dia(p, op, i, r, marcas, dpr);
