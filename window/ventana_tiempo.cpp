@@ -861,7 +861,15 @@ bool Ventana_tiempo::eventFilter(QObject* objeto, QEvent* evento) {
         const auto* tecla = static_cast<QKeyEvent*>(evento);
         const Qt::KeyboardModifiers mods = tecla->modifiers() & ~Qt::KeypadModifier;
         if (tecla->key() == Qt::Key_PageUp || tecla->key() == Qt::Key_PageDown) {
-            if (mods & ~Qt::ShiftModifier) return false;  // Ctrl+Re Pág changes the page
+            if (mods == Qt::ControlModifier) {  // the page before or after, as in a browser
+                const int n = paginas_->count();
+                const int paso = tecla->key() == Qt::Key_PageUp ? n - 1 : 1;
+                paginas_->setCurrentIndex((paginas_->currentIndex() + paso) % n);
+                if (auto* rejilla = paginas_->currentWidget()->findChild<QTableView*>())
+                    rejilla->setFocus();
+                return true;
+            }
+            if (mods & ~Qt::ShiftModifier) return false;
             const int paso = mods & Qt::ShiftModifier ? 13 : 1;
             Mover_lunas(tecla->key() == Qt::Key_PageUp ? -paso : paso);
             return true;
