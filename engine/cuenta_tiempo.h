@@ -35,7 +35,7 @@ namespace talmiroc {
 
 // Month 1..12; entry 0 is empty.
 inline constexpr std::array<std::string_view, 13> meses = {
-    "",      "enero",  "febrero", "marzo",   "abril",     "mayo",     "junio",
+    "",      "enero",  "febrero",    "marzo",   "abril",     "mayo",     "junio",
     "julio", "agosto", "septiembre", "octubre", "noviembre", "diciembre"};
 inline constexpr std::array<std::string_view, 13> meses_cortos = {
     "", "ene", "feb", "mar", "abr", "may", "jun", "jul", "ago", "sep", "oct", "nov", "dic"};

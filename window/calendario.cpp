@@ -363,8 +363,8 @@ void Calendario::contextMenuEvent(QContextMenuEvent* evento) {
 
 void Calendario::Abrir_tiempo(Pagina_tiempo pagina, std::optional<Fecha> fecha) {
     if (!tiempo_) {
-        tiempo_ = std::make_unique<Ventana_tiempo>(
-            efectos_, [this](const Fecha& f) { Mostrar_dia(f); });
+        tiempo_ =
+            std::make_unique<Ventana_tiempo>(efectos_, [this](const Fecha& f) { Mostrar_dia(f); });
     }
     tiempo_->Abrir(pagina, fecha);
 }

@@ -57,14 +57,14 @@ int main(int argc, char** argv) {
         }
         pagina = p;
         int valores = 0;
-        while (valores < 3 && i + 1 + valores < argc && Es_valor(argv[i + 1 + valores]))
-            ++valores;
+        while (valores < 3 && i + 1 + valores < argc && Es_valor(argv[i + 1 + valores])) ++valores;
         if (valores == 0) continue;
         if (valores < 3) {
             std::fprintf(stderr, "talmiroc: %s espera una fecha: DÍA MES AÑO\n", argv[i]);
             return 2;
         }
-        const talmiroc::Veredicto v = talmiroc::Comprobar_fecha(argv[i + 1], argv[i + 2], argv[i + 3]);
+        const talmiroc::Veredicto v =
+            talmiroc::Comprobar_fecha(argv[i + 1], argv[i + 2], argv[i + 3]);
         if (const auto* rechazo = std::get_if<talmiroc::Rechazo>(&v)) {
             std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(talmiroc::titulo_fecha.size()),
                          talmiroc::titulo_fecha.data(), static_cast<int>(rechazo->mensaje.size()),

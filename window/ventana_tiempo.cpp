@@ -325,7 +325,8 @@ public:
             case Qt::DisplayRole:
             case Qt::AccessibleTextRole:
                 if (columna == 0) return Texto(Nombre_kin(k.kin));
-                if (columna == 1) return QStringLiteral("%1 %2").arg(i.row() + 1).arg(Texto(k.tono));
+                if (columna == 1)
+                    return QStringLiteral("%1 %2").arg(i.row() + 1).arg(Texto(k.tono));
                 return Texto(k.cuando);
             case Qt::AccessibleDescriptionRole:
                 return k.fecha == hoy_ ? Ventana_tiempo::tr("hoy") : QString();
@@ -485,10 +486,10 @@ private:
         Pintar_glifo(*p, i.data(rol_tono).toString(),
                      QRectF(dentro.left(), arriba, dentro.width(), alto_tono), proporcion_tono,
                      dpr);
-        Pintar_glifo(*p, i.data(rol_sello).toString(),
-                     QRectF(dentro.left(), arriba + alto_tono + 2, dentro.width(),
-                            alto - alto_tono - 2),
-                     proporcion_sello, dpr);
+        Pintar_glifo(
+            *p, i.data(rol_sello).toString(),
+            QRectF(dentro.left(), arriba + alto_tono + 2, dentro.width(), alto - alto_tono - 2),
+            proporcion_sello, dpr);
     }
 
     static void Kin_modulo(QPainter* p, const QStyleOptionViewItem& op, const QModelIndex& i,
@@ -515,8 +516,8 @@ private:
             pequeña.setPointSizeF(op.font.pointSizeF() * 0.75);
             pequeña.setBold(true);
             p->setFont(pequeña);
-            const QRectF caja(r.left() + 2, r.top() + 2, QFontMetricsF(pequeña).horizontalAdvance(
-                                                              QStringLiteral("Gu")) + 4,
+            const QRectF caja(r.left() + 2, r.top() + 2,
+                              QFontMetricsF(pequeña).horizontalAdvance(QStringLiteral("Gu")) + 4,
                               QFontMetricsF(pequeña).height());
             p->fillRect(caja, violeta_onda);
             p->setPen(Qt::white);
@@ -621,8 +622,8 @@ QWidget* Ventana_tiempo::createLunaPage() {
     auto* barra = new QHBoxLayout;
     barra->addWidget(boton("año_anterior", tr("«"), tr("Año anterior (Mayús+Re Pág)"),
                            [this] { Mover_lunas(-13); }));
-    barra->addWidget(boton("luna_anterior", tr("‹"), tr("Luna anterior (Re Pág)"),
-                           [this] { Mover_lunas(-1); }));
+    barra->addWidget(
+        boton("luna_anterior", tr("‹"), tr("Luna anterior (Re Pág)"), [this] { Mover_lunas(-1); }));
     titulo_luna_ = new QLabel;
     titulo_luna_->setObjectName(QStringLiteral("titulo_luna"));
     titulo_luna_->setAlignment(Qt::AlignCenter);
@@ -642,8 +643,9 @@ QWidget* Ventana_tiempo::createLunaPage() {
     vista_luna_->setModel(modelo_luna_);
     connect(vista_luna_, &QTableView::clicked, this, &Ventana_tiempo::Luna_pulsada);
 
-    auto* leyenda = new QLabel(tr("Marco verde: portal de activación galáctica · esquina negra: "
-                                  "hoy · marco azul: el día seleccionado · Intro: leer el día"));
+    auto* leyenda =
+        new QLabel(tr("Marco verde: portal de activación galáctica · esquina negra: "
+                      "hoy · marco azul: el día seleccionado · Intro: leer el día"));
     leyenda->setWordWrap(true);
 
     auto* capas = new QVBoxLayout(pagina);
@@ -699,22 +701,22 @@ QWidget* Ventana_tiempo::createOndaPage() {
 }
 
 QWidget* Ventana_tiempo::createComoPage() {
-    auto* texto = new QLabel(tr(
-        "<p>Así lleva Talmiroc la cuenta:</p><ul>"
-        "<li>El año de trece lunas empieza el 26 de julio, y el kin de ese día es el portador "
-        "del año hasta el 25 de julio siguiente.</li>"
-        "<li>Cada luna tiene 28 días, en cuatro héptadas de siete plasmas: Dali, Seli, Gamma, "
-        "Kali, Alfa, Limi y Silio. La primera luna va del 26 de julio al 22 de agosto; la "
-        "decimotercera, del 27 de junio al 24 de julio.</li>"
-        "<li>El 25 de julio no pertenece a ninguna luna: es el Día fuera del tiempo.</li>"
-        "<li>El 29 de febrero no avanza la cuenta: lleva el kin del 28 de febrero y se muestra "
-        "como «0.0 Hunab Ku», entre los días 22 y 23 de la octava luna.</li>"
-        "<li>La notación NS cuenta ciclos de 52 años desde el año que empezó el 26 de julio de "
-        "1987: NS1.26.4.27 es el ciclo 1, año 26 del ciclo, luna 4, día 27.</li>"
-        "<li>Los 52 portales de activación galáctica son los del módulo armónico; la columna "
-        "central es la séptima, de los kines 121 a 140.</li></ul>"
-        "<p>Otras calculadoras cuentan distinto el 29 de febrero o el 25 de julio; por eso "
-        "sus kines pueden no coincidir con estos.</p>"));
+    auto* texto = new QLabel(
+        tr("<p>Así lleva Talmiroc la cuenta:</p><ul>"
+           "<li>El año de trece lunas empieza el 26 de julio, y el kin de ese día es el portador "
+           "del año hasta el 25 de julio siguiente.</li>"
+           "<li>Cada luna tiene 28 días, en cuatro héptadas de siete plasmas: Dali, Seli, Gamma, "
+           "Kali, Alfa, Limi y Silio. La primera luna va del 26 de julio al 22 de agosto; la "
+           "decimotercera, del 27 de junio al 24 de julio.</li>"
+           "<li>El 25 de julio no pertenece a ninguna luna: es el Día fuera del tiempo.</li>"
+           "<li>El 29 de febrero no avanza la cuenta: lleva el kin del 28 de febrero y se muestra "
+           "como «0.0 Hunab Ku», entre los días 22 y 23 de la octava luna.</li>"
+           "<li>La notación NS cuenta ciclos de 52 años desde el año que empezó el 26 de julio de "
+           "1987: NS1.26.4.27 es el ciclo 1, año 26 del ciclo, luna 4, día 27.</li>"
+           "<li>Los 52 portales de activación galáctica son los del módulo armónico; la columna "
+           "central es la séptima, de los kines 121 a 140.</li></ul>"
+           "<p>Otras calculadoras cuentan distinto el 29 de febrero o el 25 de julio; por eso "
+           "sus kines pueden no coincidir con estos.</p>"));
     texto->setObjectName(QStringLiteral("como"));
     texto->setWordWrap(true);
     texto->setTextFormat(Qt::RichText);
@@ -748,8 +750,7 @@ void Ventana_tiempo::Seleccionar(const Fecha& fecha) {
 }
 
 void Ventana_tiempo::Seleccionar_kin(Kin kin) {
-    if (!kin.ok() || kin == Calculo_kin(seleccion_.dia, seleccion_.mes, seleccion_.año).kin)
-        return;
+    if (!kin.ok() || kin == Calculo_kin(seleccion_.dia, seleccion_.mes, seleccion_.año).kin) return;
     Seleccionar(Fecha_en_ciclo(kin, seleccion_));
 }
 

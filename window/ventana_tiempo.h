@@ -38,7 +38,6 @@ class Ventana_tiempo : public QWidget {
     Q_OBJECT
 
 public:
-
     // `mostrar_dia` reads a day in the day window. Today comes from `efectos`.
     // Controls are named for tests: `luna`, `modulo`, `onda` (the grids),
     // `paginas`, `titulo_luna`, `luna_anterior`, `luna_siguiente`,
@@ -70,8 +69,8 @@ private:
     QWidget* createComoPage();
     QTableView* createGrid(const QString& nombre, const QString& accesible);
 
-    void Actualizar();            // every page from the selected day
-    void Enfocar_seleccion();     // the grids' current cells follow the selection
+    void Actualizar();         // every page from the selected day
+    void Enfocar_seleccion();  // the grids' current cells follow the selection
     void Luna_pulsada(const QModelIndex& indice);
     void Modulo_pulsado(const QModelIndex& indice);
     void Onda_pulsada(const QModelIndex& indice);

@@ -12,7 +12,8 @@ static_assert(Onda_de(Kin{153})[0] == Kin{144});
 // Every real date of whole thirteen-moon years maps to a moon and a day that
 // map back to it; the special days sit where the count puts them.
 TEST(CuentaTiempo, LaCuentaInversaDeshaceLaCuenta) {
-    for (const std::int64_t año : std::initializer_list<std::int64_t>{38, 1999, 2013, 2015, 2099, año_maximo - 2}) {
+    for (const std::int64_t año :
+         std::initializer_list<std::int64_t>{38, 1999, 2013, 2015, 2099, año_maximo - 2}) {
         int dias = 0;
         for (Fecha f{26, 7, año}; f != Fecha{26, 7, año + 1}; f = Dia_siguiente(f), ++dias) {
             const Fecha_trece_lunas t = Calculo_trece_lunas(f.dia, f.mes, f.año);

@@ -80,8 +80,10 @@ TEST(Tiempo, LunaConSusDosDiasEspeciales) {
     Tiempo()->Seleccionar({24, 7, 2016});
     ASSERT_EQ(m->rowCount(), 5);
     EXPECT_EQ(Rejilla("luna")->columnSpan(4, 0), 7) << "the Day Out of Time, a band";
-    EXPECT_TRUE(m->index(4, 0).data(Qt::AccessibleTextRole).toString().startsWith(
-        QStringLiteral("Día fuera del tiempo, 25 de julio de 2016, Kin ")));
+    EXPECT_TRUE(m->index(4, 0)
+                    .data(Qt::AccessibleTextRole)
+                    .toString()
+                    .startsWith(QStringLiteral("Día fuera del tiempo, 25 de julio de 2016, Kin ")));
 }
 
 TEST(Tiempo, ElTecladoCruzaElFinDelAño) {
@@ -101,15 +103,20 @@ TEST(Tiempo, ElTecladoCruzaElFinDelAño) {
         {Qt::Key_PageDown, {}, {22, 8, 2014}, "Luna Magnética del Murciélago · NS1.27.1"},
         {Qt::Key_Down, {}, {29, 8, 2014}, "Luna Lunar del Escorpión · NS1.27.2"},
         {Qt::Key_PageUp, {}, {1, 8, 2014}, "Luna Magnética del Murciélago · NS1.27.1"},
-        {Qt::Key_PageUp, Qt::ShiftModifier, {1, 8, 2013}, "Luna Magnética del Murciélago · NS1.26.1"},
+        {Qt::Key_PageUp,
+         Qt::ShiftModifier,
+         {1, 8, 2013},
+         "Luna Magnética del Murciélago · NS1.26.1"},
         {Qt::Key_Home, {}, {24, 7, 2014}, "Luna Cósmica de la Tortuga · NS1.26.13"},
     };
     for (const auto& paso : pasos) {
         QTest::keyClick(luna, paso.tecla, paso.mods);
         EXPECT_EQ(Tiempo()->Seleccionada(), paso.fecha) << paso.titulo;
         EXPECT_TRUE(Titulo().startsWith(QString::fromUtf8(paso.titulo))) << Titulo().toStdString();
-        EXPECT_TRUE(luna->currentIndex().data(Qt::AccessibleTextRole).toString().contains(
-            Texto(Fecha_escrita(paso.fecha))))
+        EXPECT_TRUE(luna->currentIndex()
+                        .data(Qt::AccessibleTextRole)
+                        .toString()
+                        .contains(Texto(Fecha_escrita(paso.fecha))))
             << paso.titulo << ": the current cell follows";
     }
     // A whole year of moons, one key at a time.
@@ -122,8 +129,8 @@ TEST(Tiempo, UnKinSeleccionaSuDiaYIntroLoLeeEnLaVentanaDelDia) {
     QTest::mouseClick(p.c.Boton4, Qt::LeftButton);  // the credits view: Enter must leave it
     p.ventana->Abrir_tiempo(Pagina_tiempo::modulo, Fecha{1, 7, 2003});
     QTableView* modulo = Rejilla("modulo");
-    const QModelIndex k153 = modulo->model()->index(Fila_modulo(Kin{153}) - 1,
-                                                    Columna_modulo(Kin{153}) - 1);
+    const QModelIndex k153 =
+        modulo->model()->index(Fila_modulo(Kin{153}) - 1, Columna_modulo(Kin{153}) - 1);
     EXPECT_EQ(k153.data(Qt::AccessibleTextRole).toString(),
               QStringLiteral("Kin 153 Caminante del Cielo Planetario Rojo, portal"));
     QTest::mouseClick(modulo->viewport(), Qt::LeftButton, {}, modulo->visualRect(k153).center());
