@@ -661,6 +661,8 @@ QWidget* Ventana_tiempo::createModuloPage() {
     titulo_modulo_ = new QLabel;
     titulo_modulo_->setObjectName(QStringLiteral("titulo_modulo"));
     titulo_modulo_->setWordWrap(true);
+    // Two lines always: a longer name must not move the grid and redraw it all.
+    titulo_modulo_->setFixedHeight(titulo_modulo_->fontMetrics().lineSpacing() * 2 + 4);
     vista_modulo_ = createGrid(QStringLiteral("modulo"), tr("Módulo armónico"));
     modelo_modulo_ = new Modelo_modulo(vista_modulo_);
     vista_modulo_->setModel(modelo_modulo_);
