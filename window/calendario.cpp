@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include "apoyo_qt.h"
 #include "boton.h"
 #include "disposicion.h"
 #include "efectos.h"
@@ -19,10 +20,6 @@
 namespace talmiroc {
 
 namespace {
-
-QColor Qcolor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
 
 const QColor blanco(255, 255, 255);
 

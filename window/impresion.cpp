@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "apoyo_qt.h"
 #include "efectos.h"
 
 namespace talmiroc {

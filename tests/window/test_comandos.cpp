@@ -176,8 +176,8 @@ TEST_P(ImprimirTest, ImprimeOAvisa) {
     } else {
         EXPECT_TRUE(p.efectos.impresiones.empty());
         ASSERT_EQ(p.efectos.mensajes.size(), avisos + 1);
-        EXPECT_EQ(p.efectos.mensajes.back().texto, Q(mensaje_sin_fecha));
-        EXPECT_EQ(p.efectos.mensajes.back().titulo, Q(titulo_imprimir));
+        EXPECT_EQ(p.efectos.mensajes.back().texto, Texto(mensaje_sin_fecha));
+        EXPECT_EQ(p.efectos.mensajes.back().titulo, Texto(titulo_imprimir));
         EXPECT_EQ(p.efectos.mensajes.back().icono, Icono::informacion);
     }
     EXPECT_EQ(p.c.fecha->Caption(), fecha);

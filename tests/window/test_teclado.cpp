@@ -143,8 +143,8 @@ TEST(TeclasDeAcceso, EnLosCreditosSoloImprimir) {
 
     Pulsar(p, Qt::Key_I, Qt::AltModifier);
     ASSERT_EQ(p.efectos.mensajes.size(), 1u);
-    EXPECT_EQ(p.efectos.mensajes[0].texto, Q(mensaje_sin_fecha));
-    EXPECT_EQ(p.efectos.mensajes[0].titulo, Q(titulo_imprimir));
+    EXPECT_EQ(p.efectos.mensajes[0].texto, Texto(mensaje_sin_fecha));
+    EXPECT_EQ(p.efectos.mensajes[0].titulo, Texto(titulo_imprimir));
     EXPECT_TRUE(p.efectos.impresiones.empty());
 }
 
