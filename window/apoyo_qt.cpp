@@ -1,5 +1,7 @@
 #include "apoyo_qt.h"
 
+#include <cmath>
+
 #include <QHash>
 #include <QPagedPaintDevice>
 #include <QPaintEngine>
@@ -78,8 +80,14 @@ void Pintar_recurso(QPainter& pintor, const QRectF& caja, const QString& recurso
     if (ajuste != Qt::IgnoreAspectRatio) {
         const QSize natural = Cache_svg::Tamano(recurso);
         if (natural.isEmpty()) return;
-        destino.setSize(QSizeF(natural).scaled(caja.size(), ajuste));
-        destino.moveCenter(caja.center());
+        // A box off the picture's proportions by less than a pixel, as a
+        // layout rounds a height for a width, is the picture's own.
+        const QSizeF ajustada = QSizeF(natural).scaled(caja.size(), ajuste);
+        if (std::abs(ajustada.width() - caja.width()) >= 1 ||
+            std::abs(ajustada.height() - caja.height()) >= 1) {
+            destino.setSize(ajustada);
+            destino.moveCenter(caja.center());
+        }
     }
     // The device the painting lands on: the backing store, an image, a page.
     const QPaintDevice* dispositivo = pintor.paintEngine()->paintDevice();

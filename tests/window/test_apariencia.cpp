@@ -2,7 +2,10 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QScreen>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 
 #include "calendario_prueba.h"
 
@@ -142,8 +145,9 @@ TEST(Etiquetas, OstrevanaEnSuPropiaLinea) {
     EXPECT_EQ(e->text().count(QLatin1Char(' ')), 5 + 64);
 }
 
-// A picture fills its box whatever its own proportions.
-TEST(Imagenes, LaFiguraSeEstiraHastaLlenarLaCaja) {
+// A picture placed by hand fills its box whatever its own proportions; kept
+// in proportion, it is fitted whole and centred.
+TEST(Imagenes, LaFiguraLlenaLaCajaOSeCentraEnProporcion) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString ruta = dir.filePath(QStringLiteral("cuadro.svg"));
@@ -155,11 +159,71 @@ TEST(Imagenes, LaFiguraSeEstiraHastaLlenarLaCaja) {
 
     QWidget fondo;
     Imagen imagen(&fondo, QStringLiteral("cuadro"), ruta);
-    imagen.setGeometry(Rect_twips(480, 2280, 2475, 2175));  // 165 x 145, not square
+    Imagen en_proporcion(&fondo, QStringLiteral("cuadro"), ruta, Qt::KeepAspectRatio);
+    for (Imagen* i : {&imagen, &en_proporcion}) {
+        i->setGeometry(Rect_twips(480, 2280, 2475, 2175));  // 165 x 145, not square
+    }
     const QImage pintada = imagen.grab().toImage();
     for (const QPoint punto : {QPoint(0, 0), QPoint(164, 0), QPoint(0, 144), QPoint(164, 144),
                                QPoint(2, 72), QPoint(162, 72)}) {
         EXPECT_EQ(pintada.pixelColor(punto), QColor(Qt::black)) << punto.x() << "," << punto.y();
+    }
+    // In proportion the square spans x 10..154.
+    const QImage centrada = en_proporcion.grab().toImage();
+    for (int x : {10, 154}) EXPECT_EQ(centrada.pixelColor(x, 72), QColor(Qt::black)) << x;
+    for (int x : {9, 155}) EXPECT_NE(centrada.pixelColor(x, 72), QColor(Qt::black)) << x;
+}
+
+// In a layout a picture asks for its own size and keeps its proportions at
+// any width; on a device of pixel ratio 2 it is rendered for that ratio,
+// as sharp as its SVG drawn there directly.
+TEST(Imagenes, EnUnaDisposicionGuardaSusProporcionesYEsNitida) {
+    struct Fila {
+        QString recurso;
+        int ancho;
+        QSize natural;
+        int alto;
+    };
+    const Fila filas[] = {
+        {Recurso_sello(Sello(1)), 120, {256, 256}, 120},
+        {Recurso_sello(Sello(20)), 31, {256, 256}, 31},
+        {Recurso_tono(Tono(1)), 266, {133, 32}, 64},
+        {Recurso_tono(Tono(13)), 70, {133, 52}, 27},  // 27.4
+    };
+    for (const Fila& f : filas) {
+        const std::string fila = f.recurso.toStdString() + " at " + std::to_string(f.ancho);
+        QWidget ventana;
+        auto* capa = new QVBoxLayout(&ventana);
+        capa->setContentsMargins(0, 0, 0, 0);
+        auto* imagen =
+            new Imagen(&ventana, QStringLiteral("glifo"), f.recurso, Qt::KeepAspectRatio);
+        capa->addWidget(imagen);
+        capa->addStretch();
+        ventana.resize(f.ancho, 400);
+        capa->activate();
+        EXPECT_EQ(imagen->sizeHint(), f.natural) << fila;
+        EXPECT_EQ(imagen->size(), QSize(f.ancho, f.alto)) << fila;
+
+        QPixmap lienzo(imagen->size() * 2);
+        lienzo.setDevicePixelRatio(2);
+        lienzo.fill(Qt::white);
+        imagen->render(&lienzo, QPoint(), QRegion(), QWidget::DrawChildren);
+        const QImage pintada = lienzo.toImage().convertToFormat(QImage::Format_RGB32);
+        QImage directa(lienzo.size(), QImage::Format_RGB32);
+        directa.fill(Qt::white);
+        QPainter pintor(&directa);
+        pintor.setRenderHint(QPainter::Antialiasing);
+        QSvgRenderer(f.recurso).render(&pintor, QRectF(directa.rect()));
+        pintor.end();
+        int peor = 0;
+        for (int y = 0; y < directa.height(); ++y) {
+            for (int x = 0; x < directa.width(); ++x) {
+                const QRgb a = pintada.pixel(x, y), b = directa.pixel(x, y);
+                peor = std::max({peor, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                 std::abs(qBlue(a) - qBlue(b))});
+            }
+        }
+        EXPECT_LE(peor, 2) << fila;
     }
 }
 
