@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QCache>
 #include <QHash>
 #include <QPagedPaintDevice>
 #include <QPaintEngine>
@@ -14,8 +15,12 @@ namespace talmiroc {
 
 namespace {
 
+// Renderings are kept up to 64 MiB, the least recently used given up
+// first: a window resized through many sizes would otherwise keep them all.
+constexpr qsizetype limite_kib = 64 * 1024;
+
 struct Cache {
-    QHash<QString, QPixmap> pixmaps;
+    QCache<QString, QPixmap> pixmaps{limite_kib};
     QHash<QString, QSize> tamanos;
     int renderizados = 0;
 };
@@ -40,7 +45,7 @@ QPixmap Cache_svg::Pixmap(const QString& recurso, QSize tam, qreal dpr) {
     Cache& cache = Cache_compartida();
     const QString clave =
         QStringLiteral("%1|%2x%3@%4").arg(recurso).arg(tam.width()).arg(tam.height()).arg(dpr);
-    if (auto it = cache.pixmaps.constFind(clave); it != cache.pixmaps.constEnd()) return *it;
+    if (const QPixmap* guardada = cache.pixmaps.object(clave)) return *guardada;
 
     QPixmap pixmap(tam * dpr);
     pixmap.setDevicePixelRatio(dpr);
@@ -52,7 +57,8 @@ QPixmap Cache_svg::Pixmap(const QString& recurso, QSize tam, qreal dpr) {
         svg.render(&pintor, QRectF(QPointF(0, 0), QSizeF(tam)));
     }
     ++cache.renderizados;
-    cache.pixmaps.insert(clave, pixmap);
+    const qsizetype kib = qsizetype(pixmap.width()) * pixmap.height() * pixmap.depth() / 8 / 1024;
+    cache.pixmaps.insert(clave, new QPixmap(pixmap), kib);  // not kept if larger than the limit
     return pixmap;
 }
 
@@ -70,7 +76,10 @@ int Cache_svg::Renderizados() {
 }
 
 void Cache_svg::Vaciar() {
-    Cache_compartida() = Cache{};
+    Cache& cache = Cache_compartida();
+    cache.pixmaps.clear();
+    cache.tamanos.clear();
+    cache.renderizados = 0;
 }
 
 void Pintar_recurso(QPainter& pintor, const QRectF& caja, const QString& recurso,

@@ -61,7 +61,8 @@ inline QString Recurso_tono(Tono t) {
 }
 
 // The renderings of SVG resources, shared by every picture painted through
-// Pintar_recurso: one per resource, pixel size and device pixel ratio.
+// Pintar_recurso: one per resource, pixel size and device pixel ratio, up to
+// 64 MiB of them.
 class Cache_svg {
 public:
     // The resource rendered at `tam` logical pixels for `dpr`, stretched.

@@ -240,6 +240,13 @@ TEST(Imagenes, UnaRenderizacionPorRecursoTamanoYDensidad) {
     (void)Cache_svg::Pixmap(dragon, QSize(165, 145), 2.0);
     (void)Cache_svg::Pixmap(QStringLiteral(":/sellos/Sol.svg"), QSize(67, 67), 2.0);
     EXPECT_EQ(Cache_svg::Renderizados(), 4);
+
+    // 69 MiB, more than the cache keeps: made again each time it is asked for
+    // (a resource that is not there, to spare the drawing).
+    const QString nada = QStringLiteral(":/sellos/nada.svg");
+    for (int i = 0; i < 2; ++i) (void)Cache_svg::Pixmap(nada, QSize(4250, 4250), 1.0);
+    EXPECT_EQ(Cache_svg::Renderizados(), 6);
+    EXPECT_EQ(Cache_svg::Pixmap(dragon, QSize(67, 67), 2.0).cacheKey(), nitida.cacheKey());
 }
 
 }  // namespace
