@@ -15,6 +15,7 @@
 #include "etiqueta.h"
 #include "fuentes.h"
 #include "imagen.h"
+#include "mensajes.h"
 
 namespace talmiroc {
 

@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include "efectos.h"
+#include "mensajes.h"
 
 namespace talmiroc {
 

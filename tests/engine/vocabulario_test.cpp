@@ -58,17 +58,14 @@ TEST(Vocabulario, FueraDeTablaLeeLaEntradaCero) {
     }
 }
 
-// The system's own texts, letter for letter; every other test names them by
-// their constants.
+// The engine's own texts, letter for letter; every other test names them by
+// their constants. The window's are in the window's tests.
 TEST(Vocabulario, TextosDelSistema) {
     const std::pair<std::string_view, std::string_view> filas[] = {
         {mensaje_fecha, "Fecha incorrecta. Debe introducir una fecha correcta"},
         {mensaje_año,
          "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante"},
         {titulo_fecha, "Tzolkin"},
-        {mensaje_sin_fecha, "Debe introducir una fecha"},
-        {mensaje_impresion_fallida, "No se pudo imprimir la ventana"},
-        {titulo_imprimir, "Quenabre"},
         {texto_fuera_del_tiempo, "Dia Verde, del Perdón Universal o de la Libertad Galáctica"},
     };
     for (const auto& [texto, letras] : filas) EXPECT_EQ(texto, letras);
