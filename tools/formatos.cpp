@@ -41,7 +41,8 @@ enum class Salidas { json_y_csv, solo_json, solo_csv };
 
 // A field's value: absent (JSON null, an empty CSV field), a text, a whole
 // number, true or false, or a date (2003-04-09).
-using Valor = std::variant<std::monostate, std::string_view, std::string, std::int64_t, bool, Fecha>;
+using Valor =
+    std::variant<std::monostate, std::string_view, std::string, std::int64_t, bool, Fecha>;
 
 struct Campo {
     // The CSV column; the JSON key, where a dot nests it: "oraculo.guia" is
@@ -102,20 +103,18 @@ constexpr auto campos_dia = std::to_array<Campo>({
      [](const Lectura_dia& l) -> Valor {
          return Con_luna(l) ? Valor(std::int64_t{l.trece_lunas.luna}) : Valor();
      }},
-    {"trece_lunas.nombre", Salidas::json_y_csv,  // the special day's name on 25 July and 29 February
+    {"trece_lunas.nombre",
+     Salidas::json_y_csv,  // the special day's name on 25 July and 29 February
      [](const Lectura_dia& l) -> Valor { return Nombre_trece_lunas(l.trece_lunas); }},
     {"trece_lunas.dia", Salidas::json_y_csv,
-     [](const Lectura_dia& l) -> Valor {
-         return Con_luna(l) ? Valor(std::int64_t{l.trece_lunas.dia}) : Valor();
-     }},
+     [](const Lectura_dia& l)
+         -> Valor { return Con_luna(l) ? Valor(std::int64_t{l.trece_lunas.dia}) : Valor(); }},
     {"trece_lunas.heptada", Salidas::json_y_csv,
-     [](const Lectura_dia& l) -> Valor {
-         return Con_luna(l) ? Valor(std::int64_t{l.trece_lunas.heptada}) : Valor();
-     }},
+     [](const Lectura_dia& l)
+         -> Valor { return Con_luna(l) ? Valor(std::int64_t{l.trece_lunas.heptada}) : Valor(); }},
     {"trece_lunas.plasma", Salidas::json_y_csv,
-     [](const Lectura_dia& l) -> Valor {
-         return Con_luna(l) ? Valor(Plasma_trece_lunas(l.trece_lunas)) : Valor();
-     }},
+     [](const Lectura_dia& l)
+         -> Valor { return Con_luna(l) ? Valor(Plasma_trece_lunas(l.trece_lunas)) : Valor(); }},
 });
 
 // The JSON fields in key order. A dot sorts before every letter, digit and
@@ -129,16 +128,21 @@ constexpr auto orden_json = [] {
     for (std::size_t i = 0; i < campos_dia.size(); ++i) {
         if (campos_dia[i].salidas != Salidas::solo_csv) orden.campo[orden.n++] = i;
     }
-    std::sort(orden.campo.begin(), orden.campo.begin() + static_cast<std::ptrdiff_t>(orden.n),
-              [](std::size_t a, std::size_t b) { return campos_dia[a].nombre < campos_dia[b].nombre; });
+    std::sort(
+        orden.campo.begin(), orden.campo.begin() + static_cast<std::ptrdiff_t>(orden.n),
+        [](std::size_t a, std::size_t b) { return campos_dia[a].nombre < campos_dia[b].nombre; });
     return orden;
 }();
 
-static_assert(std::all_of(campos_dia.begin(), campos_dia.end(), [](const Campo& c) {
-    const auto punto = c.nombre.find('.');
-    return c.nombre.find_first_not_of("abcdefghijklmnopqrstuvwxyz_.") == std::string_view::npos &&
-           (punto == std::string_view::npos || c.nombre.find('.', punto + 1) == std::string_view::npos);
-}), "field names are lower-case ASCII and '_', with one dot at most");
+static_assert(std::all_of(campos_dia.begin(), campos_dia.end(),
+                          [](const Campo& c) {
+                              const auto punto = c.nombre.find('.');
+                              return c.nombre.find_first_not_of("abcdefghijklmnopqrstuvwxyz_.") ==
+                                         std::string_view::npos &&
+                                     (punto == std::string_view::npos ||
+                                      c.nombre.find('.', punto + 1) == std::string_view::npos);
+                          }),
+              "field names are lower-case ASCII and '_', with one dot at most");
 
 }  // namespace
 
@@ -177,7 +181,8 @@ void Añadir_json(std::string& s, const Lectura_dia& l) {
     for (std::size_t k = 0; k < orden_json.n; ++k) {
         const Campo& c = campos_dia[orden_json.campo[k]];
         const std::size_t punto = c.nombre.find('.');
-        const std::string_view de = punto == std::string_view::npos ? "" : c.nombre.substr(0, punto);
+        const std::string_view de =
+            punto == std::string_view::npos ? "" : c.nombre.substr(0, punto);
         if (de != objeto) {
             if (!objeto.empty()) s.push_back('}');
             if (!de.empty()) {
@@ -401,8 +406,7 @@ constexpr Formato formatos[] = {
     {"texto", "texto", false, año_maximo, nullptr, Dia_texto, nullptr, nullptr},
     {"json", "JSON", false, año_maximo, nullptr, Dia_json, nullptr, Rechazo_json},
     {"csv", "CSV", true, año_maximo, Añadir_cabecera_csv, Dia_csv, nullptr, nullptr},
-    {"ics", "iCalendar", true, año_maximo_ics, Añadir_inicio_ics, Dia_ics, Añadir_fin_ics,
-     nullptr},
+    {"ics", "iCalendar", true, año_maximo_ics, Añadir_inicio_ics, Dia_ics, Añadir_fin_ics, nullptr},
 };
 
 }  // namespace

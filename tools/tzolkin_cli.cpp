@@ -318,7 +318,8 @@ int Recorrer(const Peticion& p, bool busqueda, const Formato& formato, Entorno& 
         // without descriptions, and it stops at the first such date.
         bool cabe = busqueda || fin->año <= formato.año_maximo || *fin < primera;
         if (busqueda) {
-            recorrer([&cabe, &formato](const Fecha& f) { return cabe = f.año <= formato.año_maximo; });
+            recorrer(
+                [&cabe, &formato](const Fecha& f) { return cabe = f.año <= formato.año_maximo; });
         }
         if (!cabe) {
             e.errores << "tzolkin: " << formato.titulo << " escribe años hasta "

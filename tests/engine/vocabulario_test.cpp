@@ -111,14 +111,13 @@ TEST(Vocabulario, CadaIdiomaLlenaSusTablas) {
             {"espectro_polar", lleno(p->espectro_polar, 0)},
             {"lunas", lleno(p->lunas, 1)},
             {"plasmas", lleno(p->plasmas, 1)},
-            {"frases", lleno(std::array{p->fecha, p->fuera_del_tiempo, p->centro_oraculo,
-                                        p->glifo_sello, p->glifo_tono, p->con_el_fin_de,
-                                        p->sello_etapa, p->con_el_tono, p->guia_poder,
-                                        p->guia_propia, p->kin_polar, p->linea_portal,
-                                        p->nombre_fuera_del_tiempo, p->nombre_hunab_ku,
-                                        p->trece_lunas, p->mensaje_fecha, p->mensaje_año,
-                                        p->titulo_fecha},
-                             0)},
+            {"frases",
+             lleno(std::array{p->fecha, p->fuera_del_tiempo, p->centro_oraculo, p->glifo_sello,
+                              p->glifo_tono, p->con_el_fin_de, p->sello_etapa, p->con_el_tono,
+                              p->guia_poder, p->guia_propia, p->kin_polar, p->linea_portal,
+                              p->nombre_fuera_del_tiempo, p->nombre_hunab_ku, p->trece_lunas,
+                              p->mensaje_fecha, p->mensaje_año, p->titulo_fecha},
+                   0)},
         };
         for (const auto& f : filas) EXPECT_TRUE(f.llena) << f.tabla;
     }
