@@ -16,6 +16,7 @@
 #include "etiqueta.h"
 #include "fuentes.h"
 #include "imagen.h"
+#include "mensajes.h"
 
 namespace talmiroc {
 

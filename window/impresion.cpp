@@ -18,6 +18,7 @@
 
 #include "apoyo_qt.h"
 #include "efectos.h"
+#include "mensajes.h"
 
 namespace talmiroc {
 

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "calendario_prueba.h"
+#include "mensajes.h"
 #include "salida.h"
 
 namespace talmiroc::prueba {
@@ -185,6 +186,14 @@ TEST_P(ImprimirTest, ImprimeOAvisa) {
 
 INSTANTIATE_TEST_SUITE_P(Momentos, ImprimirTest, testing::ValuesIn(impresiones),
                          [](const auto& info) { return std::string(info.param.nombre); });
+
+// Imprimir's messages, letter for letter; every other test names them by
+// their constants.
+TEST(Imprimir, MensajesLetraPorLetra) {
+    EXPECT_EQ(mensaje_sin_fecha, "Debe introducir una fecha");
+    EXPECT_EQ(mensaje_impresion_fallida, "No se pudo imprimir la ventana");
+    EXPECT_EQ(titulo_imprimir, "Quenabre");
+}
 
 TEST(Salir, TerminaElProgramaSinPreguntar) {
     Ventana_en_dia p;

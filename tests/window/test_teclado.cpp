@@ -1,5 +1,6 @@
 // The keyboard: box lengths, Tab order, access keys, Enter, Space and Escape.
 #include "calendario_prueba.h"
+#include "mensajes.h"
 #include "salida.h"
 
 namespace talmiroc::prueba {
