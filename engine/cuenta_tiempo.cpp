@@ -74,7 +74,7 @@ std::string Fecha_corta(const Fecha& f) {
     return s.append(" ").append(En(meses_cortos, f.mes));
 }
 
-std::string Nombre_kin(Kin k) {
+std::string Kin_y_nombre(Kin k) {
     std::string s(palabra_kin);
     s.push_back(' ');
     Añadir_numero(s, k.valor);
@@ -117,17 +117,17 @@ Lectura_luna Describir_luna(Luna_del_año l) {
             case Dia_especial::ninguno:
                 d.numero = Numero(n);
                 d.nombre.append(palabra_dia).append(" ").append(d.numero).append(", ");
-                d.nombre.append(En(plasmas, d.plasma));
+                d.nombre.append(En(palabras_es.plasmas, d.plasma));
                 break;
             case Dia_especial::hunab_ku:
                 d.numero = "0.0";
-                d.nombre = nombre_hunab_ku;
+                d.nombre = palabras_es.nombre_hunab_ku;
                 break;
             case Dia_especial::fuera_del_tiempo:
-                d.nombre = nombre_fuera_del_tiempo;
+                d.nombre = palabras_es.nombre_fuera_del_tiempo;
                 break;
         }
-        d.nombre.append(", ").append(Fecha_escrita(f)).append(", ").append(Nombre_kin(d.kin));
+        d.nombre.append(", ").append(Fecha_escrita(f)).append(", ").append(Kin_y_nombre(d.kin));
         return d;
     };
     r.dias.reserve(29);
@@ -157,7 +157,7 @@ Lectura_onda Describir_onda(Kin k, const Fecha& dentro) {
         d.tono = Nombre_tono(onda[i].tono(), onda[i].sello());
         d.fecha = f;
         d.cuando = Fecha_escrita(f);
-        d.nombre = Nombre_kin(onda[i]);
+        d.nombre = Kin_y_nombre(onda[i]);
     }
     return r;
 }

@@ -6,7 +6,7 @@
 // with no Qt. Texts are UTF-8.
 //
 // The thirteen-moon year `año` is the one that begins on 26 July of `año`
-// (see Calculo_trece_lunas in trece_lunas.h): moon 1 is 26 Jul - 22 Aug,
+// (see Calculo_trece_lunas in fechas.h): moon 1 is 26 Jul - 22 Aug,
 // moon 2 23 Aug - 19 Sep, ..., moon 13 27 Jun - 24 Jul of año + 1; 25 July
 // of año + 1 ends the year, out of time; 29 February, when año + 1 has one,
 // lies between day 22 (28 February) and day 23 (1 March) of moon 8 and
@@ -24,7 +24,7 @@
 #include <string_view>
 #include <vector>
 
-#include "trece_lunas.h"
+#include "fechas.h"
 #include "tzolkin.h"
 
 namespace talmiroc {
@@ -192,8 +192,8 @@ std::string Fecha_escrita(const Fecha& f);
 std::string Fecha_corta(const Fecha& f);
 
 // "Kin 153 Caminante del Cielo Planetario Rojo", and ", portal" after it on a
-// portal day: Nombre_kin(Kin{1}) == "Kin 1 Dragon Magnético Rojo, portal".
-std::string Nombre_kin(Kin k);
+// portal day: Kin_y_nombre(Kin{1}) == "Kin 1 Dragon Magnético Rojo, portal".
+std::string Kin_y_nombre(Kin k);
 
 // ---------------------------------------------------------------------------
 // Descriptions, for the window to show as they are
@@ -236,7 +236,7 @@ struct Kin_de_onda {
     std::string tono;    // "Magnético", in the seal's gender
     Fecha fecha;         // in the round that holds the date the wavespell was asked for
     std::string cuando;  // "25 de julio de 2003"
-    std::string nombre;  // Nombre_kin
+    std::string nombre;  // Kin_y_nombre
 };
 
 struct Lectura_onda {

@@ -47,13 +47,6 @@ enum Marca : int {
     marca_seleccion = 1 << 9,
 };
 
-QString Recurso_sello(Sello s) {
-    return QStringLiteral(":/sellos/%1.svg").arg(Texto(En(arreglos_sello, s.valor)));
-}
-QString Recurso_tono(Tono t) {
-    return QStringLiteral(":/tonos/%1.svg").arg(t.valor);
-}
-
 Fecha Fecha_de(QDate d) {
     return {d.day(), d.month(), d.year()};
 }
@@ -96,7 +89,7 @@ const QColor violeta_onda(0x6a, 0x1b, 0x9a);
 // ---------------------------------------------------------------------------
 // Models
 
-// The days of one moon: 4 heptads of 7 plasmas; a column for 29 February
+// The days of one moon: 4 heptads of 7 palabras_es.plasmas; a column for 29 February
 // between Dali and Seli in the moon that has it, and a row for 25 July
 // under the thirteenth moon.
 class Modelo_luna final : public QAbstractTableModel {
@@ -183,17 +176,17 @@ public:
     QVariant headerData(int seccion, Qt::Orientation o, int rol) const override {
         if (rol != Qt::DisplayRole && rol != Qt::AccessibleTextRole) return {};
         if (o == Qt::Horizontal) {
-            if (hunab_ku_ && seccion == 1) return Texto(nombre_hunab_ku);
+            if (hunab_ku_ && seccion == 1) return Texto(palabras_es.nombre_hunab_ku);
             const int plasma = hunab_ku_ && seccion > 1 ? seccion : seccion + 1;
-            return Texto(En(plasmas, plasma));
+            return Texto(En(palabras_es.plasmas, plasma));
         }
-        if (seccion == 4) return Texto(nombre_fuera_del_tiempo);
+        if (seccion == 4) return Texto(palabras_es.nombre_fuera_del_tiempo);
         return Ventana_tiempo::tr("Héptada %1").arg(seccion + 1);
     }
 
 private:
     static std::string_view Nombre_especial(const Dia_de_luna& d) {
-        return d.especial == Dia_especial::hunab_ku ? nombre_hunab_ku : nombre_fuera_del_tiempo;
+        return d.especial == Dia_especial::hunab_ku ? palabras_es.nombre_hunab_ku : palabras_es.nombre_fuera_del_tiempo;
     }
 
     int Indice(int fila, int columna) const {
@@ -242,7 +235,7 @@ public:
                 return k.valor;
             case Qt::AccessibleTextRole:
             case Qt::ToolTipRole:
-                return Texto(Nombre_kin(k));
+                return Texto(Kin_y_nombre(k));
             case Qt::AccessibleDescriptionRole:
                 return Descripcion(k);
             case rol_forma:
@@ -324,7 +317,7 @@ public:
         switch (rol) {
             case Qt::DisplayRole:
             case Qt::AccessibleTextRole:
-                if (columna == 0) return Texto(Nombre_kin(k.kin));
+                if (columna == 0) return Texto(Kin_y_nombre(k.kin));
                 if (columna == 1)
                     return QStringLiteral("%1 %2").arg(i.row() + 1).arg(Texto(k.tono));
                 return Texto(k.cuando);
@@ -707,7 +700,7 @@ QWidget* Ventana_tiempo::createComoPage() {
         tr("<p>Así lleva Talmiroc la cuenta:</p><ul>"
            "<li>El año de trece lunas empieza el 26 de julio, y el kin de ese día es el portador "
            "del año hasta el 25 de julio siguiente.</li>"
-           "<li>Cada luna tiene 28 días, en cuatro héptadas de siete plasmas: Dali, Seli, Gamma, "
+           "<li>Cada luna tiene 28 días, en cuatro héptadas de siete palabras_es.plasmas: Dali, Seli, Gamma, "
            "Kali, Alfa, Limi y Silio. La primera luna va del 26 de julio al 22 de agosto; la "
            "decimotercera, del 27 de junio al 24 de julio.</li>"
            "<li>El 25 de julio no pertenece a ninguna luna: es el Día fuera del tiempo.</li>"
@@ -798,8 +791,8 @@ void Ventana_tiempo::Actualizar() {
     modelo_modulo_->Fijar(kin_hoy, kin);
     modelo_onda_->Fijar(Describir_onda(kin, seleccion_), hoy_);
     titulo_modulo_->setText(tr("Seleccionado: %1 (%2) · Hoy: %3")
-                                .arg(Texto(Nombre_kin(kin)), Texto(Fecha_escrita(seleccion_)),
-                                     Texto(Nombre_kin(kin_hoy))));
+                                .arg(Texto(Kin_y_nombre(kin)), Texto(Fecha_escrita(seleccion_)),
+                                     Texto(Kin_y_nombre(kin_hoy))));
     titulo_onda_->setText(Texto(modelo_onda_->Onda().titulo));
     Enfocar_seleccion();
 }

@@ -78,7 +78,7 @@ TEST(CuentaTiempo, ModuloArmonico) {
         portales += Es_portal(kin);
     }
     EXPECT_EQ(portales, 52);
-    EXPECT_EQ(Nombre_kin(Kin{153}), "Kin 153 Caminante del Cielo Planetario Rojo, portal");
+    EXPECT_EQ(Kin_y_nombre(Kin{153}), "Kin 153 Caminante del Cielo Planetario Rojo, portal");
 }
 
 TEST(CuentaTiempo, OndaEncantadaConSusFechas) {

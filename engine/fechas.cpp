@@ -1,6 +1,6 @@
-#include "recorrido.h"
+#include "fechas.h"
 
-namespace talmiroc::cli {
+namespace talmiroc {
 
 namespace {
 
@@ -43,8 +43,25 @@ Fecha Busqueda_kin::Siguiente() {
         }
         // Only the first place can fall before the start: 28 February when
         // the search starts on the 29th.
-        if (!Antes(f, desde_)) return f;
+        if (f >= desde_) return f;
     }
 }
 
-}  // namespace talmiroc::cli
+void Añadir_ns(std::string& s, const Fecha_trece_lunas& f) {
+    s.append("NS");
+    Añadir_numero(s, f.ciclo);
+    s.push_back('.');
+    Añadir_numero(s, f.año_ciclo);
+    s.push_back('.');
+    Añadir_numero(s, f.luna);
+    s.push_back('.');
+    Añadir_numero(s, f.dia);
+}
+
+std::string Notacion_ns(const Fecha_trece_lunas& f) {
+    std::string s;
+    if (f.especial == Dia_especial::ninguno) Añadir_ns(s, f);
+    return s;
+}
+
+}  // namespace talmiroc
