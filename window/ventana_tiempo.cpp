@@ -89,7 +89,7 @@ const QColor violeta_onda(0x6a, 0x1b, 0x9a);
 // ---------------------------------------------------------------------------
 // Models
 
-// The days of one moon: 4 heptads of 7 palabras_es.plasmas; a column for 29 February
+// The days of one moon: 4 heptads of 7 plasmas; a column for 29 February
 // between Dali and Seli in the moon that has it, and a row for 25 July
 // under the thirteenth moon.
 class Modelo_luna final : public QAbstractTableModel {
@@ -186,7 +186,8 @@ public:
 
 private:
     static std::string_view Nombre_especial(const Dia_de_luna& d) {
-        return d.especial == Dia_especial::hunab_ku ? palabras_es.nombre_hunab_ku : palabras_es.nombre_fuera_del_tiempo;
+        return d.especial == Dia_especial::hunab_ku ? palabras_es.nombre_hunab_ku
+                                                    : palabras_es.nombre_fuera_del_tiempo;
     }
 
     int Indice(int fila, int columna) const {
@@ -700,7 +701,7 @@ QWidget* Ventana_tiempo::createComoPage() {
         tr("<p>Así lleva Talmiroc la cuenta:</p><ul>"
            "<li>El año de trece lunas empieza el 26 de julio, y el kin de ese día es el portador "
            "del año hasta el 25 de julio siguiente.</li>"
-           "<li>Cada luna tiene 28 días, en cuatro héptadas de siete palabras_es.plasmas: Dali, Seli, Gamma, "
+           "<li>Cada luna tiene 28 días, en cuatro héptadas de siete plasmas: Dali, Seli, Gamma, "
            "Kali, Alfa, Limi y Silio. La primera luna va del 26 de julio al 22 de agosto; la "
            "decimotercera, del 27 de junio al 24 de julio.</li>"
            "<li>El 25 de julio no pertenece a ninguna luna: es el Día fuera del tiempo.</li>"
