@@ -128,6 +128,9 @@ Lectura_luna Describir_luna(Luna_del_año l) {
                 break;
         }
         d.nombre.append(", ").append(Fecha_escrita(f)).append(", ").append(Kin_y_nombre(d.kin));
+        d.kin_nombre = palabra_kin;
+        Añadir_numero(d.kin_nombre.append(" "), d.kin.valor);
+        d.kin_nombre.append(separador_titulo).append(Nombre_kin(d.kin));
         return d;
     };
     r.dias.reserve(29);
@@ -140,6 +143,23 @@ Lectura_luna Describir_luna(Luna_del_año l) {
     }
     if (l.luna == 13)
         r.dias.push_back(dia(Fuera_del_tiempo(l.año), Dia_especial::fuera_del_tiempo, 0));
+    return r;
+}
+
+Lectura_año Describir_año(std::int64_t año) {
+    Lectura_año r;
+    r.año = año;
+    r.portador = Kin_portador(año);
+    r.nombre = palabras_es.año_de[Es_masculino(r.portador.sello()) ? 0 : 1];
+    r.nombre.append(Nombre_kin(r.portador));
+    const Fecha_trece_lunas t = Calculo_trece_lunas(26, 7, año);
+    r.ns = "NS";
+    Añadir_numero(r.ns, t.ciclo).push_back('.');
+    Añadir_numero(r.ns, t.año_ciclo);
+    const Fecha fin = Fuera_del_tiempo(año);
+    r.periodo = Fecha_corta({26, 7, año});
+    Añadir_numero(r.periodo.append(" "), año).append(separador_periodo);
+    Añadir_numero(r.periodo.append(Fecha_corta(fin)).append(" "), fin.año);
     return r;
 }
 

@@ -214,6 +214,7 @@ struct Dia_de_luna {
     // "Día fuera del tiempo, 25 de julio de 2014, Kin ...". ", portal" ends it
     // on a portal day.
     std::string nombre;
+    std::string kin_nombre;  // "Kin 14 · Mago Magnético Blanco"
 };
 
 struct Lectura_luna {
@@ -230,6 +231,19 @@ struct Lectura_luna {
 // Describir_luna({2013, 4}).titulo ==
 //     "Luna Autoexistente del Búho · NS1.26.4 · 18 oct – 14 nov 2013".
 Lectura_luna Describir_luna(Luna_del_año l);
+
+// A thirteen-moon year, named after its bearer, the kin of its 26 July.
+struct Lectura_año {
+    std::int64_t año;  // of its 26 July, 38..año_maximo - 1
+    Kin portador;
+    std::string nombre;   // "Año de la Luna Planetaria Roja"
+    std::string ns;       // "NS1.40"
+    std::string periodo;  // "26 jul 2027 – 25 jul 2028"
+};
+
+// Describir_año(2027).nombre == "Año de la Luna Planetaria Roja";
+// Describir_año(2013).ns == "NS1.26".
+Lectura_año Describir_año(std::int64_t año);
 
 struct Kin_de_onda {
     Kin kin;

@@ -80,6 +80,9 @@ struct Palabras {
     std::string_view nombre_fuera_del_tiempo;
     std::string_view nombre_hunab_ku;
     std::string_view trece_lunas;
+    // Opens the name of a thirteen-moon year after its bearer, by the
+    // bearer's gender: "Año de la " + "Luna Planetaria Roja".
+    std::array<std::string_view, 2> año_de;
 
     // The date checks' refusals, under one title.
     std::string_view mensaje_fecha, mensaje_año, titulo_fecha;

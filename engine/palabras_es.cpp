@@ -116,6 +116,7 @@ constexpr Palabras palabras_es = {
     .nombre_fuera_del_tiempo = "Día fuera del tiempo",
     .nombre_hunab_ku = "0.0 Hunab Ku",
     .trece_lunas = "13 Lunas: ",
+    .año_de = {"Año del ", "Año de la "},
 
     .mensaje_fecha = "Fecha incorrecta. Debe introducir una fecha correcta",
     .mensaje_año = "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante",

@@ -42,10 +42,32 @@ TEST(CuentaTiempo, FechasPublicadas) {
     EXPECT_EQ(buho.dias[26].nombre,
               "Día 27, Limi, 13 de noviembre de 2013, Kin 14 Mago Magnético Blanco");
     EXPECT_EQ(buho.dias[14].mes, "noviembre") << "1 November is day 15";
+    EXPECT_EQ(buho.dias[26].kin_nombre, "Kin 14 · Mago Magnético Blanco");
     EXPECT_EQ(Describir_luna({2015, 5}).periodo, "15 nov – 12 dic 2015");
     EXPECT_EQ(Describir_luna({2015, 6}).periodo, "13 dic 2015 – 9 ene 2016");
     EXPECT_EQ(Luna_mas({2013, 13}, 1), (Luna_del_año{2014, 1}));
     EXPECT_EQ(Luna_mas({2013, 1}, -1), (Luna_del_año{2012, 13}));
+}
+
+TEST(CuentaTiempo, AñosPorSuPortador) {
+    struct Fila {
+        std::int64_t año;
+        const char *nombre, *ns, *periodo;
+    };
+    const Fila filas[] = {
+        {2013, "Año de la Semilla Galáctica Amarilla", "NS1.26", "26 jul 2013 – 25 jul 2014"},
+        {2015, "Año del Mago Planetario Blanco", "NS1.28", "26 jul 2015 – 25 jul 2016"},
+        {2027, "Año del Mago Solar Blanco", "NS1.40", "26 jul 2027 – 25 jul 2028"},
+        {2002, "Año de la Luna Planetaria Roja", "NS1.15", "26 jul 2002 – 25 jul 2003"},
+        {1986, "Año de la Luna Resonante Roja", "NS0.51", "26 jul 1986 – 25 jul 1987"},
+    };
+    for (const Fila& f : filas) {
+        const Lectura_año a = Describir_año(f.año);
+        EXPECT_EQ(a.nombre, f.nombre) << f.año;
+        EXPECT_EQ(a.ns, f.ns) << f.año;
+        EXPECT_EQ(a.periodo, f.periodo) << f.año;
+        EXPECT_EQ(a.portador, Calculo_kin(26, 7, f.año).kin) << f.año;
+    }
 }
 
 TEST(CuentaTiempo, DiasEspecialesDeUnaLuna) {
