@@ -1,6 +1,7 @@
 #include "apoyo_qt.h"
 
 #include <cmath>
+#include <memory>
 
 #include <QCache>
 #include <QHash>
@@ -22,6 +23,8 @@ constexpr qsizetype limite_kib = 64 * 1024;
 struct Cache {
     QCache<QString, QPixmap> pixmaps{limite_kib};
     QHash<QString, QSize> tamanos;
+    // Each picture parsed once, for pages: a page draws its paths at every use.
+    QHash<QString, std::shared_ptr<QSvgRenderer>> svgs;
     int renderizados = 0;
 };
 
@@ -79,6 +82,7 @@ void Cache_svg::Vaciar() {
     Cache& cache = Cache_compartida();
     cache.pixmaps.clear();
     cache.tamanos.clear();
+    cache.svgs.clear();
     cache.renderizados = 0;
 }
 
@@ -101,7 +105,9 @@ void Pintar_recurso(QPainter& pintor, const QRectF& caja, const QString& recurso
     // The device the painting lands on: the backing store, an image, a page.
     const QPaintDevice* dispositivo = pintor.paintEngine()->paintDevice();
     if (dynamic_cast<const QPagedPaintDevice*>(dispositivo)) {
-        QSvgRenderer(recurso).render(&pintor, destino);
+        std::shared_ptr<QSvgRenderer>& svg = Cache_compartida().svgs[recurso];
+        if (!svg) svg = std::make_shared<QSvgRenderer>(recurso);
+        svg->render(&pintor, destino);
         return;
     }
     const QRect entera = destino.toRect();

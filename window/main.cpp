@@ -5,20 +5,29 @@
 #include <string_view>
 
 #include <QApplication>
+#include <QLocale>
 
 #include "calendario.h"
 #include "efectos_qt.h"
+#include "papel.h"
 #include "ventana_tiempo.h"
 
 namespace {
 
 constexpr char ayuda[] =
     "Uso: talmiroc [--luna|--modulo|--onda [DÍA MES AÑO]]\n"
+    "       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]\n"
     "\n"
     "Sin opciones abre la ventana del día en la fecha de hoy.\n"
     "  --luna [DÍA MES AÑO]    los 28 días de la luna de la fecha\n"
     "  --modulo [DÍA MES AÑO]  el módulo armónico, con el kin de la fecha\n"
     "  --onda [DÍA MES AÑO]    la onda encantada del kin de la fecha\n"
+    "  --año [DÍA MES AÑO]     el año de trece lunas de la fecha (con --pdf; sin él, su luna)\n"
+    "  --pdf ARCHIVO           escribe las hojas en ARCHIVO, sin abrir ventana:\n"
+    "                          la luna en una hoja, el año en 14 (portada y 13 lunas),\n"
+    "                          el módulo en una (con fecha, su kin resaltado)\n"
+    "  --papel a4|carta        el papel del PDF; si no, carta donde se mide en\n"
+    "                          pulgadas y A4 en los demás lugares\n"
     "  --help                  esta ayuda\n"
     "Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.\n"
     "En la ventana del día, el menú contextual (botón derecho o tecla Menú) y\n"
@@ -26,7 +35,7 @@ constexpr char ayuda[] =
 
 std::optional<talmiroc::Pagina_tiempo> Pagina_de(std::string_view opcion) {
     using talmiroc::Pagina_tiempo;
-    if (opcion == "--luna") return Pagina_tiempo::luna;
+    if (opcion == "--luna" || opcion == "--año") return Pagina_tiempo::luna;
     if (opcion == "--modulo") return Pagina_tiempo::modulo;
     if (opcion == "--onda") return Pagina_tiempo::onda;
     return std::nullopt;
@@ -37,17 +46,47 @@ bool Es_valor(std::string_view a) {
     return a.size() < 2 || a[0] != '-' || (a[1] >= '0' && a[1] <= '9');
 }
 
+// The pages as a PDF, with no window and no display: the offscreen platform
+// gives Qt its fonts. Without a date, today's moon or year, and the module
+// with no kin highlighted.
+int Escribir(const char* archivo, talmiroc::Hojas hojas, std::optional<talmiroc::Fecha> fecha,
+             std::optional<QPageSize> papel, int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QDate hoy = QDate::currentDate();
+    const talmiroc::Pedido_hojas pedido{
+        hojas, fecha.value_or(talmiroc::Fecha{hoy.day(), hoy.month(), hoy.year()}),
+        fecha.has_value()};
+    const QString error =
+        talmiroc::Escribir_pdf(QString::fromLocal8Bit(archivo), pedido,
+                               papel.value_or(talmiroc::Papel_del_lugar(QLocale())));
+    if (error.isEmpty()) return 0;
+    std::fprintf(stderr, "talmiroc: %s\n", error.toLocal8Bit().constData());
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     // Our options are read before Qt's: --help and a refused date need no display.
     std::optional<talmiroc::Pagina_tiempo> pagina;
     std::optional<talmiroc::Fecha> fecha;
+    bool año = false, modulo = false;
+    const char* pdf = nullptr;
+    const char* papel = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
         if (a == "--help") {
             std::fputs(ayuda, stdout);
             return 0;
+        }
+        if (a == "--pdf" || a == "--papel") {
+            if (i + 1 == argc) {
+                std::fprintf(stderr, "talmiroc: %s espera un valor\n", argv[i]);
+                return 2;
+            }
+            (a == "--pdf" ? pdf : papel) = argv[++i];
+            continue;
         }
         const std::optional<talmiroc::Pagina_tiempo> p = Pagina_de(a);
         if (!p) continue;  // Qt's own options
@@ -56,6 +95,8 @@ int main(int argc, char** argv) {
             return 2;
         }
         pagina = p;
+        año = a == "--año";
+        modulo = a == "--modulo";
         int valores = 0;
         while (valores < 3 && i + 1 + valores < argc && Es_valor(argv[i + 1 + valores])) ++valores;
         if (valores == 0) continue;
@@ -73,6 +114,26 @@ int main(int argc, char** argv) {
         }
         fecha = std::get<talmiroc::Fecha>(v);
         i += 3;
+    }
+
+    if (pdf || papel) {
+        const std::optional<QPageSize> tamaño =
+            papel ? talmiroc::Papel_de_nombre(QString::fromLocal8Bit(papel)) : std::nullopt;
+        if (!pdf || !pagina || *pagina == talmiroc::Pagina_tiempo::onda) {
+            std::fputs(pdf ? "talmiroc: --pdf va con --luna, --año o --modulo\n"
+                           : "talmiroc: --papel va con --pdf\n",
+                       stderr);
+            return 2;
+        }
+        if (papel && !tamaño) {
+            std::fprintf(stderr, "talmiroc: --papel es a4 o carta, no «%s»\n", papel);
+            return 2;
+        }
+        return Escribir(pdf,
+                        año      ? talmiroc::Hojas::año
+                        : modulo ? talmiroc::Hojas::modulo
+                                 : talmiroc::Hojas::luna,
+                        fecha, tamaño, argc, argv);
     }
 
     QApplication app(argc, argv);

@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTableView>
 
+#include "celdas.h"
 #include "efectos.h"
 #include "imagen.h"
 
@@ -33,19 +34,6 @@ enum Rol : int {
 };
 
 enum class Forma { luna = 1, modulo, kin_onda };
-
-enum Marca : int {
-    marca_hoy = 1 << 0,
-    marca_portal = 1 << 1,
-    marca_central = 1 << 2,
-    marca_onda = 1 << 3,
-    marca_guia = 1 << 4,
-    marca_antipoda = 1 << 5,
-    marca_analogo = 1 << 6,
-    marca_oculto = 1 << 7,
-    marca_especial = 1 << 8,
-    marca_seleccion = 1 << 9,
-};
 
 Fecha Fecha_de(QDate d) {
     return {d.day(), d.month(), d.year()};
@@ -79,10 +67,6 @@ QColor Relleno(Color c) {
     }
     return Qt::white;
 }
-
-const QColor verde_portal(0x1b, 0x6e, 0x20);
-const QColor azul_seleccion(0x0d, 0x47, 0xa1);
-const QColor violeta_onda(0x6a, 0x1b, 0x9a);
 
 }  // namespace
 
@@ -377,7 +361,7 @@ public:
         const QRectF r(op.rect);
         switch (forma) {
             case Forma::luna:
-                Dia(p, op, i, r, marcas, dpr);
+                Dia(p, op, i, r, marcas);
                 break;
             case Forma::modulo:
                 Kin_modulo(p, op, i, r, marcas);
@@ -434,101 +418,27 @@ public:
     }
 
 private:
-    static void Anillo_portal(QPainter* p, const QRectF& r) {
-        p->setPen(QPen(verde_portal, 3));
-        p->setBrush(Qt::NoBrush);
-        p->drawRect(r.adjusted(1.5, 1.5, -1.5, -1.5));
-    }
-
     static void Dia(QPainter* p, const QStyleOptionViewItem& op, const QModelIndex& i,
-                    const QRectF& r, int marcas, qreal dpr) {
-        p->fillRect(r, Qt::white);
-        if (marcas & marca_portal) Anillo_portal(p, r);
-
-        const QRectF dentro = r.adjusted(6, 4, -6, -4);
-        QFont letra = op.font;
-        letra.setBold(true);
-        p->setFont(letra);
-        p->setPen(Qt::black);
-        const QFontMetricsF m(letra);
-        p->drawText(dentro, Qt::AlignLeft | Qt::AlignTop, i.data(Qt::DisplayRole).toString());
-        QFont pequeña = op.font;
-        pequeña.setPointSizeF(op.font.pointSizeF() * 0.85);
-        p->setFont(pequeña);
-        p->drawText(dentro, Qt::AlignRight | Qt::AlignTop, i.data(rol_fecha).toString());
-        qreal arriba = dentro.top() + m.height();
-        if (const QString mes = i.data(rol_mes).toString(); !mes.isEmpty()) {
-            // The month's name on its first day; a special day's own name, first.
-            const bool especial = marcas & marca_especial;
-            pequeña.setBold(true);
-            p->setFont(especial ? letra : pequeña);
-            p->setPen(especial ? violeta_onda : QColor(0x8e, 0x24, 0x24));
-            const QRectF linea(dentro.left(), arriba, dentro.width(), dentro.height() / 3);
-            QRectF usada;
-            p->drawText(linea, (especial ? Qt::AlignLeft : Qt::AlignRight) | Qt::TextWordWrap, mes,
-                        &usada);
-            arriba = qMax(dentro.top() + m.height(), usada.bottom());
-        }
-        const qreal abajo = dentro.bottom() - m.height();
-        p->setFont(op.font);
-        p->setPen(Qt::black);
-        p->drawText(dentro, Qt::AlignHCenter | Qt::AlignBottom,
-                    Ventana_tiempo::tr("Kin %1").arg(i.data(Qt::UserRole).toInt()));
-        // The tone's numeral above the seal, sharing the height between them.
-        const qreal alto = qMax<qreal>(abajo - arriba - 2, 8);
-        const qreal alto_tono = alto * 0.25;
-        Pintar_glifo(*p, i.data(rol_tono).toString(),
-                     QRectF(dentro.left(), arriba, dentro.width(), alto_tono), proporcion_tono,
-                     dpr);
-        Pintar_glifo(
-            *p, i.data(rol_sello).toString(),
-            QRectF(dentro.left(), arriba + alto_tono + 2, dentro.width(), alto - alto_tono - 2),
-            proporcion_sello, dpr);
+                    const QRectF& r, int marcas) {
+        Pintar_dia(*p, r, op.font,
+                   {i.data(Qt::DisplayRole).toString(), i.data(rol_fecha).toString(),
+                    i.data(rol_mes).toString(),
+                    Ventana_tiempo::tr("Kin %1").arg(i.data(Qt::UserRole).toInt()),
+                    i.data(rol_sello).toString(), i.data(rol_tono).toString(), marcas});
     }
 
     static void Kin_modulo(QPainter* p, const QStyleOptionViewItem& op, const QModelIndex& i,
                            const QRectF& r, int marcas) {
-        p->fillRect(r, Relleno(static_cast<Color>(i.data(rol_color).toInt())));
-        if (marcas & marca_portal) {
-            p->fillRect(r.adjusted(3, 3, -3, -3), verde_portal);
-        }
-        if (marcas & marca_onda) {
-            p->fillRect(QRectF(r.left(), r.bottom() - 4, r.width(), 4), violeta_onda);
-        }
-        QFont letra = op.font;
-        letra.setBold(marcas & (marca_hoy | marca_seleccion));
-        p->setFont(letra);
-        p->setPen(marcas & marca_portal ? Qt::white : Qt::black);
-        p->drawText(r, Qt::AlignCenter, i.data(Qt::DisplayRole).toString());
-        const QString socio = marcas & marca_guia       ? Ventana_tiempo::tr("Gu")
-                              : marcas & marca_antipoda ? Ventana_tiempo::tr("Ap")
-                              : marcas & marca_analogo  ? Ventana_tiempo::tr("An")
-                              : marcas & marca_oculto   ? Ventana_tiempo::tr("Oc")
-                                                        : QString();
-        if (!socio.isEmpty()) {
-            QFont pequeña = op.font;
-            pequeña.setPointSizeF(op.font.pointSizeF() * 0.75);
-            pequeña.setBold(true);
-            p->setFont(pequeña);
-            const QRectF caja(r.left() + 2, r.top() + 2,
-                              QFontMetricsF(pequeña).horizontalAdvance(QStringLiteral("Gu")) + 4,
-                              QFontMetricsF(pequeña).height());
-            p->fillRect(caja, violeta_onda);
-            p->setPen(Qt::white);
-            p->drawText(caja, Qt::AlignCenter, socio);
-        }
-        if (marcas & marca_central) {
-            p->setPen(QPen(Qt::black, 2));
-            p->drawLine(r.topLeft(), r.bottomLeft());
-            p->drawLine(r.topRight(), r.bottomRight());
-        }
+        Pintar_kin_modulo(*p, r, op.font,
+                          {i.data(Qt::DisplayRole).toInt(),
+                           Relleno(static_cast<Color>(i.data(rol_color).toInt())), marcas});
     }
 
     static void Kin_onda(QPainter* p, const QStyleOptionViewItem& op, const QModelIndex& i,
                          const QRectF& r, qreal dpr) {
         p->fillRect(r, Qt::white);
         const int marcas = i.data(rol_marcas).toInt();
-        if (marcas & marca_portal) Anillo_portal(p, r);
+        if (marcas & marca_portal) Anillo_portal(*p, r);
         const qreal alto = r.height() - 6;
         Pintar_glifo(*p, i.data(rol_tono).toString(),
                      QRectF(r.left() + 6, r.top() + 3, alto * 1.4, alto), proporcion_tono, dpr);

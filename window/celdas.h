@@ -1,0 +1,69 @@
+// The cells of the count over time, painted alike on a screen and on paper:
+// a day of a moon and a kin of the harmonic module. The window's grids and
+// the printed pages fill them from the engine's descriptions.
+//
+// Sizes are in the painter's units: the window paints in pixels, a page in
+// points, and a cell is drawn the same in either, about 100 units a side for
+// a day and 40 by 24 for a kin.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+
+namespace talmiroc {
+
+// What a cell shows besides its text; combined as flags.
+enum Marca : int {
+    marca_hoy = 1 << 0,
+    marca_portal = 1 << 1,
+    marca_central = 1 << 2,
+    marca_onda = 1 << 3,
+    marca_guia = 1 << 4,
+    marca_antipoda = 1 << 5,
+    marca_analogo = 1 << 6,
+    marca_oculto = 1 << 7,
+    marca_especial = 1 << 8,
+    marca_seleccion = 1 << 9,
+};
+
+// Dark enough to stay apart from black, white and each other in grey.
+inline const QColor verde_portal(0x1b, 0x6e, 0x20);
+inline const QColor azul_seleccion(0x0d, 0x47, 0xa1);
+inline const QColor violeta_onda(0x6a, 0x1b, 0x9a);
+
+// A day of a moon.
+struct Celda_dia {
+    QString numero;  // "27"; empty on the special days
+    QString fecha;   // "13 nov"
+    QString mes;     // "noviembre" on the 1st of a month; a special day's name
+    QString kin;     // "Kin 14", or "Kin 14 · Mago Magnético Blanco", wrapped to fit
+    QString sello;   // the seal's picture (Recurso_sello)
+    QString tono;    // the tone's numeral (Recurso_tono)
+    int marcas;      // marca_portal, marca_especial
+};
+
+// On white, the day's number and date at the top, the month's or the special
+// day's name under them, the tone's numeral above the seal, the kin at the
+// bottom; a green frame on a portal day. `letra` is the kin's face.
+void Pintar_dia(QPainter& p, const QRectF& r, const QFont& letra, const Celda_dia& c);
+
+// A kin of the harmonic module.
+struct Celda_modulo {
+    int kin;         // 1..260
+    QColor relleno;  // its seal's colour
+    int marcas;      // every Marca but hoy, especial and seleccion
+};
+
+// The fill, a green inner square on a portal, the wavespell's bar at the
+// bottom, the kin's number, the oracle's place ("Gu", "Ap", "An", "Oc") at
+// the top left and the central column's two lines.
+void Pintar_kin_modulo(QPainter& p, const QRectF& r, const QFont& letra, const Celda_modulo& c);
+
+// The portal's green frame, inside `r`.
+void Anillo_portal(QPainter& p, const QRectF& r);
+
+}  // namespace talmiroc

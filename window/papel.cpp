@@ -1,0 +1,307 @@
+#include "papel.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+#include "apoyo_qt.h"
+#include "celdas.h"
+
+namespace talmiroc {
+
+namespace {
+
+QString tr(const char* texto) {
+    return QCoreApplication::translate("talmiroc::Papel", texto);
+}
+
+// Half an inch: inside what every office printer can reach, on A4 and Letter.
+constexpr qreal margen_mm = 12.7;
+
+const QColor gris_rejilla(0x80, 0x80, 0x80);
+
+// The seal colours as fills on paper, each a different grey when printed
+// without colour (white 255, yellow about 229, blue 200, red 170), all light
+// enough for black text.
+QColor Relleno_papel(Color c) {
+    switch (c) {
+        case Color::rojo:
+            return QColor(0xe8, 0x90, 0x90);
+        case Color::blanco:
+            return QColor(0xff, 0xff, 0xff);
+        case Color::azul:
+            return QColor(0xb0, 0xcc, 0xf0);
+        case Color::amarillo:
+            return QColor(0xf8, 0xec, 0x8c);
+    }
+    return Qt::white;
+}
+
+QFont Letra(double puntos, QFont::Weight peso = QFont::Normal) {
+    return Qfont({"MS Sans Serif", puntos, peso});
+}
+
+// One line of text in `caja`, in `letra` or smaller when it would not fit
+// across (a year of many digits).
+void Linea(QPainter& p, const QRectF& caja, Qt::Alignment alineacion, const QString& texto,
+           QFont letra) {
+    const qreal ancho = QFontMetricsF(letra).horizontalAdvance(texto);
+    if (ancho > caja.width()) letra.setPointSizeF(letra.pointSizeF() * caja.width() / ancho);
+    p.setFont(letra);
+    p.drawText(caja, alineacion | Qt::AlignVCenter | Qt::TextSingleLine, texto);
+}
+
+void Rejilla(QPainter& p, const QRectF& r) {
+    p.setPen(QPen(gris_rejilla, 0.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r);
+}
+
+std::string_view Nombre_especial(const Dia_de_luna& d) {
+    return d.especial == Dia_especial::hunab_ku ? palabras_es.nombre_hunab_ku
+                                                : palabras_es.nombre_fuera_del_tiempo;
+}
+
+// The moon's title, its plasmas over 4 heptads of 7 days, and under them a
+// row for 29 February or 25 July when the moon has one.
+void Pagina_luna(QPainter& p, const QRectF& area, const Lectura_luna& luna) {
+    p.setPen(Qt::black);
+    Linea(p, QRectF(area.left(), area.top(), area.width(), 26), Qt::AlignHCenter,
+          Texto(luna.titulo), Letra(16, QFont::Bold));
+    const qreal cabecera = area.top() + 34, alto_cabecera = 16, alto_leyenda = 14;
+    const bool especial = luna.dias.size() > 28;
+    const qreal ancho = area.width() / 7;
+    const qreal y0 = cabecera + alto_cabecera;
+    const qreal alto = (area.bottom() - alto_leyenda - 4 - y0) / (especial ? 4.9 : 4);
+    for (int plasma = 1; plasma <= 7; ++plasma) {
+        Linea(p, QRectF(area.left() + (plasma - 1) * ancho, cabecera, ancho, alto_cabecera),
+              Qt::AlignHCenter, Texto(En(palabras_es.plasmas, plasma)), Letra(10, QFont::Bold));
+    }
+    const QFont letra = Letra(7);
+    for (const Dia_de_luna& d : luna.dias) {
+        const bool dia = d.especial == Dia_especial::ninguno;
+        const QRectF r = dia ? QRectF(area.left() + (d.plasma - 1) * ancho,
+                                      y0 + ((d.dia - 1) / 7) * alto, ancho, alto)
+                             : QRectF(area.left(), y0 + 4 * alto + 6, 2 * ancho, alto * 0.9 - 6);
+        Pintar_dia(p, r, letra,
+                   {dia ? Texto(d.numero) : QString(), Texto(d.fecha_corta),
+                    dia ? Texto(d.mes) : Texto(Nombre_especial(d)), Texto(d.kin_nombre),
+                    Recurso_sello(d.kin.sello()), Recurso_tono(d.kin.tono()),
+                    (d.portal ? marca_portal : 0) | (dia ? 0 : marca_especial)});
+        Rejilla(p, r);
+    }
+    p.setPen(Qt::black);
+    Linea(p, QRectF(area.left(), area.bottom() - alto_leyenda, area.width(), alto_leyenda),
+          Qt::AlignLeft, tr("Marco verde: portal de activación galáctica"), Letra(8));
+}
+
+// The year's name after its bearer, its NS year and span, the bearer's
+// glyph, and the thirteen moons with their spans.
+void Portada(QPainter& p, const QRectF& area, const Lectura_año& año) {
+    p.setPen(Qt::black);
+    Linea(p, QRectF(area.left(), area.top() + 20, area.width(), 44), Qt::AlignHCenter,
+          Texto(año.nombre), Letra(30, QFont::Bold));
+    Linea(p, QRectF(area.left(), area.top() + 70, area.width(), 26), Qt::AlignHCenter,
+          Texto(año.ns) + Texto(separador_titulo) + Texto(año.periodo), Letra(16));
+    const qreal arriba = area.top() + 130;
+    const QRectF glifo(area.left() + 20, arriba, 220, 280);
+    Pintar_recurso(p, QRectF(glifo.left(), glifo.top(), glifo.width(), 60),
+                   Recurso_tono(año.portador.tono()));
+    Pintar_recurso(p, QRectF(glifo.left(), glifo.top() + 70, glifo.width(), 210),
+                   Recurso_sello(año.portador.sello()));
+    p.setPen(Qt::black);
+    Linea(p, QRectF(glifo.left(), glifo.bottom() + 8, glifo.width(), 18), Qt::AlignHCenter,
+          Texto(Kin_y_nombre(año.portador)), Letra(10));
+    const qreal x = glifo.right() + 50, ancho = area.right() - x, paso = 26;
+    for (int n = 1; n <= 13; ++n) {
+        const Lectura_luna luna = Describir_luna({año.año, n});
+        const QRectF linea(x, arriba + (n - 1) * paso, ancho, paso);
+        Linea(p, QRectF(linea.left(), linea.top(), 24, paso), Qt::AlignRight, QString::number(n),
+              Letra(11, QFont::Bold));
+        Linea(p, linea.adjusted(34, 0, -200, 0), Qt::AlignLeft, Texto(luna.nombre), Letra(11));
+        Linea(p, QRectF(linea.right() - 195, linea.top(), 195, paso), Qt::AlignRight,
+              Texto(luna.periodo), Letra(11));
+    }
+}
+
+// The 13 x 20 kins, each row a seal; portals filled, the central column
+// between lines and, when asked, one kin framed with its oracle and
+// wavespell, named above the grid.
+void Pagina_modulo(QPainter& p, const QRectF& area, std::optional<Fecha> resaltado) {
+    p.setPen(Qt::black);
+    Linea(p, QRectF(area.left(), area.top(), area.width(), 26), Qt::AlignHCenter,
+          tr("Módulo armónico"), Letra(18, QFont::Bold));
+    qreal y = area.top() + 30;
+    Kin kin{0};
+    Kines_oraculo oraculo{};
+    std::array<Kin, 13> onda{};
+    if (resaltado) {
+        kin = Calculo_kin(resaltado->dia, resaltado->mes, resaltado->año).kin;
+        oraculo = Oraculo_en_kines(kin);
+        onda = Onda_de(kin);
+        const Lectura_onda lectura = Describir_onda(kin, *resaltado);
+        const QString sep = Texto(separador_titulo);
+        const auto socio = [](std::size_t lugar, Kin k) {
+            return Texto(palabras_es.lugares_oraculo[lugar]) + QStringLiteral(": ") +
+                   Texto(Kin_y_nombre(k));
+        };
+        const QString lineas[] = {
+            Texto(Kin_y_nombre(kin)) + sep + Texto(Fecha_escrita(*resaltado)),
+            socio(0, oraculo.guia),
+            socio(1, oraculo.antipoda),
+            socio(2, oraculo.analogo),
+            socio(3, oraculo.oculto),
+            Texto(lectura.titulo) + sep + Texto(lectura.kines[0].cuando) +
+                Texto(separador_periodo) + Texto(lectura.kines[12].cuando),
+        };
+        for (std::size_t i = 0; i < std::size(lineas); ++i) {
+            Linea(p, QRectF(area.left(), y, area.width(), 14), Qt::AlignHCenter, lineas[i],
+                  Letra(i == 0 ? 11 : 9, i == 0 ? QFont::Bold : QFont::Normal));
+            y += i == 0 ? 17 : 13;
+        }
+        y += 4;
+    }
+    const qreal alto_leyenda = 26, etiqueta = 86, alto_cabecera = 14;
+    const qreal ancho = (area.width() - etiqueta) / 13;
+    const qreal y0 = y + alto_cabecera;
+    const qreal alto = (area.bottom() - alto_leyenda - 4 - y0) / 20;
+    p.setPen(Qt::black);
+    for (int c = 1; c <= 13; ++c) {
+        Linea(p, QRectF(area.left() + etiqueta + (c - 1) * ancho, y, ancho, alto_cabecera),
+              Qt::AlignHCenter, QString::number(c), Letra(9, QFont::Bold));
+    }
+    const QFont letra = Letra(9);
+    for (int f = 1; f <= 20; ++f) {
+        const qreal fila = y0 + (f - 1) * alto;
+        const qreal lado = qMin(alto - 4, 22.0);
+        Pintar_recurso(p, QRectF(area.left(), fila + (alto - lado) / 2, lado, lado),
+                       Recurso_sello(Sello(f)));
+        p.setPen(Qt::black);
+        p.setFont(Letra(7));
+        p.drawText(QRectF(area.left() + lado + 3, fila, etiqueta - lado - 5, alto),
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                   Texto(Nombre_sello(Sello(f))));
+        for (int c = 1; c <= 13; ++c) {
+            const Kin k = Kin_en_modulo(c, f);
+            int marcas =
+                (Es_portal(k) ? marca_portal : 0) | (En_columna_central(k) ? marca_central : 0);
+            if (resaltado) {
+                if (k == kin) marcas |= marca_seleccion;
+                if (k == oraculo.guia) marcas |= marca_guia;
+                if (k == oraculo.antipoda) marcas |= marca_antipoda;
+                if (k == oraculo.analogo) marcas |= marca_analogo;
+                if (k == oraculo.oculto) marcas |= marca_oculto;
+                if (k.valor >= onda[0].valor && k.valor <= onda[12].valor) marcas |= marca_onda;
+            }
+            const QRectF r(area.left() + etiqueta + (c - 1) * ancho, fila, ancho, alto);
+            Pintar_kin_modulo(p, r, letra,
+                              {k.valor, Relleno_papel(Color_sello(k.sello())), marcas});
+            Rejilla(p, r);
+            if (marcas & marca_seleccion) {
+                p.setPen(QPen(azul_seleccion, 3));
+                p.drawRect(r.adjusted(1.5, 1.5, -1.5, -1.5));
+            }
+        }
+    }
+    p.setPen(Qt::black);
+    const QRectF leyenda(area.left(), area.bottom() - alto_leyenda, area.width(), alto_leyenda);
+    p.setFont(Letra(8));
+    p.drawText(leyenda, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
+               resaltado ? tr("Verde: portal de activación galáctica · columna 7 entre líneas: "
+                              "columna central · marco azul: el kin resaltado · Gu guía, "
+                              "Ap antípoda, An análogo, Oc oculto · barra violeta: su onda "
+                              "encantada")
+                         : tr("Verde: portal de activación galáctica · columna 7 entre líneas: "
+                              "columna central"));
+}
+
+Luna_del_año Luna_pedida(const Pedido_hojas& pedido) {
+    return Luna_de(pedido.fecha);
+}
+
+}  // namespace
+
+QPageSize Papel_del_lugar(const QLocale& lugar) {
+    return QPageSize(lugar.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                            : QPageSize::A4);
+}
+
+QPageSize Papel_predeterminado() {
+    const QPrinterInfo impresora = QPrinterInfo::defaultPrinter();
+    if (!impresora.isNull() && impresora.defaultPageSize().id() == QPageSize::Letter)
+        return QPageSize(QPageSize::Letter);
+    return Papel_del_lugar(QLocale());
+}
+
+std::optional<QPageSize> Papel_de_nombre(const QString& nombre) {
+    if (nombre == QLatin1String("a4")) return QPageSize(QPageSize::A4);
+    if (nombre == QLatin1String("carta")) return QPageSize(QPageSize::Letter);
+    return std::nullopt;
+}
+
+QString Titulo_hojas(const Pedido_hojas& pedido) {
+    const QString talmiroc = QStringLiteral("Talmiroc: ");
+    switch (pedido.hojas) {
+        case Hojas::luna:
+            return talmiroc + Texto(Describir_luna(Luna_pedida(pedido)).titulo);
+        case Hojas::año: {
+            const Lectura_año año = Describir_año(Luna_pedida(pedido).año);
+            return talmiroc + Texto(año.nombre) + Texto(separador_titulo) + Texto(año.ns);
+        }
+        case Hojas::modulo:
+            break;
+    }
+    return talmiroc + tr("Módulo armónico");
+}
+
+bool Pintar_hojas(QPdfWriter& pdf, const Pedido_hojas& pedido, const QPageSize& papel) {
+    // Points as units: the cells' sizes and the faces' point sizes hold as they are.
+    pdf.setResolution(72);
+    pdf.setPageLayout(QPageLayout(
+        papel, pedido.hojas == Hojas::modulo ? QPageLayout::Portrait : QPageLayout::Landscape,
+        QMarginsF(margen_mm, margen_mm, margen_mm, margen_mm), QPageLayout::Millimeter));
+    pdf.setTitle(Titulo_hojas(pedido));
+    pdf.setCreator(QStringLiteral("Talmiroc"));
+    QPainter p;
+    if (!p.begin(&pdf)) return false;
+    const QRectF area(QPointF(0, 0), pdf.pageLayout().paintRectPoints().size());
+    const Luna_del_año luna = Luna_pedida(pedido);
+    switch (pedido.hojas) {
+        case Hojas::luna:
+            Pagina_luna(p, area, Describir_luna(luna));
+            break;
+        case Hojas::año:
+            Portada(p, area, Describir_año(luna.año));
+            for (int n = 1; n <= 13; ++n) {
+                pdf.newPage();
+                Pagina_luna(p, area, Describir_luna({luna.año, n}));
+            }
+            break;
+        case Hojas::modulo:
+            Pagina_modulo(p, area,
+                          pedido.resaltar ? std::optional<Fecha>(pedido.fecha) : std::nullopt);
+            break;
+    }
+    return p.end();
+}
+
+QString Escribir_pdf(const QString& archivo, const Pedido_hojas& pedido, const QPageSize& papel) {
+    QSaveFile destino(archivo);
+    bool escrito = destino.open(QIODevice::WriteOnly);
+    if (escrito) {
+        QPdfWriter pdf(&destino);
+        escrito = Pintar_hojas(pdf, pedido, papel);
+    }
+    // QPdfWriter reports no write error of its own: the file does.
+    if (escrito && destino.error() == QFileDevice::NoError && destino.commit()) return {};
+    destino.cancelWriting();
+    return tr("No se pudo escribir el archivo %1").arg(QDir::toNativeSeparators(archivo));
+}
+
+}  // namespace talmiroc
