@@ -15,6 +15,7 @@
 #include "etiqueta.h"
 #include "fuentes.h"
 #include "imagen.h"
+#include "lector.h"
 
 namespace talmiroc {
 
@@ -88,6 +89,7 @@ Calendario::Calendario(Efectos& efectos, QWidget* parent) : QWidget(parent), efe
     createButtons();
     createTabOrder();
     Form_Load();
+    Avisar_visibilidad(this);
 }
 
 Calendario::~Calendario() = default;
@@ -179,6 +181,9 @@ void Calendario::Inicio_calculo() {
         // The date line shows the day as entered: 29 February stays 29.
         fecha->Fijar_caption(Texto(lectura_.fecha));
         fecha->setToolTip(Texto(lectura_.linea_trece_lunas));
+        // Heard with its thirteen-moon reading, which the eye finds in the tip.
+        fecha->setAccessibleName(
+            Texto(Para_oir(lectura_.fecha + "\r\n" + lectura_.linea_trece_lunas)));
         Label9->show();
         Oraculo();
         sello_onda = lectura_.sello_onda.valor;
@@ -318,9 +323,11 @@ bool Calendario::eventFilter(QObject* objeto, QEvent* evento) {
     return QWidget::eventFilter(objeto, evento);
 }
 
-void Calendario::Avisar_lectores() {
-    QAccessibleEvent aviso(this, QAccessible::ObjectReorder);
-    QAccessible::updateAccessibility(&aviso);
+// A person who sees the window reads the answer at once; a screen reader
+// speaks its essentials once, and the focus stays on Calcular. A refused date
+// has its message box instead.
+void Calendario::Anunciar_lectura() {
+    if (!fecha->Caption().isEmpty()) Anunciar(this, Texto(lectura_.anuncio));
 }
 
 }  // namespace talmiroc
