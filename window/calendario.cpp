@@ -224,8 +224,11 @@ void Calendario::Oraculo() {
     const auto mostrar = [this](Sello sello, QPoint lugar, std::size_t i, const Etiqueta* titulo) {
         if (Imagen* imagen = Imagen_de(sello.valor, 2)) {
             imagen->Mover(lugar.x(), lugar.y());
-            imagen->setAccessibleName(Texto(lectura_.nombres_oraculo[i]));
-            imagen->setAccessibleDescription(titulo->toolTip());
+            // Only changes are told: a reader flooded with events drops some.
+            if (const QString n = Texto(lectura_.nombres_oraculo[i]); n != imagen->accessibleName())
+                imagen->setAccessibleName(n);
+            if (titulo->toolTip() != imagen->accessibleDescription())
+                imagen->setAccessibleDescription(titulo->toolTip());
             imagen->show();
         }
     };

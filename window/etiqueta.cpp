@@ -21,7 +21,9 @@ void Etiqueta::Fijar_caption(const QString& caption) {
     mostrado.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setText(mostrado);
     // Heard without the marks that only dress the caption for the eye.
-    setAccessibleName(QString::fromStdString(Para_oir(caption.toStdString())));
+    // Only a change is told: a reader flooded with events drops some.
+    const QString oido = QString::fromStdString(Para_oir(caption.toStdString()));
+    if (oido != accessibleName()) setAccessibleName(oido);
     if (autoajuste_ == Autoajuste::no) return;
     if (isHidden()) {
         ajuste_pendiente_ = true;
