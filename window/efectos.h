@@ -2,14 +2,20 @@
 // the printer. The program uses Efectos_qt; tests hand in a recording fake.
 #pragma once
 
+#include <functional>
+
 #include <QDate>
 #include <QString>
 
 #include "tzolkin.h"
 
+class QPageSize;
 class QWidget;
 
 namespace talmiroc {
+
+// Writes pages as a PDF file on a paper: true when the file is complete.
+using Escritor_pdf = std::function<bool(const QString& archivo, const QPageSize& papel)>;
 
 class Efectos {
 public:
@@ -24,6 +30,16 @@ public:
     // Prints an image of the window's client area as it is shown now, under
     // the document name `documento`.
     virtual void Imprimir(QWidget& ventana, const QString& documento) = 0;
+
+    // Prints the pages `escribir` writes, through the print dialog over
+    // `ventana`, where the person picks the printer, paper and copies;
+    // the job is named `documento`. A print that cannot start is told.
+    virtual void Imprimir_hojas(QWidget& ventana, const QString& documento,
+                                const Escritor_pdf& escribir) = 0;
+
+    // Asks where to save a PDF file, proposing `nombre`: the file chosen, or
+    // empty when the dialog is cancelled.
+    virtual QString Archivo_pdf(QWidget& ventana, const QString& nombre) = 0;
 };
 
 }  // namespace talmiroc

@@ -1,12 +1,17 @@
 #include "efectos_qt.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <QWidget>
 
+#include "apoyo_qt.h"
 #include "impresion.h"
+#include "mensajes.h"
 
 namespace talmiroc {
 
@@ -56,6 +61,24 @@ QDate Efectos_qt::Hoy() {
 void Efectos_qt::Imprimir(QWidget& ventana, const QString& documento) {
     Dialogos_en_español();
     Imprimir_ventana(ventana, documento, impresoras_, *this);
+}
+
+void Efectos_qt::Imprimir_hojas(QWidget& ventana, const QString& documento,
+                                const Escritor_pdf& escribir) {
+    Dialogos_en_español();
+    if (talmiroc::Imprimir_hojas(ventana, documento, impresoras_, escribir) ==
+        Resultado_impresion::fallida) {
+        Mensaje(Texto(mensaje_hojas_fallidas), Texto(titulo_imprimir), Icono::error);
+    }
+}
+
+QString Efectos_qt::Archivo_pdf(QWidget& ventana, const QString& nombre) {
+    Dialogos_en_español();
+    const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getSaveFileName(
+        &ventana, QCoreApplication::translate("talmiroc::Papel", "Guardar PDF"),
+        QDir(carpeta).filePath(nombre),
+        QCoreApplication::translate("talmiroc::Papel", "Documentos PDF (*.pdf)"));
 }
 
 }  // namespace talmiroc

@@ -15,6 +15,9 @@ public:
     void Mensaje(const QString& texto, const QString& titulo, Icono icono) override;
     QDate Hoy() override;
     void Imprimir(QWidget& ventana, const QString& documento) override;
+    void Imprimir_hojas(QWidget& ventana, const QString& documento,
+                        const Escritor_pdf& escribir) override;
+    QString Archivo_pdf(QWidget& ventana, const QString& nombre) override;
 
 private:
     Impresoras& impresoras_;

@@ -1,6 +1,7 @@
 #include "impresion.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 #include <QByteArray>
@@ -334,14 +335,15 @@ Cups_print_file Cups_imprimir_archivo() {
     return funcion;
 }
 
-// A queue of the print system: the page goes into a PDF of the queue's paper,
-// margins and resolution, and the queue is given that file.
-bool Imprimir_en_cola(QWidget& ventana, const QString& documento, const QPrinter& impresora) {
+// A queue of the print system: `pintar` writes the pages into a PDF file,
+// and the queue is given that file.
+bool Imprimir_en_cola(const QString& documento, const QPrinter& impresora,
+                      const std::function<bool(const QString& archivo)>& pintar) {
     const Cups_print_file enviar = Cups_imprimir_archivo();
     QTemporaryDir carpeta;
     if (!enviar || !carpeta.isValid()) return false;
     const QString archivo = carpeta.filePath(QStringLiteral("ventana.pdf"));
-    if (!Pintar_pdf(ventana, impresora, archivo, documento)) return false;
+    if (!pintar(archivo)) return false;
 
     // The queue's own name: Qt writes an lpoptions instance as "cola/instancia".
     const QByteArray cola = impresora.printerName().section(QLatin1Char('/'), 0, 0).toLocal8Bit();
@@ -388,9 +390,26 @@ Resultado_impresion Imprimir_ventana(QWidget& ventana, const QString& documento,
     // A queue of the print system, or a PDF file chosen in the dialog.
     const bool cola = impresora->outputFormat() == QPrinter::NativeFormat;
     const bool impresa =
-        cola ? Imprimir_en_cola(ventana, documento, *impresora)
+        cola ? Imprimir_en_cola(documento, *impresora,
+                                [&](const QString& archivo) {
+                                    // a PDF of the queue's paper, margins and resolution
+                                    return Pintar_pdf(ventana, *impresora, archivo, documento);
+                                })
              : Pintar_pdf(ventana, *impresora, impresora->outputFileName(), documento);
     return impresa ? Resultado_impresion::impresa : Resultado_impresion::fallida;
+}
+
+Resultado_impresion Imprimir_hojas(QWidget& ventana, const QString& documento,
+                                   Impresoras& impresoras, const Escritor_pdf& escribir) {
+    const std::unique_ptr<QPrinter> impresora = impresoras.Elegir(ventana);
+    if (!impresora) return Resultado_impresion::cancelada;
+    const QPageSize papel = impresora->pageLayout().pageSize();
+    const bool impresas =
+        impresora->outputFormat() == QPrinter::NativeFormat
+            ? Imprimir_en_cola(documento, *impresora,
+                               [&](const QString& archivo) { return escribir(archivo, papel); })
+            : escribir(impresora->outputFileName(), papel);
+    return impresas ? Resultado_impresion::impresa : Resultado_impresion::fallida;
 }
 
 void Imprimir_ventana(QWidget& ventana, const QString& documento, Impresoras& impresoras,

@@ -9,12 +9,12 @@
 
 #include <QString>
 
+#include "efectos.h"
+
 class QPrinter;
 class QWidget;
 
 namespace talmiroc {
-
-class Efectos;
 
 // Where a print can go. The program uses Impresoras_qt; tests choose.
 class Impresoras {
@@ -49,7 +49,13 @@ enum class Resultado_impresion {
 Resultado_impresion Imprimir_ventana(QWidget& ventana, const QString& documento,
                                      Impresoras& impresoras);
 
-// The same, telling the user through `efectos` when the print cannot start.
+// Prints the pages `escribir` writes where the user chooses in the print
+// dialog: a queue gets them as one PDF job titled `documento`, with the
+// copies asked for; a PDF file chosen in the dialog is written by `escribir`.
+Resultado_impresion Imprimir_hojas(QWidget& ventana, const QString& documento,
+                                   Impresoras& impresoras, const Escritor_pdf& escribir);
+
+// The same as Imprimir_ventana, telling the user through `efectos` when the print cannot start.
 // A cancelled dialog says nothing.
 void Imprimir_ventana(QWidget& ventana, const QString& documento, Impresoras& impresoras,
                       Efectos& efectos);

@@ -8,6 +8,7 @@ namespace talmiroc {
 
 inline constexpr std::string_view mensaje_sin_fecha = "Debe introducir una fecha";
 inline constexpr std::string_view mensaje_impresion_fallida = "No se pudo imprimir la ventana";
+inline constexpr std::string_view mensaje_hojas_fallidas = "No se pudo imprimir la página";
 inline constexpr std::string_view titulo_imprimir = "Quenabre";
 
 }  // namespace talmiroc

@@ -17,6 +17,7 @@
 #include "celdas.h"
 #include "efectos.h"
 #include "imagen.h"
+#include "papel.h"
 
 namespace talmiroc {
 
@@ -478,6 +479,7 @@ void Ventana_tiempo::createPages() {
     paginas_->addTab(createComoPage(), tr("&Cómo se cuenta"));
     auto* capas = new QVBoxLayout(this);
     capas->addWidget(paginas_);
+    capas->addLayout(createPrintButtons());
     // The day window's shortcuts reach the same pages from here.
     const QKeySequence atajos[] = {QKeySequence(Qt::CTRL | Qt::Key_L),
                                    QKeySequence(Qt::CTRL | Qt::Key_M),
@@ -492,6 +494,28 @@ void Ventana_tiempo::createPages() {
         });
         addAction(accion);
     }
+}
+
+QLayout* Ventana_tiempo::createPrintButtons() {
+    imprimir_ = new QPushButton(tr("&Imprimir…"));
+    imprimir_->setObjectName(QStringLiteral("imprimir"));
+    imprimir_->setToolTip(tr("La página que se ve, en papel"));
+    guardar_pdf_ = new QPushButton(tr("Guardar &PDF…"));
+    guardar_pdf_->setObjectName(QStringLiteral("guardar_pdf"));
+    guardar_pdf_->setToolTip(tr("La página que se ve, en un archivo PDF"));
+    connect(imprimir_, &QPushButton::clicked, this, &Ventana_tiempo::Imprimir);
+    connect(guardar_pdf_, &QPushButton::clicked, this, &Ventana_tiempo::Guardar_pdf);
+    connect(paginas_, &QTabWidget::currentChanged, this, [this](int pagina) {
+        const bool en_papel = pagina == static_cast<int>(Pagina_tiempo::luna) ||
+                              pagina == static_cast<int>(Pagina_tiempo::modulo);
+        imprimir_->setEnabled(en_papel);
+        guardar_pdf_->setEnabled(en_papel);
+    });
+    auto* barra = new QHBoxLayout;
+    barra->addStretch(1);
+    barra->addWidget(imprimir_);
+    barra->addWidget(guardar_pdf_);
+    return barra;
 }
 
 QTableView* Ventana_tiempo::createGrid(const QString& nombre, const QString& accesible) {
@@ -683,6 +707,42 @@ void Ventana_tiempo::Ir_a_hoy() {
 
 void Ventana_tiempo::Mostrar_seleccion() {
     if (mostrar_dia_) mostrar_dia_(seleccion_);
+}
+
+namespace {
+
+std::optional<Pedido_hojas> Pedido_de(int pagina, const Fecha& seleccion) {
+    if (pagina == static_cast<int>(Pagina_tiempo::luna))
+        return Pedido_hojas{Hojas::luna, seleccion};
+    if (pagina == static_cast<int>(Pagina_tiempo::modulo))
+        return Pedido_hojas{Hojas::modulo, seleccion};
+    return std::nullopt;
+}
+
+}  // namespace
+
+void Ventana_tiempo::Imprimir() {
+    const std::optional<Pedido_hojas> pedido = Pedido_de(paginas_->currentIndex(), seleccion_);
+    if (!pedido) return;
+    efectos_.Imprimir_hojas(*this, Titulo_hojas(*pedido),
+                            [p = *pedido](const QString& archivo, const QPageSize& papel) {
+                                return Escribir_pdf(archivo, p, papel).isEmpty();
+                            });
+}
+
+void Ventana_tiempo::Guardar_pdf() {
+    const std::optional<Pedido_hojas> pedido = Pedido_de(paginas_->currentIndex(), seleccion_);
+    if (!pedido) return;
+    const Luna_del_año luna = Luna_de(seleccion_);
+    const QString nombre =
+        pedido->hojas == Hojas::luna
+            ? tr("luna-%1-%2.pdf").arg(luna.año).arg(luna.luna, 2, 10, QLatin1Char('0'))
+            : tr("modulo-kin-%1.pdf")
+                  .arg(Calculo_kin(seleccion_.dia, seleccion_.mes, seleccion_.año).kin.valor);
+    const QString archivo = efectos_.Archivo_pdf(*this, nombre);
+    if (archivo.isEmpty()) return;
+    const QString error = Escribir_pdf(archivo, *pedido, Papel_predeterminado());
+    if (!error.isEmpty()) efectos_.Mensaje(error, tr("Guardar PDF"), Icono::error);
 }
 
 void Ventana_tiempo::Actualizar() {

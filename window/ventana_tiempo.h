@@ -19,6 +19,7 @@
 #include "cuenta_tiempo.h"
 
 class QLabel;
+class QLayout;
 class QModelIndex;
 class QPushButton;
 class QTabWidget;
@@ -41,7 +42,7 @@ public:
     // `mostrar_dia` reads a day in the day window. Today comes from `efectos`.
     // Controls are named for tests: `luna`, `modulo`, `onda` (the grids),
     // `paginas`, `titulo_luna`, `luna_anterior`, `luna_siguiente`,
-    // `año_anterior`, `año_siguiente`, `hoy`.
+    // `año_anterior`, `año_siguiente`, `hoy`, `imprimir`, `guardar_pdf`.
     Ventana_tiempo(Efectos& efectos, std::function<void(const Fecha&)> mostrar_dia,
                    QWidget* parent = nullptr);
     ~Ventana_tiempo() override;
@@ -57,6 +58,11 @@ public:
     void Mover_lunas(int lunas);
     void Ir_a_hoy();
     void Mostrar_seleccion();  // in the day window
+    // The page shown, the moon or the module with the selected kin, on
+    // paper: through the print dialog, or into a PDF file chosen in a file
+    // dialog. Nothing on the other pages.
+    void Imprimir();
+    void Guardar_pdf();
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -68,6 +74,7 @@ private:
     QWidget* createOndaPage();
     QWidget* createComoPage();
     QTableView* createGrid(const QString& nombre, const QString& accesible);
+    QLayout* createPrintButtons();
 
     void Actualizar();         // every page from the selected day
     void Enfocar_seleccion();  // the grids' current cells follow the selection
@@ -83,6 +90,8 @@ private:
     bool sincronizando_ = false;
 
     QTabWidget* paginas_ = nullptr;
+    QPushButton* imprimir_ = nullptr;
+    QPushButton* guardar_pdf_ = nullptr;
     QLabel* titulo_luna_ = nullptr;
     QLabel* titulo_modulo_ = nullptr;
     QLabel* titulo_onda_ = nullptr;

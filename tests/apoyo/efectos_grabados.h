@@ -29,10 +29,15 @@ public:
     }
     QDate Hoy() override { return hoy_; }
     void Imprimir(QWidget& ventana, const QString&) override { impresiones.push_back(&ventana); }
+    void Imprimir_hojas(QWidget& ventana, const QString&, const Escritor_pdf&) override {
+        impresiones.push_back(&ventana);
+    }
+    QString Archivo_pdf(QWidget&, const QString&) override { return archivo_pdf; }
 
     std::vector<Mensaje_grabado> mensajes;
     std::vector<QWidget*> impresiones;
     std::function<void()> al_mostrar;
+    QString archivo_pdf;  // what the file dialog answers; empty: cancelled
 
 private:
     QDate hoy_;

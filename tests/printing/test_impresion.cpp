@@ -11,7 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
@@ -29,6 +35,7 @@
 #include "imagen.h"
 #include "impresion.h"
 #include "mensajes.h"
+#include "ventana_tiempo.h"
 
 namespace talmiroc::prueba {
 namespace {
@@ -54,6 +61,13 @@ struct Efectos_prueba final : Efectos, Impresoras {
     void Imprimir(QWidget& ventana, const QString& documento) override {
         Imprimir_ventana(ventana, documento, *this, *this);
     }
+    void Imprimir_hojas(QWidget& ventana, const QString& documento,
+                        const Escritor_pdf& escribir) override {
+        if (talmiroc::Imprimir_hojas(ventana, documento, *this, escribir) ==
+            Resultado_impresion::fallida)
+            Mensaje(QStringLiteral("fallida"), documento, Icono::error);
+    }
+    QString Archivo_pdf(QWidget&, const QString&) override { return {}; }
     std::unique_ptr<QPrinter> Predeterminada() override {
         ++pedidas;
         return predeterminada();
@@ -382,6 +396,158 @@ TEST(SistemaCaido, PideElDialogoYNoImprime) {
     EXPECT_EQ(p.efectos.dialogos, 1);
     EXPECT_EQ(p.efectos.mensajes, std::vector<Mensaje_visto>());
     EXPECT_EQ(carpeta.Nuevos(), QStringList());
+}
+
+// ---------------------------------------------------------------------------
+// Calendars on paper, from the command line with no display and from the
+// count over time's window
+
+struct Salida {
+    int estado;
+    QString error;
+};
+
+Salida Talmiroc(const QStringList& argumentos) {
+    QProcess p;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        entorno.remove(QLatin1String(v));
+    p.setProcessEnvironment(entorno);
+    p.start(QStringLiteral(TALMIROC_PROGRAMA), argumentos);
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {-1, {}};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QStringList Lineas(const QString& programa, const QStringList& argumentos) {
+    return Ejecutar(programa, argumentos)
+        .value_or(QString())
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// Every page of a year against tzolkin's count of its days: each day's date
+// and kin on its moon's page, as text.
+TEST(Papel, UnAñoComoLoCuentaTzolkin) {
+    NECESITA(Sin_poppler());
+    const QTemporaryDir carpeta;
+    const QString pdf = carpeta.filePath(QStringLiteral("2027.pdf"));
+    ASSERT_EQ(Talmiroc({QStringLiteral("--año"), QStringLiteral("1"), QStringLiteral("8"),
+                        QStringLiteral("2027"), QStringLiteral("--pdf"), pdf})
+                  .estado,
+              0);
+    ASSERT_EQ(Paginas(pdf), 14);
+    EXPECT_EQ(Transparencias(pdf), QStringList());
+    EXPECT_EQ(Lineas(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).size(), 2)
+        << "the list's heading, and no image";
+    const QStringList fuentes = Lineas(QStringLiteral("pdffonts"), {pdf}).mid(2);
+    EXPECT_FALSE(fuentes.isEmpty());
+    for (const QString& f : fuentes)
+        EXPECT_TRUE(
+            f.contains(QRegularExpression(QStringLiteral(" yes +(yes|no) +(yes|no) +\\d+ +\\d+$"))))
+            << "not embedded: " << f.toStdString();
+    for (int luna = 1; luna <= 13; ++luna) {
+        const Fecha desde = Fecha_de_luna({2027, luna}, 1);
+        const Fecha hasta = luna == 13 ? Fuera_del_tiempo(2027) : Fecha_de_luna({2027, luna}, 28);
+        const auto fecha = [](const Fecha& f) {
+            return QStringList{QString::number(f.dia), QString::number(f.mes),
+                               QString::number(f.año)};
+        };
+        const QString pagina = QString::number(luna + 1);
+        const QString texto = Ejecutar(QStringLiteral("pdftotext"),
+                                       {QStringLiteral("-f"), pagina, QStringLiteral("-l"), pagina,
+                                        pdf, QStringLiteral("-")})
+                                  .value_or(QString());
+        const QStringList dias =
+            Lineas(QStringLiteral(TALMIROC_TZOLKIN),
+                   QStringList{QStringLiteral("--json"), QStringLiteral("--desde")} + fecha(desde) +
+                       QStringList{QStringLiteral("--hasta")} + fecha(hasta));
+        EXPECT_EQ(dias.size(), luna == 8 || luna == 13 ? 29 : 28) << "moon " << luna;
+        for (const QString& linea : dias) {
+            const QJsonObject dia = QJsonDocument::fromJson(linea.toUtf8()).object();
+            const QDate d =
+                QDate::fromString(dia[QLatin1String("fecha_iso")].toString(), Qt::ISODate);
+            const QString kin = QStringLiteral("Kin %1 ·").arg(dia[QLatin1String("kin")].toInt());
+            const QString corta = QStringLiteral("%1 %2").arg(d.day()).arg(
+                talmiroc::Texto(meses_cortos[static_cast<std::size_t>(d.month())]));
+            EXPECT_TRUE(texto.contains(kin))
+                << d.toString(Qt::ISODate).toStdString() << " " << kin.toStdString();
+            EXPECT_TRUE(texto.contains(corta))
+                << d.toString(Qt::ISODate).toStdString() << " " << corta.toStdString();
+        }
+    }
+}
+
+// What is asked and what comes out: pages and paper, or the message and the
+// status with nothing written.
+struct Pedido {
+    const char* nombre;
+    QStringList argumentos;  // --pdf ARCHIVO follows, ARCHIVO in a fresh folder
+    const char* archivo;
+    int estado;
+    const char* salida;  // pdfinfo's page size; or a piece of the message
+};
+
+void PrintTo(const Pedido& x, std::ostream* os) {
+    *os << x.nombre;
+}
+
+const Pedido pedidos[] = {
+    {"luna_a4", {"--luna", "13", "11", "2013"}, "luna.pdf", 0, "842 x 595 pts (A4)"},
+    {"modulo_carta", {"--modulo", "--papel", "carta"}, "m.pdf", 0, "612 x 792 pts (letter)"},
+    {"fecha_rechazada", {"--año", "31", "2", "2027"}, "a.pdf", 1, "Fecha incorrecta"},
+    {"carpeta_que_no_existe", {"--luna"}, "no/hay/l.pdf", 1, "no/hay/l.pdf"},
+    {"archivo_que_es_carpeta", {"--luna"}, "", 1, "No se pudo escribir el archivo"},
+    {"papel_desconocido", {"--luna", "--papel", "a3"}, "l.pdf", 2, "--papel"},
+    {"pdf_sin_hojas", {"--onda"}, "o.pdf", 2, "--pdf"},
+};
+
+class PedidoTest : public testing::TestWithParam<Pedido> {};
+
+TEST_P(PedidoTest, HojasOMensaje) {
+    NECESITA(Sin_poppler());
+    const Pedido& p = GetParam();
+    const QTemporaryDir carpeta;
+    const QString archivo = carpeta.filePath(QString::fromUtf8(p.archivo));
+    const Salida s = Talmiroc(p.argumentos + QStringList{QStringLiteral("--pdf"), archivo});
+    EXPECT_EQ(s.estado, p.estado) << s.error.toStdString();
+    if (p.estado == 0) {
+        EXPECT_EQ(Paginas(archivo), 1);
+        EXPECT_TRUE(Ejecutar(QStringLiteral("pdfinfo"), {archivo})
+                        .value_or(QString())
+                        .contains(QString::fromUtf8(p.salida)));
+    } else {
+        EXPECT_TRUE(s.error.contains(QString::fromUtf8(p.salida))) << s.error.toStdString();
+        EXPECT_EQ(QDir(carpeta.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                  QStringList())
+            << "nothing written, not even beside the file";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pedidos, PedidoTest, testing::ValuesIn(pedidos),
+                         [](const auto& info) { return std::string(info.param.nombre); });
+
+// Imprimir on the moon page, to the private queue chosen in the dialog: the
+// moon on its page, its text kept through the print system.
+TEST(Papel, LaLunaPorLaColaPrivadaGuardaSuTexto) {
+    NECESITA(Sin_cola_pdf());
+    Efectos_prueba efectos;
+    efectos.dialogo = [] {
+        return std::make_unique<QPrinter>(QPrinterInfo::printerInfo(Cola_privada()),
+                                          QPrinter::HighResolution);
+    };
+    Ventana_tiempo v(efectos, {});
+    v.Abrir(Pagina_tiempo::luna, Fecha{13, 11, 2013});
+    const Carpeta_pdf carpeta;
+    QTest::mouseClick(v.findChild<QPushButton*>(QStringLiteral("imprimir")), Qt::LeftButton);
+    EXPECT_EQ(efectos.dialogos, 1);
+    EXPECT_EQ(efectos.mensajes, std::vector<Mensaje_visto>());
+    ASSERT_TRUE(Esperar_cola_vacia(Cola_privada(), 60s));
+    const QStringList nuevos = carpeta.Esperar_nuevos(30s);
+    ASSERT_EQ(nuevos.size(), 1);
+    EXPECT_EQ(Paginas(nuevos.front()), 1);
+    const QString texto = Texto(nuevos.front());
+    EXPECT_TRUE(texto.contains(QStringLiteral("Luna Autoexistente del Búho · NS1.26.4")))
+        << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("Kin 14 · Mago Magnético"))) << texto.toStdString();
 }
 
 }  // namespace
