@@ -52,6 +52,12 @@ bool Es_valor(std::string_view a) {
 int Escribir(const char* archivo, talmiroc::Hojas hojas, std::optional<talmiroc::Fecha> fecha,
              std::optional<QPageSize> papel, int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A machine with no session has no runtime folder, which Qt warns about
+    // though the PDF never needs one.
+    static QtMessageHandler qt = nullptr;
+    qt = qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext& c, const QString& m) {
+        if (!m.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))) qt(tipo, c, m);
+    });
     QGuiApplication app(argc, argv);
     const QDate hoy = QDate::currentDate();
     const talmiroc::Pedido_hojas pedido{

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTableView>
 
 #include "calendario_prueba.h"
@@ -146,6 +148,26 @@ TEST(Tiempo, UnKinSeleccionaSuDiaYIntroLoLeeEnLaVentanaDelDia) {
     EXPECT_TRUE(p.c.diafueradeltiempo->isVisible());
     EXPECT_EQ(p.ventana->size(), vista_principal);
     EXPECT_TRUE(p.efectos.mensajes.empty());
+}
+
+// Guardar PDF writes the page shown into the file chosen, nothing when the
+// dialog is cancelled; on the wavespell there is no page to save.
+TEST(Tiempo, GuardarPdfEscribeLaPaginaQueSeVe) {
+    Ventana_en_dia p(QDate(2013, 11, 13));
+    p.ventana->Abrir_tiempo(Pagina_tiempo::luna);
+    auto* guardar = Tiempo()->findChild<QPushButton*>(QStringLiteral("guardar_pdf"));
+    const QTemporaryDir carpeta;
+    QTest::mouseClick(guardar, Qt::LeftButton);  // cancelled
+    p.efectos.archivo_pdf = carpeta.filePath(QStringLiteral("luna.pdf"));
+    QTest::mouseClick(guardar, Qt::LeftButton);
+    EXPECT_EQ(QDir(carpeta.path()).entryList(QDir::Files), QStringList{QStringLiteral("luna.pdf")});
+    EXPECT_TRUE(p.efectos.mensajes.empty());
+    p.efectos.archivo_pdf = carpeta.filePath(QStringLiteral("no/hay/luna.pdf"));
+    QTest::mouseClick(guardar, Qt::LeftButton);
+    ASSERT_EQ(p.efectos.mensajes.size(), 1u);
+    EXPECT_TRUE(p.efectos.mensajes[0].texto.contains(QStringLiteral("no/hay/luna.pdf")));
+    p.ventana->Abrir_tiempo(Pagina_tiempo::onda);
+    EXPECT_FALSE(guardar->isEnabled());
 }
 
 }  // namespace
