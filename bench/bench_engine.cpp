@@ -2,7 +2,6 @@
 // the date checks.
 #include <benchmark/benchmark.h>
 
-#include "trece_lunas.h"
 #include "tzolkin.h"
 
 namespace talmiroc {

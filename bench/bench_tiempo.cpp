@@ -10,9 +10,9 @@
 #include <QApplication>
 #include <QTest>
 
+#include "apoyo_qt.h"
 #include "calendario.h"
 #include "efectos_grabados.h"
-#include "imagen.h"
 #include "ventana_tiempo.h"
 
 namespace talmiroc {

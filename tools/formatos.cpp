@@ -1,8 +1,10 @@
 #include "formatos.h"
 
 #include <algorithm>
+#include <array>
 #include <ctime>
 #include <type_traits>
+#include <variant>
 
 namespace talmiroc::cli {
 
@@ -31,10 +33,116 @@ constexpr std::array<bool, 256> especial_ics = [] {
     return t;
 }();
 
-// The moon's numbers are null (JSON) or empty (CSV) on the two special days.
+// ---------------------------------------------------------------------------
+// A day's fields
+
+// Which outputs carry a field.
+enum class Salidas { json_y_csv, solo_json, solo_csv };
+
+// A field's value: absent (JSON null, an empty CSV field), a text, a whole
+// number, true or false, or a date (2003-04-09).
+using Valor =
+    std::variant<std::monostate, std::string_view, std::string, std::int64_t, bool, Fecha>;
+
+struct Campo {
+    // The CSV column; the JSON key, where a dot nests it: "oraculo.guia" is
+    // "guia" in the object "oraculo". One dot at most.
+    std::string_view nombre;
+    Salidas salidas;
+    Valor (*leer)(const Lectura_dia& l);
+};
+
+// The moon's numbers and names are absent on the two special days.
 bool Con_luna(const Lectura_dia& l) {
     return l.trece_lunas.especial == Dia_especial::ninguno;
 }
+
+// Every field of a day, in the order of the CSV columns; JSON writes its
+// keys in alphabetical order.
+constexpr auto campos_dia = std::to_array<Campo>({
+    {"fecha_iso", Salidas::solo_csv, [](const Lectura_dia& l) -> Valor { return l.entrada; }},
+    {"kin", Salidas::json_y_csv,  // 1..260
+     [](const Lectura_dia& l) -> Valor { return std::int64_t{l.kin.valor}; }},
+    {"sello", Salidas::json_y_csv,  // 1..20
+     [](const Lectura_dia& l) -> Valor { return std::int64_t{l.kin.sello().valor}; }},
+    {"tono", Salidas::json_y_csv,  // 1..13
+     [](const Lectura_dia& l) -> Valor { return std::int64_t{l.kin.tono().valor}; }},
+    {"nombre_kin", Salidas::solo_csv,  // Enlazador de Mundos Resonante Blanco
+     [](const Lectura_dia& l) -> Valor { return std::string_view(l.nombre_kin); }},
+    // The captions, line breaks (CR LF) kept.
+    {"nombre", Salidas::json_y_csv,
+     [](const Lectura_dia& l) -> Valor { return std::string_view(l.nombre); }},
+    {"fecha", Salidas::json_y_csv,
+     [](const Lectura_dia& l) -> Valor { return std::string_view(l.fecha); }},
+    {"onda_encantada", Salidas::json_y_csv,
+     [](const Lectura_dia& l) -> Valor { return std::string_view(l.onda_encantada); }},
+    {"a_maya", Salidas::json_y_csv,
+     [](const Lectura_dia& l) -> Valor { return std::string_view(l.a_maya); }},
+    {"inter", Salidas::json_y_csv,
+     [](const Lectura_dia& l) -> Valor { return std::string_view(l.inter); }},
+    {"dia_fuera_del_tiempo", Salidas::json_y_csv,
+     [](const Lectura_dia& l) -> Valor { return l.dia_fuera_del_tiempo; }},
+    // The oracle's seals 1..20.
+    {"oraculo.guia", Salidas::json_y_csv,
+     [](const Lectura_dia& l) -> Valor { return std::int64_t{l.oraculo.guia.valor}; }},
+    {"oraculo.antipoda", Salidas::json_y_csv,
+     [](const Lectura_dia& l) -> Valor { return std::int64_t{l.oraculo.antipoda.valor}; }},
+    {"oraculo.analogo", Salidas::json_y_csv,
+     [](const Lectura_dia& l) -> Valor { return std::int64_t{l.oraculo.analogo.valor}; }},
+    {"oraculo.oculto", Salidas::json_y_csv,
+     [](const Lectura_dia& l) -> Valor { return std::int64_t{l.oraculo.oculto.valor}; }},
+    {"portador", Salidas::json_y_csv,  // the year bearer's kin
+     [](const Lectura_dia& l) -> Valor { return std::int64_t{l.portador.valor}; }},
+    {"linea_trece_lunas", Salidas::solo_csv,  // 13 Lunas: Limi 6, Luna Planetaria del Perro (...)
+     [](const Lectura_dia& l) -> Valor { return std::string_view(l.linea_trece_lunas); }},
+    {"trece_lunas.ns", Salidas::json_y_csv,
+     [](const Lectura_dia& l) -> Valor {
+         return Con_luna(l) ? Valor(Notacion_ns(l.trece_lunas)) : Valor();
+     }},
+    {"trece_lunas.luna", Salidas::json_y_csv,
+     [](const Lectura_dia& l) -> Valor {
+         return Con_luna(l) ? Valor(std::int64_t{l.trece_lunas.luna}) : Valor();
+     }},
+    {"trece_lunas.nombre",
+     Salidas::json_y_csv,  // the special day's name on 25 July and 29 February
+     [](const Lectura_dia& l) -> Valor { return Nombre_trece_lunas(l.trece_lunas); }},
+    {"trece_lunas.dia", Salidas::json_y_csv,
+     [](const Lectura_dia& l)
+         -> Valor { return Con_luna(l) ? Valor(std::int64_t{l.trece_lunas.dia}) : Valor(); }},
+    {"trece_lunas.heptada", Salidas::json_y_csv,
+     [](const Lectura_dia& l)
+         -> Valor { return Con_luna(l) ? Valor(std::int64_t{l.trece_lunas.heptada}) : Valor(); }},
+    {"trece_lunas.plasma", Salidas::json_y_csv,
+     [](const Lectura_dia& l)
+         -> Valor { return Con_luna(l) ? Valor(Plasma_trece_lunas(l.trece_lunas)) : Valor(); }},
+});
+
+// The JSON fields in key order. A dot sorts before every letter, digit and
+// '_', so sorting the dotted names sorts each object's keys and keeps a
+// nested object's fields together.
+constexpr auto orden_json = [] {
+    struct {
+        std::array<std::size_t, campos_dia.size()> campo{};
+        std::size_t n = 0;
+    } orden;
+    for (std::size_t i = 0; i < campos_dia.size(); ++i) {
+        if (campos_dia[i].salidas != Salidas::solo_csv) orden.campo[orden.n++] = i;
+    }
+    std::sort(
+        orden.campo.begin(), orden.campo.begin() + static_cast<std::ptrdiff_t>(orden.n),
+        [](std::size_t a, std::size_t b) { return campos_dia[a].nombre < campos_dia[b].nombre; });
+    return orden;
+}();
+
+static_assert(std::all_of(campos_dia.begin(), campos_dia.end(),
+                          [](const Campo& c) {
+                              const auto punto = c.nombre.find('.');
+                              return c.nombre.find_first_not_of("abcdefghijklmnopqrstuvwxyz_.") ==
+                                         std::string_view::npos &&
+                                     (punto == std::string_view::npos ||
+                                      c.nombre.find('.', punto + 1) == std::string_view::npos);
+                          }),
+              "field names are lower-case ASCII and '_', with one dot at most");
 
 }  // namespace
 
@@ -68,50 +176,44 @@ void Añadir_json(std::string& s, std::string_view texto) {
 }
 
 void Añadir_json(std::string& s, const Lectura_dia& l) {
-    const Fecha_trece_lunas& t = l.trece_lunas;
-    const bool luna = Con_luna(l);
-    const auto texto = [&s](std::string_view clave, std::string_view v, bool primera = false) {
-        Añadir_json(Clave(s, clave, primera), v);
-    };
-    const auto numero = [&s](std::string_view clave, std::int64_t n, bool primera = false) {
-        Añadir_numero(Clave(s, clave, primera), n);
-    };
-    const auto nulo = [&s](std::string_view clave, bool primera = false) {
-        Clave(s, clave, primera).append("null");
-    };
-    texto("a_maya", l.a_maya, true);
-    Clave(s, "dia_fuera_del_tiempo").append(l.dia_fuera_del_tiempo ? "true" : "false");
-    texto("fecha", l.fecha);
-    texto("inter", l.inter);
-    numero("kin", l.kin.valor);
-    texto("nombre", l.nombre);
-    texto("onda_encantada", l.onda_encantada);
-    Clave(s, "oraculo");
-    numero("analogo", l.oraculo.analogo.valor, true);
-    numero("antipoda", l.oraculo.antipoda.valor);
-    numero("guia", l.oraculo.guia.valor);
-    numero("oculto", l.oraculo.oculto.valor);
-    s.push_back('}');
-    numero("portador", l.portador.valor);
-    numero("sello", l.kin.sello().valor);
-    numero("tono", l.kin.tono().valor);
-    // The moon's fields are null on the two special days; its name is not.
-    const auto de_luna = [&](std::string_view clave, auto valor, bool primera = false) {
-        if (!luna) return nulo(clave, primera);
-        if constexpr (std::is_integral_v<decltype(valor)>) {
-            numero(clave, valor, primera);
-        } else {
-            texto(clave, valor);
+    std::string_view objeto;  // the nested object open, "" for none
+    bool abre = true;         // the next key opens an object
+    for (std::size_t k = 0; k < orden_json.n; ++k) {
+        const Campo& c = campos_dia[orden_json.campo[k]];
+        const std::size_t punto = c.nombre.find('.');
+        const std::string_view de =
+            punto == std::string_view::npos ? "" : c.nombre.substr(0, punto);
+        if (de != objeto) {
+            if (!objeto.empty()) s.push_back('}');
+            if (!de.empty()) {
+                Clave(s, de, abre);
+                abre = true;
+            }
+            objeto = de;
         }
-    };
-    Clave(s, "trece_lunas");
-    de_luna("dia", t.dia, true);
-    de_luna("heptada", t.heptada);
-    de_luna("luna", t.luna);
-    texto("nombre", Nombre_trece_lunas(t));
-    de_luna("ns", Notacion_ns(t));
-    de_luna("plasma", Plasma_trece_lunas(t));
-    s.append("}}");
+        Clave(s, c.nombre.substr(punto == std::string_view::npos ? 0 : punto + 1), abre);
+        abre = false;
+        std::visit(
+            [&s](const auto& v) {
+                using T = std::decay_t<decltype(v)>;
+                if constexpr (std::is_same_v<T, std::monostate>) {
+                    s.append("null");
+                } else if constexpr (std::is_same_v<T, bool>) {
+                    s.append(v ? "true" : "false");
+                } else if constexpr (std::is_same_v<T, std::int64_t>) {
+                    Añadir_numero(s, v);
+                } else if constexpr (std::is_same_v<T, Fecha>) {
+                    s.push_back('"');
+                    Añadir_fecha_iso(s, v);
+                    s.push_back('"');
+                } else {
+                    Añadir_json(s, std::string_view(v));
+                }
+            },
+            c.leer(l));
+    }
+    if (!objeto.empty()) s.push_back('}');
+    s.push_back('}');
 }
 
 void Añadir_json(std::string& s, const Rechazo& r) {
@@ -138,9 +240,12 @@ void Añadir_campo_csv(std::string& s, std::string_view campo) {
 }
 
 void Añadir_cabecera_csv(std::string& s) {
-    for (std::size_t i = 0; i < columnas_csv.size(); ++i) {
-        if (i > 0) s.push_back(',');
-        s.append(columnas_csv[i]);
+    bool primera = true;
+    for (const Campo& c : campos_dia) {
+        if (c.salidas == Salidas::solo_json) continue;
+        if (!primera) s.push_back(',');
+        s.append(c.nombre);
+        primera = false;
     }
     s.append("\r\n");
 }
@@ -154,34 +259,27 @@ void Añadir_fecha_iso(std::string& s, const Fecha& f) {
 }
 
 void Añadir_fila_csv(std::string& s, const Lectura_dia& l) {
-    const Fecha_trece_lunas& t = l.trece_lunas;
-    const bool luna = Con_luna(l);
-    const auto texto = [&s](std::string_view v) { Añadir_campo_csv(s.append(","), v); };
-    const auto numero = [&s](std::int64_t n) { Añadir_numero(s.append(","), n); };
-    const auto de_luna = [&](std::int64_t n) { luna ? numero(n) : void(s.append(",")); };
-    Añadir_fecha_iso(s, l.entrada);
-    numero(l.kin.valor);
-    numero(l.kin.sello().valor);
-    numero(l.kin.tono().valor);
-    texto(l.nombre_kin);
-    texto(l.nombre);
-    texto(l.fecha);
-    texto(l.onda_encantada);
-    texto(l.a_maya);
-    texto(l.inter);
-    s.append(l.dia_fuera_del_tiempo ? ",true" : ",false");
-    numero(l.oraculo.guia.valor);
-    numero(l.oraculo.antipoda.valor);
-    numero(l.oraculo.analogo.valor);
-    numero(l.oraculo.oculto.valor);
-    numero(l.portador.valor);
-    texto(l.linea_trece_lunas);
-    texto(Notacion_ns(t));
-    de_luna(t.luna);
-    texto(Nombre_trece_lunas(t));
-    de_luna(t.dia);
-    de_luna(t.heptada);
-    texto(Plasma_trece_lunas(t));
+    bool primera = true;
+    for (const Campo& c : campos_dia) {
+        if (c.salidas == Salidas::solo_json) continue;
+        if (!primera) s.push_back(',');
+        primera = false;
+        std::visit(
+            [&s](const auto& v) {
+                using T = std::decay_t<decltype(v)>;
+                if constexpr (std::is_same_v<T, std::monostate>) {
+                } else if constexpr (std::is_same_v<T, bool>) {
+                    s.append(v ? "true" : "false");
+                } else if constexpr (std::is_same_v<T, std::int64_t>) {
+                    Añadir_numero(s, v);
+                } else if constexpr (std::is_same_v<T, Fecha>) {
+                    Añadir_fecha_iso(s, v);
+                } else {
+                    Añadir_campo_csv(s, std::string_view(v));
+                }
+            },
+            c.leer(l));
+    }
     s.append("\r\n");
 }
 
@@ -273,6 +371,55 @@ void Añadir_evento_ics(std::string& s, const Lectura_dia& l, std::int64_t sello
     Añadir_texto_ics(linea, lectura);
     Añadir_linea_ics(s, linea);
     s.append("TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n");
+}
+
+// ---------------------------------------------------------------------------
+// The formats
+
+namespace {
+
+void Dia_texto(std::string& s, const Lectura_dia& l, std::int64_t anteriores, std::int64_t) {
+    if (anteriores > 0) s.push_back('\n');  // a blank line between days
+    s.append(Texto_dia(l));
+}
+
+void Dia_json(std::string& s, const Lectura_dia& l, std::int64_t, std::int64_t) {
+    Añadir_json(s, l);
+    s.push_back('\n');
+}
+
+void Rechazo_json(std::string& s, const Rechazo& r) {
+    Añadir_json(s, r);
+    s.push_back('\n');
+}
+
+void Dia_csv(std::string& s, const Lectura_dia& l, std::int64_t, std::int64_t) {
+    Añadir_fila_csv(s, l);
+}
+
+void Dia_ics(std::string& s, const Lectura_dia& l, std::int64_t, std::int64_t ahora) {
+    Añadir_evento_ics(s, l, ahora);
+}
+
+constexpr Formato formatos[] = {
+    // nombre, titulo, fecha_real, año_maximo, inicio, dia, fin, rechazo
+    {"texto", "texto", false, año_maximo, nullptr, Dia_texto, nullptr, nullptr},
+    {"json", "JSON", false, año_maximo, nullptr, Dia_json, nullptr, Rechazo_json},
+    {"csv", "CSV", true, año_maximo, Añadir_cabecera_csv, Dia_csv, nullptr, nullptr},
+    {"ics", "iCalendar", true, año_maximo_ics, Añadir_inicio_ics, Dia_ics, Añadir_fin_ics, nullptr},
+};
+
+}  // namespace
+
+std::span<const Formato> Formatos() {
+    return formatos;
+}
+
+const Formato* Buscar_formato(std::string_view nombre) {
+    for (const Formato& f : formatos) {
+        if (f.nombre == nombre) return &f;
+    }
+    return nullptr;
 }
 
 }  // namespace talmiroc::cli

@@ -1,12 +1,17 @@
-// The formats `tzolkin` writes a day's description in: compact JSON, a CSV
-// row (RFC 4180) and an iCalendar event (RFC 5545). Each only renders the
-// engine's Lectura_dia; none composes a calendar fact. No Qt.
+// The formats `tzolkin` writes a day's description in: plain text, compact
+// JSON, a CSV row (RFC 4180) and an iCalendar event (RFC 5545), each one row
+// of the table of formats. Each only renders the engine's Lectura_dia; none
+// composes a calendar fact. No Qt.
+//
+// JSON and CSV write the same fields of a day, each listed once in the
+// table of a day's fields (formatos.cpp): its name, the outputs that carry
+// it and how it is read from the description.
 //
 // Every function appends to a string, so a long run reuses one buffer.
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,8 +20,35 @@
 namespace talmiroc::cli {
 
 // ---------------------------------------------------------------------------
+// The formats
+
+// An output format and its writer.
+struct Formato {
+    std::string_view nombre;  // as --formato takes it: "csv"
+    std::string_view titulo;  // as messages name it: "CSV"
+    bool fecha_real;          // writes real calendar dates only (no 31 April)
+    std::int64_t año_maximo;  // the last year it can write
+    // What opens the output (may be null), each day, what closes it (may be
+    // null). `anteriores` counts the days written before this one; `ahora`
+    // is the time of writing, in seconds since 1970 UTC.
+    void (*inicio)(std::string& s);
+    void (*dia)(std::string& s, const Lectura_dia& l, std::int64_t anteriores, std::int64_t ahora);
+    void (*fin)(std::string& s);
+    // A refused date as a line of the output itself; null when a refusal
+    // goes to standard error. A format that has it can also read a batch of
+    // dates, one output line for each input line.
+    void (*rechazo)(std::string& s, const Rechazo& r);
+};
+
+// Every format, the default (plain text) first.
+std::span<const Formato> Formatos();
+
+// The format of a name, or null: Buscar_formato("ics")->titulo == "iCalendar".
+const Formato* Buscar_formato(std::string_view nombre);
+
+// ---------------------------------------------------------------------------
 // JSON, as QJsonDocument's compact form wrote it: keys in alphabetical
-// order, no blanks, non-ASCII UTF-8 as is.
+// order at every level, no blanks, non-ASCII UTF-8 as is.
 
 // A string in quotes: '"' '\' and the control characters escaped (\b \f \n
 // \r \t, the others as \u00XX in lower-case hex). "a\"b" -> "\"a\\\"b\"".
@@ -29,34 +61,9 @@ void Añadir_json(std::string& s, const Lectura_dia& l);
 void Añadir_json(std::string& s, const Rechazo& r);
 
 // ---------------------------------------------------------------------------
-// CSV: UTF-8, CRLF after every row, a header row naming these columns in
-// this order. Absent values (the moon's numbers on 25 July and 29 February)
-// are empty fields; booleans read true or false.
-inline constexpr std::array<std::string_view, 23> columnas_csv = {
-    "fecha_iso",       // 2003-04-09; at least four digits of year
-    "kin",             // 1..260
-    "sello",           // 1..20
-    "tono",            // 1..13
-    "nombre_kin",      // Enlazador de Mundos Resonante Blanco
-    "nombre",          // the captions, line breaks (CR LF) kept
-    "fecha",           //
-    "onda_encantada",  //
-    "a_maya",          //
-    "inter",           //
-    "dia_fuera_del_tiempo",
-    "oraculo.guia",  // seals 1..20
-    "oraculo.antipoda",
-    "oraculo.analogo",
-    "oraculo.oculto",
-    "portador",           // the year bearer's kin
-    "linea_trece_lunas",  // 13 Lunas: Limi 6, Luna Planetaria del Perro (NS1.15.10.6)
-    "trece_lunas.ns",
-    "trece_lunas.luna",
-    "trece_lunas.nombre",
-    "trece_lunas.dia",
-    "trece_lunas.heptada",
-    "trece_lunas.plasma",
-};
+// CSV: UTF-8, CRLF after every row, a header row naming the columns in the
+// order of the table of a day's fields. Absent values (the moon's numbers on
+// 25 July and 29 February) are empty fields; booleans read true or false.
 
 // One field: as is, or in double quotes (quotes inside doubled) when it
 // holds a quote, a comma, CR or LF. Campo_csv("a,b") -> "\"a,b\"".

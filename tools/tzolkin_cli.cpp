@@ -6,14 +6,14 @@
 #include <ostream>
 
 #include "formatos.h"
-#include "recorrido.h"
 
 namespace talmiroc::cli {
 
 namespace {
 
 // Printed after the two usage errors of a single date, as it always was:
-// uso_fechas then uso_hoy. --help puts uso_recorridos between them.
+// uso_fechas then uso_hoy. --help puts uso_recorridos and the formats
+// between them.
 constexpr std::string_view uso_fechas =
     "Uso: tzolkin [DIA MES AÑO]\n"
     "     tzolkin --json [DIA MES AÑO]\n"
@@ -23,19 +23,24 @@ constexpr std::string_view uso_recorridos =
     "     tzolkin --desde DIA MES AÑO --hasta DIA MES AÑO   (cada fecha entre las dos, incluidas)\n"
     "     tzolkin --kin N [DIA MES AÑO] [--cuantas K | --hasta DIA MES AÑO]\n"
     "                                  (las fechas del kin N desde ese día u hoy; 5 si no se "
-    "dice)\n"
-    "Salida: --formato texto|json|csv|ics (--json es --formato json).\n";
-
-enum class Formato { texto, json, csv, ics };
+    "dice)\n";
 
 using Tres = std::array<std::string, 3>;
 
 // What the arguments ask for.
 struct Peticion {
-    std::optional<Formato> formato;
-    std::vector<std::string> fecha;  // the loose values: a date, or the search's start
+    const Formato* formato = nullptr;  // null: none named, the default
+    std::vector<std::string> fecha;    // the loose values: a date, or the search's start
     std::optional<Tres> desde, hasta;
     std::optional<std::int64_t> kin, cuantas;
+};
+
+// The dates the command walks over.
+enum class Recorrido {
+    una_fecha,  // the loose date, or today
+    lote,       // one date a line of standard input
+    rango,      // --desde .. --hasta
+    busqueda,   // the dates of --kin
 };
 
 // An argument that reads as an option: a dash and then no digit ("-5" is a value).
@@ -49,13 +54,47 @@ int Uso(Entorno& e, std::string_view que) {
     return salida_uso;
 }
 
-// Reports a refused date as a single date does: a JSON object, or the
-// window's message on standard error.
-int Rechazar(Entorno& e, const Rechazo& r, bool json) {
-    if (json) {
+// Words listed as Spanish lists them: "texto, json, csv e ics" ("e" before
+// an "i" sound, "y" otherwise).
+std::string Lista(const std::vector<std::string_view>& palabras) {
+    std::string s;
+    for (std::size_t i = 0; i < palabras.size(); ++i) {
+        const std::string_view p = palabras[i];
+        if (i > 0 && i + 1 < palabras.size()) s.append(", ");
+        if (i > 0 && i + 1 == palabras.size()) {
+            s.append(p.starts_with('i') || p.starts_with("hi") ? " e " : " y ");
+        }
+        s.append(p);
+    }
+    return s;
+}
+
+// The names of the formats --formato takes, or the titles of those that
+// write real dates only.
+std::vector<std::string_view> Nombres_formatos(bool solo_reales = false) {
+    std::vector<std::string_view> v;
+    for (const Formato& f : Formatos()) {
+        if (!solo_reales) v.push_back(f.nombre);
+        if (solo_reales && f.fecha_real) v.push_back(f.titulo);
+    }
+    return v;
+}
+
+void Ayuda(Entorno& e) {
+    e.salida << uso_fechas << uso_recorridos << "Salida: --formato ";
+    for (const std::string_view nombre : Nombres_formatos()) {
+        e.salida << (nombre == Formatos().front().nombre ? "" : "|") << nombre;
+    }
+    e.salida << " (--json es --formato json).\n" << uso_hoy;
+}
+
+// Reports a refused date as a single date does: in the output when the
+// format writes refusals, or the window's message on standard error.
+int Rechazar(Entorno& e, const Rechazo& r, const Formato& formato) {
+    if (formato.rechazo) {
         std::string s;
-        Añadir_json(s, r);
-        e.salida << s << '\n';
+        formato.rechazo(s, r);
+        e.salida << s;
     } else {
         e.errores << titulo_fecha << ": " << r.mensaje << '\n';
     }
@@ -65,35 +104,22 @@ int Rechazar(Entorno& e, const Rechazo& r, bool json) {
 // Writes the days one after another in one format, as they come.
 class Escritor {
 public:
-    Escritor(Formato formato, std::ostream& salida, std::int64_t ahora)
+    Escritor(const Formato& formato, std::ostream& salida, std::int64_t ahora)
         : formato_(formato), salida_(salida), ahora_(ahora) {
-        if (formato_ == Formato::csv) Añadir_cabecera_csv(texto_);
-        if (formato_ == Formato::ics) Añadir_inicio_ics(texto_);
+        if (formato_.inicio) formato_.inicio(texto_);
     }
     // Whether the output still takes more.
     bool Dia(const Fecha& f) {
-        const Lectura_dia l = Describir_dia(f);
-        switch (formato_) {
-            case Formato::texto:
-                if (dias_ > 0) texto_.push_back('\n');  // a blank line between days
-                texto_.append(Texto_dia(l));
-                break;
-            case Formato::json:
-                Añadir_json(texto_, l);
-                texto_.push_back('\n');
-                break;
-            case Formato::csv:
-                Añadir_fila_csv(texto_, l);
-                break;
-            case Formato::ics:
-                Añadir_evento_ics(texto_, l, ahora_);
-                break;
-        }
-        ++dias_;
+        formato_.dia(texto_, Describir_dia(f), dias_++, ahora_);
+        return Volcar();
+    }
+    // A refused date, in a format that writes refusals.
+    bool Rechazada(const Rechazo& r) {
+        formato_.rechazo(texto_, r);
         return Volcar();
     }
     bool Fin() {
-        if (formato_ == Formato::ics) Añadir_fin_ics(texto_);
+        if (formato_.fin) formato_.fin(texto_);
         Volcar();
         salida_.flush();
         return salida_.good();
@@ -105,28 +131,12 @@ private:
         texto_.clear();
         return salida_.good();
     }
-    Formato formato_;
+    const Formato& formato_;
     std::ostream& salida_;
     std::int64_t ahora_;
     std::string texto_;
     std::int64_t dias_ = 0;
 };
-
-int Lote(Entorno& e) {
-    bool todas = true;
-    std::string linea;
-    while (e.salida && std::getline(e.entrada, linea)) {
-        if (!linea.empty() && linea.back() == '\r') linea.pop_back();
-        std::string d, m, a;
-        const Veredicto v = Campos_linea(linea, d, m, a)
-                                ? Comprobar_fecha(d, m, a)
-                                : Veredicto{Rechazo{mensaje_fecha, Icono::informacion}};
-        e.salida << Json_veredicto(v) << '\n';
-        todas = todas && std::holds_alternative<Fecha>(v);
-    }
-    e.salida.flush();
-    return todas && e.salida ? salida_aceptada : salida_rechazada;
-}
 
 // Reads the values of an option that takes `n` of them from argumentos[i+1..].
 // Returns false when one is missing or reads as an option.
@@ -143,63 +153,15 @@ Veredicto Leer(const Tres& t) {
     return Comprobar_fecha(t[0], t[1], t[2]);
 }
 
-int Una_fecha(Peticion& p, Entorno& e) {
-    const Formato formato = p.formato.value_or(Formato::texto);
-    const Veredicto v = Comprobar_fecha(p.fecha[0], p.fecha[1], p.fecha[2]);
-    if (const auto* r = std::get_if<Rechazo>(&v)) {
-        return Rechazar(e, *r, formato == Formato::json);
-    }
-    const Fecha f = std::get<Fecha>(v);
-    if ((formato == Formato::csv || formato == Formato::ics) && !Es_real(f)) {
-        e.errores << "tzolkin: " << f.dia << "-" << f.mes << "-" << f.año
-                  << " no es una fecha del calendario; CSV e iCalendar piden una fecha real\n";
-        return salida_rechazada;
-    }
-    if (formato == Formato::ics && f.año > año_maximo_ics) {
-        e.errores << "tzolkin: iCalendar escribe años hasta " << año_maximo_ics << '\n';
-        return salida_rechazada;
-    }
-    Escritor w(formato, e.salida, e.ahora);
-    w.Dia(f);
-    return w.Fin() ? salida_aceptada : salida_rechazada;
-}
-
-}  // namespace
-
-std::string Json_veredicto(const Veredicto& v) {
-    std::string s;
-    if (const auto* r = std::get_if<Rechazo>(&v)) {
-        Añadir_json(s, *r);
-    } else {
-        Añadir_json(s, Describir_dia(std::get<Fecha>(v)));
-    }
-    return s;
-}
-
-bool Campos_linea(std::string_view linea, std::string& dia, std::string& mes, std::string& año) {
-    std::string* campos[] = {&dia, &mes, &año};
-    for (auto* c : campos) c->clear();
-    std::size_t n = 0;
-    std::size_t i = 0;
-    const auto separador = [](char c) { return c == ' ' || c == '\t' || c == '/'; };
-    while (i < linea.size()) {
-        while (i < linea.size() && separador(linea[i])) ++i;
-        if (i == linea.size()) break;
-        if (n == 3) return false;
-        const std::size_t inicio = i;
-        while (i < linea.size() && !separador(linea[i])) ++i;
-        campos[n++]->assign(linea.substr(inicio, i - inicio));
-    }
-    return true;
-}
-
-int Ejecutar(const std::vector<std::string>& argumentos, Entorno& e) {
-    Peticion p;
+// Reads the arguments into `p`. Returns the exit status when they settle the
+// command by themselves (--help, a usage error), nothing otherwise.
+std::optional<int> Leer_opciones(const std::vector<std::string>& argumentos, Peticion& p,
+                                 Entorno& e) {
     bool opciones = true;
-    const auto elegir = [&p, &e](Formato f) {
-        if (p.formato && *p.formato != f) return Uso(e, "se pidieron dos formatos distintos");
+    const auto elegir = [&p, &e](const Formato* f) -> std::optional<int> {
+        if (p.formato && p.formato != f) return Uso(e, "se pidieron dos formatos distintos");
         p.formato = f;
-        return salida_aceptada;
+        return std::nullopt;
     };
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
         const std::string& a = argumentos[i];
@@ -208,20 +170,18 @@ int Ejecutar(const std::vector<std::string>& argumentos, Entorno& e) {
         } else if (a == "--") {
             opciones = false;
         } else if (a == "--json") {
-            if (elegir(Formato::json) != salida_aceptada) return salida_uso;
+            if (const auto estado = elegir(Buscar_formato("json"))) return estado;
         } else if (a == "--help" || a == "-h") {
-            e.salida << uso_fechas << uso_recorridos << uso_hoy;
+            Ayuda(e);
             return salida_aceptada;
         } else if (a == "--formato") {
             std::string v;
             if (!Valores(argumentos, i, 1, &v)) return Uso(e, "falta el formato tras --formato");
-            constexpr std::array<std::string_view, 4> nombres = {"texto", "json", "csv", "ics"};
-            std::size_t k = 0;
-            while (k < nombres.size() && nombres[k] != v) ++k;
-            if (k == nombres.size()) {
-                return Uso(e, "formato desconocido: " + v + "; son texto, json, csv e ics");
+            const Formato* f = Buscar_formato(v);
+            if (!f) {
+                return Uso(e, "formato desconocido: " + v + "; son " + Lista(Nombres_formatos()));
             }
-            if (elegir(static_cast<Formato>(k)) != salida_aceptada) return salida_uso;
+            if (const auto estado = elegir(f)) return estado;
         } else if (a == "--desde" || a == "--hasta") {
             std::optional<Tres>& t = a == "--desde" ? p.desde : p.hasta;
             if (t) return Uso(e, a + " repetida");
@@ -247,8 +207,13 @@ int Ejecutar(const std::vector<std::string>& argumentos, Entorno& e) {
             return salida_uso;
         }
     }
+    return std::nullopt;
+}
 
-    // Which walk, and whether its options fit together.
+// Whether the options fit together, and which walk they ask for; today's
+// date stands in for a missing one. Returns the exit status of a usage
+// error, nothing otherwise.
+std::optional<int> Comprobar_opciones(Peticion& p, Entorno& e, Recorrido& r) {
     const bool busqueda = p.kin.has_value();
     const bool rango = !busqueda && (p.desde || p.hasta);
     if (busqueda && p.desde) return Uso(e, "--desde no va con --kin");
@@ -259,31 +224,72 @@ int Ejecutar(const std::vector<std::string>& argumentos, Entorno& e) {
     if (busqueda && !p.fecha.empty() && p.fecha.size() != 3) {
         return Uso(e, "se esperan tres valores tras --kin N: DIA MES AÑO");
     }
-    if (!busqueda && !rango) {
+    r = busqueda ? Recorrido::busqueda : rango ? Recorrido::rango : Recorrido::una_fecha;
+    if (r == Recorrido::una_fecha) {
         if (!p.fecha.empty() && p.fecha.size() != 3) {
             e.errores << "tzolkin: se esperan tres valores: DIA MES AÑO\n" << uso_fechas << uso_hoy;
             return salida_uso;
         }
-        if (p.fecha.empty() && p.formato == Formato::json && !e.entrada_es_terminal) {
-            return Lote(e);
+        // Dates from standard input: asked for by a format that writes
+        // refusals in its output, with no date given and no terminal there.
+        if (p.fecha.empty() && p.formato && p.formato->rechazo && !e.entrada_es_terminal) {
+            r = Recorrido::lote;
         }
     }
     if (p.fecha.empty()) {
         p.fecha = {std::to_string(e.dia_hoy), std::to_string(e.mes_hoy), std::to_string(e.año_hoy)};
     }
-    if (!busqueda && !rango) return Una_fecha(p, e);
+    return std::nullopt;
+}
 
-    // The dates: the window's checks, then their order.
-    const Formato formato = p.formato.value_or(Formato::texto);
-    const bool json = formato == Formato::json;
-    const Veredicto inicio = busqueda ? Leer({p.fecha[0], p.fecha[1], p.fecha[2]}) : Leer(*p.desde);
-    if (const auto* r = std::get_if<Rechazo>(&inicio)) return Rechazar(e, *r, json);
+int Lote(const Formato& formato, Entorno& e) {
+    Escritor w(formato, e.salida, e.ahora);
+    bool todas = true;
+    std::string linea;
+    for (bool sigue = true; sigue && std::getline(e.entrada, linea);) {
+        if (!linea.empty() && linea.back() == '\r') linea.pop_back();
+        std::string d, m, a;
+        const Veredicto v = Campos_linea(linea, d, m, a)
+                                ? Comprobar_fecha(d, m, a)
+                                : Veredicto{Rechazo{mensaje_fecha, Icono::informacion}};
+        const auto* r = std::get_if<Rechazo>(&v);
+        sigue = r ? w.Rechazada(*r) : w.Dia(std::get<Fecha>(v));
+        todas = todas && !r;
+    }
+    return w.Fin() && todas ? salida_aceptada : salida_rechazada;
+}
+
+int Una_fecha(const Peticion& p, const Formato& formato, Entorno& e) {
+    const Veredicto v = Leer({p.fecha[0], p.fecha[1], p.fecha[2]});
+    if (const auto* r = std::get_if<Rechazo>(&v)) return Rechazar(e, *r, formato);
+    const Fecha f = std::get<Fecha>(v);
+    if (formato.fecha_real && !Es_real(f)) {
+        e.errores << "tzolkin: " << f.dia << "-" << f.mes << "-" << f.año
+                  << " no es una fecha del calendario; " << Lista(Nombres_formatos(true))
+                  << " piden una fecha real\n";
+        return salida_rechazada;
+    }
+    if (f.año > formato.año_maximo) {
+        e.errores << "tzolkin: " << formato.titulo << " escribe años hasta " << formato.año_maximo
+                  << '\n';
+        return salida_rechazada;
+    }
+    Escritor w(formato, e.salida, e.ahora);
+    w.Dia(f);
+    return w.Fin() ? salida_aceptada : salida_rechazada;
+}
+
+// The days of a range or the dates of a kin, from the window's checks of
+// the dates given through to the last day written.
+int Recorrer(const Peticion& p, bool busqueda, const Formato& formato, Entorno& e) {
+    const Veredicto inicio = Leer(busqueda ? Tres{p.fecha[0], p.fecha[1], p.fecha[2]} : *p.desde);
+    if (const auto* r = std::get_if<Rechazo>(&inicio)) return Rechazar(e, *r, formato);
     std::optional<Fecha> fin;
     if (p.hasta) {
         const Veredicto v = Leer(*p.hasta);
-        if (const auto* r = std::get_if<Rechazo>(&v)) return Rechazar(e, *r, json);
+        if (const auto* r = std::get_if<Rechazo>(&v)) return Rechazar(e, *r, formato);
         fin = std::get<Fecha>(v);
-        if (Antes(*fin, std::get<Fecha>(inicio))) {
+        if (*fin < std::get<Fecha>(inicio)) {
             return Uso(e, busqueda ? "--hasta es anterior a la fecha de partida"
                                    : "--hasta es anterior a --desde");
         }
@@ -294,8 +300,8 @@ int Ejecutar(const std::vector<std::string>& argumentos, Entorno& e) {
 
     // Calls `dia` with each date of the walk until it returns false.
     const auto recorrer = [&](auto&& dia) {
-        if (rango) {
-            for (Fecha f = primera; !Antes(*fin, f); f = Siguiente(f)) {
+        if (!busqueda) {
+            for (Fecha f = primera; f <= *fin; f = Siguiente(f)) {
                 if (!dia(f)) return;
             }
             return;
@@ -303,17 +309,21 @@ int Ejecutar(const std::vector<std::string>& argumentos, Entorno& e) {
         Busqueda_kin b(Kin(static_cast<int>(*p.kin)), primera);
         for (std::int64_t n = 0; n != cuantas; ++n) {
             const Fecha f = b.Siguiente();
-            if (f.año > año_maximo || (fin && Antes(*fin, f)) || !dia(f)) return;
+            if (f.año > año_maximo || (fin && *fin < f) || !dia(f)) return;
         }
     };
-    if (formato == Formato::ics) {
-        // A date past 9999 is refused before anything is written, so that a
-        // calendar is never left half-made. The walk is cheap without
-        // descriptions, and it stops at the first such date.
-        bool cabe = rango ? fin->año <= año_maximo_ics || Antes(*fin, primera) : true;
-        if (busqueda) recorrer([&cabe](const Fecha& f) { return cabe = f.año <= año_maximo_ics; });
+    if (formato.año_maximo < año_maximo) {
+        // A date past the format's last year is refused before anything is
+        // written, so that a file is never left half-made. The walk is cheap
+        // without descriptions, and it stops at the first such date.
+        bool cabe = busqueda || fin->año <= formato.año_maximo || *fin < primera;
+        if (busqueda) {
+            recorrer(
+                [&cabe, &formato](const Fecha& f) { return cabe = f.año <= formato.año_maximo; });
+        }
         if (!cabe) {
-            e.errores << "tzolkin: iCalendar escribe años hasta " << año_maximo_ics
+            e.errores << "tzolkin: " << formato.titulo << " escribe años hasta "
+                      << formato.año_maximo
                       << (busqueda ? "; acote la búsqueda con --hasta o --cuantas\n" : "\n");
             return salida_rechazada;
         }
@@ -321,6 +331,43 @@ int Ejecutar(const std::vector<std::string>& argumentos, Entorno& e) {
     Escritor w(formato, e.salida, e.ahora);
     recorrer([&w](const Fecha& f) { return w.Dia(f); });
     return w.Fin() ? salida_aceptada : salida_rechazada;
+}
+
+}  // namespace
+
+bool Campos_linea(std::string_view linea, std::string& dia, std::string& mes, std::string& año) {
+    std::string* campos[] = {&dia, &mes, &año};
+    for (auto* c : campos) c->clear();
+    std::size_t n = 0;
+    std::size_t i = 0;
+    const auto separador = [](char c) { return c == ' ' || c == '\t' || c == '/'; };
+    while (i < linea.size()) {
+        while (i < linea.size() && separador(linea[i])) ++i;
+        if (i == linea.size()) break;
+        if (n == 3) return false;
+        const std::size_t inicio = i;
+        while (i < linea.size() && !separador(linea[i])) ++i;
+        campos[n++]->assign(linea.substr(inicio, i - inicio));
+    }
+    return true;
+}
+
+int Ejecutar(const std::vector<std::string>& argumentos, Entorno& e) {
+    Peticion p;
+    if (const auto estado = Leer_opciones(argumentos, p, e)) return *estado;
+    Recorrido r{};
+    if (const auto estado = Comprobar_opciones(p, e, r)) return *estado;
+    const Formato& formato = p.formato ? *p.formato : Formatos().front();
+    switch (r) {
+        case Recorrido::una_fecha:
+            return Una_fecha(p, formato, e);
+        case Recorrido::lote:
+            return Lote(formato, e);
+        case Recorrido::rango:
+        case Recorrido::busqueda:
+            break;
+    }
+    return Recorrer(p, r == Recorrido::busqueda, formato, e);
 }
 
 }  // namespace talmiroc::cli

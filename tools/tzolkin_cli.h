@@ -29,10 +29,6 @@ struct Entorno {
     std::int64_t ahora = 0;         // seconds since 1970 UTC: iCalendar's DTSTAMP
 };
 
-// The JSON line of a verdict, without its line break: the day's fields, or
-// {"error":"...","icono":"informacion"}.
-std::string Json_veredicto(const Veredicto& v);
-
 // Splits a batch line into day, month and year: three fields separated by
 // blanks or '/'. Fewer fields leave the missing ones empty; more than three
 // make the line unreadable (returns false).

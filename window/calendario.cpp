@@ -11,21 +11,19 @@
 #include <QMenu>
 #include <QScreen>
 
+#include "apoyo_qt.h"
 #include "boton.h"
 #include "disposicion.h"
 #include "efectos.h"
 #include "etiqueta.h"
 #include "fuentes.h"
 #include "imagen.h"
+#include "mensajes.h"
 #include "ventana_tiempo.h"
 
 namespace talmiroc {
 
 namespace {
-
-QColor Qcolor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
 
 const QColor blanco(255, 255, 255);
 

@@ -11,11 +11,10 @@
 #include <QPalette>
 #include <QValidator>
 
+#include "apoyo_qt.h"
 #include "boton.h"
 #include "calendario.h"
-#include "efectos.h"
 #include "etiqueta.h"
-#include "fuentes.h"
 #include "imagen.h"
 
 namespace talmiroc {
@@ -47,23 +46,8 @@ public:
     }
 };
 
-struct Fuente {
-    const char* familia;
-    double puntos;
-    QFont::Weight peso;
-};
-
 constexpr Fuente sans_negrita{"MS Sans Serif", 9.75, QFont::Bold};
 constexpr Fuente times_12_negrita{"Times New Roman", 12, QFont::Bold};
-
-QFont Qfont(const Fuente& f) {
-    const QStringList caras = Caras_pedidas(QString::fromLatin1(f.familia));
-    QFont fuente(caras.first());
-    if (caras.size() > 1) fuente.setFamilies(caras);
-    fuente.setPointSizeF(f.puntos);
-    fuente.setWeight(f.peso);
-    return fuente;
-}
 
 }  // namespace
 
@@ -206,8 +190,7 @@ void Calendario::createLabels() {
 
 void Calendario::createImages() {
     for (int t = 1; t <= 13; ++t) {
-        auto* imagen = new Imagen(this, QStringLiteral("tono(%1)").arg(t),
-                                  QStringLiteral(":/tonos/%1.svg").arg(t));
+        auto* imagen = new Imagen(this, QStringLiteral("tono(%1)").arg(t), Recurso_tono(Tono(t)));
         imagen->setGeometry(disposicion::Pixeles(disposicion::Caja_tono(t)));
         tono[t] = imagen;
     }
@@ -217,7 +200,7 @@ void Calendario::createImages() {
         for (int sello = 1; sello <= 20; ++sello) {
             const QString nombre = Texto(arreglos_sello[static_cast<std::size_t>(sello)]);
             auto* imagen = new Imagen(this, QStringLiteral("%1(%2)").arg(nombre).arg(elemento),
-                                      QStringLiteral(":/sellos/%1.svg").arg(nombre));
+                                      Recurso_sello(Sello(sello)));
             imagen->setGeometry(cajas[elemento]);
             (this->*Disposicion::arreglos[static_cast<std::size_t>(sello)])[elemento] = imagen;
         }

@@ -11,11 +11,6 @@ class QWidget;
 
 namespace talmiroc {
 
-// An engine text (UTF-8) as Qt holds it.
-inline QString Texto(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 class Efectos {
 public:
     virtual ~Efectos() = default;

@@ -16,7 +16,9 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "apoyo_qt.h"
 #include "efectos.h"
+#include "mensajes.h"
 
 namespace talmiroc {
 

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "apoyo_qt.h"
 #include "boton.h"
 #include "calendario.h"
 #include "controles.h"
@@ -22,14 +23,6 @@
 #include "tzolkin.h"
 
 namespace talmiroc::prueba {
-
-inline QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-inline QColor Qcolor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
 
 // The layout's places and sizes in pixels, as the window shows them.
 inline const QPoint lugar_grande = disposicion::Pixeles(disposicion::caja_grande.topLeft());

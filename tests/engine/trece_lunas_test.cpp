@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "trece_lunas.h"
 #include "tzolkin.h"
 
 namespace talmiroc {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tzolkin.h"
 
 namespace talmiroc {
@@ -58,20 +60,74 @@ TEST(Vocabulario, FueraDeTablaLeeLaEntradaCero) {
     }
 }
 
-// The system's own texts, letter for letter; every other test names them by
-// their constants.
+// The engine's own texts, letter for letter; every other test names them by
+// their constants. The window's are in the window's tests.
 TEST(Vocabulario, TextosDelSistema) {
     const std::pair<std::string_view, std::string_view> filas[] = {
         {mensaje_fecha, "Fecha incorrecta. Debe introducir una fecha correcta"},
         {mensaje_año,
          "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante"},
         {titulo_fecha, "Tzolkin"},
-        {mensaje_sin_fecha, "Debe introducir una fecha"},
-        {mensaje_impresion_fallida, "No se pudo imprimir la ventana"},
-        {titulo_imprimir, "Quenabre"},
         {texto_fuera_del_tiempo, "Dia Verde, del Perdón Universal o de la Libertad Galáctica"},
     };
     for (const auto& [texto, letras] : filas) EXPECT_EQ(texto, letras);
+}
+
+// Every language of idiomas.def is found by its code and fills each table
+// a day's description reads (entry 0 of a table read from 1 aside, and the
+// polar verbs of tones that have no polar kin).
+TEST(Vocabulario, CadaIdiomaLlenaSusTablas) {
+    for (const Palabras* p : idiomas) {
+        SCOPED_TRACE(p->idioma);
+        EXPECT_EQ(Palabras_idioma(p->idioma), p);
+        const auto lleno = [](const auto& tabla, std::size_t desde) {
+            return std::none_of(tabla.begin() + static_cast<std::ptrdiff_t>(desde), tabla.end(),
+                                [](std::string_view t) { return t.empty(); });
+        };
+        const struct {
+            const char* tabla;
+            bool llena;
+        } filas[] = {
+            {"sellos", lleno(p->sellos, 0)},
+            {"tonos_m", lleno(p->tonos_m, 1)},
+            {"tonos_f", lleno(p->tonos_f, 1)},
+            {"colores", std::none_of(p->colores.begin(), p->colores.end(),
+                                     [](Palabras_color c) { return c.m.empty() || c.f.empty(); })},
+            {"castillos", lleno(p->castillos, 0)},
+            {"onda", lleno(p->onda, 0)},
+            {"portador", lleno(p->portador, 0)},
+            {"lugares_oraculo", lleno(p->lugares_oraculo, 0)},
+            {"rotulos_oraculo", lleno(p->rotulos_oraculo, 0)},
+            {"verbo_tono", lleno(p->verbo_tono, 1)},
+            {"gerundio_tono", lleno(p->gerundio_tono, 1)},
+            {"complemento_tono", lleno(p->complemento_tono, 1)},
+            {"verbo_polar", lleno(std::array{p->verbo_polar[3], p->verbo_polar[4],
+                                             p->verbo_polar[10], p->verbo_polar[11]},
+                                  0)},
+            {"fin_sello", lleno(p->fin_sello, 1)},
+            {"objeto_sello", lleno(p->objeto_sello, 1)},
+            {"poder_sello", lleno(p->poder_sello, 1)},
+            {"etapa_cuarteto", lleno(p->etapa_cuarteto, 1)},
+            {"espectro_polar", lleno(p->espectro_polar, 0)},
+            {"lunas", lleno(p->lunas, 1)},
+            {"plasmas", lleno(p->plasmas, 1)},
+            {"meses", lleno(p->meses, 1)},
+            {"meses_cortos", lleno(p->meses_cortos, 1)},
+            {"titulo_onda", lleno(p->titulo_onda, 0)},
+            {"frases",
+             lleno(std::array{p->fecha, p->fuera_del_tiempo, p->centro_oraculo, p->glifo_sello,
+                              p->glifo_tono, p->con_el_fin_de, p->sello_etapa, p->con_el_tono,
+                              p->guia_poder, p->guia_propia, p->kin_polar, p->linea_portal,
+                              p->nombre_fuera_del_tiempo, p->nombre_hunab_ku, p->trece_lunas,
+                              p->mensaje_fecha, p->mensaje_año, p->titulo_fecha},
+                   0)},
+            {"frases del tiempo", lleno(std::array{p->de_mes, p->dia_luna, p->portal,
+                                                   p->separador_titulo, p->separador_periodo},
+                                        0)},
+        };
+        for (const auto& f : filas) EXPECT_TRUE(f.llena) << f.tabla;
+    }
+    EXPECT_EQ(Palabras_idioma("xx"), nullptr);
 }
 
 struct FilaTono {

@@ -14,6 +14,7 @@
 #include <QKeySequence>
 
 #include "invariantes.h"
+#include "mensajes.h"
 
 namespace talmiroc::prueba {
 namespace {

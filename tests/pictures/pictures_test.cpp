@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "apoyo_qt.h"
 #include "disposicion.h"
 #include "picture_probe.h"
 #include "tzolkin.h"
@@ -71,7 +72,7 @@ std::vector<Seal> Seals() {
 const std::vector<Seal> kSeals = Seals();
 
 QString SealResource(const Seal& s) {
-    return QString(":/sellos/%1.svg").arg(s.array);
+    return talmiroc::Recurso_sello(talmiroc::Sello(s.number));
 }
 
 // The seal's box in the window: large glyph and oracle glyph, each also at double density.
@@ -103,7 +104,7 @@ const Tone kTones[] = {
 constexpr int kToneBoxWidth = 105;
 
 QString ToneResource(const Tone& t) {
-    return QString(":/tonos/%1.svg").arg(t.number);
+    return talmiroc::Recurso_tono(talmiroc::Tono(t.number));
 }
 
 // Readable rows in gtest's failure reports.
@@ -175,8 +176,8 @@ TEST(Probe, DarkBlobsSeparatesShapesAndJoinsTouchingOnes) {
 
 TEST(Resources, FoldersHoldExactlyThePicturesTheWindowUses) {
     QStringList seals, tones;
-    for (const Seal& s : kSeals) seals << QString(s.array) + ".svg";
-    for (const Tone& t : kTones) tones << QString::number(t.number) + ".svg";
+    for (const Seal& s : kSeals) seals << SealResource(s).section(u'/', -1);
+    for (const Tone& t : kTones) tones << ToneResource(t).section(u'/', -1);
     const QStringList icons = {"talmiroc-128.png", "talmiroc-16.png", "talmiroc-32.png",
                                "talmiroc-48.png", "talmiroc.svg"};
     struct Row {
@@ -189,6 +190,14 @@ TEST(Resources, FoldersHoldExactlyThePicturesTheWindowUses) {
         have.sort();
         EXPECT_EQ(have, r.want) << r.folder;
     }
+}
+
+// Seal 0 is seal 20, as in every seal table; a number outside the count names no picture.
+TEST(Resources, NumbersOutsideTheCountNameNoPicture) {
+    using namespace talmiroc;
+    EXPECT_EQ(Recurso_sello(Sello(0)), Recurso_sello(Sello(20)));
+    for (int n : {-1, 21}) EXPECT_EQ(Recurso_sello(Sello(n)) + Recurso_tono(Tono(n)), "") << n;
+    for (int n : {0, 14}) EXPECT_EQ(Recurso_tono(Tono(n)), QString()) << "tone " << n;
 }
 
 // Every SVG keeps to what the toolkit's SVG Tiny renderer draws, and opens with a comment

@@ -28,6 +28,7 @@
 #include "etiqueta.h"
 #include "imagen.h"
 #include "impresion.h"
+#include "mensajes.h"
 
 namespace talmiroc::prueba {
 namespace {

@@ -6,7 +6,6 @@
 
 #include <sstream>
 
-#include "recorrido.h"
 #include "tzolkin_cli.h"
 
 namespace talmiroc::cli {

@@ -1,8 +1,10 @@
 // How the window looks: size, fonts, captions as drawn, pictures.
 #include <QFontInfo>
 #include <QImage>
+#include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 
 #include "calendario_prueba.h"
 
@@ -142,8 +144,9 @@ TEST(Etiquetas, OstrevanaEnSuPropiaLinea) {
     EXPECT_EQ(e->text().count(QLatin1Char(' ')), 5 + 64);
 }
 
-// A picture fills its box whatever its own proportions.
-TEST(Imagenes, LaFiguraSeEstiraHastaLlenarLaCaja) {
+// A picture placed by hand fills its box whatever its own proportions; kept
+// in proportion, it is fitted whole and centred.
+TEST(Imagenes, LaFiguraLlenaLaCajaOSeCentraEnProporcion) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString ruta = dir.filePath(QStringLiteral("cuadro.svg"));
@@ -155,11 +158,56 @@ TEST(Imagenes, LaFiguraSeEstiraHastaLlenarLaCaja) {
 
     QWidget fondo;
     Imagen imagen(&fondo, QStringLiteral("cuadro"), ruta);
+    Imagen en_proporcion(&fondo, QStringLiteral("cuadro"), ruta, Qt::KeepAspectRatio);
     imagen.setGeometry(Rect_twips(480, 2280, 2475, 2175));  // 165 x 145, not square
+    en_proporcion.setGeometry(imagen.geometry());
     const QImage pintada = imagen.grab().toImage();
     for (const QPoint punto : {QPoint(0, 0), QPoint(164, 0), QPoint(0, 144), QPoint(164, 144),
                                QPoint(2, 72), QPoint(162, 72)}) {
         EXPECT_EQ(pintada.pixelColor(punto), QColor(Qt::black)) << punto.x() << "," << punto.y();
+    }
+    // In proportion the square spans x 10..154.
+    const QImage centrada = en_proporcion.grab().toImage();
+    for (int x : {10, 154}) EXPECT_EQ(centrada.pixelColor(x, 72), QColor(Qt::black)) << x;
+    for (int x : {9, 155}) EXPECT_NE(centrada.pixelColor(x, 72), QColor(Qt::black)) << x;
+}
+
+// In a layout a picture asks for its own size and keeps its proportions at
+// any width; on a device of pixel ratio 2 it is the rendering made for 2,
+// pixel for pixel, not one made for 1 and enlarged.
+TEST(Imagenes, EnUnaDisposicionGuardaSusProporcionesYEsNitida) {
+    struct Fila {
+        QString recurso;
+        int ancho;
+        QSize natural;
+        int alto;
+    };
+    const Fila filas[] = {
+        {Recurso_sello(Sello(1)), 120, {256, 256}, 120},
+        {Recurso_tono(Tono(1)), 266, {133, 32}, 64},
+        {Recurso_tono(Tono(13)), 70, {133, 52}, 27},  // 27.4
+    };
+    for (const Fila& f : filas) {
+        QWidget ventana;
+        auto* capa = new QVBoxLayout(&ventana);
+        capa->setContentsMargins(0, 0, 0, 0);
+        auto* imagen =
+            new Imagen(&ventana, QStringLiteral("glifo"), f.recurso, Qt::KeepAspectRatio);
+        capa->addWidget(imagen);
+        capa->addStretch();
+        ventana.resize(f.ancho, 400);
+        capa->activate();
+        EXPECT_EQ(imagen->sizeHint(), f.natural) << f.recurso.toStdString();
+        EXPECT_EQ(imagen->size(), QSize(f.ancho, f.alto)) << f.recurso.toStdString();
+
+        QPixmap lienzo(imagen->size() * 2), directa(imagen->size() * 2);
+        for (QPixmap* p : {&lienzo, &directa}) {
+            p->setDevicePixelRatio(2);
+            p->fill(Qt::white);
+        }
+        imagen->render(&lienzo, QPoint(), QRegion(), QWidget::DrawChildren);
+        QPainter(&directa).drawPixmap(0, 0, Cache_svg::Pixmap(f.recurso, imagen->size(), 2.0));
+        EXPECT_EQ(lienzo.toImage(), directa.toImage()) << f.recurso.toStdString();
     }
 }
 
@@ -176,6 +224,11 @@ TEST(Imagenes, UnaRenderizacionPorRecursoTamanoYDensidad) {
     (void)Cache_svg::Pixmap(dragon, QSize(165, 145), 2.0);
     (void)Cache_svg::Pixmap(QStringLiteral(":/sellos/Sol.svg"), QSize(67, 67), 2.0);
     EXPECT_EQ(Cache_svg::Renderizados(), 4);
+
+    // 69 MiB (of nothing, to spare the drawing) is more than the cache keeps: made each time.
+    for (int i = 0; i < 2; ++i) (void)Cache_svg::Pixmap({}, QSize(4250, 4250), 1.0);
+    EXPECT_EQ(Cache_svg::Renderizados(), 6);
+    EXPECT_EQ(Cache_svg::Pixmap(dragon, QSize(67, 67), 2.0).cacheKey(), nitida.cacheKey());
 }
 
 }  // namespace

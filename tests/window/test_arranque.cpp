@@ -30,11 +30,11 @@ TEST_P(ArranqueTest, AbreCalculadoElDiaDelReloj) {
 
     EXPECT_TRUE(p.efectos.mensajes.empty());
     for (const QLineEdit* caja : {v.dia, v.mes, v.año}) EXPECT_EQ(caja->text(), QString());
-    EXPECT_EQ(v.fecha->Caption(), Q(l.fecha));
-    EXPECT_EQ(v.nombre->Caption(), Q(l.nombre));
-    EXPECT_EQ(v.a_maya->Caption(), Q(l.a_maya));
-    EXPECT_EQ(v.Onda_encantada->Caption(), Q(l.onda_encantada));
-    EXPECT_EQ(v.inter->Caption(), Q(l.inter));
+    EXPECT_EQ(v.fecha->Caption(), Texto(l.fecha));
+    EXPECT_EQ(v.nombre->Caption(), Texto(l.nombre));
+    EXPECT_EQ(v.a_maya->Caption(), Texto(l.a_maya));
+    EXPECT_EQ(v.Onda_encantada->Caption(), Texto(l.onda_encantada));
+    EXPECT_EQ(v.inter->Caption(), Texto(l.inter));
     EXPECT_EQ(v.diafueradeltiempo->isVisible(), l.dia_fuera_del_tiempo);
     EXPECT_TRUE(v.Label9->isVisible());
 

@@ -61,8 +61,8 @@ void PrintTo(const Rechazada& x, std::ostream* os) {
     *os << x.nombre;
 }
 
-constexpr const char* incorrecta = mensaje_fecha.data();
-constexpr const char* año_bajo = mensaje_año.data();
+const char* const incorrecta = mensaje_fecha.data();
+const char* const año_bajo = mensaje_año.data();
 
 const Rechazada rechazadas[] = {
     {"treinta_de_febrero", "30", "2", "2004", incorrecta, Icono::informacion},

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "calendario_prueba.h"
+#include "mensajes.h"
 #include "salida.h"
 
 namespace talmiroc::prueba {
@@ -176,8 +177,8 @@ TEST_P(ImprimirTest, ImprimeOAvisa) {
     } else {
         EXPECT_TRUE(p.efectos.impresiones.empty());
         ASSERT_EQ(p.efectos.mensajes.size(), avisos + 1);
-        EXPECT_EQ(p.efectos.mensajes.back().texto, Q(mensaje_sin_fecha));
-        EXPECT_EQ(p.efectos.mensajes.back().titulo, Q(titulo_imprimir));
+        EXPECT_EQ(p.efectos.mensajes.back().texto, Texto(mensaje_sin_fecha));
+        EXPECT_EQ(p.efectos.mensajes.back().titulo, Texto(titulo_imprimir));
         EXPECT_EQ(p.efectos.mensajes.back().icono, Icono::informacion);
     }
     EXPECT_EQ(p.c.fecha->Caption(), fecha);
@@ -185,6 +186,14 @@ TEST_P(ImprimirTest, ImprimeOAvisa) {
 
 INSTANTIATE_TEST_SUITE_P(Momentos, ImprimirTest, testing::ValuesIn(impresiones),
                          [](const auto& info) { return std::string(info.param.nombre); });
+
+// Imprimir's messages, letter for letter; every other test names them by
+// their constants.
+TEST(Imprimir, MensajesLetraPorLetra) {
+    EXPECT_EQ(mensaje_sin_fecha, "Debe introducir una fecha");
+    EXPECT_EQ(mensaje_impresion_fallida, "No se pudo imprimir la ventana");
+    EXPECT_EQ(titulo_imprimir, "Quenabre");
+}
 
 TEST(Salir, TerminaElProgramaSinPreguntar) {
     Ventana_en_dia p;

@@ -1,5 +1,6 @@
 // The keyboard: box lengths, Tab order, access keys, Enter, Space and Escape.
 #include "calendario_prueba.h"
+#include "mensajes.h"
 #include "salida.h"
 
 namespace talmiroc::prueba {
@@ -143,8 +144,8 @@ TEST(TeclasDeAcceso, EnLosCreditosSoloImprimir) {
 
     Pulsar(p, Qt::Key_I, Qt::AltModifier);
     ASSERT_EQ(p.efectos.mensajes.size(), 1u);
-    EXPECT_EQ(p.efectos.mensajes[0].texto, Q(mensaje_sin_fecha));
-    EXPECT_EQ(p.efectos.mensajes[0].titulo, Q(titulo_imprimir));
+    EXPECT_EQ(p.efectos.mensajes[0].texto, Texto(mensaje_sin_fecha));
+    EXPECT_EQ(p.efectos.mensajes[0].titulo, Texto(titulo_imprimir));
     EXPECT_TRUE(p.efectos.impresiones.empty());
 }
 

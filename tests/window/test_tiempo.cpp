@@ -6,7 +6,6 @@
 #include <QTableView>
 
 #include "calendario_prueba.h"
-#include "cuenta_tiempo.h"
 #include "ventana_tiempo.h"
 
 namespace talmiroc::prueba {

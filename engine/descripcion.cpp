@@ -1,0 +1,182 @@
+#include "descripcion.h"
+
+namespace talmiroc {
+
+namespace {
+
+constexpr std::string_view salto = "\r\n";
+
+std::string& operator<<(std::string& s, std::string_view v) {
+    return s.append(v);
+}
+std::string& operator<<(std::string& s, std::int64_t n) {
+    return Añadir_numero(s, n);
+}
+
+// A kin's seal, tone and colour in the language's order, the tone and the
+// colour in the seal's gender; `antes_del_color` sets the colour off.
+std::string& Añadir_nombre(std::string& s, Kin kin, const Palabras& p,
+                           std::string_view antes_del_color = " ") {
+    const Tono t = kin.tono();
+    const Sello c = kin.sello();
+    switch (p.orden) {
+        case Orden_nombre::sello_tono_color:
+            return s << Nombre_sello(c, p) << " " << Nombre_tono(t, c, p) << antes_del_color
+                     << Palabra_color(c, p);
+        case Orden_nombre::color_tono_sello:
+            return s << Palabra_color(c, p) << antes_del_color << Nombre_tono(t, c, p) << " "
+                     << Nombre_sello(c, p);
+    }
+    return s;
+}
+
+// " <Cimi Uuk> ": the Maya day and numeral after a line break.
+std::string& Añadir_maya(std::string& s, Kin kin) {
+    return s << salto << " <" << Dia_maya(kin.sello()) << " " << Numero_maya(kin.tono()) << "> ";
+}
+
+std::size_t Genero_de(Sello s, const Palabras& p) {
+    return static_cast<std::size_t>(Genero_sello(s, p));
+}
+
+}  // namespace
+
+std::string Linea_nombre(Kin kin, const Palabras& p) {
+    std::string l;
+    l.reserve(80);
+    // Two blanks before the colour, as the caption always had them.
+    l << "* Kin " << std::int64_t{kin.valor} << ": ";
+    Añadir_nombre(l, kin, p, "  ");
+    return Añadir_maya(l, kin);
+}
+
+std::string Nombre_kin(Kin kin, const Palabras& p) {
+    std::string s;
+    return Añadir_nombre(s, kin, p);
+}
+
+std::string Linea_fecha(int dia, int mes, std::int64_t año, const Palabras& p) {
+    std::string s(p.fecha);
+    s << std::int64_t{dia} << "-" << std::int64_t{mes} << "-" << año;
+    return s;
+}
+
+std::string Lineas_onda(Sello sello_onda, const Palabras& p) {
+    std::string t(p.onda[Genero_de(sello_onda, p)]);
+    t << Nombre_sello(sello_onda, p) << salto << Castillo(sello_onda, p);
+    return t;
+}
+
+std::string Lineas_portador(Kin portador, const Palabras& p) {
+    std::string l(p.portador[Genero_de(portador.sello(), p)]);
+    Añadir_nombre(l, portador, p) << " Kin " << std::int64_t{portador.valor};
+    return Añadir_maya(l, portador);
+}
+
+std::string Texto_meditacion(Kin kin, const Palabras& p) {
+    const int tono = kin.tono().valor;
+    const int sello = kin.sello().valor;
+    const Sello guia = Calculo_oraculo(kin.sello(), kin.tono()).guia;
+    const int cuarteto = (kin.valor + 3) / 4;
+    const int fila = (cuarteto - 1) % 20 + 1;
+    std::string s;
+    s.reserve(320);
+    s << En(p.verbo_tono, tono) << p.con_el_fin_de << En(p.fin_sello, sello) << salto;
+    s << En(p.gerundio_tono, tono) << " " << En(p.objeto_sello, sello) << salto;
+    s << p.sello_etapa << En(p.etapa_cuarteto, fila) << " " << En(p.poder_sello, sello) << salto;
+    s << p.con_el_tono << En(p.tonos_m, tono) << " " << En(p.complemento_tono, tono) << salto;
+    if (tono == 1 || tono == 6 || tono == 11) {
+        s << p.guia_propia << salto;
+    } else {
+        s << p.guia_poder << En(p.poder_sello, guia.valor) << salto;
+    }
+    if (Es_polar(kin)) {
+        s << p.kin_polar << En(p.verbo_polar, tono)
+          << En(p.espectro_polar, static_cast<int>(Color_sello(kin.sello()))) << salto;
+    }
+    if (Es_portal(kin)) s << p.linea_portal;
+    return s;
+}
+
+std::string_view Nombre_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p) {
+    switch (f.especial) {
+        case Dia_especial::fuera_del_tiempo:
+            return p.nombre_fuera_del_tiempo;
+        case Dia_especial::hunab_ku:
+            return p.nombre_hunab_ku;
+        case Dia_especial::ninguno:
+            break;
+    }
+    return En(p.lunas, f.luna);
+}
+
+std::string_view Plasma_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p) {
+    return f.especial == Dia_especial::ninguno ? En(p.plasmas, f.plasma) : std::string_view{};
+}
+
+std::string Linea_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p) {
+    std::string s;
+    s.reserve(96);
+    s << p.trece_lunas;
+    if (f.especial != Dia_especial::ninguno) return s << Nombre_trece_lunas(f, p);
+    s << Plasma_trece_lunas(f, p) << " " << std::int64_t{f.dia} << ", " << Nombre_trece_lunas(f, p)
+      << " (";
+    Añadir_ns(s, f);
+    return s << ")";
+}
+
+Lectura_dia Describir_dia(const Fecha& f, const Palabras& p) {
+    const Cuenta_kin c = Calculo_kin(f.dia, f.mes, f.año);
+    Lectura_dia l{};
+    l.entrada = f;
+    l.kin = c.kin;
+    l.sello_onda = Sello_onda(c.sello, c.tono);
+    l.oraculo = Calculo_oraculo(c.sello, c.tono);
+    l.portador = Kin_portador(Año_portador(f.dia, f.mes, f.año));
+    l.nombre = Linea_nombre(c.kin, p);
+    l.fecha = Linea_fecha(f.dia, f.mes, f.año, p);
+    l.onda_encantada = Lineas_onda(l.sello_onda, p);
+    l.a_maya = Lineas_portador(l.portador, p);
+    l.inter = Texto_meditacion(c.kin, p);
+    l.color = Color_etiqueta(c.sello);
+    l.dia_fuera_del_tiempo = Dia_fuera_del_tiempo(f.dia, f.mes);
+    l.trece_lunas = Calculo_trece_lunas(f.dia, f.mes, f.año);
+    l.linea_trece_lunas = Linea_trece_lunas(l.trece_lunas, p);
+    Añadir_nombre(l.nombre_kin, c.kin, p);
+    l.nombre_sello << p.glifo_sello << Nombre_sello(c.sello, p);
+    l.nombre_tono << p.glifo_tono << std::int64_t{c.tono.valor} << ", "
+                  << En(p.tonos_m, c.tono.valor);
+    l.nombre_centro << p.centro_oraculo << ": " << Nombre_sello(c.sello, p);
+    const std::array<Sello, 4> socios = l.oraculo.socios();
+    for (std::size_t i = 0; i < socios.size(); ++i) {
+        l.nombres_oraculo[i] << p.lugares_oraculo[i] << ": " << Nombre_sello(socios[i], p);
+    }
+    return l;
+}
+
+std::string Texto_dia(const Lectura_dia& l, const Palabras& p) {
+    std::string s;
+    s.reserve(640);
+    const auto linea = [&s](std::string_view texto) {
+        // Captions break their lines with CR LF; the text uses LF alone.
+        for (std::size_t i = 0; i < texto.size(); ++i) {
+            if (texto[i] == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') continue;
+            s += texto[i];
+        }
+        if (s.empty() || s.back() != '\n') s += '\n';
+    };
+    linea(l.fecha);
+    linea(l.linea_trece_lunas);
+    linea(l.nombre);
+    linea(l.a_maya);
+    linea(l.onda_encantada);
+    const std::array<Sello, 4> socios = l.oraculo.socios();
+    for (std::size_t i = 0; i < socios.size(); ++i) {
+        s << p.rotulos_oraculo[i] << ": " << Nombre_sello(socios[i], p) << "\n";
+    }
+    linea(l.inter);
+    if (l.dia_fuera_del_tiempo) linea(p.fuera_del_tiempo);
+    return s;
+}
+
+}  // namespace talmiroc

@@ -1,0 +1,97 @@
+// The description of a day: everything the window, the printed page and
+// `tzolkin` show for an accepted date, composed here once from the count,
+// the date and a language's words. They only copy.
+//
+// Texts are UTF-8; a line break inside a caption is "\r\n". Every function
+// writes in Spanish unless given another language's words.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "cuenta.h"
+#include "fechas.h"
+#include "palabras.h"
+
+namespace talmiroc {
+
+// ---------------------------------------------------------------------------
+// The lines of a kin and a date
+
+// "* Kin 46: Enlazador de Mundos Resonante  Blanco\r\n <Cimi Uuk> "
+std::string Linea_nombre(Kin kin, const Palabras& p = palabras_es);
+
+// "Enlazador de Mundos Resonante Blanco": seal, tone and colour in the
+// language's order.
+std::string Nombre_kin(Kin kin, const Palabras& p = palabras_es);
+
+// "Fecha Gregoriana: 9-4-2003"
+std::string Linea_fecha(int dia, int mes, std::int64_t año, const Palabras& p = palabras_es);
+
+// "* Onda encantada del Sol\r\n* Castillo Rojo Este del Girar"
+std::string Lineas_onda(Sello sello_onda, const Palabras& p = palabras_es);
+
+// "* Año de la Luna Planetaria Roja Kin 49\r\n <Muluc Lahum> "
+std::string Lineas_portador(Kin portador, const Palabras& p = palabras_es);
+
+// The affirmation: five to seven lines, each of the first six ending in
+// "\r\n"; the portal line, when present, ends the text with no break after
+// it. The fifth line names the power of the kin's guide.
+// Texto_meditacion(Kin{46}) begins "Canalizo con el fin de igualar\r\n".
+std::string Texto_meditacion(Kin kin, const Palabras& p = palabras_es);
+
+// ---------------------------------------------------------------------------
+// The thirteen-moon reading
+
+// The moon's name, or the special day's: "Luna Autoexistente del Búho" for
+// 13 November 2013, "Día fuera del tiempo" for 25 July, "0.0 Hunab Ku" for
+// 29 February. A moon outside 1..13 reads "".
+std::string_view Nombre_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p = palabras_es);
+
+// The plasma's name, "" on the special days: "Limi" for 13 November 2013.
+std::string_view Plasma_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p = palabras_es);
+
+// "13 Lunas: Limi 27, Luna Autoexistente del Búho (NS1.26.4.27)";
+// "13 Lunas: Día fuera del tiempo" and "13 Lunas: 0.0 Hunab Ku" on the
+// special days.
+std::string Linea_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p = palabras_es);
+
+// ---------------------------------------------------------------------------
+// The day
+
+struct Lectura_dia {
+    Fecha entrada;                  // the date as accepted
+    Kin kin;                        // of the entered date; 29 February counts as 28
+    Sello sello_onda;               // 0..20, the wavespell's seal
+    Oraculo_kin oraculo;            // of the entered date's kin
+    Kin portador;                   // the year bearer: the kin of the latest 26 July
+    std::string nombre;             // caption of `nombre`
+    std::string fecha;              // caption of `fecha`; the day as entered
+    std::string onda_encantada;     // caption of `Onda_encantada`
+    std::string a_maya;             // caption of `a_maya`
+    std::string inter;              // caption of `inter`
+    Rgb color;                      // text colour of `nombre` and `inter`
+    bool dia_fuera_del_tiempo;      // the banner shows
+    Fecha_trece_lunas trece_lunas;  // the day's place in the thirteen-moon year
+    std::string linea_trece_lunas;  // "13 Lunas: ...", the tooltip of `fecha`
+    std::string nombre_kin;         // "Caminante del Cielo Planetario Rojo": seal, tone, colour
+    // What a screen reader calls the glyphs (25 July 2003 as the example):
+    std::string nombre_sello;   // "Sello Caminante del Cielo": the large glyph
+    std::string nombre_tono;    // "Tono 10, Planetario": the numeral, the tone's masculine form
+    std::string nombre_centro;  // "Centro del oráculo: Caminante del Cielo"
+    std::array<std::string, 4> nombres_oraculo;  // "Kin Guía: Dragon", ... as lugares_oraculo
+};
+
+// Describir_dia(Fecha{9, 4, 2003}).kin == 46, .portador == 49.
+Lectura_dia Describir_dia(const Fecha& f, const Palabras& p = palabras_es);
+
+// The day's reading as plain text, lines ended by "\n": the date line, the
+// thirteen-moon line, the name, the year bearer, the wavespell and castle,
+// the four oracle seals by their places, the affirmation, and the banner on
+// 25 July. `p` is the language the day was described in.
+// Texto_dia(Describir_dia(Fecha{9, 4, 2003})) begins "Fecha Gregoriana: 9-4-2003\n".
+std::string Texto_dia(const Lectura_dia& l, const Palabras& p = palabras_es);
+
+}  // namespace talmiroc

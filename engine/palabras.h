@@ -1,0 +1,192 @@
+// The words the engine composes with: every name, phrase and message of a
+// language in one object of one shape, `Palabras`, and the lookups that pick
+// a word by seal, tone or colour, in the seal's gender.
+//
+// Each language's object lives in its own file, palabras_<code>.cpp, and is
+// listed once in idiomas.def. Spanish, the window's language, is the default
+// of every lookup and composition; its tables keep the names the window and
+// its tests use (sellos, tonos_m, ...).
+//
+// Texts are UTF-8; a line break inside a caption is "\r\n".
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "basico.h"
+#include "cuenta.h"
+
+namespace talmiroc {
+
+// The grammatical gender of a seal's name, which the tone and the colour
+// agree with.
+enum class Genero { masculino = 0, femenino = 1 };
+
+// Where a kin's name puts its words: Spanish "Caminante del Cielo Planetario
+// Rojo" is seal, tone, colour; English would say colour, tone, seal.
+enum class Orden_nombre { sello_tono_color, color_tono_sello };
+
+struct Palabras_color {
+    std::string_view m;  // "Rojo"
+    std::string_view f;  // "Roja"
+};
+
+struct Palabras {
+    std::string_view idioma;  // "es"
+
+    // Seals 0..20 (entry 0 repeats 20) and the gender of each name.
+    std::array<std::string_view, 21> sellos;
+    std::array<Genero, 21> generos;
+    // Tones 0..13 in each gender; entry 0 is "Error".
+    std::array<std::string_view, 14> tonos_m, tonos_f;
+    std::array<Palabras_color, 4> colores;  // by Color
+    Orden_nombre orden;
+
+    // The name, wavespell and year-bearer lines (Linea_nombre, Lineas_onda,
+    // Lineas_portador), and the date line.
+    std::array<std::string_view, 5> castillos;  // by Castillo_onda: red .. green
+    std::array<std::string_view, 2> onda;       // opens the wavespell line, by gender
+    std::array<std::string_view, 2> portador;   // opens the year-bearer line, by gender
+    std::string_view fecha;                     // opens the date line
+    std::string_view fuera_del_tiempo;          // the 25 July banner
+
+    // The oracle's places in the order of Oraculo_kin's fields, as a screen
+    // reader names them and as the window's captions and the plain-text
+    // reading write them; the centre; the glyphs' names.
+    std::array<std::string_view, 4> lugares_oraculo;
+    std::array<std::string_view, 4> rotulos_oraculo;
+    std::string_view centro_oraculo;
+    std::string_view glifo_sello;  // before the seal's name
+    std::string_view glifo_tono;   // before the tone's number
+
+    // The affirmation (Texto_meditacion): phrase tables by tone 0..13 and by
+    // seal 0..20 (entry 0 "ERROR", never selected), by row 0..20 of the
+    // quartet, by the seal's colour; and the words between them.
+    std::array<std::string_view, 14> verbo_tono, gerundio_tono, complemento_tono, verbo_polar;
+    std::array<std::string_view, 21> fin_sello, objeto_sello, poder_sello, etapa_cuarteto;
+    std::array<std::string_view, 4> espectro_polar;
+    std::string_view con_el_fin_de;  // between the tone's verb and the seal's end
+    std::string_view sello_etapa;    // opens the third line
+    std::string_view con_el_tono;    // opens the fourth line
+    std::string_view guia_poder;     // opens the guide's line
+    std::string_view guia_propia;    // the guide's line of tones 1, 6 and 11
+    std::string_view kin_polar;      // opens the polar line
+    std::string_view linea_portal;
+
+    // The thirteen-moon reading: moons 0..13 and plasmas 0..7 (entry 0 "",
+    // no moon), the special days' names, the line's opening.
+    std::array<std::string_view, 14> lunas;
+    std::array<std::string_view, 8> plasmas;
+    std::string_view nombre_fuera_del_tiempo;
+    std::string_view nombre_hunab_ku;
+    std::string_view trece_lunas;
+
+    // The count over time (descripcion_tiempo.h): months 0..12 written out
+    // and short (entry 0 ""); a written date is day, de_mes, month, de_mes,
+    // year ("13 de noviembre de 2013"), a short one day, blank, short month
+    // ("13 nov"). A moon's day opens with dia_luna ("Día 27"), a portal kin's
+    // name ends with `portal`; a wavespell's title opens by its seal's
+    // gender; a moon's title joins name, notation and period with
+    // separador_titulo, a period its two ends with separador_periodo.
+    std::array<std::string_view, 13> meses, meses_cortos;
+    std::string_view de_mes;
+    std::string_view dia_luna;
+    std::string_view portal;
+    std::array<std::string_view, 2> titulo_onda;
+    std::string_view separador_titulo, separador_periodo;
+
+    // The date checks' refusals, under one title.
+    std::string_view mensaje_fecha, mensaje_año, titulo_fecha;
+};
+
+// ---------------------------------------------------------------------------
+// The languages: one object each, from idiomas.def
+
+#define IDIOMA(codigo) extern const Palabras palabras_##codigo;
+#include "idiomas.def"
+#undef IDIOMA
+
+inline constexpr std::array idiomas = {
+#define IDIOMA(codigo) &palabras_##codigo,
+#include "idiomas.def"
+#undef IDIOMA
+};
+
+// The words of a language by its code; null for a language not listed.
+// Palabras_idioma("es") == &palabras_es.
+inline const Palabras* Palabras_idioma(std::string_view idioma) {
+    for (const Palabras* p : idiomas) {
+        if (p->idioma == idioma) return p;
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// Words every language shares: the Maya day names and numerals
+
+#define SELLO(n, nombre, arreglo, maya, articulo) maya,
+inline constexpr std::array<std::string_view, 21> dias_maya = {
+    "Ahau",
+#include "sellos.def"
+};
+#undef SELLO
+
+inline constexpr std::array<std::string_view, 14> numeros_maya = {
+    "Error", "Hun",   "Ka",    "Ox",    "Kan",   "Ho",    "Uak",
+    "Uuk",   "Uakac", "Bolon", "Lahum", "Buluk", "Lahak", "Oxlahun"};
+
+// ---------------------------------------------------------------------------
+// Spanish, by the names the window and its tests read
+
+inline constexpr const auto& sellos = palabras_es.sellos;
+inline constexpr const auto& tonos_m = palabras_es.tonos_m;
+inline constexpr const auto& tonos_f = palabras_es.tonos_f;
+inline constexpr const auto& palabras_color = palabras_es.colores;
+inline constexpr const auto& lugares_oraculo = palabras_es.lugares_oraculo;
+inline constexpr const auto& lugar_centro = palabras_es.centro_oraculo;
+inline constexpr const auto& texto_fuera_del_tiempo = palabras_es.fuera_del_tiempo;
+inline constexpr const auto& mensaje_fecha = palabras_es.mensaje_fecha;
+inline constexpr const auto& mensaje_año = palabras_es.mensaje_año;
+inline constexpr const auto& titulo_fecha = palabras_es.titulo_fecha;
+
+// ---------------------------------------------------------------------------
+// Lookups. A seal, tone or colour out of range reads its table's entry 0.
+
+inline std::string_view Nombre_sello(Sello s, const Palabras& p = palabras_es) {
+    return En(p.sellos, s.valor);
+}
+constexpr std::string_view Dia_maya(Sello s) {
+    return En(dias_maya, s.valor);
+}
+constexpr std::string_view Numero_maya(Tono t) {
+    return En(numeros_maya, t.valor);
+}
+inline Genero Genero_sello(Sello s, const Palabras& p = palabras_es) {
+    return En(p.generos, s.valor);
+}
+inline bool Es_masculino(Sello s, const Palabras& p = palabras_es) {
+    return Genero_sello(s, p) == Genero::masculino;
+}
+
+inline Palabras_color Palabras_de(Color c, const Palabras& p = palabras_es) {
+    return p.colores[static_cast<std::size_t>(c)];
+}
+
+// Colour word of a seal in the seal's own gender: Palabra_color(Sello{9}) == "Roja".
+inline std::string_view Palabra_color(Sello s, const Palabras& p = palabras_es) {
+    const Palabras_color c = Palabras_de(Color_sello(s), p);
+    return Es_masculino(s, p) ? c.m : c.f;
+}
+
+// Tone name in the gender of the seal: Nombre_tono(Tono{10}, Sello{9}) == "Planetaria".
+inline std::string_view Nombre_tono(Tono t, Sello s, const Palabras& p = palabras_es) {
+    return En(Es_masculino(s, p) ? p.tonos_m : p.tonos_f, t.valor);
+}
+
+// Castle line of a wavespell seal 0..20; 0 reads as 20.
+// Castillo(Sello{1}) == "* Castillo Rojo Este del Girar".
+inline std::string_view Castillo(Sello sello_onda, const Palabras& p = palabras_es) {
+    return p.castillos[static_cast<std::size_t>(Castillo_onda(sello_onda))];
+}
+
+}  // namespace talmiroc

@@ -1,0 +1,136 @@
+// Spanish: every word and phrase the engine composes with.
+#include "palabras.h"
+
+namespace talmiroc {
+
+constexpr Palabras palabras_es = {
+    .idioma = "es",
+
+#define SELLO(n, nombre, arreglo, maya, articulo) nombre,
+    .sellos =
+        {
+            "Sol",
+#include "sellos.def"
+        },
+#undef SELLO
+// "del" names a masculine seal, "de la" a feminine one.
+#define SELLO(n, nombre, arreglo, maya, articulo) \
+    std::string_view(#articulo) == "del" ? Genero::masculino : Genero::femenino,
+    .generos =
+        {
+            Genero::masculino,
+#include "sellos.def"
+        },
+#undef SELLO
+    .tonos_m = {"Error", "Magnético", "Lunar", "Eléctrico", "Auto-exitente", "Entonado", "Rítmico",
+                "Resonante", "Galáctico", "Solar", "Planetario", "Espectral", "Cristal", "Cósmico"},
+    .tonos_f = {"Error", "Magnética", "Lunar", "Eléctrica", "Auto-exitente", "Entonada", "Rítmica",
+                "Resonante", "Galáctica", "Solar", "Planetaria", "Espectral", "Cristal", "Cósmica"},
+    .colores =
+        {{{"Rojo", "Roja"}, {"Blanco", "Blanca"}, {"Azul", "Azul"}, {"Amarillo", "Amarilla"}}},
+    .orden = Orden_nombre::sello_tono_color,
+
+    .castillos = {"* Castillo Rojo Este del Girar", "* Castillo Blanco Norte del Cruzar",
+                  "* Castillo Azul Oeste del Quemar", "* Castillo Amarillo Sur del Dar",
+                  "* Castillo Verde Central del Encantar"},
+    .onda = {"* Onda encantada del ", "* Onda encantada de la "},
+    .portador = {"* Año del ", "* Año de la "},
+    .fecha = "Fecha Gregoriana: ",
+    .fuera_del_tiempo = "Dia Verde, del Perdón Universal o de la Libertad Galáctica",
+
+    // The captions keep their own spelling of the guide.
+    .lugares_oraculo = {"Kin Guía", "Kin Antípoda", "Kin Análogo", "Kin Oculto"},
+    .rotulos_oraculo = {"Kin Guia", "Kin Antípoda", "Kin Análogo", "Kin Oculto"},
+    .centro_oraculo = "Centro del oráculo",
+    .glifo_sello = "Sello ",
+    .glifo_tono = "Tono ",
+
+    .verbo_tono = {"ERROR", "Unifico", "Polarizo", "Activo", "Defino", "Confiero poder", "Organizo",
+                   "Canalizo", "Armonizo", "Pulso", "Perfecciono", "Disuelvo", "Me dedico",
+                   "Perduro"},
+    .gerundio_tono = {"ERROR", "Atrayendo", "Estabilizando", "Vinculando", "Midiendo", "Comandando",
+                      "Equilibrando", "Inspirando", "Modelando", "Realizando", "Produciendo",
+                      "Divulgando", "Universalizando", "Trascendiendo"},
+    .complemento_tono = {"ERROR", "del propósito", "del desafío", "del servicio", "de la forma",
+                         "del esplendor", "de la igualdad", "de la armonización",
+                         "de la integridad", "de la intención", "de la manifestación",
+                         "de la liberación", "de la cooperación", "de la presencia"},
+    // Only tones 3, 4, 10 and 11 have polar kins.
+    .verbo_polar = {"ERROR", "", "", " Establezco", " Convierto", "", "", "", "", "", " Extiendo",
+                    " Transporto", "", ""},
+    .fin_sello = {"ERROR",      "nutrir",     "comunicar",   "soñar",       "atinar",
+                  "sobrevivir", "igualar",    "conocer",     "embellecer",  "purificar",
+                  "amar",       "jugar",      "influenciar", "explorar",    "encantar",
+                  "crear",      "cuestionar", "evolucionar", "reflexionar", "catalizar",
+                  "iluminar"},
+    .objeto_sello = {"ERROR",         "el ser",        "el aliento",      "la intuición",
+                     "la atención",   "el instinto",   "la oportunidad",  "la curación",
+                     "el arte",       "el flujo",      "la lealtad",      "la ilusión",
+                     "la sabiduría",  "la vigilancia", "la receptividad", "la mente",
+                     "la intrepidez", "la sincronía",  "el orden",        "la energía",
+                     "la vida"},
+    .poder_sello = {"ERROR",
+                    "del nacimiento",
+                    "del espiritu",
+                    "de la abundancia",
+                    "del florecimiento",
+                    "de la fuerza vital",
+                    "de la muerte",
+                    "de la realización",
+                    "de la elegancia",
+                    "del agua universal",
+                    "del corazón",
+                    "de la magia",
+                    "de la libre voluntad",
+                    "del espacio",
+                    "de la atemporalidad",
+                    "de la visión",
+                    "de la inteligencia",
+                    "de la navegación",
+                    "del sinfín",
+                    "de la auto-generación",
+                    "del fuego universal"},
+    // "almacén" keeps its accent in row 2 only.
+    .etapa_cuarteto = {"ERROR",      " la entrada", " el almacén", " el proceso", " la salida",
+                       " la matriz", " la entrada", " el almacen", " el proceso", " la salida",
+                       " la matriz", " la entrada", " el almacen", " el proceso", " la salida",
+                       " la matriz", " la entrada", " el almacen", " el proceso", " la salida",
+                       " la matriz"},
+    .espectro_polar = {" el espectro galáctico Rojo", " el espectro galáctico Blanco",
+                       " el espectro galáctico Azul", " el espectro galáctico Amarillo"},
+    .con_el_fin_de = " con el fin de ",
+    .sello_etapa = "Sello",
+    .con_el_tono = "Con el tono ",
+    .guia_poder = "Me guía el poder ",
+    .guia_propia = "Me guia mi propio poder duplicado",
+    .kin_polar = "Soy un kin Polar.",
+    .linea_portal = "Soy un portal de activación galáctico, entra en mí",
+
+    .lunas = {"", "Luna Magnética del Murciélago", "Luna Lunar del Escorpión",
+              "Luna Eléctrica del Venado", "Luna Autoexistente del Búho",
+              "Luna Entonada del Pavo Real", "Luna Rítmica de la Lagartija",
+              "Luna Resonante del Mono", "Luna Galáctica del Halcón", "Luna Solar del Jaguar",
+              "Luna Planetaria del Perro", "Luna Espectral de la Serpiente",
+              "Luna Cristal del Conejo", "Luna Cósmica de la Tortuga"},
+    .plasmas = {"", "Dali", "Seli", "Gamma", "Kali", "Alfa", "Limi", "Silio"},
+    .nombre_fuera_del_tiempo = "Día fuera del tiempo",
+    .nombre_hunab_ku = "0.0 Hunab Ku",
+    .trece_lunas = "13 Lunas: ",
+
+    .meses = {"", "enero", "febrero", "marzo", "abril", "mayo", "junio", "julio", "agosto",
+              "septiembre", "octubre", "noviembre", "diciembre"},
+    .meses_cortos = {"", "ene", "feb", "mar", "abr", "may", "jun", "jul", "ago", "sep", "oct",
+                     "nov", "dic"},
+    .de_mes = " de ",
+    .dia_luna = "Día ",
+    .portal = ", portal",
+    .titulo_onda = {"Onda encantada del ", "Onda encantada de la "},
+    .separador_titulo = " · ",
+    .separador_periodo = " – ",
+
+    .mensaje_fecha = "Fecha incorrecta. Debe introducir una fecha correcta",
+    .mensaje_año = "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante",
+    .titulo_fecha = "Tzolkin",
+};
+
+}  // namespace talmiroc
