@@ -11,13 +11,6 @@
 namespace talmiroc::prueba {
 namespace {
 
-Ventana_tiempo* Tiempo() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* t = qobject_cast<Ventana_tiempo*>(w); t && t->isVisible()) return t;
-    }
-    return nullptr;
-}
-
 QTableView* Rejilla(const char* nombre) {
     Ventana_tiempo* t = Tiempo();
     return t ? t->findChild<QTableView*>(QString::fromLatin1(nombre)) : nullptr;
