@@ -2,16 +2,14 @@
 // thirteen-moon year written as PDF files, with the pictures parsed anew for
 // each (an empty cache, as in a fresh `talmiroc --pdf`). The year's file
 // size is reported as the counter `bytes`.
-//
-// Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include <benchmark/benchmark.h>
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include "apoyo_qt.h"
 #include "papel.h"
+#include "principal_qt.h"
 
 namespace talmiroc {
 namespace {
@@ -53,11 +51,5 @@ BENCHMARK(BM_Papel_año)
 }  // namespace talmiroc
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    QGuiApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return talmiroc::Principal_qt(argc, argv);
 }

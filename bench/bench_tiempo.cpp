@@ -10,20 +10,15 @@
 #include <QApplication>
 #include <QTest>
 
+#include "apoyo_qt.h"
 #include "calendario.h"
+#include "controles.h"
 #include "efectos_grabados.h"
-#include "imagen.h"
+#include "principal_qt.h"
 #include "ventana_tiempo.h"
 
 namespace talmiroc {
 namespace {
-
-Ventana_tiempo* Tiempo() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* t = qobject_cast<Ventana_tiempo*>(w); t && t->isVisible()) return t;
-    }
-    return nullptr;
-}
 
 // Ctrl+L in a new day window, up to the second window's first paint; each
 // time a new day window, so the second window is made anew, and no picture
@@ -40,7 +35,8 @@ void BM_Tiempo_abrir(benchmark::State& state) {
         QTest::keySequence(ventana.get(), QKeySequence(Qt::CTRL | Qt::Key_L));
         QCoreApplication::processEvents();
         state.PauseTiming();
-        if (!Tiempo() || Cache_svg::Renderizados() == 0) state.SkipWithError("nothing was drawn");
+        if (!prueba::Tiempo() || Cache_svg::Renderizados() == 0)
+            state.SkipWithError("nothing was drawn");
         ventana.reset();
         QCoreApplication::processEvents();
         state.ResumeTiming();
@@ -59,7 +55,7 @@ void Paso(benchmark::State& state, Pagina_tiempo pagina) {
     prueba::Efectos_grabados efectos(QDate(2013, 11, 13));
     Calendario ventana(efectos);
     ventana.Abrir_tiempo(pagina);
-    Ventana_tiempo* t = Tiempo();
+    Ventana_tiempo* t = prueba::Tiempo();
     QCoreApplication::processEvents();
     const auto paso = [&] {
         if (pagina == Pagina_tiempo::luna) {
@@ -97,11 +93,5 @@ BENCHMARK(BM_Tiempo_modulo)
 }  // namespace talmiroc
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    QApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return talmiroc::Principal_qt(argc, argv);
 }

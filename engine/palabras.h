@@ -80,9 +80,23 @@ struct Palabras {
     std::string_view nombre_fuera_del_tiempo;
     std::string_view nombre_hunab_ku;
     std::string_view trece_lunas;
-    // Opens the name of a thirteen-moon year after its bearer, by the
-    // bearer's gender: "Año de la " + "Luna Planetaria Roja".
+
+    // The count over time (descripcion_tiempo.h): months 0..12 written out
+    // and short (entry 0 ""); a written date is day, de_mes, month, de_mes,
+    // year ("13 de noviembre de 2013"), a short one day, blank, short month
+    // ("13 nov"). A moon's day opens with dia_luna ("Día 27"), a portal kin's
+    // name ends with `portal`; a wavespell's title opens by its seal's
+    // gender, a thirteen-moon year's name by its bearer's ("Año de la " +
+    // "Luna Planetaria Roja"); a moon's title joins name, notation and
+    // period with separador_titulo, a period its two ends with
+    // separador_periodo.
+    std::array<std::string_view, 13> meses, meses_cortos;
+    std::string_view de_mes;
+    std::string_view dia_luna;
+    std::string_view portal;
+    std::array<std::string_view, 2> titulo_onda;
     std::array<std::string_view, 2> año_de;
+    std::string_view separador_titulo, separador_periodo;
 
     // The date checks' refusals, under one title.
     std::string_view mensaje_fecha, mensaje_año, titulo_fecha;

@@ -18,8 +18,8 @@
 #include "etiqueta.h"
 #include "fuentes.h"
 #include "imagen.h"
-#include "mensajes.h"
 #include "lector.h"
+#include "mensajes.h"
 #include "ventana_tiempo.h"
 
 namespace talmiroc {

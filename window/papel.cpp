@@ -63,11 +63,6 @@ void Rejilla(QPainter& p, const QRectF& r) {
     p.drawRect(r);
 }
 
-std::string_view Nombre_especial(const Dia_de_luna& d) {
-    return d.especial == Dia_especial::hunab_ku ? palabras_es.nombre_hunab_ku
-                                                : palabras_es.nombre_fuera_del_tiempo;
-}
-
 // The moon's title, its plasmas over 4 heptads of 7 days, and under them a
 // row for 29 February or 25 July when the moon has one.
 void Pagina_luna(QPainter& p, const QRectF& area, const Lectura_luna& luna) {
@@ -108,7 +103,7 @@ void Portada(QPainter& p, const QRectF& area, const Lectura_año& año) {
     Linea(p, QRectF(area.left(), area.top() + 20, area.width(), 44), Qt::AlignHCenter,
           Texto(año.nombre), Letra(30, QFont::Bold));
     Linea(p, QRectF(area.left(), area.top() + 70, area.width(), 26), Qt::AlignHCenter,
-          Texto(año.ns) + Texto(separador_titulo) + Texto(año.periodo), Letra(16));
+          Texto(año.ns) + Texto(palabras_es.separador_titulo) + Texto(año.periodo), Letra(16));
     const qreal arriba = area.top() + 130;
     const QRectF glifo(area.left() + 20, arriba, 220, 280);
     Pintar_recurso(p, QRectF(glifo.left(), glifo.top(), glifo.width(), 60),
@@ -117,7 +112,7 @@ void Portada(QPainter& p, const QRectF& area, const Lectura_año& año) {
                    Recurso_sello(año.portador.sello()));
     p.setPen(Qt::black);
     Linea(p, QRectF(glifo.left(), glifo.bottom() + 8, glifo.width(), 18), Qt::AlignHCenter,
-          Texto(Kin_y_nombre(año.portador)), Letra(10));
+          Texto(Titulo_kin(año.portador)), Letra(10));
     const qreal x = glifo.right() + 50, ancho = area.right() - x, paso = 26;
     for (int n = 1; n <= 13; ++n) {
         const Lectura_luna luna = Describir_luna({año.año, n});
@@ -146,19 +141,19 @@ void Pagina_modulo(QPainter& p, const QRectF& area, std::optional<Fecha> resalta
         oraculo = Oraculo_en_kines(kin);
         onda = Onda_de(kin);
         const Lectura_onda lectura = Describir_onda(kin, *resaltado);
-        const QString sep = Texto(separador_titulo);
+        const QString sep = Texto(palabras_es.separador_titulo);
         const auto socio = [](std::size_t lugar, Kin k) {
             return Texto(palabras_es.lugares_oraculo[lugar]) + QStringLiteral(": ") +
-                   Texto(Kin_y_nombre(k));
+                   Texto(Titulo_kin(k));
         };
         const QString lineas[] = {
-            Texto(Kin_y_nombre(kin)) + sep + Texto(Fecha_escrita(*resaltado)),
+            Texto(Titulo_kin(kin)) + sep + Texto(Fecha_escrita(*resaltado)),
             socio(0, oraculo.guia),
             socio(1, oraculo.antipoda),
             socio(2, oraculo.analogo),
             socio(3, oraculo.oculto),
             Texto(lectura.titulo) + sep + Texto(lectura.kines[0].cuando) +
-                Texto(separador_periodo) + Texto(lectura.kines[12].cuando),
+                Texto(palabras_es.separador_periodo) + Texto(lectura.kines[12].cuando),
         };
         for (std::size_t i = 0; i < std::size(lineas); ++i) {
             Linea(p, QRectF(area.left(), y, area.width(), 14), Qt::AlignHCenter, lineas[i],
@@ -252,7 +247,8 @@ QString Titulo_hojas(const Pedido_hojas& pedido) {
             return talmiroc + Texto(Describir_luna(Luna_pedida(pedido)).titulo);
         case Hojas::año: {
             const Lectura_año año = Describir_año(Luna_pedida(pedido).año);
-            return talmiroc + Texto(año.nombre) + Texto(separador_titulo) + Texto(año.ns);
+            return talmiroc + Texto(año.nombre) + Texto(palabras_es.separador_titulo) +
+                   Texto(año.ns);
         }
         case Hojas::modulo:
             break;

@@ -10,7 +10,7 @@
 #include <QPageSize>
 #include <QString>
 
-#include "cuenta_tiempo.h"
+#include "tzolkin.h"
 
 class QLocale;
 class QPdfWriter;

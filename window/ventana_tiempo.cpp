@@ -14,9 +14,9 @@
 #include <QTabWidget>
 #include <QTableView>
 
+#include "apoyo_qt.h"
 #include "celdas.h"
 #include "efectos.h"
-#include "imagen.h"
 #include "papel.h"
 
 namespace talmiroc {
@@ -39,20 +39,6 @@ enum class Forma { luna = 1, modulo, kin_onda };
 Fecha Fecha_de(QDate d) {
     return {d.day(), d.month(), d.year()};
 }
-
-// The picture, as large as fits `caja` with its own proportions, centred,
-// from the shared cache at the device's pixel ratio.
-void Pintar_glifo(QPainter& p, const QString& recurso, const QRectF& caja, QSizeF proporcion,
-                  qreal dpr) {
-    QSizeF tam = proporcion.scaled(caja.size(), Qt::KeepAspectRatio);
-    const QSize entero(qMax(1, qFloor(tam.width())), qMax(1, qFloor(tam.height())));
-    const QPointF esquina(caja.center().x() - entero.width() / 2.0,
-                          caja.center().y() - entero.height() / 2.0);
-    p.drawPixmap(esquina.toPoint(), Cache_svg::Pixmap(recurso, entero, dpr));
-}
-
-const QSizeF proporcion_sello(1, 1);
-const QSizeF proporcion_tono(133, 47);
 
 // The seal colours as cell fills, light enough for black text.
 QColor Relleno(Color c) {
@@ -170,11 +156,6 @@ public:
     }
 
 private:
-    static std::string_view Nombre_especial(const Dia_de_luna& d) {
-        return d.especial == Dia_especial::hunab_ku ? palabras_es.nombre_hunab_ku
-                                                    : palabras_es.nombre_fuera_del_tiempo;
-    }
-
     int Indice(int fila, int columna) const {
         const int ultimo = static_cast<int>(luna_.dias.size()) - 1;
         if (fila == 4) return fuera_ && columna == 0 ? ultimo : -1;
@@ -221,7 +202,7 @@ public:
                 return k.valor;
             case Qt::AccessibleTextRole:
             case Qt::ToolTipRole:
-                return Texto(Kin_y_nombre(k));
+                return Texto(Titulo_kin(k));
             case Qt::AccessibleDescriptionRole:
                 return Descripcion(k);
             case rol_forma:
@@ -303,7 +284,7 @@ public:
         switch (rol) {
             case Qt::DisplayRole:
             case Qt::AccessibleTextRole:
-                if (columna == 0) return Texto(Kin_y_nombre(k.kin));
+                if (columna == 0) return Texto(Titulo_kin(k.kin));
                 if (columna == 1)
                     return QStringLiteral("%1 %2").arg(i.row() + 1).arg(Texto(k.tono));
                 return Texto(k.cuando);
@@ -356,7 +337,6 @@ public:
         const auto forma = static_cast<Forma>(i.data(rol_forma).toInt());
         const int marcas = i.data(rol_marcas).toInt();
         const bool actual = op.state & QStyle::State_HasFocus;
-        const qreal dpr = p->device()->devicePixelRatioF();
         p->save();
         // Rectangles, lines and pictures on whole pixels: no antialiasing needed.
         const QRectF r(op.rect);
@@ -368,7 +348,7 @@ public:
                 Kin_modulo(p, op, i, r, marcas);
                 break;
             case Forma::kin_onda:
-                Kin_onda(p, op, i, r, dpr);
+                Kin_onda(p, op, i, r);
                 break;
             default:
                 if (!(i.flags() & Qt::ItemIsEnabled)) {
@@ -436,16 +416,15 @@ private:
     }
 
     static void Kin_onda(QPainter* p, const QStyleOptionViewItem& op, const QModelIndex& i,
-                         const QRectF& r, qreal dpr) {
+                         const QRectF& r) {
         p->fillRect(r, Qt::white);
         const int marcas = i.data(rol_marcas).toInt();
         if (marcas & marca_portal) Anillo_portal(*p, r);
         const qreal alto = r.height() - 6;
-        Pintar_glifo(*p, i.data(rol_tono).toString(),
-                     QRectF(r.left() + 6, r.top() + 3, alto * 1.4, alto), proporcion_tono, dpr);
-        Pintar_glifo(*p, i.data(rol_sello).toString(),
-                     QRectF(r.left() + 10 + alto * 1.4, r.top() + 3, alto, alto), proporcion_sello,
-                     dpr);
+        Pintar_recurso(*p, QRectF(r.left() + 6, r.top() + 3, alto * 1.4, alto),
+                       i.data(rol_tono).toString());
+        Pintar_recurso(*p, QRectF(r.left() + 10 + alto * 1.4, r.top() + 3, alto, alto),
+                       i.data(rol_sello).toString());
         p->setPen(Qt::black);
         p->setFont(op.font);
         p->drawText(r.adjusted(16 + alto * 2.4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft,
@@ -675,7 +654,7 @@ void Ventana_tiempo::Abrir(Pagina_tiempo pagina, std::optional<Fecha> fecha) {
 
 void Ventana_tiempo::Seleccionar(const Fecha& fecha) {
     // The day window accepts years from 38 on.
-    seleccion_ = Antes_de(fecha, Fecha{1, 1, 38}) ? Fecha{1, 1, 38} : fecha;
+    seleccion_ = fecha < Fecha{1, 1, 38} ? Fecha{1, 1, 38} : fecha;
     Actualizar();
 }
 
@@ -686,8 +665,8 @@ void Ventana_tiempo::Seleccionar_kin(Kin kin) {
 
 void Ventana_tiempo::Mover_dias(int dias) {
     Fecha f = seleccion_;
-    for (; dias > 0; --dias) f = Dia_siguiente(f);
-    for (; dias < 0; ++dias) f = Dia_anterior(f);
+    for (; dias > 0; --dias) f = Siguiente(f);
+    for (; dias < 0; ++dias) f = Anterior(f);
     Seleccionar(f);
 }
 
@@ -762,8 +741,8 @@ void Ventana_tiempo::Actualizar() {
     modelo_modulo_->Fijar(kin_hoy, kin);
     modelo_onda_->Fijar(Describir_onda(kin, seleccion_), hoy_);
     titulo_modulo_->setText(tr("Seleccionado: %1 (%2) · Hoy: %3")
-                                .arg(Texto(Kin_y_nombre(kin)), Texto(Fecha_escrita(seleccion_)),
-                                     Texto(Kin_y_nombre(kin_hoy))));
+                                .arg(Texto(Titulo_kin(kin)), Texto(Fecha_escrita(seleccion_)),
+                                     Texto(Titulo_kin(kin_hoy))));
     titulo_onda_->setText(Texto(modelo_onda_->Onda().titulo));
     Enfocar_seleccion();
 }

@@ -7,8 +7,8 @@
 // wavespell selects that kin's day in the 260-day round being shown. Enter,
 // or a double click on a day, reads the day in full in the day window.
 //
-// Every calendar fact comes from the engine (cuenta_tiempo.h); the window
-// lays it out.
+// Every calendar fact comes from the engine (descripcion_tiempo.h); the
+// window lays it out.
 #pragma once
 
 #include <functional>
@@ -16,7 +16,7 @@
 
 #include <QWidget>
 
-#include "cuenta_tiempo.h"
+#include "tzolkin.h"
 
 class QLabel;
 class QLayout;

@@ -466,8 +466,8 @@ TEST(Papel, UnAñoComoLoCuentaTzolkin) {
             const QDate d =
                 QDate::fromString(dia[QLatin1String("fecha_iso")].toString(), Qt::ISODate);
             const QString kin = QStringLiteral("Kin %1 ·").arg(dia[QLatin1String("kin")].toInt());
-            const QString corta = QStringLiteral("%1 %2").arg(d.day()).arg(
-                talmiroc::Texto(meses_cortos[static_cast<std::size_t>(d.month())]));
+            const QString corta = QStringLiteral("%1 %2").arg(d.day()).arg(talmiroc::Texto(
+                talmiroc::palabras_es.meses_cortos[static_cast<std::size_t>(d.month())]));
             EXPECT_TRUE(texto.contains(kin))
                 << d.toString(Qt::ISODate).toStdString() << " " << kin.toStdString();
             EXPECT_TRUE(texto.contains(corta))

@@ -8,18 +8,10 @@
 #include <QTableView>
 
 #include "calendario_prueba.h"
-#include "cuenta_tiempo.h"
 #include "ventana_tiempo.h"
 
 namespace talmiroc::prueba {
 namespace {
-
-Ventana_tiempo* Tiempo() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* t = qobject_cast<Ventana_tiempo*>(w); t && t->isVisible()) return t;
-    }
-    return nullptr;
-}
 
 QTableView* Rejilla(const char* nombre) {
     Ventana_tiempo* t = Tiempo();
