@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QDate>
 #include <QProcess>
 
 #include "tzolkin_cli.h"
@@ -17,11 +18,13 @@ struct Corrida {
     std::string salida, errores;
 };
 
-// Runs the command in-process with the given standard input.
-Corrida Correr(std::vector<std::string> args, std::string entrada = {}, bool terminal = true) {
+// Runs the command in-process with the given standard input (a batch when
+// `terminal` is false) and SOURCE_DATE_EPOCH.
+Corrida Correr(std::vector<std::string> args, std::string entrada = {}, bool terminal = true,
+               const char* source_date_epoch = nullptr) {
     std::istringstream in(entrada);
     std::ostringstream out, err;
-    Entorno e{in, terminal, out, err, 9, 4, 2003};
+    Entorno e{in, terminal, out, err, 9, 4, 2003, 0, source_date_epoch};
     const int estado = Ejecutar(args, e);
     return {estado, out.str(), err.str()};
 }
@@ -92,7 +95,9 @@ TEST(Tzolkin, JsonDeUnaFecha) {
                                 "oraculo",
                                 "portador",
                                 "dia_fuera_del_tiempo",
-                                "trece_lunas"};
+                                "trece_lunas",
+                                "nombre_kin",
+                                "linea_trece_lunas"};
     EXPECT_EQ(o.keys().size(), campos.size());
     for (const QString& k : campos) EXPECT_TRUE(o.contains(k)) << k.toStdString();
     EXPECT_EQ(o["kin"].toInt(), 46);
@@ -100,6 +105,9 @@ TEST(Tzolkin, JsonDeUnaFecha) {
     EXPECT_EQ(o["sello"].toInt(), 6);
     EXPECT_EQ(o["portador"].toInt(), 49);
     EXPECT_EQ(o["fecha"].toString(), "Fecha Gregoriana: 9-4-2003");
+    EXPECT_EQ(o["nombre_kin"].toString(), "Enlazador de Mundos Resonante Blanco");
+    EXPECT_EQ(o["linea_trece_lunas"].toString(),
+              "13 Lunas: Limi 6, Luna Planetaria del Perro (NS1.15.10.6)");
     EXPECT_EQ(o["nombre"].toString(),
               QString::fromUtf8("* Kin 46: Enlazador de Mundos Resonante  Blanco\r\n <Cimi Uuk> "));
     EXPECT_EQ(o["a_maya"].toString(),
@@ -156,13 +164,20 @@ TEST(Tzolkin, Rechazos) {
 }
 
 TEST(Tzolkin, ErroresDeUso) {
-    const std::vector<std::string> filas[] = {
-        {"9"}, {"9", "4"}, {"9", "4", "2003", "1"}, {"--xml"}, {"--json", "9", "4"}};
-    for (const auto& args : filas) {
-        const Corrida c = Correr(args);
-        EXPECT_EQ(c.estado, salida_uso) << args[0];
-        EXPECT_NE(c.errores.find("Uso: tzolkin"), std::string::npos) << args[0];
-        EXPECT_TRUE(c.salida.empty()) << args[0];
+    const struct {
+        std::vector<std::string> args;
+        const char* errores;
+    } filas[] = {
+        {{"9"}, "tzolkin: se esperan tres valores: DIA MES AÑO (tzolkin --help)\n"},
+        {{"9", "4", "2003", "1"}, "tzolkin: se esperan tres valores: DIA MES AÑO (tzolkin --help)\n"},
+        {{"--bogus"}, "tzolkin: opción desconocida: --bogus (tzolkin --help)\n"},
+        {{"--json", "9", "4"}, "tzolkin: se esperan tres valores: DIA MES AÑO (tzolkin --help)\n"},
+    };
+    for (const auto& f : filas) {
+        const Corrida c = Correr(f.args);
+        EXPECT_EQ(c.estado, salida_uso) << f.args[0];
+        EXPECT_EQ(c.errores, f.errores);
+        EXPECT_TRUE(c.salida.empty()) << f.args[0];
     }
     EXPECT_EQ(Correr({"--help"}).estado, salida_aceptada);
     // "--" ends the options, so a day may start with a dash.
@@ -193,6 +208,87 @@ TEST(Tzolkin, LoteConUnaLineaRechazadaEnMedio) {
 
     EXPECT_EQ(Correr({"--json"}, "9 4 2003\n26/7/2003\n", false).estado, salida_aceptada);
     EXPECT_EQ(Correr({"--json"}, "", false).estado, salida_aceptada);
+}
+
+// A batch in every format: one header, one calendar; a line refused as a
+// single date is, in JSON's output or on standard error by its number.
+TEST(Tzolkin, LoteEnCadaFormato) {
+    const std::string entrada = "9 4 2003\nabc\n31 4 2003\n25 7 2003\n";
+    const std::string incorrecta = "Fecha incorrecta. Debe introducir una fecha correcta\n";
+    const std::string no_real =
+        "31-4-2003 no es una fecha del calendario; CSV e iCalendar piden una fecha real\n";
+    const struct {
+        const char* formato;
+        std::string_view marca;
+        int veces;
+        std::string errores;
+    } filas[] = {
+        {"texto", "Fecha Gregoriana: ", 3, "tzolkin: línea 2: " + incorrecta},
+        {"json", "{\"error\":", 1, ""},
+        {"json", "\"kin\":", 3, ""},
+        {"csv", "fecha_iso,", 1, "tzolkin: línea 2: " + incorrecta + "tzolkin: línea 3: " + no_real},
+        {"csv", "\r\n2003-", 2, "tzolkin: línea 2: " + incorrecta + "tzolkin: línea 3: " + no_real},
+        {"ics", "BEGIN:VCALENDAR", 1, "tzolkin: línea 2: " + incorrecta + "tzolkin: línea 3: " + no_real},
+        {"ics", "BEGIN:VEVENT", 2, "tzolkin: línea 2: " + incorrecta + "tzolkin: línea 3: " + no_real},
+    };
+    for (const auto& f : filas) {
+        const Corrida c = Correr({"--formato", f.formato}, entrada, false);
+        EXPECT_EQ(c.estado, salida_rechazada) << f.formato;
+        int veces = 0;
+        for (auto i = c.salida.find(f.marca); i != std::string::npos; i = c.salida.find(f.marca, i + 1)) {
+            ++veces;
+        }
+        EXPECT_EQ(veces, f.veces) << f.formato << " " << f.marca;
+        EXPECT_EQ(c.errores, f.errores) << f.formato;
+    }
+    EXPECT_EQ(Correr({}, "9 4 2003\n25 7 2003\n", false).salida,
+              Correr({"9", "4", "2003"}).salida + "\n" + Correr({"25", "7", "2003"}).salida);
+    // An iCalendar needs an event: none written when no line gives a date.
+    const Corrida vacio = Correr({"--formato", "ics"}, "abc\n", false);
+    EXPECT_EQ(vacio.salida, "");
+    EXPECT_EQ(vacio.errores, "tzolkin: línea 1: " + incorrecta +
+                                 "tzolkin: ninguna fecha válida en la entrada\n");
+}
+
+// SOURCE_DATE_EPOCH stamps iCalendar, or is refused on one line (status 2,
+// nothing written); the formats that do not stamp never read it.
+TEST(Tzolkin, SourceDateEpoch) {
+    const struct {
+        const char* valor;
+        const char* formato;
+        int estado;
+        std::string_view esperado;  // the DTSTAMP line, or the message
+    } filas[] = {
+        {"0", "ics", salida_aceptada, "DTSTAMP:19700101T000000Z\r\n"},
+        {"253402300799", "ics", salida_aceptada, "DTSTAMP:99991231T235959Z\r\n"},
+        {"abc", "texto", salida_aceptada, "Fecha Gregoriana: 9-4-2003\n"},
+        {"253402300800", "ics", salida_uso,
+         "tzolkin: SOURCE_DATE_EPOCH=\"253402300800\" pasa del año 9999, el último que iCalendar "
+         "escribe\n"},
+        {"99999999999999999999", "ics", salida_uso,
+         "tzolkin: SOURCE_DATE_EPOCH=\"99999999999999999999\" pasa del año 9999, el último que "
+         "iCalendar escribe\n"},
+        {"abc", "ics", salida_uso,
+         "tzolkin: SOURCE_DATE_EPOCH=\"abc\" no es un número de segundos desde 1970\n"},
+        {"5x", "ics", salida_uso,
+         "tzolkin: SOURCE_DATE_EPOCH=\"5x\" no es un número de segundos desde 1970\n"},
+        {"-1", "ics", salida_uso,
+         "tzolkin: SOURCE_DATE_EPOCH=\"-1\" no es un número de segundos desde 1970\n"},
+        {"+1", "ics", salida_uso,
+         "tzolkin: SOURCE_DATE_EPOCH=\"+1\" no es un número de segundos desde 1970\n"},
+        {"", "ics", salida_uso,
+         "tzolkin: SOURCE_DATE_EPOCH=\"\" no es un número de segundos desde 1970\n"},
+    };
+    for (const auto& f : filas) {
+        const Corrida c = Correr({"--formato", f.formato, "9", "4", "2003"}, "", true, f.valor);
+        EXPECT_EQ(c.estado, f.estado) << f.valor;
+        if (f.estado == salida_uso) {
+            EXPECT_EQ(c.salida, "") << f.valor;
+            EXPECT_EQ(c.errores, f.esperado) << f.valor;
+        } else {
+            EXPECT_NE(c.salida.find(f.esperado), std::string::npos) << f.valor;
+        }
+    }
 }
 
 TEST(Tzolkin, CamposDeLinea) {
@@ -236,6 +332,22 @@ TEST(TzolkinProceso, EstadoDeSalidaYLote) {
         ASSERT_TRUE(p.waitForFinished(10000));
         EXPECT_EQ(p.exitCode(), f.estado) << f.args.join(' ').toStdString();
     }
+    // Under cron or systemd standard input is /dev/null: no date is today.
+    const QDate hoy = QDate::currentDate();
+    QProcess nulo, fecha, sello;
+    nulo.setStandardInputFile(QProcess::nullDevice());
+    nulo.start(TZOLKIN_BIN, {"--json"});
+    fecha.start(TZOLKIN_BIN, {"--json", QString::number(hoy.day()), QString::number(hoy.month()),
+                              QString::number(hoy.year())});
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert("SOURCE_DATE_EPOCH", "5x");
+    sello.setProcessEnvironment(entorno);
+    sello.setStandardInputFile(QProcess::nullDevice());
+    sello.start(TZOLKIN_BIN, {"--formato", "ics"});
+    for (QProcess* p : {&nulo, &fecha, &sello}) ASSERT_TRUE(p->waitForFinished(10000));
+    EXPECT_EQ(nulo.exitCode(), 0);
+    EXPECT_EQ(nulo.readAllStandardOutput(), fecha.readAllStandardOutput());
+    EXPECT_EQ(sello.exitCode(), 2);
     QProcess p;
     p.start(TZOLKIN_BIN, {"--json"});
     ASSERT_TRUE(p.waitForStarted(10000));
