@@ -21,12 +21,13 @@ int main(int argc, char** argv) {
     localtime_r(&ahora, &hoy);
     // A batch comes through a pipe or from a file; a terminal, /dev/null
     // (cron, a systemd unit) or a closed standard input brings none.
-    struct stat entrada{};
+    struct stat entrada {};
     const bool lote = fstat(STDIN_FILENO, &entrada) == 0 &&
                       (S_ISFIFO(entrada.st_mode) || S_ISREG(entrada.st_mode));
     talmiroc::cli::Entorno entorno{
-        std::cin,       !lote, std::cout, std::cerr, hoy.tm_mday, hoy.tm_mon + 1,
-        hoy.tm_year + 1900, ahora, std::getenv("SOURCE_DATE_EPOCH")};
+        std::cin,           !lote,       std::cout,
+        std::cerr,          hoy.tm_mday, hoy.tm_mon + 1,
+        hoy.tm_year + 1900, ahora,       std::getenv("SOURCE_DATE_EPOCH")};
 
     const int estado = talmiroc::cli::Ejecutar({argv + 1, argv + argc}, entorno);
     std::cout.flush();

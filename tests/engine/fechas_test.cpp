@@ -23,12 +23,13 @@ TEST(Recorridos, PrimerasFechasDeUnaBusqueda) {
         std::vector<Fecha> fechas;
     } filas[] = {
         {164, {26, 7, 2012}, {{8, 11, 2012}, {26, 7, 2013}, {12, 4, 2014}}},
-        {53, {1, 1, 2003}, {{16, 4, 2003}, {1, 1, 2004}, {18, 9, 2004}}},  // over New Year
+        {53, {1, 1, 2003}, {{16, 4, 2003}, {1, 1, 2004}, {18, 9, 2004}}},   // over New Year
         {51, {1, 1, 2100}, {{28, 2, 2100}, {15, 11, 2100}, {2, 8, 2101}}},  // 2100 not leap
     };
     for (const auto& f : filas) {
         Busqueda_kin b(Kin(f.kin), f.desde);
-        for (const Fecha& esperada : f.fechas) EXPECT_EQ(b.Siguiente(), esperada) << "kin " << f.kin;
+        for (const Fecha& esperada : f.fechas)
+            EXPECT_EQ(b.Siguiente(), esperada) << "kin " << f.kin;
     }
 }
 

@@ -153,12 +153,13 @@ TEST(Meditacion, AcentoDeAlmacen) {
         int kin;
         std::string_view tercera;
     } filas[] = {
-        {6, "Sello el almacén de la muerte"},       {85, "Sello el almacén de la fuerza vital"},
-        {168, "Sello el almacén de la elegancia"},  {245, "Sello el almacén de la fuerza vital"},
+        {6, "Sello el almacén de la muerte"},         {85, "Sello el almacén de la fuerza vital"},
+        {168, "Sello el almacén de la elegancia"},    {245, "Sello el almacén de la fuerza vital"},
         {249, "Sello el proceso del agua universal"},
     };
     for (const auto& f : filas) {
-        EXPECT_NE(Texto_meditacion(Kin(f.kin)).find(std::string("\r\n") + std::string(f.tercera) + "\r\n"),
+        EXPECT_NE(Texto_meditacion(Kin(f.kin))
+                      .find(std::string("\r\n") + std::string(f.tercera) + "\r\n"),
                   std::string::npos)
             << "kin " << f.kin;
     }

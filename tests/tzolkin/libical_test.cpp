@@ -1,8 +1,7 @@
-// A leap year of `tzolkin --formato ics` read back by libical: the calendar's
-// name, every event parses, each one's date, UID, stamp and description (the
-// plain-text reading, unescaped and unfolded), and a few days' summaries and
-// categories as a calendar program shows them. And every physical line: CR
-// LF, at most 75 octets, not cut inside UTF-8.
+// A leap year of `tzolkin --formato ics` read back by libical: the
+// calendar's name, each event's date, UID, stamp and description (the
+// plain-text reading, unescaped and unfolded), a few days' summaries and
+// categories. Every physical line: CR LF, at most 75 octets, whole UTF-8.
 #include <gtest/gtest.h>
 #include <libical/ical.h>
 
@@ -42,8 +41,8 @@ Par Nombres(icalcomponent* cal) {
 
 TEST(Libical, LeeCadaEventoDeUnAño) {
     std::string ics;
-    icalcomponent* cal =
-        Leer({"--desde", "1", "1", "2028", "--hasta", "31", "12", "2028", "--formato", "ics"}, &ics);
+    icalcomponent* cal = Leer(
+        {"--desde", "1", "1", "2028", "--hasta", "31", "12", "2028", "--formato", "ics"}, &ics);
     for (std::size_t i = 0, fin; i < ics.size(); i = fin + 2) {
         fin = ics.find("\r\n", i);
         ASSERT_NE(fin, std::string::npos) << "a line not ended by CR LF at " << i;
@@ -55,7 +54,7 @@ TEST(Libical, LeeCadaEventoDeUnAño) {
     EXPECT_EQ(icalcomponent_count_errors(cal), 0);
     EXPECT_EQ(Nombres(cal), Par("Tzolkin", "Tzolkin"));
 
-    // Summary and categories, each event's categories joined by '|'.
+    // Summary and categories (joined by '|') as a calendar program shows them.
     const std::map<std::string, Par> fijos = {
         {"kin-20280101@talmiroc", {"Kin 233 · Caminante del Cielo Cristal Rojo", "Rojo"}},
         {"kin-20280128@talmiroc",
@@ -87,8 +86,8 @@ TEST(Libical, LeeCadaEventoDeUnAño) {
             std::string categorias;
             for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_CATEGORIES_PROPERTY);
                  p; p = icalcomponent_get_next_property(ev, ICAL_CATEGORIES_PROPERTY)) {
-                categorias += (categorias.empty() ? "" : "|") +
-                              std::string(icalproperty_get_categories(p));
+                categorias +=
+                    (categorias.empty() ? "" : "|") + std::string(icalproperty_get_categories(p));
             }
             EXPECT_EQ(icalcomponent_get_summary(ev), fijo->second.first) << uid;
             EXPECT_EQ(categorias, fijo->second.second) << uid;
