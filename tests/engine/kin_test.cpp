@@ -56,21 +56,6 @@ TEST(CalculoKin, PlegadoDelAño) {
     for (const auto& f : filas) EXPECT_EQ(Año_plegado(f.año), f.plegado) << "año " << f.año;
 }
 
-TEST(CalculoKin, CodigosDeAño) {
-    const struct {
-        int plegado, codigo;
-    } filas[] = {{38, 8},   {39, 113}, {41, 63}, {63, 33}, {75, 253}, {78, 48},
-                 {79, 153}, {80, 258}, {85, 3},  {88, 58}, {89, 163}};
-    for (const auto& f : filas) EXPECT_EQ(Codigo_año(f.plegado), f.codigo) << f.plegado;
-    int menor = 260, mayor = 0;
-    for (int p = 38; p <= 89; ++p) {
-        menor = std::min(menor, Codigo_año(p));
-        mayor = std::max(mayor, Codigo_año(p));
-    }
-    EXPECT_EQ(menor, 3);
-    EXPECT_EQ(mayor, 258);
-}
-
 struct FilaOnda {
     int kin, onda;
 };

@@ -24,19 +24,12 @@ icalcomponent* Leer(const std::vector<std::string>& args, std::string* ics = nul
 
 using Par = std::pair<std::string, std::string>;
 
-// NAME (RFC 7986) and X-WR-CALNAME.
+// NAME (RFC 7986) and X-WR-CALNAME, the calendar's only X- property.
 Par Nombres(icalcomponent* cal) {
-    Par n;
-    if (icalproperty* p = icalcomponent_get_first_property(cal, ICAL_NAME_PROPERTY)) {
-        n.first = icalproperty_get_name(p);
-    }
-    for (icalproperty* p = icalcomponent_get_first_property(cal, ICAL_X_PROPERTY); p;
-         p = icalcomponent_get_next_property(cal, ICAL_X_PROPERTY)) {
-        if (std::string_view(icalproperty_get_x_name(p)) == "X-WR-CALNAME") {
-            n.second = icalproperty_get_x(p);
-        }
-    }
-    return n;
+    icalproperty* n = icalcomponent_get_first_property(cal, ICAL_NAME_PROPERTY);
+    icalproperty* x = icalcomponent_get_first_property(cal, ICAL_X_PROPERTY);
+    if (!n || !x || std::string_view(icalproperty_get_x_name(x)) != "X-WR-CALNAME") return {};
+    return {icalproperty_get_name(n), icalproperty_get_x(x)};
 }
 
 TEST(Libical, LeeCadaEventoDeUnAño) {
