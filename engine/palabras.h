@@ -72,6 +72,7 @@ struct Palabras {
     std::string_view guia_propia;    // the guide's line of tones 1, 6 and 11
     std::string_view kin_polar;      // opens the polar line
     std::string_view linea_portal;
+    std::string_view portal;  // what a portal day is called: a calendar's category
 
     // The thirteen-moon reading: moons 0..13 and plasmas 0..7 (entry 0 "",
     // no moon), the special days' names, the line's opening.
