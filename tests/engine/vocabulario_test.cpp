@@ -119,10 +119,10 @@ TEST(Vocabulario, CadaIdiomaLlenaSusTablas) {
              lleno(std::array{p->fecha, p->fuera_del_tiempo, p->centro_oraculo, p->glifo_sello,
                               p->glifo_tono, p->con_el_fin_de, p->sello_etapa, p->con_el_tono,
                               p->guia_poder, p->guia_propia, p->kin_polar, p->linea_portal,
-                              p->nombre_fuera_del_tiempo, p->nombre_hunab_ku, p->trece_lunas,
-                              p->mensaje_fecha, p->mensaje_año, p->titulo_fecha},
+                              p->portal, p->nombre_fuera_del_tiempo, p->nombre_hunab_ku,
+                              p->trece_lunas, p->mensaje_fecha, p->mensaje_año, p->titulo_fecha},
                    0)},
-            {"frases del tiempo", lleno(std::array{p->de_mes, p->dia_luna, p->portal,
+            {"frases del tiempo", lleno(std::array{p->de_mes, p->dia_luna, p->sufijo_portal,
                                                    p->separador_titulo, p->separador_periodo},
                                         0)},
         };
