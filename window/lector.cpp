@@ -35,26 +35,36 @@ void Avisar_visible(QWidget* w, bool visible) {
     bus.send(cambio);
 }
 
-// Watches the window's children being added, shown and hidden.
+// Watches the window's controls, at any depth, being added, shown and hidden:
+// a control inside a page is shown and hidden with its page.
 class Vigia final : public QObject {
 public:
-    explicit Vigia(QWidget* ventana) : QObject(ventana) {
-        ventana->installEventFilter(this);
-        for (QWidget* hijo : ventana->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            hijo->installEventFilter(this);
-    }
+    explicit Vigia(QWidget* ventana) : QObject(ventana) { Vigilar(ventana); }
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (objeto == parent()) {
-            if (evento->type() == QEvent::ChildAdded) {
-                QObject* hijo = static_cast<QChildEvent*>(evento)->child();
-                if (hijo->isWidgetType()) hijo->installEventFilter(this);
-            }
-        } else if (evento->type() == QEvent::Show || evento->type() == QEvent::Hide) {
-            Avisar_visible(static_cast<QWidget*>(objeto), evento->type() == QEvent::Show);
+        switch (evento->type()) {
+            case QEvent::ChildAdded:
+                if (QObject* hijo = static_cast<QChildEvent*>(evento)->child();
+                    hijo->isWidgetType())
+                    Vigilar(static_cast<QWidget*>(hijo));
+                break;
+            case QEvent::Show:
+            case QEvent::Hide:
+                if (objeto != parent())
+                    Avisar_visible(static_cast<QWidget*>(objeto), evento->type() == QEvent::Show);
+                break;
+            default:
+                break;
         }
         return false;
+    }
+
+private:
+    // `w` and what it already holds; what it is given later comes as ChildAdded.
+    void Vigilar(QWidget* w) {
+        w->installEventFilter(this);
+        for (QWidget* dentro : w->findChildren<QWidget*>()) dentro->installEventFilter(this);
     }
 };
 

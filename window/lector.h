@@ -9,9 +9,10 @@ class QWidget;
 
 namespace talmiroc {
 
-// From now on, whenever a control of `ventana` (a child widget, present or
-// added later) is shown or hidden, screen readers are told that both its
-// visible and its showing states changed. Qt tells only the showing state;
+// From now on, whenever a control of `ventana` (a widget inside it at any
+// depth, present or added later, such as the controls of a page shown or
+// hidden with the page) is shown or hidden, screen readers are told that both
+// its visible and its showing states changed. Qt tells only the showing state;
 // a reader that once read a control while it was hidden would otherwise keep
 // it "not visible" for good, and leave it out of its review of the window
 // after it is shown again.

@@ -17,6 +17,7 @@
 #include "apoyo_qt.h"
 #include "celdas.h"
 #include "efectos.h"
+#include "lector.h"
 #include "papel.h"
 
 namespace talmiroc {
@@ -443,6 +444,8 @@ Ventana_tiempo::Ventana_tiempo(Efectos& efectos, std::function<void(const Fecha&
     setWindowTitle(tr("Talmiroc: la cuenta en el tiempo"));
     setObjectName(QStringLiteral("Ventana_tiempo"));
     createPages();
+    // Its pages' controls are shown and hidden with each page.
+    Avisar_visibilidad(this);
     hoy_ = seleccion_ = Fecha_de(efectos_.Hoy());
     resize(880, 700);
 }
