@@ -44,9 +44,8 @@ std::size_t Genero_de(Sello s, const Palabras& p) {
 std::string Linea_nombre(Kin kin, const Palabras& p) {
     std::string l;
     l.reserve(80);
-    // Two blanks before the colour, as the caption always had them.
     l << "* Kin " << std::int64_t{kin.valor} << ": ";
-    Añadir_nombre(l, kin, p, "  ");
+    Añadir_nombre(l, kin, p, p.antes_del_color);
     return Añadir_maya(l, kin);
 }
 
@@ -57,8 +56,9 @@ std::string Nombre_kin(Kin kin, const Palabras& p) {
 
 std::string Linea_fecha(int dia, int mes, std::int64_t año, const Palabras& p) {
     std::string s(p.fecha);
-    s << std::int64_t{dia} << "-" << std::int64_t{mes} << "-" << año;
-    return s;
+    const std::string_view nombre_mes = En(p.meses, mes);
+    if (nombre_mes.empty()) return s << std::int64_t{dia} << "-" << std::int64_t{mes} << "-" << año;
+    return s << std::int64_t{dia} << " " << nombre_mes << " " << año;
 }
 
 std::string Lineas_onda(Sello sello_onda, const Palabras& p) {
@@ -84,7 +84,8 @@ std::string Texto_meditacion(Kin kin, const Palabras& p) {
     s << En(p.verbo_tono, tono) << p.con_el_fin_de << En(p.fin_sello, sello) << salto;
     s << En(p.gerundio_tono, tono) << " " << En(p.objeto_sello, sello) << salto;
     s << p.sello_etapa << En(p.etapa_cuarteto, fila) << " " << En(p.poder_sello, sello) << salto;
-    s << p.con_el_tono << En(p.tonos_m, tono) << " " << En(p.complemento_tono, tono) << salto;
+    s << p.con_el_tono << En(p.tonos_m, tono) << p.tras_el_tono << En(p.complemento_tono, tono)
+      << salto;
     if (tono == 1 || tono == 6 || tono == 11) {
         s << p.guia_propia << salto;
     } else {
@@ -128,6 +129,7 @@ std::string Linea_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p) {
 Lectura_dia Describir_dia(const Fecha& f, const Palabras& p) {
     const Cuenta_kin c = Calculo_kin(f.dia, f.mes, f.año);
     Lectura_dia l{};
+    l.palabras = &p;
     l.entrada = f;
     l.kin = c.kin;
     l.sello_onda = Sello_onda(c.sello, c.tono);
@@ -154,7 +156,8 @@ Lectura_dia Describir_dia(const Fecha& f, const Palabras& p) {
     return l;
 }
 
-std::string Texto_dia(const Lectura_dia& l, const Palabras& p) {
+std::string Texto_dia(const Lectura_dia& l) {
+    const Palabras& p = *l.palabras;
     std::string s;
     s.reserve(640);
     const auto linea = [&s](std::string_view texto) {

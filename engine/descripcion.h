@@ -27,7 +27,8 @@ std::string Linea_nombre(Kin kin, const Palabras& p = palabras_es);
 // language's order.
 std::string Nombre_kin(Kin kin, const Palabras& p = palabras_es);
 
-// "Fecha Gregoriana: 9-4-2003"
+// "Fecha Gregoriana: 9-4-2003"; "Gregorian date: 9 April 2003" in a
+// language that names the months.
 std::string Linea_fecha(int dia, int mes, std::int64_t año, const Palabras& p = palabras_es);
 
 // "* Onda encantada del Sol\r\n* Castillo Rojo Este del Girar"
@@ -62,6 +63,7 @@ std::string Linea_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p = pa
 // The day
 
 struct Lectura_dia {
+    const Palabras* palabras = &palabras_es;  // the language of the texts
     Fecha entrada;                  // the date as accepted
     Kin kin;                        // of the entered date; 29 February counts as 28
     Sello sello_onda;               // 0..20, the wavespell's seal
@@ -90,8 +92,8 @@ Lectura_dia Describir_dia(const Fecha& f, const Palabras& p = palabras_es);
 // The day's reading as plain text, lines ended by "\n": the date line, the
 // thirteen-moon line, the name, the year bearer, the wavespell and castle,
 // the four oracle seals by their places, the affirmation, and the banner on
-// 25 July. `p` is the language the day was described in.
+// 25 July, in the language the day was described in.
 // Texto_dia(Describir_dia(Fecha{9, 4, 2003})) begins "Fecha Gregoriana: 9-4-2003\n".
-std::string Texto_dia(const Lectura_dia& l, const Palabras& p = palabras_es);
+std::string Texto_dia(const Lectura_dia& l);
 
 }  // namespace talmiroc

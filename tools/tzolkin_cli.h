@@ -27,6 +27,9 @@ struct Entorno {
     std::ostream& errores;
     int dia_hoy, mes_hoy, año_hoy;  // today's local date
     std::int64_t ahora = 0;         // seconds since 1970 UTC: iCalendar's DTSTAMP
+    // The language of the readings and of the refusals, unless --idioma
+    // names another: the environment's (Idioma_del_entorno).
+    const Palabras* palabras = &palabras_es;
 };
 
 // Splits a batch line into day, month and year: three fields separated by

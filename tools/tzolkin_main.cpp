@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     talmiroc::cli::Entorno entorno{
         std::cin,       isatty(STDIN_FILENO) != 0, std::cout, std::cerr, hoy.tm_mday,
         hoy.tm_mon + 1, hoy.tm_year + 1900,        ahora};
+    entorno.palabras = &talmiroc::Idioma_del_entorno();
     // A reproducible DTSTAMP for iCalendar when the build or caller asks for one.
     if (const char* fijo = std::getenv("SOURCE_DATE_EPOCH")) {
         char* fin = nullptr;
