@@ -64,21 +64,21 @@ std::string Linea_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p = pa
 
 struct Lectura_dia {
     const Palabras* palabras = &palabras_es;  // the language of the texts
-    Fecha entrada;                  // the date as accepted
-    Kin kin;                        // of the entered date; 29 February counts as 28
-    Sello sello_onda;               // 0..20, the wavespell's seal
-    Oraculo_kin oraculo;            // of the entered date's kin
-    Kin portador;                   // the year bearer: the kin of the latest 26 July
-    std::string nombre;             // caption of `nombre`
-    std::string fecha;              // caption of `fecha`; the day as entered
-    std::string onda_encantada;     // caption of `Onda_encantada`
-    std::string a_maya;             // caption of `a_maya`
-    std::string inter;              // caption of `inter`
-    Rgb color;                      // text colour of `nombre` and `inter`
-    bool dia_fuera_del_tiempo;      // the banner shows
-    Fecha_trece_lunas trece_lunas;  // the day's place in the thirteen-moon year
-    std::string linea_trece_lunas;  // "13 Lunas: ...", the tooltip of `fecha`
-    std::string nombre_kin;         // "Caminante del Cielo Planetario Rojo": seal, tone, colour
+    Fecha entrada;                            // the date as accepted
+    Kin kin;                                  // of the entered date; 29 February counts as 28
+    Sello sello_onda;                         // 0..20, the wavespell's seal
+    Oraculo_kin oraculo;                      // of the entered date's kin
+    Kin portador;                             // the year bearer: the kin of the latest 26 July
+    std::string nombre;                       // caption of `nombre`
+    std::string fecha;                        // caption of `fecha`; the day as entered
+    std::string onda_encantada;               // caption of `Onda_encantada`
+    std::string a_maya;                       // caption of `a_maya`
+    std::string inter;                        // caption of `inter`
+    Rgb color;                                // text colour of `nombre` and `inter`
+    bool dia_fuera_del_tiempo;                // the banner shows
+    Fecha_trece_lunas trece_lunas;            // the day's place in the thirteen-moon year
+    std::string linea_trece_lunas;            // "13 Lunas: ...", the tooltip of `fecha`
+    std::string nombre_kin;  // "Caminante del Cielo Planetario Rojo": seal, tone, colour
     // What a screen reader calls the glyphs (25 July 2003 as the example):
     std::string nombre_sello;   // "Sello Caminante del Cielo": the large glyph
     std::string nombre_tono;    // "Tono 10, Planetario": the numeral, the tone's masculine form

@@ -29,7 +29,7 @@ const Palabras& Idioma_de(const char* language, const char* lc_all, const char* 
             const std::string_view entrada = lista.substr(0, dos_puntos);
             if (const Palabras* p = Palabras_idioma(Parte_idioma(entrada))) return *p;
             lista.remove_prefix(dos_puntos == std::string_view::npos ? lista.size()
-                                                                      : dos_puntos + 1);
+                                                                     : dos_puntos + 1);
         }
     }
     const Palabras* p = Palabras_idioma(Parte_idioma(regional));

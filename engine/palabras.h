@@ -55,7 +55,7 @@ struct Palabras {
     // Months 1..12 as the date line writes them ("9 April 2003"); entry 0
     // and a language that leaves them empty write numbers, "9-4-2003".
     std::array<std::string_view, 13> meses;
-    std::string_view fuera_del_tiempo;          // the 25 July banner
+    std::string_view fuera_del_tiempo;  // the 25 July banner
 
     // The oracle's places in the order of Oraculo_kin's fields, as a screen
     // reader names them and as the window's captions and the plain-text

@@ -111,6 +111,7 @@ TEST(Vocabulario, CadaIdiomaLlenaSusTablas) {
             {"espectro_polar", lleno(p->espectro_polar, 0)},
             {"lunas", lleno(p->lunas, 1)},
             {"plasmas", lleno(p->plasmas, 1)},
+            {"blancos", lleno(std::array{p->antes_del_color, p->tras_el_tono}, 0)},
             {"frases",
              lleno(std::array{p->fecha, p->fuera_del_tiempo, p->centro_oraculo, p->glifo_sello,
                               p->glifo_tono, p->con_el_fin_de, p->sello_etapa, p->con_el_tono,
