@@ -32,7 +32,7 @@ constexpr Palabras palabras_en = {
 
     .lugares_oraculo = {"Guide Kin", "Antipode Kin", "Analog Kin", "Occult Kin"},
     .rotulos_oraculo = {"Guide Kin", "Antipode Kin", "Analog Kin", "Occult Kin"},
-    .centro_oraculo = "Centre of the oracle",
+    .centro_oraculo = "Center of the oracle",
     .glifo_sello = "Seal ",
     .glifo_tono = "Tone ",
 
