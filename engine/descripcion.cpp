@@ -153,7 +153,33 @@ Lectura_dia Describir_dia(const Fecha& f, const Palabras& p) {
     for (std::size_t i = 0; i < socios.size(); ++i) {
         l.nombres_oraculo[i] << p.lugares_oraculo[i] << ": " << Nombre_sello(socios[i], p);
     }
+    l.anuncio << "Kin " << std::int64_t{c.kin.valor} << ": " << l.nombre_kin;
+    if (l.dia_fuera_del_tiempo) l.anuncio << ". " << p.fuera_del_tiempo;
     return l;
+}
+
+std::string Para_oir(std::string_view caption) {
+    std::string oido;
+    bool espacio = false;        // a space is owed before the next word
+    bool inicio_linea = true;    // nothing but spaces yet on this line
+    for (const char c : caption) {
+        if (c == '\r' || c == '\n') {
+            if (!inicio_linea) oido += ',';
+            espacio = !oido.empty();
+            inicio_linea = true;
+            continue;
+        }
+        if (c == ' ' || c == '<' || c == '>' || (c == '*' && inicio_linea)) {
+            espacio = !oido.empty();
+            continue;
+        }
+        if (espacio && oido.back() != ' ') oido += ' ';
+        espacio = false;
+        inicio_linea = false;
+        oido += c;
+    }
+    if (!oido.empty() && oido.back() == ',') oido.pop_back();
+    return oido;
 }
 
 std::string Texto_dia(const Lectura_dia& l) {

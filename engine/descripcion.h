@@ -84,7 +84,18 @@ struct Lectura_dia {
     std::string nombre_tono;    // "Tono 10, Planetario": the numeral, the tone's masculine form
     std::string nombre_centro;  // "Centro del oráculo: Caminante del Cielo"
     std::array<std::string, 4> nombres_oraculo;  // "Kin Guía: Dragon", ... as lugares_oraculo
+    // What a screen reader says once after Calcular: the kin line, and on
+    // 25 July the banner. "Kin 153: Caminante del Cielo Planetario Rojo.
+    // Dia Verde, del Perdón Universal o de la Libertad Galáctica"
+    std::string anuncio;
 };
+
+// A caption as a screen reader should hear it: without the decoration the
+// captions carry for the eye (the "* " that opens a line, the angle brackets
+// around a Maya name), its lines joined by ", ", each run of spaces one space.
+// Para_oir("* Kin 153: Caminante del Cielo Planetario  Rojo\r\n <Ben Lahum> ")
+//   == "Kin 153: Caminante del Cielo Planetario Rojo, Ben Lahum"
+std::string Para_oir(std::string_view caption);
 
 // Describir_dia(Fecha{9, 4, 2003}).kin == 46, .portador == 49.
 Lectura_dia Describir_dia(const Fecha& f, const Palabras& p = palabras_es);

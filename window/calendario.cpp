@@ -17,6 +17,7 @@
 #include "fuentes.h"
 #include "imagen.h"
 #include "mensajes.h"
+#include "lector.h"
 
 namespace talmiroc {
 
@@ -86,6 +87,7 @@ Calendario::Calendario(Efectos& efectos, QWidget* parent) : QWidget(parent), efe
     createButtons();
     createTabOrder();
     Form_Load();
+    Avisar_visibilidad(this);
 }
 
 Calendario::~Calendario() = default;
@@ -177,6 +179,9 @@ void Calendario::Inicio_calculo() {
         // The date line shows the day as entered: 29 February stays 29.
         fecha->Fijar_caption(Texto(lectura_.fecha));
         fecha->setToolTip(Texto(lectura_.linea_trece_lunas));
+        // Heard with its thirteen-moon reading, which the eye finds in the tip.
+        fecha->setAccessibleName(
+            Texto(Para_oir(lectura_.fecha + "\r\n" + lectura_.linea_trece_lunas)));
         Label9->show();
         Oraculo();
         sello_onda = lectura_.sello_onda.valor;
@@ -217,8 +222,11 @@ void Calendario::Oraculo() {
     const auto mostrar = [this](Sello sello, QPoint lugar, std::size_t i, const Etiqueta* titulo) {
         if (Imagen* imagen = Imagen_de(sello.valor, 2)) {
             imagen->Mover(lugar.x(), lugar.y());
-            imagen->setAccessibleName(Texto(lectura_.nombres_oraculo[i]));
-            imagen->setAccessibleDescription(titulo->toolTip());
+            // Only changes are told: a reader flooded with events drops some.
+            if (const QString n = Texto(lectura_.nombres_oraculo[i]); n != imagen->accessibleName())
+                imagen->setAccessibleName(n);
+            if (titulo->toolTip() != imagen->accessibleDescription())
+                imagen->setAccessibleDescription(titulo->toolTip());
             imagen->show();
         }
     };
@@ -316,9 +324,11 @@ bool Calendario::eventFilter(QObject* objeto, QEvent* evento) {
     return QWidget::eventFilter(objeto, evento);
 }
 
-void Calendario::Avisar_lectores() {
-    QAccessibleEvent aviso(this, QAccessible::ObjectReorder);
-    QAccessible::updateAccessibility(&aviso);
+// A person who sees the window reads the answer at once; a screen reader
+// speaks its essentials once, and the focus stays on Calcular. A refused date
+// has its message box instead.
+void Calendario::Anunciar_lectura() {
+    if (!fecha->Caption().isEmpty()) Anunciar(this, Texto(lectura_.anuncio));
 }
 
 }  // namespace talmiroc

@@ -104,7 +104,7 @@ private:
     void Mostrar_vista(bool creditos);           // the credits view, or the main one
     void Ocultar_creditos();                     // what only the credits view shows
     bool Seleccion_en_caja() const;              // some text box holds a selection
-    void Avisar_lectores();  // the shown controls changed: screen readers read again
+    void Anunciar_lectura();  // after Calcular: screen readers speak the kin
 
     // The image array of a seal 1..20; 0 is `Sol` like 20. Null outside 0..20.
     Arreglo_sello* Arreglo_de(int sello);

@@ -261,9 +261,9 @@ void Calendario::createButtons() {
         auto* boton = new Boton(this, QString::fromLatin1(f.nombre), f.caption);
         boton->setGeometry(f.geometria);
         connect(boton, &QPushButton::clicked, this, f.al_pulsar);
-        connect(boton, &QPushButton::clicked, this, &Calendario::Avisar_lectores);
         this->*f.boton = boton;
     }
+    connect(Boton1, &QPushButton::clicked, this, &Calendario::Anunciar_lectura);
 }
 
 void Calendario::createTabOrder() {

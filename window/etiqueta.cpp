@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPalette>
 
+#include "tzolkin.h"
+
 namespace talmiroc {
 
 Etiqueta::Etiqueta(QWidget* parent, const QString& nombre, Autoajuste autoajuste)
@@ -18,6 +20,10 @@ void Etiqueta::Fijar_caption(const QString& caption) {
     QString mostrado = caption;
     mostrado.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setText(mostrado);
+    // Heard without the marks that only dress the caption for the eye.
+    // Only a change is told: a reader flooded with events drops some.
+    const QString oido = QString::fromStdString(Para_oir(caption.toStdString()));
+    if (oido != accessibleName()) setAccessibleName(oido);
     if (autoajuste_ == Autoajuste::no) return;
     if (isHidden()) {
         ajuste_pendiente_ = true;

@@ -3,17 +3,21 @@
 
   en_x.py lector VENTANA TZOLKIN        a screen reader's walk over AT-SPI
   en_x.py portapapeles VENTANA TZOLKIN  Ctrl+C and the X clipboard
+  en_x.py orca VENTANA TZOLKIN          what Orca, the screen reader, says
 
 VENTANA is talmiroc_ventana_x (the window on 9 April 2003), TZOLKIN the
 command whose text the clipboard must hold. Each run starts its own Xvfb,
-session bus and (lector) accessibility bus, in a private HOME and runtime
+session bus and (lector, orca) accessibility bus, in a private HOME and runtime
 folder, presses real keys with xdotool, and stops every process it started,
 on failure too. Exit 0 passed, 1 failed, 77 skipped because a tool is
 missing (named on stderr); where CI=true a missing tool fails instead.
 """
 import ctypes
+import glob
+import html
 import importlib.util
 import os
+import re
 import select
 import shutil
 import signal
@@ -307,6 +311,128 @@ def Prueba_lector(s, programa):
 
 
 # ---------------------------------------------------------------------------
+# What Orca says: Orca at its default settings, in Spanish, with openbox, and
+# a speech-dispatcher of our own speaking with espeak-ng into ALSA's null
+# device. What Orca speaks is read from its debug log.
+
+VOZ = """AudioOutputMethod "alsa"
+AudioALSADevice "null"
+AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
+DefaultModule espeak-ng
+DefaultLanguage "es"
+SymbolsPreproc "char"
+""" + "".join('SymbolsPreprocFile "%s"\n' % f for f in (
+    "gender-neutral.dic", "font-variants.dic", "symbols.dic", "emojis.dic", "orca.dic",
+    "orca-chars.dic"))
+
+
+def Orca(s):
+    """Starts Orca and what it needs; returns a function giving every utterance so far."""
+    c = s.carpeta
+    for d in ("config", "data", "cache", "voz/modules"):
+        os.makedirs(os.path.join(c, d))
+    # A Spanish locale of our own (LOCPATH): the machine may have none.
+    subprocess.run(["localedef", "-i", "es_ES", "-f", "UTF-8", c + "/es_ES.UTF-8"], check=True,
+                   capture_output=True)
+    s.env.update(LOCPATH=c, LANG="es_ES.UTF-8", XDG_CONFIG_HOME=c + "/config",
+                 XDG_DATA_HOME=c + "/data", XDG_CACHE_HOME=c + "/cache")
+    with open(c + "/voz/speechd.conf", "w") as f:
+        f.write(VOZ)
+    open(c + "/voz/modules/espeak-ng.conf", "w").close()
+    s.Arrancar(["speech-dispatcher", "-s", "-t", "0", "-C", c + "/voz", "-L", c + "/voz", "-l", "5"],
+               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    enchufe = os.path.join(s.env["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
+    Esperar(lambda: os.path.exists(enchufe), "speech-dispatcher")
+    s.Arrancar(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    Esperar(lambda: "window id" in s.Salida(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]),
+            "openbox")
+    s.errores_orca = c + "/orca.err"
+    with open(s.errores_orca, "w") as err:
+        s.Arrancar(["orca"], stdout=subprocess.DEVNULL, stderr=err)
+    # What Orca sends to be spoken, as the speech server logs it (Orca's own
+    # debug log is written in blocks, late): SSML, one message at a time.
+    registro = open(Esperar(lambda: glob.glob(c + "/voz/speech-dispatcher.log"), "el registro")[0],
+                    encoding="utf-8", errors="replace")
+    leido, dichas = [""], []
+
+    def Dicho():
+        leido[0] += registro.read()
+        fin = 0
+        for m in re.finditer(r"Queueing message \|(.*?)\| with priority", leido[0], re.S):
+            dichas.append(html.unescape(re.sub(r"<[^>]*>", "", m.group(1))))
+            fin = m.end()
+        resto = leido[0][fin:]
+        leido[0] = resto[max(resto.rfind("Queueing message"), 0):]
+        return list(dichas)
+
+    Esperar(lambda: "Lector de pantalla activado." in Dicho(), "Orca")
+    return Dicho
+
+
+REPASO = "KP_Add KP_Add"  # pressed twice: Orca reads the whole window, line by line
+KIN_153 = ("Kin 153: Caminante del Cielo Planetario Rojo. "
+           "Dia Verde, del Perdón Universal o de la Libertad Galáctica")
+# (step, keys, what Orca says exactly once, what it never says)
+PASOS = [
+    # Alt+C would overtake the digits that Qt still holds for Orca to see.
+    ("25-7-2003", "2 5 Tab 7 Tab 2 0 0 3 Tab", ["Calcular botón de pulsación"], []),
+    ("Alt+C", "alt+c", ["notificación " + KIN_153], []),
+    ("19-1-2003", "shift+Tab shift+Tab shift+Tab 1 9 Tab 1 Tab 2 0 0 3 Tab",
+     ["Calcular botón de pulsación"], []),
+    ("Intro", "Return", ["notificación Kin 226: Enlazador de Mundos Entonado Blanco."], []),
+    ("repaso tras dos fechas", REPASO,
+     ["Fecha Gregoriana: 19-1-2003, 13 Lunas: Gamma 10, Luna Resonante del Mono (NS1.15.7.10)",
+      "Kin 226: Enlazador de Mundos Entonado Blanco, Cimi Ho", "Sello Enlazador de Mundos",
+      "Tono 5, Entonado", "Centro del oráculo: Enlazador de Mundos", "Kin Guía: Mago",
+      "Kin Antípoda: Guerrero", "Kin Análogo: Caminante del Cielo", "Kin Oculto: Aguila"],
+     ["Dragon", "Noche", "Estrella", "Tono 10", "Aceptar", "Creado en"]),
+    ("Acerca de", "alt+a", ["Aceptar botón de pulsación"], []),
+    ("Aceptar", "Return", ["Día texto"], []),
+    ("repaso tras Aceptar", REPASO, ["Calcular Limpiar Salir Acerca de Imprimir"],
+     ["Kin Guía:", "Sello", "Creado en", "Aceptar"]),
+    ("Limpiar", "alt+l", ["Limpiar botón de pulsación"], ["notificación"]),
+]
+
+
+def Prueba_orca(s, programa):
+    s.Bus_accesible()
+    Dicho = Orca(s)
+    s.Ventana(programa, accesible=True)
+    # Orca says it is on before it follows windows and keys: the focus goes to
+    # Mes and back to Día, once a second, until Orca tells it.
+    ultima = [0.0]
+
+    def Sigue_el_foco():
+        if time.monotonic() - ultima[0] > 1:
+            s.Teclas("Tab", "shift+Tab")
+            ultima[0] = time.monotonic()
+        return "Mes texto." in Dicho()
+
+    Esperar(Sigue_el_foco, "Orca siguiendo el foco")
+    errores, inicios = [], []
+    for paso, teclas, dice, _ in PASOS:
+        inicios.append(len(Dicho()))
+        s.Teclas(*teclas.split())
+        try:
+            Esperar(lambda: all(d in "\n".join(Dicho()[inicios[-1]:]) for d in dice), paso)
+        except Fallo as f:
+            errores.append(str(f))
+    s.Salir()
+    dicho = Dicho()
+    inicios.append(len(dicho))
+    for i, (paso, _, dice, calla) in enumerate(PASOS):
+        oido = "\n".join(dicho[inicios[i]:inicios[i + 1]])
+        errores += ["%s: dijo %d veces %r" % (paso, oido.count(d), d) for d in dice
+                    if oido.count(d) != 1]
+        errores += ["%s: dijo %r" % (paso, c) for c in calla + ["*", "<", ">"] if c in oido]
+        print("%s %s: %r" % ("--" if errores else "ok", paso, oido))
+    with open(s.errores_orca) as f:
+        errores += ["Orca rechazó: " + l.strip() for l in f if "invalid signature" in l][:3]
+    if errores:
+        raise Fallo("\n  ".join(errores))
+
+
+# ---------------------------------------------------------------------------
 # The X clipboard
 
 def Prueba_portapapeles(s, programa, tzolkin):
@@ -354,16 +480,23 @@ def Prueba_portapapeles(s, programa, tzolkin):
 
 
 def main():
-    if len(sys.argv) != 4 or sys.argv[1] not in ("lector", "portapapeles"):
+    if len(sys.argv) != 4 or sys.argv[1] not in ("lector", "portapapeles", "orca"):
         print(__doc__, file=sys.stderr)
         return 2
     prueba, programa, tzolkin = sys.argv[1:]
     herramientas = ["Xvfb", "xdotool", "dbus-daemon", "dbus-send"]
     herramientas += ["xclip"] if prueba == "portapapeles" else ["/usr/libexec/at-spi-bus-launcher"]
+    if prueba == "orca":
+        herramientas += ["orca", "speech-dispatcher", "openbox", "localedef", "xprop",
+                         "/usr/lib/speech-dispatcher-modules/sd_espeak-ng"]
     faltan = [h for h in herramientas if not shutil.which(h)]
     if prueba == "lector":
         if importlib.util.find_spec("pyatspi") is None:  # imported once the buses run
             faltan.append("python3-pyatspi")
+    # Orca will not start beside another of the same user's, which is left alone.
+    if prueba == "orca" and not faltan and subprocess.run(
+            ["pgrep", "-u", str(os.getuid()), "-x", "orca"], capture_output=True).returncode == 0:
+        faltan.append("Orca libre (ya hay uno en marcha)")
     if faltan:
         print("falta: " + ", ".join(faltan), file=sys.stderr)
         return 1 if os.environ.get("CI") == "true" else 77
@@ -374,6 +507,8 @@ def main():
         s.X_y_bus()
         if prueba == "lector":
             Prueba_lector(s, programa)
+        elif prueba == "orca":
+            Prueba_orca(s, programa)
         else:
             Prueba_portapapeles(s, programa, tzolkin)
     except Fallo as f:

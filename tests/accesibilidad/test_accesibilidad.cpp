@@ -58,7 +58,11 @@ const Escucha escuchas[] = {
       {"Guerrero(2)", "Kin Antípoda: Guerrero"},
       {"Caminante_cielo(2)", "Kin Análogo: Caminante del Cielo"},
       {"Aguila(2)", "Kin Oculto: Aguila"}},
-     {},
+     // Captions heard without their marks; the date with its thirteen-moon line.
+     {{"nombre", "Kin 46: Enlazador de Mundos Resonante Blanco, Cimi Uuk"},
+      {"Onda_encantada", "Onda encantada del Sol, Castillo Rojo Este del Girar"},
+      {"fecha",
+       "Fecha Gregoriana: 9-4-2003, 13 Lunas: Limi 6, Luna Planetaria del Perro (NS1.15.10.6)"}},
      {}},
     {"fecha_rechazada",
      [](Ventana_en_dia& p) { p.Calcular(QStringLiteral("31"), QStringLiteral("2"), {}); },
