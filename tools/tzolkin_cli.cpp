@@ -24,8 +24,6 @@ constexpr std::string_view uso_recorridos =
     "     tzolkin --kin N [DIA MES AÑO] [--cuantas K | --hasta DIA MES AÑO]\n"
     "                                  (las fechas del kin N desde ese día u hoy; 5 si no se "
     "dice)\n";
-constexpr std::string_view uso_idioma =
-    "Idioma: --idioma es|en|pt (si no, el del entorno: LANGUAGE, LC_ALL, LC_MESSAGES, LANG).\n";
 
 using Tres = std::array<std::string, 3>;
 
@@ -87,7 +85,9 @@ void Ayuda(Entorno& e) {
     for (const std::string_view nombre : Nombres_formatos()) {
         e.salida << (nombre == Formatos().front().nombre ? "" : "|") << nombre;
     }
-    e.salida << " (--json es --formato json).\n" << uso_idioma << uso_hoy;
+    e.salida << " (--json es --formato json).\nIdioma: --idioma ";
+    for (const Palabras* p : idiomas) e.salida << (p == idiomas.front() ? "" : "|") << p->idioma;
+    e.salida << " (si no, el del entorno: LANGUAGE, LC_ALL, LC_MESSAGES, LANG).\n" << uso_hoy;
 }
 
 // Reports a refused date as a single date does: in the output when the
