@@ -20,6 +20,7 @@
 #include "efectos_grabados.h"
 #include "etiqueta.h"
 #include "imagen.h"
+#include "principal_qt.h"
 
 namespace talmiroc {
 namespace {
@@ -174,11 +175,5 @@ BENCHMARK(BM_Repintado_sin_cache)
 }  // namespace talmiroc
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    QApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return talmiroc::Principal_qt(argc, argv);
 }

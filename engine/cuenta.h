@@ -1,6 +1,6 @@
 // The 260-day count: kin, tone and seal as value types, the date-to-kin rule,
-// the year bearer, the wavespell and its castle, the oracle, and which kins
-// are polar or portals.
+// the year bearer, the wavespell and its castle, the oracle, the harmonic
+// module, and which kins are polar or portals.
 //
 // No words: what these numbers are called, in each language, is palabras.h's.
 // Everything here is a pure function of its arguments or a constant table.
@@ -206,6 +206,56 @@ constexpr Oraculo_kin Calculo_oraculo(Sello sello, Tono tono) {
     if (analogo < 0) analogo += 20;
     if (analogo == 0) analogo = 20;
     return {Sello(guia), Sello(s + 10 > 20 ? s - 10 : s + 10), Sello(analogo), Sello(21 - s)};
+}
+
+// The kin of a seal 1..20 and a tone 1..13: Kin_de(Sello{13}, Tono{10}) == Kin{153}.
+constexpr Kin Kin_de(Sello s, Tono t) {
+    // k = s (mod 20) and k = t (mod 13): 40 is 0 mod 20 and 1 mod 13, 221 the reverse.
+    return Kin((40 * t.valor + 221 * s.valor + 259) % 260 + 1);
+}
+
+// The oracle as kins: the guide, antipode and analog share the kin's tone,
+// the occult's tone is 14 minus it. Oraculo_en_kines(Kin{153}).oculto == Kin{108}.
+struct Kines_oraculo {
+    Kin guia, antipoda, analogo, oculto;
+    friend constexpr bool operator==(const Kines_oraculo&, const Kines_oraculo&) = default;
+};
+constexpr Kines_oraculo Oraculo_en_kines(Kin k) {
+    const Oraculo_kin o = Calculo_oraculo(k.sello(), k.tono());
+    const Tono t = k.tono();
+    return {Kin_de(o.guia, t), Kin_de(o.antipoda, t), Kin_de(o.analogo, t),
+            Kin_de(o.oculto, Tono(14 - t.valor))};
+}
+
+// ---------------------------------------------------------------------------
+// The wavespell's kins and the harmonic module
+
+// The 13 kins from a kin of tone 1: Onda_de(Kin{153})[0] == Kin{144},
+// [12] == Kin{156}.
+constexpr std::array<Kin, 13> Onda_de(Kin k) {
+    std::array<Kin, 13> onda{};
+    const int primero = k.valor - k.tono().valor + 1;
+    for (int i = 0; i < 13; ++i) onda[static_cast<std::size_t>(i)] = Kin(primero + i);
+    return onda;
+}
+
+// The module: 13 columns of 20 kins, kin 1 at the top left, each row one
+// seal. Column 1..13: Columna_modulo(Kin{153}) == 8; row 1..20, the seal:
+// Fila_modulo(Kin{153}) == 13; Kin_en_modulo(8, 13) == Kin{153}.
+constexpr int Columna_modulo(Kin k) {
+    return (k.valor - 1) / 20 + 1;
+}
+constexpr int Fila_modulo(Kin k) {
+    return (k.valor - 1) % 20 + 1;
+}
+constexpr Kin Kin_en_modulo(int columna, int fila) {
+    return Kin((columna - 1) * 20 + fila);
+}
+
+// The central column, the seventh: kins 121..140.
+inline constexpr int columna_central = 7;
+constexpr bool En_columna_central(Kin k) {
+    return Columna_modulo(k) == columna_central;
 }
 
 // ---------------------------------------------------------------------------

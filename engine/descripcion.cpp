@@ -56,9 +56,8 @@ std::string Nombre_kin(Kin kin, const Palabras& p) {
 
 std::string Linea_fecha(int dia, int mes, std::int64_t año, const Palabras& p) {
     std::string s(p.fecha);
-    const std::string_view nombre_mes = En(p.meses, mes);
-    if (nombre_mes.empty()) return s << std::int64_t{dia} << "-" << std::int64_t{mes} << "-" << año;
-    return s << std::int64_t{dia} << " " << nombre_mes << " " << año;
+    if (!p.fecha_con_mes) return s << std::int64_t{dia} << "-" << std::int64_t{mes} << "-" << año;
+    return s << std::int64_t{dia} << p.de_mes << En(p.meses, mes) << p.de_mes << año;
 }
 
 std::string Lineas_onda(Sello sello_onda, const Palabras& p) {
@@ -160,8 +159,8 @@ Lectura_dia Describir_dia(const Fecha& f, const Palabras& p) {
 
 std::string Para_oir(std::string_view caption) {
     std::string oido;
-    bool espacio = false;        // a space is owed before the next word
-    bool inicio_linea = true;    // nothing but spaces yet on this line
+    bool espacio = false;      // a space is owed before the next word
+    bool inicio_linea = true;  // nothing but spaces yet on this line
     for (const char c : caption) {
         if (c == '\r' || c == '\n') {
             if (!inicio_linea) oido += ',';

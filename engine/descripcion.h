@@ -28,7 +28,7 @@ std::string Linea_nombre(Kin kin, const Palabras& p = palabras_es);
 std::string Nombre_kin(Kin kin, const Palabras& p = palabras_es);
 
 // "Fecha Gregoriana: 9-4-2003"; "Gregorian date: 9 April 2003" in a
-// language that names the months.
+// language that writes the month's name (fecha_con_mes).
 std::string Linea_fecha(int dia, int mes, std::int64_t año, const Palabras& p = palabras_es);
 
 // "* Onda encantada del Sol\r\n* Castillo Rojo Este del Girar"

@@ -47,6 +47,47 @@ Fecha Busqueda_kin::Siguiente() {
     }
 }
 
+Fecha Fecha_en_ciclo(Kin k, const Fecha& dentro) {
+    // Back to the first day of kin 1, then forward to the kin: at most 261
+    // days each way, 29 February repeating 28 February's kin.
+    const auto kin = [](const Fecha& f) { return Calculo_kin(f.dia, f.mes, f.año).kin; };
+    Fecha f = dentro;
+    while (kin(f) != 1 || kin(Anterior(f)) == 1) f = Anterior(f);
+    while (kin(f) != k) f = Siguiente(f);
+    return f;
+}
+
+Luna_del_año Luna_de(const Fecha& f) {
+    if (f.dia == 29 && f.mes == 2) return {f.año - 1, 8};
+    const Fecha_trece_lunas t = Calculo_trece_lunas(f.dia, f.mes, f.año);
+    return {t.año, t.especial == Dia_especial::fuera_del_tiempo ? 13 : t.luna};
+}
+
+Luna_del_año Luna_mas(Luna_del_año l, int paso) {
+    // Moons from moon 1 of the year, floor-divided into whole years.
+    const int n = l.luna - 1 + paso;
+    int años = n / 13;
+    int luna = n % 13;
+    if (luna < 0) {
+        luna += 13;
+        --años;
+    }
+    return {l.año + años, luna + 1};
+}
+
+Fecha Fecha_de_luna(Luna_del_año l, int dia) {
+    const int lugar = (inicio_trece_lunas + (l.luna - 1) * 28 + dia - 1) % 365;
+    return Fecha_en(lugar, lugar >= inicio_trece_lunas ? l.año : l.año + 1);
+}
+
+Fecha Primer_dia_luna(const Fecha& f) {
+    return Fecha_de_luna(Luna_de(f), 1);
+}
+
+Fecha Ultimo_dia_luna(const Fecha& f) {
+    return Fecha_de_luna(Luna_de(f), 28);
+}
+
 void Añadir_ns(std::string& s, const Fecha_trece_lunas& f) {
     s.append("NS");
     Añadir_numero(s, f.ciclo);

@@ -1,6 +1,6 @@
 // Dates: an accepted date and its order, walking over real calendar dates
-// (the days of a range, the dates on which a kin falls), and a date's place
-// in the thirteen-moon year.
+// (the days of a range, the dates on which a kin falls), a date's place in
+// the thirteen-moon year and, backwards, the date of a moon's day.
 //
 // "Real" is the Gregorian calendar: 29 February in leap years only, no 31st
 // in April, June, September or November. The entry accepts a few dates that
@@ -74,6 +74,14 @@ constexpr Fecha Siguiente(const Fecha& f) {
     return {1, 1, f.año + 1};
 }
 
+// The day before a real date, undoing Siguiente: Anterior({1, 1, 2004}) ==
+// {31, 12, 2003}.
+constexpr Fecha Anterior(const Fecha& f) {
+    if (f.dia > 1) return {f.dia - 1, f.mes, f.año};
+    if (f.mes > 1) return {Dias_mes(f.mes - 1, f.año), f.mes - 1, f.año};
+    return {31, 12, f.año - 1};
+}
+
 // An accepted date that is not real stands between two real days: a walk
 // from it starts on the next one, a walk to it ends on the one before.
 // Primera_real({31, 4, 2003}) == {1, 5, 2003}; Ultima_real(...) == {30, 4, 2003}.
@@ -105,6 +113,12 @@ private:
     int lugar_;                       // 0..364 in the year's 365-day count
     std::optional<Fecha> pendiente_;  // 29 February after a matching 28th
 };
+
+// The first date of kin `k` in the round of 260 counted days (kin 1 to kin
+// 260) that holds the real date `dentro`: Fecha_en_ciclo(Kin{164},
+// {1, 8, 2013}) == {26, 7, 2013}. Where 28 and 29 February share the kin,
+// 28 February.
+Fecha Fecha_en_ciclo(Kin k, const Fecha& dentro);
 
 // ---------------------------------------------------------------------------
 // The thirteen-moon count
@@ -168,6 +182,53 @@ constexpr Fecha_trece_lunas Calculo_trece_lunas(int dia, int mes, std::int64_t a
     f.heptada = (f.dia - 1) / 7 + 1;
     f.plasma = (f.dia - 1) % 7 + 1;
     return f;
+}
+
+// ---------------------------------------------------------------------------
+// The thirteen-moon count, backwards: from a moon and its day to the date.
+// Year `año` is the thirteen-moon year that begins on 26 July of `año`:
+// moon 1 is 26 Jul - 22 Aug, ..., moon 13 27 Jun - 24 Jul of año + 1; 25 July
+// of año + 1 ends it; 29 February, when año + 1 has one, lies between day 22
+// (28 February) and day 23 (1 March) of moon 8. Years run 38..año_maximo - 1,
+// so that a moon's last day and the day after any date stay in range.
+
+// A moon 1..13 of the thirteen-moon year `año`.
+struct Luna_del_año {
+    std::int64_t año;
+    int luna;  // 1..13
+    friend constexpr bool operator==(const Luna_del_año&, const Luna_del_año&) = default;
+};
+
+// The moon a real date lies in. 29 February lies in moon 8; 25 July, which
+// belongs to no moon, is shown after moon 13 and so reads as moon 13 of the
+// year it ends. Luna_de({13, 11, 2013}) == {2013, 4}; Luna_de({25, 7, 2014})
+// == {2013, 13}.
+Luna_del_año Luna_de(const Fecha& f);
+
+// The moon `paso` moons after (before, when negative) a moon, across years:
+// Luna_mas({2013, 13}, 1) == {2014, 1}.
+Luna_del_año Luna_mas(Luna_del_año l, int paso);
+
+// The date of day 1..28 of a moon: Fecha_de_luna({2013, 4}, 27) == {13, 11, 2013};
+// Fecha_de_luna({2015, 8}, 23) == {1, 3, 2016}.
+Fecha Fecha_de_luna(Luna_del_año l, int dia);
+
+// The first and last day of a date's moon: for 13 November 2013,
+// 18 October and 14 November 2013.
+Fecha Primer_dia_luna(const Fecha& f);
+Fecha Ultimo_dia_luna(const Fecha& f);
+
+// 25 July that ends the thirteen-moon year `año`: Fuera_del_tiempo(2013)
+// == {25, 7, 2014}.
+constexpr Fecha Fuera_del_tiempo(std::int64_t año) {
+    return {25, 7, año + 1};
+}
+
+// 29 February inside the thirteen-moon year `año`, when it has one:
+// Hunab_ku(2015) == {29, 2, 2016}; Hunab_ku(2013) is empty.
+constexpr std::optional<Fecha> Hunab_ku(std::int64_t año) {
+    if (!Es_bisiesto(año + 1)) return std::nullopt;
+    return Fecha{29, 2, año + 1};
 }
 
 // "NS" cycle "." year "." moon "." day: "NS1.26.4.27" for 13 November 2013,

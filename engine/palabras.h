@@ -52,9 +52,9 @@ struct Palabras {
     std::array<std::string_view, 2> onda;       // opens the wavespell line, by gender
     std::array<std::string_view, 2> portador;   // opens the year-bearer line, by gender
     std::string_view fecha;                     // opens the date line
-    // Months 1..12 as the date line writes them ("9 April 2003"); entry 0
-    // and a language that leaves them empty write numbers, "9-4-2003".
-    std::array<std::string_view, 13> meses;
+    // The date line writes the month's name as Fecha_escrita does ("9 April
+    // 2003"), not its number ("9-4-2003").
+    bool fecha_con_mes;
     std::string_view fuera_del_tiempo;  // the 25 July banner
 
     // The oracle's places in the order of Oraculo_kin's fields, as a screen
@@ -88,6 +88,20 @@ struct Palabras {
     std::string_view nombre_fuera_del_tiempo;
     std::string_view nombre_hunab_ku;
     std::string_view trece_lunas;
+
+    // The count over time (descripcion_tiempo.h): months 0..12 written out
+    // and short (entry 0 ""); a written date is day, de_mes, month, de_mes,
+    // year ("13 de noviembre de 2013"), a short one day, blank, short month
+    // ("13 nov"). A moon's day opens with dia_luna ("Día 27"), a portal kin's
+    // name ends with `portal`; a wavespell's title opens by its seal's
+    // gender; a moon's title joins name, notation and period with
+    // separador_titulo, a period its two ends with separador_periodo.
+    std::array<std::string_view, 13> meses, meses_cortos;
+    std::string_view de_mes;
+    std::string_view dia_luna;
+    std::string_view portal;
+    std::array<std::string_view, 2> titulo_onda;
+    std::string_view separador_titulo, separador_periodo;
 
     // The date checks' refusals, under one title.
     std::string_view mensaje_fecha, mensaje_año, titulo_fecha;

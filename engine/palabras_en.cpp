@@ -26,8 +26,7 @@ constexpr Palabras palabras_en = {
     .portador = {"* Year of the ", "* Year of the "},
     .fecha = "Gregorian date: ",
     // Written out: "9-4-2003" reads as 4 September to many readers of English.
-    .meses = {"", "January", "February", "March", "April", "May", "June", "July", "August",
-              "September", "October", "November", "December"},
+    .fecha_con_mes = true,
     .fuera_del_tiempo = "Green Day, of Universal Forgiveness or of Galactic Freedom",
 
     .lugares_oraculo = {"Guide Kin", "Antipode Kin", "Analog Kin", "Occult Kin"},
@@ -103,6 +102,17 @@ constexpr Palabras palabras_en = {
     .nombre_fuera_del_tiempo = "Day Out of Time",
     .nombre_hunab_ku = "0.0 Hunab Ku",
     .trece_lunas = "13 Moons: ",
+
+    .meses = {"", "January", "February", "March", "April", "May", "June", "July", "August",
+              "September", "October", "November", "December"},
+    .meses_cortos = {"", "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct",
+                     "Nov", "Dec"},
+    .de_mes = " ",
+    .dia_luna = "Day ",
+    .portal = ", portal",
+    .titulo_onda = {"Wavespell of the ", "Wavespell of the "},
+    .separador_titulo = " · ",
+    .separador_periodo = " – ",
 
     .mensaje_fecha = "Incorrect date. Please enter a correct date",
     .mensaje_año = "Sorry, for now the year can only be 38 or later",

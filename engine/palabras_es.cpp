@@ -37,7 +37,7 @@ constexpr Palabras palabras_es = {
     .onda = {"* Onda encantada del ", "* Onda encantada de la "},
     .portador = {"* Año del ", "* Año de la "},
     .fecha = "Fecha Gregoriana: ",
-    .meses = {},  // 9-4-2003
+    .fecha_con_mes = false,  // 9-4-2003
     .fuera_del_tiempo = "Dia Verde, del Perdón Universal o de la Libertad Galáctica",
 
     // The captions keep their own spelling of the guide.
@@ -119,6 +119,17 @@ constexpr Palabras palabras_es = {
     .nombre_fuera_del_tiempo = "Día fuera del tiempo",
     .nombre_hunab_ku = "0.0 Hunab Ku",
     .trece_lunas = "13 Lunas: ",
+
+    .meses = {"", "enero", "febrero", "marzo", "abril", "mayo", "junio", "julio", "agosto",
+              "septiembre", "octubre", "noviembre", "diciembre"},
+    .meses_cortos = {"", "ene", "feb", "mar", "abr", "may", "jun", "jul", "ago", "sep", "oct",
+                     "nov", "dic"},
+    .de_mes = " de ",
+    .dia_luna = "Día ",
+    .portal = ", portal",
+    .titulo_onda = {"Onda encantada del ", "Onda encantada de la "},
+    .separador_titulo = " · ",
+    .separador_periodo = " – ",
 
     .mensaje_fecha = "Fecha incorrecta. Debe introducir una fecha correcta",
     .mensaje_año = "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante",

@@ -38,7 +38,7 @@ constexpr Palabras palabras_pt = {
     .onda = {"* Onda encantada do ", "* Onda encantada da "},
     .portador = {"* Ano do ", "* Ano da "},
     .fecha = "Data gregoriana: ",
-    .meses = {},  // 9-4-2003, day first as in Brazil
+    .fecha_con_mes = false,  // 9-4-2003, day first as in Brazil
     .fuera_del_tiempo = "Dia Verde, do Perdão Universal ou da Liberdade Galáctica",
 
     .lugares_oraculo = {"Kin Guia", "Kin Antípoda", "Kin Análogo", "Kin Oculto"},
@@ -115,6 +115,17 @@ constexpr Palabras palabras_pt = {
     .nombre_fuera_del_tiempo = "Dia Fora do Tempo",
     .nombre_hunab_ku = "0.0 Hunab Ku",
     .trece_lunas = "13 Luas: ",
+
+    .meses = {"", "janeiro", "fevereiro", "março", "abril", "maio", "junho", "julho", "agosto",
+              "setembro", "outubro", "novembro", "dezembro"},
+    .meses_cortos = {"", "jan", "fev", "mar", "abr", "mai", "jun", "jul", "ago", "set", "out",
+                     "nov", "dez"},
+    .de_mes = " de ",
+    .dia_luna = "Dia ",
+    .portal = ", portal",
+    .titulo_onda = {"Onda encantada do ", "Onda encantada da "},
+    .separador_titulo = " · ",
+    .separador_periodo = " – ",
 
     .mensaje_fecha = "Data incorreta. Digite uma data correta",
     .mensaje_año = "Desculpe, por enquanto o ano só pode ser de 38 em diante",

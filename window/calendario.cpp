@@ -3,10 +3,12 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
 
 #include "apoyo_qt.h"
@@ -16,8 +18,9 @@
 #include "etiqueta.h"
 #include "fuentes.h"
 #include "imagen.h"
-#include "mensajes.h"
 #include "lector.h"
+#include "mensajes.h"
+#include "ventana_tiempo.h"
 
 namespace talmiroc {
 
@@ -86,6 +89,7 @@ Calendario::Calendario(Efectos& efectos, QWidget* parent) : QWidget(parent), efe
     createInputs();
     createButtons();
     createTabOrder();
+    createMenu();
     Form_Load();
     Avisar_visibilidad(this);
 }
@@ -316,12 +320,73 @@ void Calendario::keyPressEvent(QKeyEvent* evento) {
 // A text box takes Ctrl+C for itself even with nothing selected, and copies
 // nothing; then the window copies the reading instead.
 bool Calendario::eventFilter(QObject* objeto, QEvent* evento) {
+    // A text box's own menu, with the pages of the count after its edits.
+    if (evento->type() == QEvent::ContextMenu) {
+        if (auto* caja = qobject_cast<QLineEdit*>(objeto)) {
+            const std::unique_ptr<QMenu> menu(caja->createStandardContextMenu());
+            menu->addSeparator();
+            menu->addActions(acciones_tiempo_);
+            menu->exec(static_cast<QContextMenuEvent*>(evento)->globalPos());
+            return true;
+        }
+    }
     if (evento->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(evento)->matches(QKeySequence::Copy) && !Seleccion_en_caja()) {
         Copiar_lectura();
         return true;
     }
     return QWidget::eventFilter(objeto, evento);
+}
+
+// ---------------------------------------------------------------------------
+// The count over time
+
+void Calendario::createMenu() {
+    const struct {
+        QString texto;
+        QKeySequence atajo;
+        Pagina_tiempo pagina;
+    } filas[] = {
+        {tr("&Luna"), QKeySequence(Qt::CTRL | Qt::Key_L), Pagina_tiempo::luna},
+        {tr("&Módulo armónico"), QKeySequence(Qt::CTRL | Qt::Key_M), Pagina_tiempo::modulo},
+        {tr("&Onda encantada"), QKeySequence(Qt::CTRL | Qt::Key_O), Pagina_tiempo::onda},
+    };
+    for (const auto& f : filas) {
+        auto* accion = new QAction(f.texto, this);
+        accion->setShortcut(f.atajo);
+        const Pagina_tiempo pagina = f.pagina;
+        connect(accion, &QAction::triggered, this, [this, pagina] { Abrir_tiempo(pagina); });
+        acciones_tiempo_.append(accion);
+    }
+    addActions(acciones_tiempo_);  // the shortcuts work wherever the focus is
+}
+
+void Calendario::contextMenuEvent(QContextMenuEvent* evento) {
+    QMenu menu(this);
+    menu.addActions(acciones_tiempo_);
+    menu.exec(evento->globalPos());
+}
+
+void Calendario::Abrir_tiempo(Pagina_tiempo pagina, std::optional<Fecha> fecha) {
+    if (!tiempo_) {
+        tiempo_ =
+            std::make_unique<Ventana_tiempo>(efectos_, [this](const Fecha& f) { Mostrar_dia(f); });
+    }
+    tiempo_->Abrir(pagina, fecha);
+}
+
+void Calendario::Mostrar_dia(const Fecha& f) {
+    if (Boton5->isVisibleTo(this)) Boton5_Click();  // from the credits, back to the main view
+    dia->setText(QString::number(f.dia));
+    mes->setText(QString::number(f.mes));
+    año->setText(QString::number(f.año));
+    Boton1_Click();
+    if (!isVisible()) {
+        Abrir();
+    } else {
+        raise();
+        activateWindow();
+    }
 }
 
 // A person who sees the window reads the answer at once; a screen reader

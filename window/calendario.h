@@ -9,6 +9,8 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string_view>
 
 #include <QColor>
@@ -17,11 +19,14 @@
 
 #include "tzolkin.h"
 
+class QAction;
 class QKeyEvent;
 class QLineEdit;
 
 namespace talmiroc {
 
+enum class Pagina_tiempo : int;  // ventana_tiempo.h
+class Ventana_tiempo;
 class Boton;
 class Efectos;
 class Etiqueta;
@@ -58,6 +63,15 @@ public:
     // With no date shown it copies nothing and says nothing.
     void Copiar_lectura();
 
+    // The count over time, in its own window, made when first asked for:
+    // the page on `fecha`, today when empty. The window's context menu and
+    // Ctrl+L, Ctrl+M, Ctrl+O open its pages.
+    void Abrir_tiempo(Pagina_tiempo pagina, std::optional<Fecha> fecha = std::nullopt);
+
+    // A day asked for from elsewhere: its three boxes filled and Calcular
+    // pressed, in the main view, the window shown and raised.
+    void Mostrar_dia(const Fecha& f);
+
     // Procedures of a calculation; they take and give window-level values.
     void Inicio_calculo();        // one pass, chosen by `pasada`
     void Procedimiento_zorvel();  // the seal and tone glyphs of C2 and C1
@@ -83,6 +97,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* evento) override;              // Ctrl+C on a button or the window
     bool eventFilter(QObject* objeto, QEvent* evento) override;  // Ctrl+C in a text box
+    void contextMenuEvent(QContextMenuEvent* evento) override;   // the pages of the count
 
 private:
     // The layout tables (disposicion.cpp) name the controls below.
@@ -98,6 +113,7 @@ private:
     void createInputs();
     void createButtons();
     void createTabOrder();
+    void createMenu();
 
     void Fijar_fondo(const QColor& color);
     void Fijar_tamano_exterior(QSize exterior);  // twips, frame included
@@ -111,6 +127,10 @@ private:
     Imagen* Imagen_de(int sello, int elemento);
 
     Efectos& efectos_;
+
+    // Luna, Módulo armónico, Onda encantada: the context menu, with their shortcuts.
+    QList<QAction*> acciones_tiempo_;
+    std::unique_ptr<Ventana_tiempo> tiempo_;
 
     // The description of the day last accepted by Calcular.
     Lectura_dia lectura_{};

@@ -3,6 +3,7 @@
 
   en_x.py lector VENTANA TZOLKIN        a screen reader's walk over AT-SPI
   en_x.py portapapeles VENTANA TZOLKIN  Ctrl+C and the X clipboard
+  en_x.py tiempo VENTANA TZOLKIN        the count over time, read over AT-SPI
   en_x.py orca VENTANA TZOLKIN          what Orca, the screen reader, says
 
 VENTANA is talmiroc_ventana_x (the window on 9 April 2003), TZOLKIN the
@@ -143,13 +144,13 @@ class Sesion:
         Esperar(lambda: subprocess.run(pregunta, env=self.env, capture_output=True)
                 .returncode == 0, "el bus de accesibilidad")
 
-    def Ventana(self, programa, accesible):
+    def Ventana(self, programa, accesible, *fecha):
         if accesible:
             self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         self.env["QT_QPA_PLATFORM"] = "xcb"
         self.errores = os.path.join(self.carpeta, "ventana.err")
         with open(self.errores, "w") as err:
-            p = self.Arrancar([programa], stdout=subprocess.PIPE, stderr=err, text=True)
+            p = self.Arrancar([programa, *fecha], stdout=subprocess.PIPE, stderr=err, text=True)
         self.mensajes = []
         threading.Thread(target=lambda: self.mensajes.extend(p.stdout), daemon=True).start()
         self.ventana = p
@@ -308,6 +309,72 @@ def Prueba_lector(s, programa):
     if s.mensajes:
         raise Fallo("mensajes inesperados: %s" % s.mensajes)
     s.Salir()
+
+
+# ---------------------------------------------------------------------------
+# The count over time, as a screen reader reads it
+
+def Prueba_tiempo(s, programa):
+    s.Bus_accesible()
+    s.Ventana(programa, True, "13", "11", "2013")
+    os.environ.update(DISPLAY=s.env["DISPLAY"],
+                      DBUS_SESSION_BUS_ADDRESS=s.env["DBUS_SESSION_BUS_ADDRESS"])
+    import pyatspi
+
+    def Tabla(nombre):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is None or app.name != os.path.basename(programa):
+                continue
+            for marco in app:
+                if marco is not None and marco.name == "Talmiroc: la cuenta en el tiempo":
+                    return pyatspi.findDescendant(
+                        marco, lambda a: a.getRoleName() == "table" and a.name == nombre
+                        and a.getState().contains(pyatspi.STATE_SHOWING))
+        return None
+
+    def Celdas(tabla):
+        return [c.name for c in tabla if c is not None and c.getRoleName() == "table cell"]
+
+    def Leer(nombre, condicion, que):
+        return Esperar(lambda: (lambda t: t and (lambda c: condicion(c) and (t, c))(Celdas(t)))(
+            Tabla(nombre)), que)
+
+    def Dias(contiene, que):
+        tabla, celdas = Leer("Días de la luna",
+                             lambda c: any(n.startswith(contiene) for n in c), que)
+        dias = [c for c in celdas if c]
+        errores = [c for c in dias if not (c.startswith(("Día ", "0.0 Hunab Ku, "))
+                                           and " de 20" in c and ", Kin " in c)]
+        if len(dias) < 28 or errores:
+            raise Fallo("%s: %d días, mal nombrados: %s" % (que, len(dias), errores))
+        print("ok", que)
+        return tabla, dias
+
+    s.Teclas("ctrl+l")
+    tabla, _ = Dias("Día 27, Limi, 13 de noviembre de 2013, Kin 14 Mago Magnético Blanco",
+                    "la luna del 13 de noviembre de 2013")
+    t = tabla.queryTable()
+    cabeceras = [t.getColumnDescription(i) for i in range(t.nColumns)]
+    if cabeceras != ["Dali", "Seli", "Gamma", "Kali", "Alfa", "Limi", "Silio"]:
+        raise Fallo("cabeceras de la luna: %s" % cabeceras)
+    print("ok las cabeceras son los plasmas")
+    # Nine moons on, the thirteenth and the day out of time; a year and
+    # eight moons on, the eighth moon of a leap year.
+    s.Teclas(*["Next"] * 9)
+    Dias("Día fuera del tiempo, 25 de julio de 2014, Kin 8 Estrella ",
+         "la decimotercera luna")
+    s.Teclas("shift+Next", *["Next"] * 8)
+    _, dias = Dias("0.0 Hunab Ku, 29 de febrero de 2016, Kin 71 Mono Rítmico Azul",
+                   "la octava luna de 2015")
+    if not any(d.endswith(", portal") for d in dias):
+        raise Fallo("ningún portal en la octava luna de 2015: %s" % dias)
+    s.Teclas("ctrl+m")
+    _, kines = Leer("Módulo armónico", lambda c: len(c) == 260, "el módulo armónico")
+    nombres_bien = all(k.startswith("Kin %d " % (i % 13 * 20 + i // 13 + 1))
+                       for i, k in enumerate(kines))
+    if not nombres_bien or sum(k.endswith(", portal") for k in kines) != 52:
+        raise Fallo("el módulo: %s" % kines[:30])
+    print("ok el módulo: 260 kines nombrados, 52 portales")
 
 
 # ---------------------------------------------------------------------------
@@ -480,7 +547,7 @@ def Prueba_portapapeles(s, programa, tzolkin):
 
 
 def main():
-    if len(sys.argv) != 4 or sys.argv[1] not in ("lector", "portapapeles", "orca"):
+    if len(sys.argv) != 4 or sys.argv[1] not in ("lector", "portapapeles", "tiempo", "orca"):
         print(__doc__, file=sys.stderr)
         return 2
     prueba, programa, tzolkin = sys.argv[1:]
@@ -490,7 +557,7 @@ def main():
         herramientas += ["orca", "speech-dispatcher", "openbox", "localedef", "xprop",
                          "/usr/lib/speech-dispatcher-modules/sd_espeak-ng"]
     faltan = [h for h in herramientas if not shutil.which(h)]
-    if prueba == "lector":
+    if prueba in ("lector", "tiempo"):
         if importlib.util.find_spec("pyatspi") is None:  # imported once the buses run
             faltan.append("python3-pyatspi")
     # Orca will not start beside another of the same user's, which is left alone.
@@ -507,6 +574,8 @@ def main():
         s.X_y_bus()
         if prueba == "lector":
             Prueba_lector(s, programa)
+        elif prueba == "tiempo":
+            Prueba_tiempo(s, programa)
         elif prueba == "orca":
             Prueba_orca(s, programa)
         else:

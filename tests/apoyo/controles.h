@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QString>
 
@@ -13,6 +14,7 @@
 #include "etiqueta.h"
 #include "imagen.h"
 #include "tzolkin.h"
+#include "ventana_tiempo.h"
 
 namespace talmiroc::prueba {
 
@@ -72,5 +74,14 @@ private:
 
     std::array<Arreglo_sello, 21> sellos_{};
 };
+
+// The count over time's window when it is shown, found among the top-level
+// windows as a user would see it; null while it is hidden.
+inline Ventana_tiempo* Tiempo() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* t = qobject_cast<Ventana_tiempo*>(w); t && t->isVisible()) return t;
+    }
+    return nullptr;
+}
 
 }  // namespace talmiroc::prueba

@@ -41,5 +41,29 @@ TEST(Recorridos, BusquedaComoUnBarrido) {
     }
 }
 
+// Every real date of whole thirteen-moon years maps to a moon and a day that
+// map back to it; the special days sit where the count puts them.
+TEST(Recorridos, LaCuentaInversaDeshaceLaCuenta) {
+    for (const std::int64_t año :
+         std::initializer_list<std::int64_t>{38, 1999, 2013, 2015, 2099, año_maximo - 2}) {
+        int dias = 0;
+        for (Fecha f{26, 7, año}; f != Fecha{26, 7, año + 1}; f = Siguiente(f), ++dias) {
+            ASSERT_EQ(Anterior(Siguiente(f)), f) << f.dia << "-" << f.mes << "-" << f.año;
+            const Fecha_trece_lunas t = Calculo_trece_lunas(f.dia, f.mes, f.año);
+            const Luna_del_año l = Luna_de(f);
+            ASSERT_EQ(l.año, año) << f.dia << "-" << f.mes << "-" << f.año;
+            ASSERT_LE(Primer_dia_luna(f), f) << f.dia << "-" << f.mes;
+            if (t.especial == Dia_especial::ninguno) {
+                ASSERT_EQ(Fecha_de_luna(l, t.dia), f) << f.dia << "-" << f.mes << "-" << f.año;
+                ASSERT_LE(f, Ultimo_dia_luna(f)) << f.dia << "-" << f.mes;
+            } else {
+                const std::optional<Fecha> h = Hunab_ku(año);
+                ASSERT_TRUE(f == Fuera_del_tiempo(año) || (h && f == *h)) << f.dia << "-" << f.mes;
+            }
+        }
+        EXPECT_EQ(dias, Hunab_ku(año) ? 366 : 365) << año;
+    }
+}
+
 }  // namespace
 }  // namespace talmiroc

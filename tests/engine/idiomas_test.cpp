@@ -32,6 +32,10 @@ TEST(Idiomas, TextosEscritosAMano) {
         {"en mensaje",
          std::string(std::get<Rechazo>(Comprobar_fecha("1", "1", "37", palabras_en)).mensaje),
          "Sorry, for now the year can only be 38 or later"},
+        {"en luna del tiempo", Describir_luna({2013, 4}, palabras_en).titulo,
+         "Self-Existing Owl Moon · NS1.26.4 · 18 Oct – 14 Nov 2013"},
+        {"pt onda del tiempo", Describir_onda(Kin(153), {25, 7, 2003}, palabras_pt).kines[9].cuando,
+         "25 de julho de 2003"},
         {"pt nombre", kin_153_pt.nombre,
          "* Kin 153: Caminhante do Céu Planetário Vermelho\r\n <Ben Lahum> "},
         {"pt portador femenino", kin_153_pt.a_maya,
@@ -70,15 +74,22 @@ std::set<std::string> Palabras_de(std::string_view texto, std::set<std::string> 
 }
 
 // Every text of the days from 25 July 2000 to 25 July 2004 (every kin, both
-// special days, four year bearers) and the date checks' refusals.
+// special days, four year bearers), of their moons and wavespells, and the
+// date checks' refusals.
 std::set<std::string> Palabras_leidas(const Palabras& p) {
     std::set<std::string> s = Palabras_de(p.mensaje_fecha, Palabras_de(p.mensaje_año));
     for (Fecha f{25, 7, 2000}; f <= Fecha{25, 7, 2004}; f = Siguiente(f)) {
         const Lectura_dia l = Describir_dia(f, p);
-        for (const std::string& t : {Texto_dia(l), l.nombre_kin, l.nombre_sello, l.nombre_tono,
-                                     l.nombre_centro, l.nombres_oraculo[0]}) {
+        for (const std::string& t :
+             {Texto_dia(l), l.nombre_kin, l.nombre_sello, l.nombre_tono, l.nombre_centro,
+              l.nombres_oraculo[0], Describir_onda(l.kin, f, p).titulo}) {
             s = Palabras_de(t, std::move(s));
         }
+        if (l.trece_lunas.dia != 1) continue;
+        const Lectura_luna luna = Describir_luna(Luna_de(f), p);
+        for (const Dia_de_luna& d : luna.dias)
+            s = Palabras_de(d.nombre + " " + d.mes, std::move(s));
+        s = Palabras_de(luna.titulo, std::move(s));
     }
     return s;
 }
@@ -87,7 +98,7 @@ std::set<std::string> Palabras_leidas(const Palabras& p) {
 // words of the Spanish readings, but those every language shares (the Maya
 // names, the plasmas, "kin") and those the language has too.
 TEST(Idiomas, NingunaPalabraEspañolaEnOtroIdioma) {
-    std::string comunes = "kin tzolkin hunab ku ns";
+    std::string comunes = "kin tzolkin hunab ku ns · –";
     for (const auto w : dias_maya) comunes.append(" ").append(w);
     for (const auto w : numeros_maya) comunes.append(" ").append(w);
     for (const auto w : palabras_es.plasmas) comunes.append(" ").append(w);
@@ -95,9 +106,12 @@ TEST(Idiomas, NingunaPalabraEspañolaEnOtroIdioma) {
         const Palabras& p;
         std::string_view tambien;
     } filas[] = {
-        {palabras_en, "central dragon jaguar lunar me polar portal solar universal"},
+        {palabras_en,
+         "central dragon jaguar lunar me polar portal solar universal feb jul jun mar may nov oct "
+         "sep"},
         {palabras_pt,
-         "amar antípoda análogo arte auto azul canalizo central centro comandando comunicar "
+         "abr abril ago agosto jul jun mar nov amar antípoda análogo arte auto azul canalizo "
+         "central centro comandando comunicar "
          "cristal "
          "cruzar cósmica cósmico dar de dedico defino dia divulgando duplicado encantada "
          "encantar entrada equilibrando espectral espectro esplendor estabilizando explorar "

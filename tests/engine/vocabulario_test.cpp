@@ -111,6 +111,9 @@ TEST(Vocabulario, CadaIdiomaLlenaSusTablas) {
             {"espectro_polar", lleno(p->espectro_polar, 0)},
             {"lunas", lleno(p->lunas, 1)},
             {"plasmas", lleno(p->plasmas, 1)},
+            {"meses", lleno(p->meses, 1)},
+            {"meses_cortos", lleno(p->meses_cortos, 1)},
+            {"titulo_onda", lleno(p->titulo_onda, 0)},
             {"blancos", lleno(std::array{p->antes_del_color, p->tras_el_tono}, 0)},
             {"frases",
              lleno(std::array{p->fecha, p->fuera_del_tiempo, p->centro_oraculo, p->glifo_sello,
@@ -119,6 +122,9 @@ TEST(Vocabulario, CadaIdiomaLlenaSusTablas) {
                               p->nombre_fuera_del_tiempo, p->nombre_hunab_ku, p->trece_lunas,
                               p->mensaje_fecha, p->mensaje_año, p->titulo_fecha},
                    0)},
+            {"frases del tiempo", lleno(std::array{p->de_mes, p->dia_luna, p->portal,
+                                                   p->separador_titulo, p->separador_periodo},
+                                        0)},
         };
         for (const auto& f : filas) EXPECT_TRUE(f.llena) << f.tabla;
     }

@@ -1,6 +1,7 @@
 // Renders the window to a PNG, for looking at it:
-//   talmiroc_captura out.png [day month year] [creditos]
-// The clock reads the given date (9-4-2003 when none is given).
+//   talmiroc_captura out.png [day month year] [creditos|luna|modulo|onda|como]
+// The clock reads the given date (9-4-2003 when none is given); the last four
+// render that page of the count over time instead.
 #include <cstdio>
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 
 #include "calendario.h"
 #include "efectos_grabados.h"
+#include "ventana_tiempo.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -20,6 +22,17 @@ int main(int argc, char** argv) {
     if (args.size() >= 5) hoy = QDate(args[4].toInt(), args[3].toInt(), args[2].toInt());
     talmiroc::prueba::Efectos_grabados efectos(hoy);
     talmiroc::Calendario ventana(efectos);
+    const QStringList paginas = {QStringLiteral("luna"), QStringLiteral("modulo"),
+                                 QStringLiteral("onda"), QStringLiteral("como")};
+    for (int p = 0; p < paginas.size(); ++p) {
+        if (!args.contains(paginas[p])) continue;
+        ventana.Abrir_tiempo(static_cast<talmiroc::Pagina_tiempo>(p));
+        app.processEvents();
+        QWidget* tiempo = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("Ventana_tiempo")) tiempo = w;
+        return tiempo && tiempo->grab().save(args[1]) ? 0 : 1;
+    }
     if (args.contains(QStringLiteral("creditos"))) ventana.Boton4_Click();
     ventana.Abrir();
     app.processEvents();

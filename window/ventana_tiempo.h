@@ -1,0 +1,97 @@
+// The count over time, in a window of its own: the 28 days of a moon, the
+// harmonic module of the 260 kins, the wavespell of a kin, and how the count
+// is kept here.
+//
+// One day is selected at a time, and every page shows it: its moon, its kin
+// in the module, its wavespell. Picking a kin in the module or the
+// wavespell selects that kin's day in the 260-day round being shown. Enter,
+// or a double click on a day, reads the day in full in the day window.
+//
+// Every calendar fact comes from the engine (descripcion_tiempo.h); the
+// window lays it out.
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include <QWidget>
+
+#include "tzolkin.h"
+
+class QLabel;
+class QModelIndex;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+
+namespace talmiroc {
+
+class Efectos;
+class Modelo_luna;
+class Modelo_modulo;
+class Modelo_onda;
+
+// The pages, in their order.
+enum class Pagina_tiempo : int { luna = 0, modulo = 1, onda = 2, como = 3 };
+
+class Ventana_tiempo : public QWidget {
+    Q_OBJECT
+
+public:
+    // `mostrar_dia` reads a day in the day window. Today comes from `efectos`.
+    // Controls are named for tests: `luna`, `modulo`, `onda` (the grids),
+    // `paginas`, `titulo_luna`, `luna_anterior`, `luna_siguiente`,
+    // `año_anterior`, `año_siguiente`, `hoy`.
+    Ventana_tiempo(Efectos& efectos, std::function<void(const Fecha&)> mostrar_dia,
+                   QWidget* parent = nullptr);
+    ~Ventana_tiempo() override;
+
+    // Shows the page on `fecha` (today when empty), raised and with the
+    // keyboard in the page's grid.
+    void Abrir(Pagina_tiempo pagina, std::optional<Fecha> fecha = std::nullopt);
+
+    Fecha Seleccionada() const { return seleccion_; }
+    void Seleccionar(const Fecha& fecha);
+    void Seleccionar_kin(Kin kin);  // its day in the round of the selected day
+    void Mover_dias(int dias);
+    void Mover_lunas(int lunas);
+    void Ir_a_hoy();
+    void Mostrar_seleccion();  // in the day window
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void createPages();
+    QWidget* createLunaPage();
+    QWidget* createModuloPage();
+    QWidget* createOndaPage();
+    QWidget* createComoPage();
+    QTableView* createGrid(const QString& nombre, const QString& accesible);
+
+    void Actualizar();         // every page from the selected day
+    void Enfocar_seleccion();  // the grids' current cells follow the selection
+    void Luna_pulsada(const QModelIndex& indice);
+    void Modulo_pulsado(const QModelIndex& indice);
+    void Onda_pulsada(const QModelIndex& indice);
+    bool Tecla(QTableView* vista, int tecla);  // true when the key was the window's
+
+    Efectos& efectos_;
+    std::function<void(const Fecha&)> mostrar_dia_;
+    Fecha hoy_{1, 1, 2000};
+    Fecha seleccion_{1, 1, 2000};
+    bool sincronizando_ = false;
+
+    QTabWidget* paginas_ = nullptr;
+    QLabel* titulo_luna_ = nullptr;
+    QLabel* titulo_modulo_ = nullptr;
+    QLabel* titulo_onda_ = nullptr;
+    QTableView* vista_luna_ = nullptr;
+    QTableView* vista_modulo_ = nullptr;
+    QTableView* vista_onda_ = nullptr;
+    Modelo_luna* modelo_luna_ = nullptr;
+    Modelo_modulo* modelo_modulo_ = nullptr;
+    Modelo_onda* modelo_onda_ = nullptr;
+};
+
+}  // namespace talmiroc
