@@ -79,6 +79,10 @@ struct Lectura_dia {
     Fecha_trece_lunas trece_lunas;            // the day's place in the thirteen-moon year
     std::string linea_trece_lunas;            // "13 Lunas: ...", the tooltip of `fecha`
     std::string nombre_kin;  // "Caminante del Cielo Planetario Rojo": seal, tone, colour
+    // The day's kinds, for a calendar program to colour and filter by; views
+    // of the language's words.
+    std::string_view palabra_color;  // "Rojo": the seal's colour, masculine
+    std::string_view portal;         // "Portal de activación galáctica" on a portal day, else ""
     // What a screen reader calls the glyphs (25 July 2003 as the example):
     std::string nombre_sello;   // "Sello Caminante del Cielo": the large glyph
     std::string nombre_tono;    // "Tono 10, Planetario": the numeral, the tone's masculine form

@@ -80,6 +80,7 @@ struct Palabras {
     std::string_view guia_propia;    // the guide's line of tones 1, 6 and 11
     std::string_view kin_polar;      // opens the polar line
     std::string_view linea_portal;
+    std::string_view categoria_portal;  // what a portal day is called: a calendar's category
 
     // The thirteen-moon reading: moons 0..13 and plasmas 0..7 (entry 0 "",
     // no moon), the special days' names, the line's opening.
@@ -93,13 +94,13 @@ struct Palabras {
     // and short (entry 0 ""); a written date is day, de_mes, month, de_mes,
     // year ("13 de noviembre de 2013"), a short one day, blank, short month
     // ("13 nov"). A moon's day opens with dia_luna ("Día 27"), a portal kin's
-    // name ends with `portal`; a wavespell's title opens by its seal's
+    // name ends with `marca_portal`; a wavespell's title opens by its seal's
     // gender; a moon's title joins name, notation and period with
     // separador_titulo, a period its two ends with separador_periodo.
     std::array<std::string_view, 13> meses, meses_cortos;
     std::string_view de_mes;
     std::string_view dia_luna;
-    std::string_view portal;
+    std::string_view marca_portal;
     std::array<std::string_view, 2> titulo_onda;
     std::string_view separador_titulo, separador_periodo;
 

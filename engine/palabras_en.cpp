@@ -92,6 +92,7 @@ constexpr Palabras palabras_en = {
     .guia_propia = "I am guided by my own power doubled",
     .kin_polar = "I am a Polar kin.",
     .linea_portal = "I am a galactic activation portal, enter me",
+    .categoria_portal = "Galactic activation portal",
 
     .lunas = {"", "Magnetic Bat Moon", "Lunar Scorpion Moon", "Electric Deer Moon",
               "Self-Existing Owl Moon", "Overtone Peacock Moon", "Rhythmic Lizard Moon",
@@ -109,7 +110,7 @@ constexpr Palabras palabras_en = {
                      "Nov", "Dec"},
     .de_mes = " ",
     .dia_luna = "Day ",
-    .portal = ", portal",
+    .marca_portal = ", portal",
     .titulo_onda = {"Wavespell of the ", "Wavespell of the "},
     .separador_titulo = " · ",
     .separador_periodo = " – ",

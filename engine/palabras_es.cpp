@@ -108,6 +108,7 @@ constexpr Palabras palabras_es = {
     .guia_propia = "Me guia mi propio poder duplicado",
     .kin_polar = "Soy un kin Polar.",
     .linea_portal = "Soy un portal de activación galáctico, entra en mí",
+    .categoria_portal = "Portal de activación galáctica",
 
     .lunas = {"", "Luna Magnética del Murciélago", "Luna Lunar del Escorpión",
               "Luna Eléctrica del Venado", "Luna Autoexistente del Búho",
@@ -126,7 +127,7 @@ constexpr Palabras palabras_es = {
                      "nov", "dic"},
     .de_mes = " de ",
     .dia_luna = "Día ",
-    .portal = ", portal",
+    .marca_portal = ", portal",
     .titulo_onda = {"Onda encantada del ", "Onda encantada de la "},
     .separador_titulo = " · ",
     .separador_periodo = " – ",

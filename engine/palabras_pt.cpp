@@ -105,6 +105,7 @@ constexpr Palabras palabras_pt = {
     .guia_propia = "Guia-me o meu próprio poder duplicado",
     .kin_polar = "Sou um kin Polar.",
     .linea_portal = "Sou um portal de ativação galáctico, entre em mim",
+    .categoria_portal = "Portal de ativação galáctica",
 
     .lunas = {"", "Lua Magnética do Morcego", "Lua Lunar do Escorpião", "Lua Elétrica do Veado",
               "Lua Auto-Existente da Coruja", "Lua Harmônica do Pavão", "Lua Rítmica do Lagarto",
@@ -122,7 +123,7 @@ constexpr Palabras palabras_pt = {
                      "nov", "dez"},
     .de_mes = " de ",
     .dia_luna = "Dia ",
-    .portal = ", portal",
+    .marca_portal = ", portal",
     .titulo_onda = {"Onda encantada do ", "Onda encantada da "},
     .separador_titulo = " · ",
     .separador_periodo = " – ",

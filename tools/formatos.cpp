@@ -67,7 +67,7 @@ constexpr auto campos_dia = std::to_array<Campo>({
      [](const Lectura_dia& l) -> Valor { return std::int64_t{l.kin.sello().valor}; }},
     {"tono", Salidas::json_y_csv,  // 1..13
      [](const Lectura_dia& l) -> Valor { return std::int64_t{l.kin.tono().valor}; }},
-    {"nombre_kin", Salidas::solo_csv,  // Enlazador de Mundos Resonante Blanco
+    {"nombre_kin", Salidas::json_y_csv,  // Enlazador de Mundos Resonante Blanco
      [](const Lectura_dia& l) -> Valor { return std::string_view(l.nombre_kin); }},
     // The captions, line breaks (CR LF) kept.
     {"nombre", Salidas::json_y_csv,
@@ -93,7 +93,7 @@ constexpr auto campos_dia = std::to_array<Campo>({
      [](const Lectura_dia& l) -> Valor { return std::int64_t{l.oraculo.oculto.valor}; }},
     {"portador", Salidas::json_y_csv,  // the year bearer's kin
      [](const Lectura_dia& l) -> Valor { return std::int64_t{l.portador.valor}; }},
-    {"linea_trece_lunas", Salidas::solo_csv,  // 13 Lunas: Limi 6, Luna Planetaria del Perro (...)
+    {"linea_trece_lunas", Salidas::json_y_csv,  // 13 Lunas: Limi 6, Luna Planetaria del Perro (...)
      [](const Lectura_dia& l) -> Valor { return std::string_view(l.linea_trece_lunas); }},
     {"trece_lunas.ns", Salidas::json_y_csv,
      [](const Lectura_dia& l) -> Valor {
@@ -239,7 +239,7 @@ void Añadir_campo_csv(std::string& s, std::string_view campo) {
     s.append(campo).push_back('"');
 }
 
-void Añadir_cabecera_csv(std::string& s) {
+void Añadir_cabecera_csv(std::string& s, std::string_view) {
     bool primera = true;
     for (const Campo& c : campos_dia) {
         if (c.salidas == Salidas::solo_json) continue;
@@ -317,12 +317,18 @@ void Añadir_linea_ics(std::string& s, std::string_view linea) {
     s.append(linea).append("\r\n");
 }
 
-void Añadir_inicio_ics(std::string& s) {
+void Añadir_inicio_ics(std::string& s, std::string_view nombre) {
     s.append(
         "BEGIN:VCALENDAR\r\n"
         "VERSION:2.0\r\n"
         "PRODID:-//Talmiroc//tzolkin//ES\r\n"
         "CALSCALE:GREGORIAN\r\n");
+    // The name a calendar program shows: RFC 7986's, and the older X-WR one.
+    for (const std::string_view propiedad : {"NAME:", "X-WR-CALNAME:"}) {
+        std::string linea(propiedad);
+        Añadir_texto_ics(linea, nombre);
+        Añadir_linea_ics(s, linea);
+    }
 }
 
 void Añadir_fin_ics(std::string& s) {
@@ -363,12 +369,24 @@ void Añadir_evento_ics(std::string& s, const Lectura_dia& l, std::int64_t sello
     Añadir_numero(linea, l.kin.valor);
     linea.append(" · ");
     Añadir_texto_ics(linea, l.nombre_kin);
+    if (l.trece_lunas.especial != Dia_especial::ninguno) {
+        linea.append(" · ");
+        Añadir_texto_ics(linea, Nombre_trece_lunas(l.trece_lunas, *l.palabras));
+    }
     Añadir_linea_ics(s, linea);
 
     std::string lectura = Texto_dia(l);
     while (!lectura.empty() && lectura.back() == '\n') lectura.pop_back();
     linea = "DESCRIPTION:";
     Añadir_texto_ics(linea, lectura);
+    Añadir_linea_ics(s, linea);
+
+    linea = "CATEGORIES:";
+    Añadir_texto_ics(linea, l.palabra_color);
+    if (!l.portal.empty()) {
+        linea.push_back(',');
+        Añadir_texto_ics(linea, l.portal);
+    }
     Añadir_linea_ics(s, linea);
     s.append("TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n");
 }
@@ -402,11 +420,12 @@ void Dia_ics(std::string& s, const Lectura_dia& l, std::int64_t, std::int64_t ah
 }
 
 constexpr Formato formatos[] = {
-    // nombre, titulo, fecha_real, año_maximo, inicio, dia, fin, rechazo
-    {"texto", "texto", false, año_maximo, nullptr, Dia_texto, nullptr, nullptr},
-    {"json", "JSON", false, año_maximo, nullptr, Dia_json, nullptr, Rechazo_json},
-    {"csv", "CSV", true, año_maximo, Añadir_cabecera_csv, Dia_csv, nullptr, nullptr},
-    {"ics", "iCalendar", true, año_maximo_ics, Añadir_inicio_ics, Dia_ics, Añadir_fin_ics, nullptr},
+    // nombre, titulo, fecha_real, año_maximo, sellado, inicio, inicio_solo, dia, fin, rechazo
+    {"texto", "texto", false, año_maximo, false, nullptr, false, Dia_texto, nullptr, nullptr},
+    {"json", "JSON", false, año_maximo, false, nullptr, false, Dia_json, nullptr, Rechazo_json},
+    {"csv", "CSV", true, año_maximo, false, Añadir_cabecera_csv, true, Dia_csv, nullptr, nullptr},
+    {"ics", "iCalendar", true, año_maximo_ics, true, Añadir_inicio_ics, false, Dia_ics,
+     Añadir_fin_ics, nullptr},
 };
 
 }  // namespace

@@ -28,15 +28,19 @@ struct Formato {
     std::string_view titulo;  // as messages name it: "CSV"
     bool fecha_real;          // writes real calendar dates only (no 31 April)
     std::int64_t año_maximo;  // the last year it can write
-    // What opens the output (may be null), each day, what closes it (may be
-    // null). `anteriores` counts the days written before this one; `ahora`
-    // is the time of writing, in seconds since 1970 UTC.
-    void (*inicio)(std::string& s);
+    bool sellado;             // stamps the time of writing (SOURCE_DATE_EPOCH)
+    // What opens the output (may be null), given the calendar's name
+    // ("Tzolkin", "Tzolkin · Kin 164"); whether it is written alone when no
+    // day follows (a CSV header) or not at all (an iCalendar needs an event).
+    void (*inicio)(std::string& s, std::string_view nombre);
+    bool inicio_solo;
+    // Each day, what closes the output (may be null). `anteriores` counts
+    // the days written before this one; `ahora` is the time of writing, in
+    // seconds since 1970 UTC.
     void (*dia)(std::string& s, const Lectura_dia& l, std::int64_t anteriores, std::int64_t ahora);
     void (*fin)(std::string& s);
-    // A refused date as a line of the output itself; null when a refusal
-    // goes to standard error. A format that has it can also read a batch of
-    // dates, one output line for each input line.
+    // A refused date as a line of the output itself, one output line for
+    // each input line of a batch; null when a refusal goes to standard error.
     void (*rechazo)(std::string& s, const Rechazo& r);
 };
 
@@ -69,8 +73,9 @@ void Añadir_json(std::string& s, const Rechazo& r);
 // holds a quote, a comma, CR or LF. Campo_csv("a,b") -> "\"a,b\"".
 void Añadir_campo_csv(std::string& s, std::string_view campo);
 
-// The header row and a day's row, each ended by CR LF.
-void Añadir_cabecera_csv(std::string& s);
+// The header row and a day's row, each ended by CR LF. The header takes
+// the format table's calendar name and ignores it.
+void Añadir_cabecera_csv(std::string& s, std::string_view = {});
 void Añadir_fila_csv(std::string& s, const Lectura_dia& l);
 
 // 2003-04-09; years below 1000 padded to four digits (0038-01-01), years
@@ -92,14 +97,17 @@ void Añadir_texto_ics(std::string& s, std::string_view texto);
 // character; ended by CR LF.
 void Añadir_linea_ics(std::string& s, std::string_view linea);
 
-// The calendar's first lines (BEGIN:VCALENDAR ...) and its last.
-void Añadir_inicio_ics(std::string& s);
+// The calendar's first lines (BEGIN:VCALENDAR ... NAME:Tzolkin,
+// X-WR-CALNAME:Tzolkin) and its last.
+void Añadir_inicio_ics(std::string& s, std::string_view nombre);
 void Añadir_fin_ics(std::string& s);
 
 // One all-day event: UID kin-YYYYMMDD@talmiroc, DTSTAMP from `sello_utc`
 // (seconds since 1970 UTC), DTSTART;VALUE=DATE and DURATION:P1D, SUMMARY
-// "Kin 153 · Caminante del Cielo Planetario Rojo", DESCRIPTION the whole
-// plain-text reading. A real date of year 38..9999.
+// "Kin 153 · Caminante del Cielo Planetario Rojo · Día fuera del tiempo"
+// (the special day's name on 25 July and 29 February), DESCRIPTION the
+// whole plain-text reading, CATEGORIES the seal's colour ("Rojo") and, on a
+// portal day, "Portal de activación galáctica". A real date of year 38..9999.
 void Añadir_evento_ics(std::string& s, const Lectura_dia& l, std::int64_t sello_utc);
 
 }  // namespace talmiroc::cli

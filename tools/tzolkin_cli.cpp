@@ -1,6 +1,7 @@
 #include "tzolkin_cli.h"
 
 #include <array>
+#include <charconv>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -11,19 +12,25 @@ namespace talmiroc::cli {
 
 namespace {
 
-// Printed after the two usage errors of a single date, as it always was:
-// uso_fechas then uso_hoy. --help puts uso_recorridos and the formats
-// between them.
-constexpr std::string_view uso_fechas =
+// --help: the commands, then the formats, then what no date means.
+constexpr std::string_view uso =
     "Uso: tzolkin [DIA MES AÑO]\n"
     "     tzolkin --json [DIA MES AÑO]\n"
-    "     tzolkin --json < fechas      (una fecha por línea: DIA MES AÑO o DIA/MES/AÑO)\n";
-constexpr std::string_view uso_hoy = "Sin fecha, calcula el día de hoy.\n";
-constexpr std::string_view uso_recorridos =
+    "     tzolkin [--json] < fechas    (una fecha por línea: DIA MES AÑO o DIA/MES/AÑO)\n"
     "     tzolkin --desde DIA MES AÑO --hasta DIA MES AÑO   (cada fecha entre las dos, incluidas)\n"
     "     tzolkin --kin N [DIA MES AÑO] [--cuantas K | --hasta DIA MES AÑO]\n"
     "                                  (las fechas del kin N desde ese día u hoy; 5 si no se "
     "dice)\n";
+constexpr std::string_view uso_hoy =
+    "Sin fecha, calcula el día de hoy; si la entrada estándar es una tubería o un\n"
+    "archivo (no un terminal ni /dev/null), lee de ella las fechas, en cualquier formato.\n";
+
+// The calendar's name, and a search's: "Tzolkin · Kin 164".
+constexpr std::string_view nombre_calendario = "Tzolkin";
+
+// The last second that iCalendar's four-digit years can stamp: 9999-12-31
+// 23:59:59 UTC.
+constexpr std::int64_t ultimo_segundo_ics = 253'402'300'799;
 
 using Tres = std::array<std::string, 3>;
 
@@ -48,7 +55,7 @@ bool Parece_opcion(std::string_view a) {
     return a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9');
 }
 
-// A usage error found after the first ones the command always had: one line.
+// A usage error: one line naming what was wrong, and where to read more.
 int Uso(Entorno& e, std::string_view que) {
     e.errores << "tzolkin: " << que << " (tzolkin --help)\n";
     return salida_uso;
@@ -81,7 +88,7 @@ std::vector<std::string_view> Nombres_formatos(bool solo_reales = false) {
 }
 
 void Ayuda(Entorno& e) {
-    e.salida << uso_fechas << uso_recorridos << "Salida: --formato ";
+    e.salida << uso << "Salida: --formato ";
     for (const std::string_view nombre : Nombres_formatos()) {
         e.salida << (nombre == Formatos().front().nombre ? "" : "|") << nombre;
     }
@@ -103,12 +110,30 @@ int Rechazar(Entorno& e, const Rechazo& r, const Formato& formato) {
     return salida_rechazada;
 }
 
-// Writes the days one after another in one format, as they come.
+// Why a format cannot write an accepted date, "" when it can: a date that is
+// not real in CSV and iCalendar, a year past 9999 in iCalendar.
+// No_cabe({31, 4, 2003}, csv) == "31-4-2003 no es una fecha del calendario; ...".
+std::string No_cabe(const Fecha& f, const Formato& formato) {
+    if (formato.fecha_real && !Es_real(f)) {
+        return std::to_string(f.dia) + "-" + std::to_string(f.mes) + "-" + std::to_string(f.año) +
+               " no es una fecha del calendario; " + Lista(Nombres_formatos(true)) +
+               " piden una fecha real";
+    }
+    if (f.año > formato.año_maximo) {
+        return std::string(formato.titulo) + " escribe años hasta " +
+               std::to_string(formato.año_maximo);
+    }
+    return {};
+}
+
+// Writes the days one after another in one format, as they come. The
+// opening waits for the first day: a format whose opening cannot stand
+// alone writes nothing at all when no day comes.
 class Escritor {
 public:
-    Escritor(const Formato& formato, const Entorno& e)
+    Escritor(const Formato& formato, const Entorno& e, std::string_view nombre = nombre_calendario)
         : formato_(formato), palabras_(*e.palabras), salida_(e.salida), ahora_(e.ahora) {
-        if (formato_.inicio) formato_.inicio(texto_);
+        if (formato_.inicio) formato_.inicio(texto_, nombre);
     }
     // Whether the output still takes more.
     bool Dia(const Fecha& f) {
@@ -120,8 +145,10 @@ public:
         formato_.rechazo(texto_, r);
         return Volcar();
     }
+    std::int64_t Dias() const { return dias_; }
     bool Fin() {
-        if (formato_.fin) formato_.fin(texto_);
+        if (dias_ > 0 && formato_.fin) formato_.fin(texto_);
+        if (dias_ == 0 && !formato_.inicio_solo) texto_.clear();
         Volcar();
         salida_.flush();
         return salida_.good();
@@ -221,8 +248,7 @@ std::optional<int> Leer_opciones(const std::vector<std::string>& argumentos, Pet
             }
             n = x;
         } else {
-            e.errores << "tzolkin: opción desconocida: " << a << '\n' << uso_fechas << uso_hoy;
-            return salida_uso;
+            return Uso(e, "opción desconocida: " + a);
         }
     }
     return std::nullopt;
@@ -245,14 +271,10 @@ std::optional<int> Comprobar_opciones(Peticion& p, Entorno& e, Recorrido& r) {
     r = busqueda ? Recorrido::busqueda : rango ? Recorrido::rango : Recorrido::una_fecha;
     if (r == Recorrido::una_fecha) {
         if (!p.fecha.empty() && p.fecha.size() != 3) {
-            e.errores << "tzolkin: se esperan tres valores: DIA MES AÑO\n" << uso_fechas << uso_hoy;
-            return salida_uso;
+            return Uso(e, "se esperan tres valores: DIA MES AÑO");
         }
-        // Dates from standard input: asked for by a format that writes
-        // refusals in its output, with no date given and no terminal there.
-        if (p.fecha.empty() && p.formato && p.formato->rechazo && !e.entrada_es_terminal) {
-            r = Recorrido::lote;
-        }
+        // No date given: a batch when standard input is a pipe or a file.
+        if (p.fecha.empty() && !e.entrada_sin_lote) r = Recorrido::lote;
     }
     if (p.fecha.empty()) {
         p.fecha = {std::to_string(e.dia_hoy), std::to_string(e.mes_hoy), std::to_string(e.año_hoy)};
@@ -260,36 +282,65 @@ std::optional<int> Comprobar_opciones(Peticion& p, Entorno& e, Recorrido& r) {
     return std::nullopt;
 }
 
+// SOURCE_DATE_EPOCH, as the reproducible-builds convention reads it: whole
+// seconds since 1970, digits only, up to the last second iCalendar can
+// stamp. Sets e.ahora, or returns the status of a bad value.
+std::optional<int> Leer_sello_fijo(Entorno& e) {
+    const std::string_view v = e.source_date_epoch;
+    const auto malo = [&e, v](std::string_view por_que) {
+        e.errores << "tzolkin: SOURCE_DATE_EPOCH=\"" << v << "\" " << por_que << '\n';
+        return salida_uso;
+    };
+    if (v.empty() || v.find_first_not_of("0123456789") != std::string_view::npos) {
+        return malo("no es un número de segundos desde 1970");
+    }
+    std::int64_t s = 0;
+    const auto [fin, error] = std::from_chars(v.data(), v.data() + v.size(), s);
+    if (error != std::errc{} || s > ultimo_segundo_ics) {
+        return malo("pasa del año 9999, el último que iCalendar escribe");
+    }
+    e.ahora = s;
+    return std::nullopt;
+}
+
+// One date a line; a refused line is reported as a single date's refusal
+// is, in the output or on standard error with its line number.
 int Lote(const Formato& formato, Entorno& e) {
     Escritor w(formato, e);
     bool todas = true;
     std::string linea;
-    for (bool sigue = true; sigue && std::getline(e.entrada, linea);) {
+    bool sigue = true;
+    for (std::int64_t n = 1; sigue && std::getline(e.entrada, linea); ++n) {
         if (!linea.empty() && linea.back() == '\r') linea.pop_back();
         std::string d, m, a;
         const Veredicto v = Campos_linea(linea, d, m, a)
                                 ? Comprobar_fecha(d, m, a, *e.palabras)
                                 : Veredicto{Rechazo{e.palabras->mensaje_fecha, Icono::informacion}};
         const auto* r = std::get_if<Rechazo>(&v);
-        sigue = r ? w.Rechazada(*r) : w.Dia(std::get<Fecha>(v));
-        todas = todas && !r;
+        const std::string no_cabe = r ? std::string() : No_cabe(std::get<Fecha>(v), formato);
+        todas = todas && !r && no_cabe.empty();
+        if (r && formato.rechazo) {
+            sigue = w.Rechazada(*r);
+        } else if (r || !no_cabe.empty()) {
+            e.errores << "tzolkin: línea " << n << ": " << (r ? r->mensaje : no_cabe) << '\n';
+        } else {
+            sigue = w.Dia(std::get<Fecha>(v));
+        }
     }
-    return w.Fin() && todas ? salida_aceptada : salida_rechazada;
+    const bool escrita = w.Fin();
+    if (w.Dias() == 0 && formato.inicio && !formato.inicio_solo) {
+        e.errores << "tzolkin: ninguna fecha válida en la entrada\n";
+        return salida_rechazada;
+    }
+    return escrita && todas ? salida_aceptada : salida_rechazada;
 }
 
 int Una_fecha(const Peticion& p, const Formato& formato, Entorno& e) {
     const Veredicto v = Leer({p.fecha[0], p.fecha[1], p.fecha[2]}, e);
     if (const auto* r = std::get_if<Rechazo>(&v)) return Rechazar(e, *r, formato);
     const Fecha f = std::get<Fecha>(v);
-    if (formato.fecha_real && !Es_real(f)) {
-        e.errores << "tzolkin: " << f.dia << "-" << f.mes << "-" << f.año
-                  << " no es una fecha del calendario; " << Lista(Nombres_formatos(true))
-                  << " piden una fecha real\n";
-        return salida_rechazada;
-    }
-    if (f.año > formato.año_maximo) {
-        e.errores << "tzolkin: " << formato.titulo << " escribe años hasta " << formato.año_maximo
-                  << '\n';
+    if (const std::string no_cabe = No_cabe(f, formato); !no_cabe.empty()) {
+        e.errores << "tzolkin: " << no_cabe << '\n';
         return salida_rechazada;
     }
     Escritor w(formato, e);
@@ -347,9 +398,16 @@ int Recorrer(const Peticion& p, bool busqueda, const Formato& formato, Entorno& 
             return salida_rechazada;
         }
     }
-    Escritor w(formato, e);
+    std::string nombre(nombre_calendario);
+    if (busqueda) nombre.append(" · Kin ").append(std::to_string(*p.kin));
+    Escritor w(formato, e, nombre);
     recorrer([&w](const Fecha& f) { return w.Dia(f); });
-    return w.Fin() ? salida_aceptada : salida_rechazada;
+    const bool escrita = w.Fin();
+    if (w.Dias() == 0) {
+        e.errores << "tzolkin: ninguna fecha coincide con lo pedido\n";
+        return salida_rechazada;
+    }
+    return escrita ? salida_aceptada : salida_rechazada;
 }
 
 }  // namespace
@@ -377,6 +435,9 @@ int Ejecutar(const std::vector<std::string>& argumentos, Entorno& e) {
     Recorrido r{};
     if (const auto estado = Comprobar_opciones(p, e, r)) return *estado;
     const Formato& formato = p.formato ? *p.formato : Formatos().front();
+    if (formato.sellado && e.source_date_epoch) {
+        if (const auto estado = Leer_sello_fijo(e)) return *estado;
+    }
     switch (r) {
         case Recorrido::una_fecha:
             return Una_fecha(p, formato, e);

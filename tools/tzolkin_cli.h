@@ -22,11 +22,16 @@ inline constexpr int salida_uso = 2;
 // What the command reads from outside, so tests can choose it.
 struct Entorno {
     std::istream& entrada;
-    bool entrada_es_terminal;
+    // Standard input holds no batch: a terminal or a device such as
+    // /dev/null, not a pipe or a file. Then no date means today.
+    bool entrada_sin_lote;
     std::ostream& salida;
     std::ostream& errores;
     int dia_hoy, mes_hoy, año_hoy;  // today's local date
     std::int64_t ahora = 0;         // seconds since 1970 UTC: iCalendar's DTSTAMP
+    // SOURCE_DATE_EPOCH, null when unset: stands for `ahora`, or is refused
+    // (status 2) when malformed or past 9999, for the formats that stamp.
+    const char* source_date_epoch = nullptr;
     // The language of the readings and of the refusals, unless --idioma
     // names another: the environment's (Idioma_del_entorno).
     const Palabras* palabras = &palabras_es;

@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -18,16 +19,16 @@ int main(int argc, char** argv) {
     const std::time_t ahora = std::time(nullptr);
     std::tm hoy{};
     localtime_r(&ahora, &hoy);
+    // A batch comes through a pipe or from a file; a terminal, /dev/null
+    // (cron, a systemd unit) or a closed standard input brings none.
+    struct stat entrada {};
+    const bool lote = fstat(STDIN_FILENO, &entrada) == 0 &&
+                      (S_ISFIFO(entrada.st_mode) || S_ISREG(entrada.st_mode));
     talmiroc::cli::Entorno entorno{
-        std::cin,       isatty(STDIN_FILENO) != 0, std::cout, std::cerr, hoy.tm_mday,
-        hoy.tm_mon + 1, hoy.tm_year + 1900,        ahora};
+        std::cin,           !lote,       std::cout,
+        std::cerr,          hoy.tm_mday, hoy.tm_mon + 1,
+        hoy.tm_year + 1900, ahora,       std::getenv("SOURCE_DATE_EPOCH")};
     entorno.palabras = &talmiroc::Idioma_del_entorno();
-    // A reproducible DTSTAMP for iCalendar when the build or caller asks for one.
-    if (const char* fijo = std::getenv("SOURCE_DATE_EPOCH")) {
-        char* fin = nullptr;
-        const long long s = std::strtoll(fijo, &fin, 10);
-        if (fin != fijo && *fin == '\0' && s >= 0) entorno.ahora = s;
-    }
 
     const int estado = talmiroc::cli::Ejecutar({argv + 1, argv + argc}, entorno);
     std::cout.flush();

@@ -6,37 +6,60 @@
 #include "tzolkin.h"
 
 namespace talmiroc {
+
+static std::ostream& operator<<(std::ostream& os, const Fecha& f) {
+    return os << f.dia << "-" << f.mes << "-" << f.año;
+}
+
 namespace {
 
 namespace ch = std::chrono;
 
-ch::sys_days Dia(const Fecha& f) {
-    return ch::year_month_day{ch::year(static_cast<int>(f.año)), ch::month(f.mes), ch::day(f.dia)};
+// The first dates of a search, as a reader checks them on a calendar.
+TEST(Recorridos, PrimerasFechasDeUnaBusqueda) {
+    const struct {
+        int kin;
+        Fecha desde;
+        std::vector<Fecha> fechas;
+    } filas[] = {
+        {164, {26, 7, 2012}, {{8, 11, 2012}, {26, 7, 2013}, {12, 4, 2014}}},
+        {53, {1, 1, 2003}, {{16, 4, 2003}, {1, 1, 2004}, {18, 9, 2004}}},   // over New Year
+        {51, {1, 1, 2100}, {{28, 2, 2100}, {15, 11, 2100}, {2, 8, 2101}}},  // 2100 not leap
+    };
+    for (const auto& f : filas) {
+        Busqueda_kin b(Kin(f.kin), f.desde);
+        for (const Fecha& esperada : f.fechas)
+            EXPECT_EQ(b.Siguiente(), esperada) << "kin " << f.kin;
+    }
 }
 
 // The search jumps; a scan of four years of real dates (std::chrono's
-// calendar, Calculo_kin's kin) is its oracle. Starts on and around 29
-// February and on dates that are not real.
+// calendar, Calculo_kin's kin) is its oracle, for every kin. Starts on New
+// Year, on and around 29 February, across a century that is not leap, and
+// on dates that are not real.
 TEST(Recorridos, BusquedaComoUnBarrido) {
     for (const Fecha inicio :
          {Fecha{1, 1, 2003}, Fecha{28, 2, 2004}, Fecha{29, 2, 2004}, Fecha{31, 4, 2003},
-          Fecha{29, 2, 2003}, Fecha{1, 1, 38}, Fecha{1, 3, 32000}}) {
+          Fecha{29, 2, 2003}, Fecha{1, 1, 38}, Fecha{1, 1, 2098}, Fecha{1, 3, 32000}}) {
         const Fecha fin{inicio.dia, 12, inicio.año + 4};
-        for (const int kin : {1, 46, 111, 164, 260}) {
-            std::vector<ch::sys_days> barrido, busqueda;
-            for (auto d = Dia(Primera_real(inicio)); d <= Dia(fin); d += ch::days(1)) {
-                const ch::year_month_day f(d);
-                if (Calculo_kin(int(unsigned(f.day())), int(unsigned(f.month())), int(f.year()))
-                        .kin == kin) {
-                    barrido.push_back(d);
-                }
-            }
+        const Fecha real = Primera_real(inicio);
+        std::array<std::vector<Fecha>, 261> barrido;
+        for (ch::sys_days d = ch::year_month_day{ch::year(int(real.año)), ch::month(real.mes),
+                                                 ch::day(real.dia)};
+             ; d += ch::days(1)) {
+            const ch::year_month_day ymd(d);
+            const Fecha f{int(unsigned(ymd.day())), int(unsigned(ymd.month())), int(ymd.year())};
+            if (fin < f) break;
+            barrido[Calculo_kin(f.dia, f.mes, f.año).kin.valor].push_back(f);
+        }
+        for (int kin = 1; kin <= 260; ++kin) {
+            std::vector<Fecha> busqueda;
             Busqueda_kin b(Kin(kin), inicio);
             for (Fecha f = b.Siguiente(); f <= fin; f = b.Siguiente()) {
-                busqueda.push_back(Dia(f));
+                ASSERT_TRUE(Es_real(f)) << f << ", kin " << kin << " from " << inicio;
+                busqueda.push_back(f);
             }
-            EXPECT_EQ(busqueda, barrido) << "kin " << kin << " from " << inicio.dia << "-"
-                                         << inicio.mes << "-" << inicio.año;
+            EXPECT_EQ(busqueda, barrido[kin]) << "kin " << kin << " from " << inicio;
         }
     }
 }

@@ -74,10 +74,11 @@ std::set<std::string> Palabras_de(std::string_view texto, std::set<std::string> 
 }
 
 // Every text of the days from 25 July 2000 to 25 July 2004 (every kin, both
-// special days, four year bearers), of their moons and wavespells, and the
-// date checks' refusals.
+// special days, four year bearers), of their moons and wavespells, the
+// date checks' refusals and the portal days' category.
 std::set<std::string> Palabras_leidas(const Palabras& p) {
-    std::set<std::string> s = Palabras_de(p.mensaje_fecha, Palabras_de(p.mensaje_año));
+    std::set<std::string> s =
+        Palabras_de(p.mensaje_fecha, Palabras_de(p.mensaje_año, Palabras_de(p.categoria_portal)));
     for (Fecha f{25, 7, 2000}; f <= Fecha{25, 7, 2004}; f = Siguiente(f)) {
         const Lectura_dia l = Describir_dia(f, p);
         for (const std::string& t :

@@ -122,9 +122,10 @@ TEST(Vocabulario, CadaIdiomaLlenaSusTablas) {
                               p->nombre_fuera_del_tiempo, p->nombre_hunab_ku, p->trece_lunas,
                               p->mensaje_fecha, p->mensaje_año, p->titulo_fecha},
                    0)},
-            {"frases del tiempo", lleno(std::array{p->de_mes, p->dia_luna, p->portal,
-                                                   p->separador_titulo, p->separador_periodo},
-                                        0)},
+            {"frases del tiempo",
+             lleno(std::array{p->de_mes, p->dia_luna, p->marca_portal, p->categoria_portal,
+                              p->separador_titulo, p->separador_periodo},
+                   0)},
         };
         for (const auto& f : filas) EXPECT_TRUE(f.llena) << f.tabla;
     }

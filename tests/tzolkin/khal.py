@@ -35,6 +35,8 @@ for linea in subprocess.run([tzolkin, *rango, "--json"], check=True, capture_out
     o = json.loads(linea)
     d, m, a = (int(x) for x in o["fecha"].split(": ")[1].split("-"))
     nombre = " ".join(o["nombre"].split("\r\n")[0].split(": ", 1)[1].split())
+    if o["trece_lunas"]["luna"] is None:  # 25 July, 29 February: the special day's name
+        nombre += " · " + o["trece_lunas"]["nombre"]
     esperado.append(f"{a:04d}-{m:02d}-{d:02d} Kin {o['kin']} · {nombre}")
 distintas = [(k, e) for k, e in zip(lista, esperado) if k != e]
 for k, e in distintas[:10]:

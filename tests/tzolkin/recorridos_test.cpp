@@ -56,7 +56,8 @@ TEST(Formatos, DetallesQueRompenClientes) {
 }
 
 // Bad input of ranges and searches: the window's refusal (1) or a one-line
-// usage error (2), and nothing on standard output.
+// usage error (2), and nothing on standard output. Nothing to write is a
+// refusal: the range or search said so, no empty calendar.
 TEST(Recorridos, EntradasMalas) {
     const struct {
         std::vector<std::string> args;
@@ -69,6 +70,11 @@ TEST(Recorridos, EntradasMalas) {
         {{"--desde", "1", "1", "9999", "--hasta", "1", "1", "10000", "--formato", "ics"},
          salida_rechazada},
         {{"--formato", "csv", "31", "4", "2003"}, salida_rechazada},
+        {{"--desde", "29", "2", "2003", "--hasta", "29", "2", "2003", "--formato", "ics"},
+         salida_rechazada},
+        {{"--desde", "31", "4", "2003", "--hasta", "31", "4", "2003"}, salida_rechazada},
+        {{"--kin", "5", "1", "1", "2003", "--hasta", "2", "1", "2003", "--json"}, salida_rechazada},
+        {{"--bogus"}, salida_uso},
         {{"--desde", "2", "1", "2003", "--hasta", "1", "1", "2003"}, salida_uso},
         {{"--kin", "5", "2", "1", "2003", "--hasta", "1", "1", "2003"}, salida_uso},
         {{"--kin", "0"}, salida_uso},
@@ -99,6 +105,13 @@ TEST(Recorridos, EntradasMalas) {
         const std::string errores = err.str();
         EXPECT_EQ(std::count(errores.begin(), errores.end(), '\n'), 1) << caso;
     }
+    std::istringstream in;
+    std::ostringstream out, err;
+    Entorno e{in, true, out, err, 9, 4, 2003};
+    Ejecutar({"--desde", "29", "2", "2003", "--hasta", "29", "2", "2003", "--formato", "csv"}, e);
+    EXPECT_EQ(out.str(), "fecha_iso" + out.str().substr(9, out.str().find('\n') - 8))
+        << "header alone";
+    EXPECT_EQ(err.str(), "tzolkin: ninguna fecha coincide con lo pedido\n");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QDate>
 #include <QProcess>
 
 #include "tzolkin_cli.h"
@@ -18,11 +19,13 @@ struct Corrida {
     std::string salida, errores;
 };
 
-// Runs the command in-process with the given standard input.
-Corrida Correr(std::vector<std::string> args, std::string entrada = {}, bool terminal = true) {
+// Runs the command in-process with the given standard input (a batch when
+// `terminal` is false) and SOURCE_DATE_EPOCH.
+Corrida Correr(std::vector<std::string> args, std::string entrada = {}, bool terminal = true,
+               const char* source_date_epoch = nullptr) {
     std::istringstream in(entrada);
     std::ostringstream out, err;
-    Entorno e{in, terminal, out, err, 9, 4, 2003};
+    Entorno e{in, terminal, out, err, 9, 4, 2003, 0, source_date_epoch};
     const int estado = Ejecutar(args, e);
     return {estado, out.str(), err.str()};
 }
@@ -93,7 +96,9 @@ TEST(Tzolkin, JsonDeUnaFecha) {
                                 "oraculo",
                                 "portador",
                                 "dia_fuera_del_tiempo",
-                                "trece_lunas"};
+                                "trece_lunas",
+                                "nombre_kin",
+                                "linea_trece_lunas"};
     EXPECT_EQ(o.keys().size(), campos.size());
     for (const QString& k : campos) EXPECT_TRUE(o.contains(k)) << k.toStdString();
     EXPECT_EQ(o["kin"].toInt(), 46);
@@ -101,6 +106,9 @@ TEST(Tzolkin, JsonDeUnaFecha) {
     EXPECT_EQ(o["sello"].toInt(), 6);
     EXPECT_EQ(o["portador"].toInt(), 49);
     EXPECT_EQ(o["fecha"].toString(), "Fecha Gregoriana: 9-4-2003");
+    EXPECT_EQ(o["nombre_kin"].toString(), "Enlazador de Mundos Resonante Blanco");
+    EXPECT_EQ(o["linea_trece_lunas"].toString(),
+              "13 Lunas: Limi 6, Luna Planetaria del Perro (NS1.15.10.6)");
     EXPECT_EQ(o["nombre"].toString(),
               QString::fromUtf8("* Kin 46: Enlazador de Mundos Resonante  Blanco\r\n <Cimi Uuk> "));
     EXPECT_EQ(o["a_maya"].toString(),
@@ -162,7 +170,8 @@ TEST(Tzolkin, ErroresDeUso) {
     for (const auto& args : filas) {
         const Corrida c = Correr(args);
         EXPECT_EQ(c.estado, salida_uso) << args[0];
-        EXPECT_NE(c.errores.find("Uso: tzolkin"), std::string::npos) << args[0];
+        EXPECT_TRUE(c.errores.ends_with(" (tzolkin --help)\n")) << c.errores;
+        EXPECT_EQ(std::count(c.errores.begin(), c.errores.end(), '\n'), 1) << c.errores;
         EXPECT_TRUE(c.salida.empty()) << args[0];
     }
     EXPECT_EQ(Correr({"--help"}).estado, salida_aceptada);
@@ -201,6 +210,73 @@ TEST(Tzolkin, LoteConUnaLineaRechazadaEnMedio) {
 
     EXPECT_EQ(Correr({"--json"}, "9 4 2003\n26/7/2003\n", false).estado, salida_aceptada);
     EXPECT_EQ(Correr({"--json"}, "", false).estado, salida_aceptada);
+}
+
+// A batch in every format: one header, one calendar; a refused line on
+// standard error by its number (JSON writes it in place), the rest written.
+TEST(Tzolkin, LoteEnCadaFormato) {
+    const std::string
+        entrada = "9 4 2003\nabc\n31 4 2003\n25 7 2003\n",
+        abc = "tzolkin: línea 2: Fecha incorrecta. Debe introducir una fecha correcta\n",
+        real =
+            "tzolkin: línea 3: 31-4-2003 no es una fecha del calendario; CSV e "
+            "iCalendar piden una fecha real\n";
+    const struct {
+        const char* formato;
+        std::string_view marca;
+        int veces;
+        std::string errores;
+    } filas[] = {
+        {"texto", "Fecha Gregoriana: ", 3, abc}, {"csv", "fecha_iso,", 1, abc + real},
+        {"csv", "\r\n2003-", 2, abc + real},     {"ics", "BEGIN:VCALENDAR", 1, abc + real},
+        {"ics", "BEGIN:VEVENT", 2, abc + real},
+    };
+    for (const auto& f : filas) {
+        const Corrida c = Correr({"--formato", f.formato}, entrada, false);
+        EXPECT_EQ(c.estado, salida_rechazada) << f.formato;
+        int veces = 0;
+        for (auto i = c.salida.find(f.marca); i != c.salida.npos;
+             i = c.salida.find(f.marca, i + 1)) {
+            ++veces;
+        }
+        EXPECT_EQ(veces, f.veces) << f.formato << " " << f.marca;
+        EXPECT_EQ(c.errores, f.errores) << f.formato;
+    }
+    EXPECT_EQ(Correr({}, "9 4 2003\n25 7 2003\n", false).salida,
+              Correr({"9", "4", "2003"}).salida + "\n" + Correr({"25", "7", "2003"}).salida);
+    // An iCalendar needs an event: nothing written when no line gives one.
+    const Corrida vacio = Correr({"--formato", "ics"}, "9 4 2003 1\nabc\n", false);
+    EXPECT_EQ(vacio.salida + vacio.errores.substr(vacio.errores.find("\ntzolkin: ") + 1),
+              abc + "tzolkin: ninguna fecha válida en la entrada\n");
+}
+
+// SOURCE_DATE_EPOCH stamps iCalendar, or is refused on one line (status 2,
+// nothing written); the text format stamps nothing and never reads it.
+TEST(Tzolkin, SourceDateEpoch) {
+    const struct {
+        const char* valor;
+        const char* formato;
+        std::string_view contiene;  // in the output, or in the refusal
+    } filas[] = {
+        {"0", "ics", "DTSTAMP:19700101T000000Z\r\n"},
+        {"253402300799", "ics", "DTSTAMP:99991231T235959Z\r\n"},
+        {"abc", "texto", "Fecha Gregoriana: 9-4-2003\n"},
+        {"253402300800", "ics", "=\"253402300800\" pasa del año 9999"},
+        {"99999999999999999999", "ics", "pasa del año 9999"},
+        {"abc", "ics", "=\"abc\" no es un número de segundos desde 1970\n"},
+        {"5x", "ics", "no es un número"},
+        {"-1", "ics", "no es un número"},
+        {"+1", "ics", "no es un número"},
+        {"", "ics", "=\"\" no es un número"},
+    };
+    for (const auto& f : filas) {
+        const Corrida c = Correr({"--formato", f.formato, "9", "4", "2003"}, "", true, f.valor);
+        const bool malo = c.estado == salida_uso;
+        EXPECT_EQ(malo, !f.contiene.starts_with("DTSTAMP") && !f.contiene.starts_with("Fecha"));
+        EXPECT_NE((malo ? c.errores : c.salida).find(f.contiene), std::string::npos) << f.valor;
+        EXPECT_EQ(c.salida.empty(), malo) << f.valor;
+        EXPECT_EQ(std::count(c.errores.begin(), c.errores.end(), '\n'), malo ? 1 : 0) << f.valor;
+    }
 }
 
 TEST(Tzolkin, CamposDeLinea) {
@@ -245,6 +321,7 @@ TEST(Tzolkin, IdiomaEnCadaFormato) {
           ",Limi\r\n"}},
         {{"--idioma", "pt", "--formato", "ics", "9", "4", "2003"},
          {"UID:kin-20030409@talmiroc", "SUMMARY:Kin 46 · Enlaçador de Mundos Ressonante Branco",
+          "CATEGORIES:Branco\r\n",
           "DESCRIPTION:Data gregoriana: 9-4-2003\\n13 Luas: Limi 6\\, Lua Plan"}},
     };
     for (const auto& f : filas) {
@@ -273,6 +350,21 @@ TEST(TzolkinProceso, EstadoDeSalidaYLote) {
         ASSERT_TRUE(p.waitForFinished(10000));
         EXPECT_EQ(p.exitCode(), f.estado) << f.args.join(' ').toStdString();
     }
+    // Under cron or systemd standard input is /dev/null: no date is today.
+    const QDate hoy = QDate::currentDate();
+    QProcess nulo, fecha, sello;
+    nulo.setStandardInputFile(QProcess::nullDevice());
+    sello.setStandardInputFile(QProcess::nullDevice());
+    nulo.start(TZOLKIN_BIN, {"--json"});
+    fecha.start(TZOLKIN_BIN,
+                {"--json", hoy.toString("d"), hoy.toString("M"), hoy.toString("yyyy")});
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert("SOURCE_DATE_EPOCH", "5x");
+    sello.setProcessEnvironment(entorno);
+    sello.start(TZOLKIN_BIN, {"--formato", "ics"});
+    for (QProcess* p : {&nulo, &fecha, &sello}) ASSERT_TRUE(p->waitForFinished(10000));
+    EXPECT_EQ(nulo.readAllStandardOutput(), fecha.readAllStandardOutput());
+    EXPECT_EQ(sello.exitCode(), 2);
     QProcess p;
     p.start(TZOLKIN_BIN, {"--json"});
     ASSERT_TRUE(p.waitForStarted(10000));
