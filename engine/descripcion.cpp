@@ -44,9 +44,8 @@ std::size_t Genero_de(Sello s, const Palabras& p) {
 std::string Linea_nombre(Kin kin, const Palabras& p) {
     std::string l;
     l.reserve(80);
-    // Two blanks before the colour, as the caption always had them.
     l << "* Kin " << std::int64_t{kin.valor} << ": ";
-    Añadir_nombre(l, kin, p, "  ");
+    Añadir_nombre(l, kin, p, p.antes_del_color);
     return Añadir_maya(l, kin);
 }
 
@@ -57,8 +56,8 @@ std::string Nombre_kin(Kin kin, const Palabras& p) {
 
 std::string Linea_fecha(int dia, int mes, std::int64_t año, const Palabras& p) {
     std::string s(p.fecha);
-    s << std::int64_t{dia} << "-" << std::int64_t{mes} << "-" << año;
-    return s;
+    if (!p.fecha_con_mes) return s << std::int64_t{dia} << "-" << std::int64_t{mes} << "-" << año;
+    return s << std::int64_t{dia} << p.de_mes << En(p.meses, mes) << p.de_mes << año;
 }
 
 std::string Lineas_onda(Sello sello_onda, const Palabras& p) {
@@ -84,7 +83,8 @@ std::string Texto_meditacion(Kin kin, const Palabras& p) {
     s << En(p.verbo_tono, tono) << p.con_el_fin_de << En(p.fin_sello, sello) << salto;
     s << En(p.gerundio_tono, tono) << " " << En(p.objeto_sello, sello) << salto;
     s << p.sello_etapa << En(p.etapa_cuarteto, fila) << " " << En(p.poder_sello, sello) << salto;
-    s << p.con_el_tono << En(p.tonos_m, tono) << " " << En(p.complemento_tono, tono) << salto;
+    s << p.con_el_tono << En(p.tonos_m, tono) << p.tras_el_tono << En(p.complemento_tono, tono)
+      << salto;
     if (tono == 1 || tono == 6 || tono == 11) {
         s << p.guia_propia << salto;
     } else {
@@ -128,6 +128,7 @@ std::string Linea_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p) {
 Lectura_dia Describir_dia(const Fecha& f, const Palabras& p) {
     const Cuenta_kin c = Calculo_kin(f.dia, f.mes, f.año);
     Lectura_dia l{};
+    l.palabras = &p;
     l.entrada = f;
     l.kin = c.kin;
     l.sello_onda = Sello_onda(c.sello, c.tono);
@@ -144,7 +145,7 @@ Lectura_dia Describir_dia(const Fecha& f, const Palabras& p) {
     l.linea_trece_lunas = Linea_trece_lunas(l.trece_lunas, p);
     Añadir_nombre(l.nombre_kin, c.kin, p);
     l.palabra_color = Palabras_de(Color_sello(c.sello), p).m;
-    if (Es_portal(c.kin)) l.portal = p.portal;
+    if (Es_portal(c.kin)) l.portal = p.categoria_portal;
     l.nombre_sello << p.glifo_sello << Nombre_sello(c.sello, p);
     l.nombre_tono << p.glifo_tono << std::int64_t{c.tono.valor} << ", "
                   << En(p.tonos_m, c.tono.valor);
@@ -160,8 +161,8 @@ Lectura_dia Describir_dia(const Fecha& f, const Palabras& p) {
 
 std::string Para_oir(std::string_view caption) {
     std::string oido;
-    bool espacio = false;        // a space is owed before the next word
-    bool inicio_linea = true;    // nothing but spaces yet on this line
+    bool espacio = false;      // a space is owed before the next word
+    bool inicio_linea = true;  // nothing but spaces yet on this line
     for (const char c : caption) {
         if (c == '\r' || c == '\n') {
             if (!inicio_linea) oido += ',';
@@ -182,7 +183,8 @@ std::string Para_oir(std::string_view caption) {
     return oido;
 }
 
-std::string Texto_dia(const Lectura_dia& l, const Palabras& p) {
+std::string Texto_dia(const Lectura_dia& l) {
+    const Palabras& p = *l.palabras;
     std::string s;
     s.reserve(640);
     const auto linea = [&s](std::string_view texto) {

@@ -27,7 +27,8 @@ std::string Linea_nombre(Kin kin, const Palabras& p = palabras_es);
 // language's order.
 std::string Nombre_kin(Kin kin, const Palabras& p = palabras_es);
 
-// "Fecha Gregoriana: 9-4-2003"
+// "Fecha Gregoriana: 9-4-2003"; "Gregorian date: 9 April 2003" in a
+// language that writes the month's name (fecha_con_mes).
 std::string Linea_fecha(int dia, int mes, std::int64_t año, const Palabras& p = palabras_es);
 
 // "* Onda encantada del Sol\r\n* Castillo Rojo Este del Girar"
@@ -62,21 +63,22 @@ std::string Linea_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p = pa
 // The day
 
 struct Lectura_dia {
-    Fecha entrada;                  // the date as accepted
-    Kin kin;                        // of the entered date; 29 February counts as 28
-    Sello sello_onda;               // 0..20, the wavespell's seal
-    Oraculo_kin oraculo;            // of the entered date's kin
-    Kin portador;                   // the year bearer: the kin of the latest 26 July
-    std::string nombre;             // caption of `nombre`
-    std::string fecha;              // caption of `fecha`; the day as entered
-    std::string onda_encantada;     // caption of `Onda_encantada`
-    std::string a_maya;             // caption of `a_maya`
-    std::string inter;              // caption of `inter`
-    Rgb color;                      // text colour of `nombre` and `inter`
-    bool dia_fuera_del_tiempo;      // the banner shows
-    Fecha_trece_lunas trece_lunas;  // the day's place in the thirteen-moon year
-    std::string linea_trece_lunas;  // "13 Lunas: ...", the tooltip of `fecha`
-    std::string nombre_kin;         // "Caminante del Cielo Planetario Rojo": seal, tone, colour
+    const Palabras* palabras = &palabras_es;  // the language of the texts
+    Fecha entrada;                            // the date as accepted
+    Kin kin;                                  // of the entered date; 29 February counts as 28
+    Sello sello_onda;                         // 0..20, the wavespell's seal
+    Oraculo_kin oraculo;                      // of the entered date's kin
+    Kin portador;                             // the year bearer: the kin of the latest 26 July
+    std::string nombre;                       // caption of `nombre`
+    std::string fecha;                        // caption of `fecha`; the day as entered
+    std::string onda_encantada;               // caption of `Onda_encantada`
+    std::string a_maya;                       // caption of `a_maya`
+    std::string inter;                        // caption of `inter`
+    Rgb color;                                // text colour of `nombre` and `inter`
+    bool dia_fuera_del_tiempo;                // the banner shows
+    Fecha_trece_lunas trece_lunas;            // the day's place in the thirteen-moon year
+    std::string linea_trece_lunas;            // "13 Lunas: ...", the tooltip of `fecha`
+    std::string nombre_kin;  // "Caminante del Cielo Planetario Rojo": seal, tone, colour
     // The day's kinds, for a calendar program to colour and filter by; views
     // of the language's words.
     std::string_view palabra_color;  // "Rojo": the seal's colour, masculine
@@ -105,8 +107,8 @@ Lectura_dia Describir_dia(const Fecha& f, const Palabras& p = palabras_es);
 // The day's reading as plain text, lines ended by "\n": the date line, the
 // thirteen-moon line, the name, the year bearer, the wavespell and castle,
 // the four oracle seals by their places, the affirmation, and the banner on
-// 25 July. `p` is the language the day was described in.
+// 25 July, in the language the day was described in.
 // Texto_dia(Describir_dia(Fecha{9, 4, 2003})) begins "Fecha Gregoriana: 9-4-2003\n".
-std::string Texto_dia(const Lectura_dia& l, const Palabras& p = palabras_es);
+std::string Texto_dia(const Lectura_dia& l);
 
 }  // namespace talmiroc

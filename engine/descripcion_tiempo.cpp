@@ -31,7 +31,7 @@ std::string Fecha_corta(const Fecha& f, const Palabras& p) {
 std::string Titulo_kin(Kin k, const Palabras& p) {
     std::string s("Kin ");
     Añadir_numero(s, k.valor).append(" ").append(Nombre_kin(k, p));
-    if (Es_portal(k)) s.append(p.sufijo_portal);
+    if (Es_portal(k)) s.append(p.marca_portal);
     return s;
 }
 

@@ -26,7 +26,7 @@ std::string Fecha_escrita(const Fecha& f, const Palabras& p = palabras_es);
 std::string Fecha_corta(const Fecha& f, const Palabras& p = palabras_es);
 
 // "Kin 153 Caminante del Cielo Planetario Rojo, portal": the kin's number,
-// its name (Nombre_kin) and, on a portal, the language's sufijo_portal.
+// its name (Nombre_kin) and, on a portal, the language's marca_portal.
 std::string Titulo_kin(Kin k, const Palabras& p = palabras_es);
 
 // ---------------------------------------------------------------------------

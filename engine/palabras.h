@@ -41,6 +41,10 @@ struct Palabras {
     std::array<std::string_view, 14> tonos_m, tonos_f;
     std::array<Palabras_color, 4> colores;  // by Color
     Orden_nombre orden;
+    // Between the tone and the colour of the name line ("  ", two blanks, in
+    // Spanish, which the caption always had; one elsewhere). The other lines
+    // that name a kin have one blank there.
+    std::string_view antes_del_color;
 
     // The name, wavespell and year-bearer lines (Linea_nombre, Lineas_onda,
     // Lineas_portador), and the date line.
@@ -48,7 +52,10 @@ struct Palabras {
     std::array<std::string_view, 2> onda;       // opens the wavespell line, by gender
     std::array<std::string_view, 2> portador;   // opens the year-bearer line, by gender
     std::string_view fecha;                     // opens the date line
-    std::string_view fuera_del_tiempo;          // the 25 July banner
+    // The date line writes the month's name as Fecha_escrita does ("9 April
+    // 2003"), not its number ("9-4-2003").
+    bool fecha_con_mes;
+    std::string_view fuera_del_tiempo;  // the 25 July banner
 
     // The oracle's places in the order of Oraculo_kin's fields, as a screen
     // reader names them and as the window's captions and the plain-text
@@ -68,11 +75,12 @@ struct Palabras {
     std::string_view con_el_fin_de;  // between the tone's verb and the seal's end
     std::string_view sello_etapa;    // opens the third line
     std::string_view con_el_tono;    // opens the fourth line
+    std::string_view tras_el_tono;   // between the tone's name and its complement
     std::string_view guia_poder;     // opens the guide's line
     std::string_view guia_propia;    // the guide's line of tones 1, 6 and 11
     std::string_view kin_polar;      // opens the polar line
     std::string_view linea_portal;
-    std::string_view portal;  // what a portal day is called: a calendar's category
+    std::string_view categoria_portal;  // what a portal day is called: a calendar's category
 
     // The thirteen-moon reading: moons 0..13 and plasmas 0..7 (entry 0 "",
     // no moon), the special days' names, the line's opening.
@@ -86,7 +94,7 @@ struct Palabras {
     // and short (entry 0 ""); a written date is day, de_mes, month, de_mes,
     // year ("13 de noviembre de 2013"), a short one day, blank, short month
     // ("13 nov"). A moon's day opens with dia_luna ("Día 27"), a portal kin's
-    // name ends with sufijo_portal; a wavespell's title opens by its seal's
+    // name ends with `marca_portal`; a wavespell's title opens by its seal's
     // gender, a thirteen-moon year's name by its bearer's ("Año de la " +
     // "Luna Planetaria Roja"); a moon's title joins name, notation and
     // period with separador_titulo, a period its two ends with
@@ -94,7 +102,7 @@ struct Palabras {
     std::array<std::string_view, 13> meses, meses_cortos;
     std::string_view de_mes;
     std::string_view dia_luna;
-    std::string_view sufijo_portal;
+    std::string_view marca_portal;
     std::array<std::string_view, 2> titulo_onda;
     std::array<std::string_view, 2> año_de;
     std::string_view separador_titulo, separador_periodo;
@@ -138,6 +146,24 @@ inline constexpr std::array<std::string_view, 21> dias_maya = {
 inline constexpr std::array<std::string_view, 14> numeros_maya = {
     "Error", "Hun",   "Ka",    "Ox",    "Kan",   "Ho",    "Uak",
     "Uuk",   "Uakac", "Bolon", "Lahum", "Buluk", "Lahak", "Oxlahun"};
+
+// ---------------------------------------------------------------------------
+// The language of the environment
+
+// The language of a program started with these variables (null or "" for
+// one not set), in gettext's order: the first entry of LANGUAGE (a list
+// separated by ':') that names a language of idiomas.def, then the locale,
+// the first set of LC_ALL, LC_MESSAGES and LANG. A name counts by its
+// language part, before '_', '.' or '@': "pt_BR.UTF-8" is "pt". A locale
+// "C" or "POSIX" (also "C.UTF-8") means Spanish and, as for gettext,
+// LANGUAGE is not read then; unlike gettext, LANGUAGE counts when no locale
+// is set at all. Anything else reads as Spanish.
+// Idioma_de("pt_BR:en", nullptr, nullptr, "en_US.UTF-8") == palabras_pt.
+const Palabras& Idioma_de(const char* language, const char* lc_all, const char* lc_messages,
+                          const char* lang);
+
+// Idioma_de with this process's environment.
+const Palabras& Idioma_del_entorno();
 
 // ---------------------------------------------------------------------------
 // Spanish, by the names the window and its tests read

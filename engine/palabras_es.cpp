@@ -29,6 +29,7 @@ constexpr Palabras palabras_es = {
     .colores =
         {{{"Rojo", "Roja"}, {"Blanco", "Blanca"}, {"Azul", "Azul"}, {"Amarillo", "Amarilla"}}},
     .orden = Orden_nombre::sello_tono_color,
+    .antes_del_color = "  ",
 
     .castillos = {"* Castillo Rojo Este del Girar", "* Castillo Blanco Norte del Cruzar",
                   "* Castillo Azul Oeste del Quemar", "* Castillo Amarillo Sur del Dar",
@@ -36,6 +37,7 @@ constexpr Palabras palabras_es = {
     .onda = {"* Onda encantada del ", "* Onda encantada de la "},
     .portador = {"* Año del ", "* Año de la "},
     .fecha = "Fecha Gregoriana: ",
+    .fecha_con_mes = false,  // 9-4-2003
     .fuera_del_tiempo = "Dia Verde, del Perdón Universal o de la Libertad Galáctica",
 
     // The captions keep their own spelling of the guide.
@@ -101,11 +103,12 @@ constexpr Palabras palabras_es = {
     .con_el_fin_de = " con el fin de ",
     .sello_etapa = "Sello",
     .con_el_tono = "Con el tono ",
+    .tras_el_tono = " ",
     .guia_poder = "Me guía el poder ",
     .guia_propia = "Me guia mi propio poder duplicado",
     .kin_polar = "Soy un kin Polar.",
     .linea_portal = "Soy un portal de activación galáctico, entra en mí",
-    .portal = "Portal de activación galáctica",
+    .categoria_portal = "Portal de activación galáctica",
 
     .lunas = {"", "Luna Magnética del Murciélago", "Luna Lunar del Escorpión",
               "Luna Eléctrica del Venado", "Luna Autoexistente del Búho",
@@ -124,7 +127,7 @@ constexpr Palabras palabras_es = {
                      "nov", "dic"},
     .de_mes = " de ",
     .dia_luna = "Día ",
-    .sufijo_portal = ", portal",
+    .marca_portal = ", portal",
     .titulo_onda = {"Onda encantada del ", "Onda encantada de la "},
     .año_de = {"Año del ", "Año de la "},
     .separador_titulo = " · ",

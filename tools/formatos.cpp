@@ -105,7 +105,7 @@ constexpr auto campos_dia = std::to_array<Campo>({
      }},
     {"trece_lunas.nombre",
      Salidas::json_y_csv,  // the special day's name on 25 July and 29 February
-     [](const Lectura_dia& l) -> Valor { return Nombre_trece_lunas(l.trece_lunas); }},
+     [](const Lectura_dia& l) -> Valor { return Nombre_trece_lunas(l.trece_lunas, *l.palabras); }},
     {"trece_lunas.dia", Salidas::json_y_csv,
      [](const Lectura_dia& l)
          -> Valor { return Con_luna(l) ? Valor(std::int64_t{l.trece_lunas.dia}) : Valor(); }},
@@ -114,7 +114,7 @@ constexpr auto campos_dia = std::to_array<Campo>({
          -> Valor { return Con_luna(l) ? Valor(std::int64_t{l.trece_lunas.heptada}) : Valor(); }},
     {"trece_lunas.plasma", Salidas::json_y_csv,
      [](const Lectura_dia& l)
-         -> Valor { return Con_luna(l) ? Valor(Plasma_trece_lunas(l.trece_lunas)) : Valor(); }},
+         -> Valor { return Con_luna(l) ? Valor(Plasma_trece_lunas(l.trece_lunas, *l.palabras)) : Valor(); }},
 });
 
 // The JSON fields in key order. A dot sorts before every letter, digit and
@@ -371,7 +371,7 @@ void Añadir_evento_ics(std::string& s, const Lectura_dia& l, std::int64_t sello
     Añadir_texto_ics(linea, l.nombre_kin);
     if (l.trece_lunas.especial != Dia_especial::ninguno) {
         linea.append(" · ");
-        Añadir_texto_ics(linea, Nombre_trece_lunas(l.trece_lunas));
+        Añadir_texto_ics(linea, Nombre_trece_lunas(l.trece_lunas, *l.palabras));
     }
     Añadir_linea_ics(s, linea);
 

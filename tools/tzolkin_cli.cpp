@@ -92,7 +92,9 @@ void Ayuda(Entorno& e) {
     for (const std::string_view nombre : Nombres_formatos()) {
         e.salida << (nombre == Formatos().front().nombre ? "" : "|") << nombre;
     }
-    e.salida << " (--json es --formato json).\n" << uso_hoy;
+    e.salida << " (--json es --formato json).\nIdioma: --idioma ";
+    for (const Palabras* p : idiomas) e.salida << (p == idiomas.front() ? "" : "|") << p->idioma;
+    e.salida << " (si no, el del entorno: LANGUAGE, LC_ALL, LC_MESSAGES, LANG).\n" << uso_hoy;
 }
 
 // Reports a refused date as a single date does: in the output when the
@@ -103,7 +105,7 @@ int Rechazar(Entorno& e, const Rechazo& r, const Formato& formato) {
         formato.rechazo(s, r);
         e.salida << s;
     } else {
-        e.errores << titulo_fecha << ": " << r.mensaje << '\n';
+        e.errores << e.palabras->titulo_fecha << ": " << r.mensaje << '\n';
     }
     return salida_rechazada;
 }
@@ -129,14 +131,13 @@ std::string No_cabe(const Fecha& f, const Formato& formato) {
 // alone writes nothing at all when no day comes.
 class Escritor {
 public:
-    Escritor(const Formato& formato, std::ostream& salida, std::int64_t ahora,
-             std::string_view nombre = nombre_calendario)
-        : formato_(formato), salida_(salida), ahora_(ahora) {
+    Escritor(const Formato& formato, const Entorno& e, std::string_view nombre = nombre_calendario)
+        : formato_(formato), palabras_(*e.palabras), salida_(e.salida), ahora_(e.ahora) {
         if (formato_.inicio) formato_.inicio(texto_, nombre);
     }
     // Whether the output still takes more.
     bool Dia(const Fecha& f) {
-        formato_.dia(texto_, Describir_dia(f), dias_++, ahora_);
+        formato_.dia(texto_, Describir_dia(f, palabras_), dias_++, ahora_);
         return Volcar();
     }
     // A refused date, in a format that writes refusals.
@@ -160,6 +161,7 @@ private:
         return salida_.good();
     }
     const Formato& formato_;
+    const Palabras& palabras_;
     std::ostream& salida_;
     std::int64_t ahora_;
     std::string texto_;
@@ -177,8 +179,15 @@ bool Valores(const std::vector<std::string>& a, std::size_t& i, std::size_t n, s
 }
 
 // The date of three typed values, or the refusal that Rechazar reports.
-Veredicto Leer(const Tres& t) {
-    return Comprobar_fecha(t[0], t[1], t[2]);
+Veredicto Leer(const Tres& t, const Entorno& e) {
+    return Comprobar_fecha(t[0], t[1], t[2], *e.palabras);
+}
+
+// The codes --idioma takes, as Lista lists them.
+std::vector<std::string_view> Codigos_idiomas() {
+    std::vector<std::string_view> v;
+    for (const Palabras* p : idiomas) v.push_back(p->idioma);
+    return v;
 }
 
 // Reads the arguments into `p`. Returns the exit status when they settle the
@@ -210,6 +219,14 @@ std::optional<int> Leer_opciones(const std::vector<std::string>& argumentos, Pet
                 return Uso(e, "formato desconocido: " + v + "; son " + Lista(Nombres_formatos()));
             }
             if (const auto estado = elegir(f)) return estado;
+        } else if (a == "--idioma") {
+            std::string v;
+            if (!Valores(argumentos, i, 1, &v)) return Uso(e, "falta el idioma tras --idioma");
+            const Palabras* idioma = Palabras_idioma(v);
+            if (!idioma) {
+                return Uso(e, "idioma desconocido: " + v + "; son " + Lista(Codigos_idiomas()));
+            }
+            e.palabras = idioma;
         } else if (a == "--desde" || a == "--hasta") {
             std::optional<Tres>& t = a == "--desde" ? p.desde : p.hasta;
             if (t) return Uso(e, a + " repetida");
@@ -289,7 +306,7 @@ std::optional<int> Leer_sello_fijo(Entorno& e) {
 // One date a line; a refused line is reported as a single date's refusal
 // is, in the output or on standard error with its line number.
 int Lote(const Formato& formato, Entorno& e) {
-    Escritor w(formato, e.salida, e.ahora);
+    Escritor w(formato, e);
     bool todas = true;
     std::string linea;
     bool sigue = true;
@@ -297,8 +314,8 @@ int Lote(const Formato& formato, Entorno& e) {
         if (!linea.empty() && linea.back() == '\r') linea.pop_back();
         std::string d, m, a;
         const Veredicto v = Campos_linea(linea, d, m, a)
-                                ? Comprobar_fecha(d, m, a)
-                                : Veredicto{Rechazo{mensaje_fecha, Icono::informacion}};
+                                ? Comprobar_fecha(d, m, a, *e.palabras)
+                                : Veredicto{Rechazo{e.palabras->mensaje_fecha, Icono::informacion}};
         const auto* r = std::get_if<Rechazo>(&v);
         const std::string no_cabe = r ? std::string() : No_cabe(std::get<Fecha>(v), formato);
         todas = todas && !r && no_cabe.empty();
@@ -319,14 +336,14 @@ int Lote(const Formato& formato, Entorno& e) {
 }
 
 int Una_fecha(const Peticion& p, const Formato& formato, Entorno& e) {
-    const Veredicto v = Leer({p.fecha[0], p.fecha[1], p.fecha[2]});
+    const Veredicto v = Leer({p.fecha[0], p.fecha[1], p.fecha[2]}, e);
     if (const auto* r = std::get_if<Rechazo>(&v)) return Rechazar(e, *r, formato);
     const Fecha f = std::get<Fecha>(v);
     if (const std::string no_cabe = No_cabe(f, formato); !no_cabe.empty()) {
         e.errores << "tzolkin: " << no_cabe << '\n';
         return salida_rechazada;
     }
-    Escritor w(formato, e.salida, e.ahora);
+    Escritor w(formato, e);
     w.Dia(f);
     return w.Fin() ? salida_aceptada : salida_rechazada;
 }
@@ -334,11 +351,12 @@ int Una_fecha(const Peticion& p, const Formato& formato, Entorno& e) {
 // The days of a range or the dates of a kin, from the window's checks of
 // the dates given through to the last day written.
 int Recorrer(const Peticion& p, bool busqueda, const Formato& formato, Entorno& e) {
-    const Veredicto inicio = Leer(busqueda ? Tres{p.fecha[0], p.fecha[1], p.fecha[2]} : *p.desde);
+    const Veredicto inicio =
+        Leer(busqueda ? Tres{p.fecha[0], p.fecha[1], p.fecha[2]} : *p.desde, e);
     if (const auto* r = std::get_if<Rechazo>(&inicio)) return Rechazar(e, *r, formato);
     std::optional<Fecha> fin;
     if (p.hasta) {
-        const Veredicto v = Leer(*p.hasta);
+        const Veredicto v = Leer(*p.hasta, e);
         if (const auto* r = std::get_if<Rechazo>(&v)) return Rechazar(e, *r, formato);
         fin = std::get<Fecha>(v);
         if (*fin < std::get<Fecha>(inicio)) {
@@ -382,7 +400,7 @@ int Recorrer(const Peticion& p, bool busqueda, const Formato& formato, Entorno& 
     }
     std::string nombre(nombre_calendario);
     if (busqueda) nombre.append(" · Kin ").append(std::to_string(*p.kin));
-    Escritor w(formato, e.salida, e.ahora, nombre);
+    Escritor w(formato, e, nombre);
     recorrer([&w](const Fecha& f) { return w.Dia(f); });
     const bool escrita = w.Fin();
     if (w.Dias() == 0) {

@@ -32,6 +32,9 @@ struct Entorno {
     // SOURCE_DATE_EPOCH, null when unset: stands for `ahora`, or is refused
     // (status 2) when malformed or past 9999, for the formats that stamp.
     const char* source_date_epoch = nullptr;
+    // The language of the readings and of the refusals, unless --idioma
+    // names another: the environment's (Idioma_del_entorno).
+    const Palabras* palabras = &palabras_es;
 };
 
 // Splits a batch line into day, month and year: three fields separated by

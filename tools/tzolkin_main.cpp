@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
         std::cin,           !lote,       std::cout,
         std::cerr,          hoy.tm_mday, hoy.tm_mon + 1,
         hoy.tm_year + 1900, ahora,       std::getenv("SOURCE_DATE_EPOCH")};
+    entorno.palabras = &talmiroc::Idioma_del_entorno();
 
     const int estado = talmiroc::cli::Ejecutar({argv + 1, argv + argc}, entorno);
     std::cout.flush();

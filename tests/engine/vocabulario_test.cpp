@@ -115,16 +115,18 @@ TEST(Vocabulario, CadaIdiomaLlenaSusTablas) {
             {"meses_cortos", lleno(p->meses_cortos, 1)},
             {"titulo_onda", lleno(p->titulo_onda, 0)},
             {"año_de", lleno(p->año_de, 0)},
+            {"blancos", lleno(std::array{p->antes_del_color, p->tras_el_tono}, 0)},
             {"frases",
              lleno(std::array{p->fecha, p->fuera_del_tiempo, p->centro_oraculo, p->glifo_sello,
                               p->glifo_tono, p->con_el_fin_de, p->sello_etapa, p->con_el_tono,
                               p->guia_poder, p->guia_propia, p->kin_polar, p->linea_portal,
-                              p->portal, p->nombre_fuera_del_tiempo, p->nombre_hunab_ku,
-                              p->trece_lunas, p->mensaje_fecha, p->mensaje_año, p->titulo_fecha},
+                              p->nombre_fuera_del_tiempo, p->nombre_hunab_ku, p->trece_lunas,
+                              p->mensaje_fecha, p->mensaje_año, p->titulo_fecha},
                    0)},
-            {"frases del tiempo", lleno(std::array{p->de_mes, p->dia_luna, p->sufijo_portal,
-                                                   p->separador_titulo, p->separador_periodo},
-                                        0)},
+            {"frases del tiempo",
+             lleno(std::array{p->de_mes, p->dia_luna, p->marca_portal, p->categoria_portal,
+                              p->separador_titulo, p->separador_periodo},
+                   0)},
         };
         for (const auto& f : filas) EXPECT_TRUE(f.llena) << f.tabla;
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include <QJsonArray>
@@ -164,8 +165,13 @@ TEST(Tzolkin, Rechazos) {
 }
 
 TEST(Tzolkin, ErroresDeUso) {
-    const std::vector<std::string> filas[] = {
-        {"9"}, {"9", "4"}, {"9", "4", "2003", "1"}, {"--xml"}, {"--json", "9", "4"}};
+    const std::vector<std::string> filas[] = {{"9"},
+                                              {"9", "4"},
+                                              {"9", "4", "2003", "1"},
+                                              {"--xml"},
+                                              {"--json", "9", "4"},
+                                              {"--idioma"},
+                                              {"--idioma", "xx", "9", "4", "2003"}};
     for (const auto& args : filas) {
         const Corrida c = Correr(args);
         EXPECT_EQ(c.estado, salida_uso) << args[0];
@@ -297,6 +303,36 @@ TEST(Tzolkin, CamposDeLinea) {
     }
 }
 
+// Every format writes its values in the language asked for; keys, column
+// names and UIDs stay as they are.
+TEST(Tzolkin, IdiomaEnCadaFormato) {
+    const struct {
+        std::vector<std::string> args;
+        std::vector<std::string_view> partes;
+    } filas[] = {
+        {{"--idioma", "en", "25", "7", "2003"},
+         {"* Kin 153: Red Planetary Skywalker\n", "Guide Kin: Dragon\n", "\nGreen Day, "}},
+        {{"--idioma", "pt", "--json", "25", "7", "2003"},
+         {"\"nombre\":\"Dia Fora do Tempo\"", "\"a_maya\":\"* Ano da Lua Planetária Vermelha"}},
+        {{"--idioma", "en", "--formato", "csv", "9", "4", "2003"},
+         {"fecha_iso,kin,sello,", "White Resonant Worldbridger,", ",Planetary Dog Moon,",
+          ",Limi\r\n"}},
+        {{"--idioma", "pt", "--formato", "ics", "9", "4", "2003"},
+         {"UID:kin-20030409@talmiroc", "SUMMARY:Kin 46 · Enlaçador de Mundos Ressonante Branco",
+          "CATEGORIES:Branco\r\n",
+          "DESCRIPTION:Data gregoriana: 9-4-2003\\n13 Luas: Limi 6\\, Lua Plan"}},
+    };
+    for (const auto& f : filas) {
+        const Corrida c = Correr(f.args);
+        EXPECT_EQ(c.estado, salida_aceptada) << f.args[1];
+        for (const auto parte : f.partes) {
+            EXPECT_NE(c.salida.find(parte), std::string::npos) << parte << "\n" << c.salida;
+        }
+    }
+    EXPECT_EQ(Correr({"--idioma", "pt", "30", "2", "2004"}).errores,
+              "Tzolkin: Data incorreta. Digite uma data correta\n");
+}
+
 // The real executable: exit status and a batch through a pipe.
 TEST(TzolkinProceso, EstadoDeSalidaYLote) {
     const struct {
@@ -339,6 +375,28 @@ TEST(TzolkinProceso, EstadoDeSalidaYLote) {
     EXPECT_EQ(QJsonDocument::fromJson(lineas[0]).object()["kin"].toInt(), 46);
     EXPECT_TRUE(QJsonDocument::fromJson(lineas[1]).object().contains("error"));
     EXPECT_EQ(QJsonDocument::fromJson(lineas[2]).object()["kin"].toInt(), 153);
+}
+
+// The language comes from the environment unless --idioma names one.
+TEST(TzolkinProceso, IdiomaDelEntorno) {
+    const struct {
+        QStringList entorno, args;
+        const char* primera;
+    } filas[] = {
+        {{"LANG=en_US.UTF-8"}, {}, "Gregorian date: 9 April 2003"},
+        {{"LANGUAGE=pt_BR:en"}, {}, "Data gregoriana: 9-4-2003"},
+        {{"LANG=en_US.UTF-8"}, {"--idioma", "es"}, "Fecha Gregoriana: 9-4-2003"},
+    };
+    for (const auto& f : filas) {
+        QProcessEnvironment entorno;  // nothing else set
+        for (const QString& v : f.entorno) entorno.insert(v.section('=', 0, 0), v.section('=', 1));
+        QProcess p;
+        p.setProcessEnvironment(entorno);
+        p.start(TZOLKIN_BIN, f.args + QStringList{"9", "4", "2003"});
+        ASSERT_TRUE(p.waitForFinished(10000));
+        EXPECT_EQ(p.readAllStandardOutput().split('\n').value(0).toStdString(), f.primera)
+            << f.entorno.join(' ').toStdString();
+    }
 }
 
 }  // namespace

@@ -1,0 +1,137 @@
+// Brazilian Portuguese: every word and phrase the engine composes with. A
+// kin's name reads seal, tone, colour, the tone and the colour in the seal's
+// Portuguese gender ("Caminhante do Céu Planetário Vermelho", "Lua Planetária
+// Vermelha").
+#include "palabras.h"
+
+namespace talmiroc {
+
+namespace {
+constexpr Genero m = Genero::masculino;
+constexpr Genero f = Genero::femenino;
+}  // namespace
+
+constexpr Palabras palabras_pt = {
+    .idioma = "pt",
+
+    .sellos =
+        {"Sol",  "Dragão",  "Vento",     "Noite",    "Semente", "Serpente", "Enlaçador de Mundos",
+         "Mão",  "Estrela", "Lua",       "Cachorro", "Macaco",  "Humano",   "Caminhante do Céu",
+         "Mago", "Águia",   "Guerreiro", "Terra",    "Espelho", "Tormenta", "Sol"},
+    .generos = {m, m, m, f, f, f, m, f, f, f, m, m, m, m, m, f, m, f, m, f, m},
+    .tonos_m = {"Error", "Magnético", "Lunar", "Elétrico", "Auto-Existente", "Harmônico", "Rítmico",
+                "Ressonante", "Galáctico", "Solar", "Planetário", "Espectral", "Cristal",
+                "Cósmico"},
+    .tonos_f = {"Error", "Magnética", "Lunar", "Elétrica", "Auto-Existente", "Harmônica", "Rítmica",
+                "Ressonante", "Galáctica", "Solar", "Planetária", "Espectral", "Cristal",
+                "Cósmica"},
+    .colores = {{{"Vermelho", "Vermelha"},
+                 {"Branco", "Branca"},
+                 {"Azul", "Azul"},
+                 {"Amarelo", "Amarela"}}},
+    .orden = Orden_nombre::sello_tono_color,
+    .antes_del_color = " ",
+
+    .castillos = {"* Castelo Vermelho Leste do Girar", "* Castelo Branco Norte do Cruzar",
+                  "* Castelo Azul Oeste do Queimar", "* Castelo Amarelo Sul do Dar",
+                  "* Castelo Verde Central do Encantar"},
+    .onda = {"* Onda encantada do ", "* Onda encantada da "},
+    .portador = {"* Ano do ", "* Ano da "},
+    .fecha = "Data gregoriana: ",
+    .fecha_con_mes = false,  // 9-4-2003, day first as in Brazil
+    .fuera_del_tiempo = "Dia Verde, do Perdão Universal ou da Liberdade Galáctica",
+
+    .lugares_oraculo = {"Kin Guia", "Kin Antípoda", "Kin Análogo", "Kin Oculto"},
+    .rotulos_oraculo = {"Kin Guia", "Kin Antípoda", "Kin Análogo", "Kin Oculto"},
+    .centro_oraculo = "Centro do oráculo",
+    .glifo_sello = "Selo ",
+    .glifo_tono = "Tom ",
+
+    .verbo_tono = {"ERROR", "Unifico", "Polarizo", "Ativo", "Defino", "Confiro poder", "Organizo",
+                   "Canalizo", "Harmonizo", "Pulso", "Aperfeiçoo", "Dissolvo", "Dedico-me",
+                   "Perduro"},
+    .gerundio_tono = {"ERROR", "Atraindo", "Estabilizando", "Vinculando", "Medindo", "Comandando",
+                      "Equilibrando", "Inspirando", "Modelando", "Realizando", "Produzindo",
+                      "Divulgando", "Universalizando", "Transcendendo"},
+    .complemento_tono = {"ERROR", "do propósito", "do desafio", "do serviço", "da forma",
+                         "do esplendor", "da igualdade", "da harmonização", "da integridade",
+                         "da intenção", "da manifestação", "da liberação", "da cooperação",
+                         "da presença"},
+    .verbo_polar = {"ERROR", "", "", " Estabeleço", " Converto", "", "", "", "", "", " Estendo",
+                    " Transporto", "", ""},
+    .fin_sello = {"ERROR",       "nutrir",    "comunicar", "sonhar",    "acertar",    "sobreviver",
+                  "igualar",     "conhecer",  "embelezar", "purificar", "amar",       "jogar",
+                  "influenciar", "explorar",  "encantar",  "criar",     "questionar", "evoluir",
+                  "refletir",    "catalisar", "iluminar"},
+    .objeto_sello = {"ERROR",        "o ser",        "o alento",        "a intuição",
+                     "a atenção",    "o instinto",   "a oportunidade",  "a cura",
+                     "a arte",       "o fluxo",      "a lealdade",      "a ilusão",
+                     "a sabedoria",  "a vigilância", "a receptividade", "a mente",
+                     "a intrepidez", "a sincronia",  "a ordem",         "a energia",
+                     "a vida"},
+    .poder_sello = {"ERROR",
+                    "do nascimento",
+                    "do espírito",
+                    "da abundância",
+                    "do florescimento",
+                    "da força vital",
+                    "da morte",
+                    "da realização",
+                    "da elegância",
+                    "da água universal",
+                    "do coração",
+                    "da magia",
+                    "do livre-arbítrio",
+                    "do espaço",
+                    "da atemporalidade",
+                    "da visão",
+                    "da inteligência",
+                    "da navegação",
+                    "do sem-fim",
+                    "da autogeração",
+                    "do fogo universal"},
+    .etapa_cuarteto = {"ERROR",     " a entrada", " o armazém", " o processo", " a saída",
+                       " a matriz", " a entrada", " o armazém", " o processo", " a saída",
+                       " a matriz", " a entrada", " o armazém", " o processo", " a saída",
+                       " a matriz", " a entrada", " o armazém", " o processo", " a saída",
+                       " a matriz"},
+    .espectro_polar = {" o espectro galáctico Vermelho", " o espectro galáctico Branco",
+                       " o espectro galáctico Azul", " o espectro galáctico Amarelo"},
+    .con_el_fin_de = " a fim de ",
+    .sello_etapa = "Selo",
+    .con_el_tono = "Com o tom ",
+    .tras_el_tono = " ",
+    .guia_poder = "Guia-me o poder ",
+    .guia_propia = "Guia-me o meu próprio poder duplicado",
+    .kin_polar = "Sou um kin Polar.",
+    .linea_portal = "Sou um portal de ativação galáctico, entre em mim",
+    .categoria_portal = "Portal de ativação galáctica",
+
+    .lunas = {"", "Lua Magnética do Morcego", "Lua Lunar do Escorpião", "Lua Elétrica do Veado",
+              "Lua Auto-Existente da Coruja", "Lua Harmônica do Pavão", "Lua Rítmica do Lagarto",
+              "Lua Ressonante do Macaco", "Lua Galáctica do Falcão", "Lua Solar do Jaguar",
+              "Lua Planetária do Cachorro", "Lua Espectral da Serpente", "Lua Cristal do Coelho",
+              "Lua Cósmica da Tartaruga"},
+    .plasmas = {"", "Dali", "Seli", "Gamma", "Kali", "Alfa", "Limi", "Silio"},
+    .nombre_fuera_del_tiempo = "Dia Fora do Tempo",
+    .nombre_hunab_ku = "0.0 Hunab Ku",
+    .trece_lunas = "13 Luas: ",
+
+    .meses = {"", "janeiro", "fevereiro", "março", "abril", "maio", "junho", "julho", "agosto",
+              "setembro", "outubro", "novembro", "dezembro"},
+    .meses_cortos = {"", "jan", "fev", "mar", "abr", "mai", "jun", "jul", "ago", "set", "out",
+                     "nov", "dez"},
+    .de_mes = " de ",
+    .dia_luna = "Dia ",
+    .marca_portal = ", portal",
+    .titulo_onda = {"Onda encantada do ", "Onda encantada da "},
+    .año_de = {"Ano do ", "Ano da "},
+    .separador_titulo = " · ",
+    .separador_periodo = " – ",
+
+    .mensaje_fecha = "Data incorreta. Digite uma data correta",
+    .mensaje_año = "Desculpe, por enquanto o ano só pode ser de 38 em diante",
+    .titulo_fecha = "Tzolkin",
+};
+
+}  // namespace talmiroc

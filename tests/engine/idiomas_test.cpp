@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "tzolkin.h"
+
+namespace talmiroc {
+namespace {
+
+const Lectura_dia kin_153_en = Describir_dia(Fecha{25, 7, 2003}, palabras_en);
+const Lectura_dia kin_153_pt = Describir_dia(Fecha{25, 7, 2003}, palabras_pt);
+
+// A few texts of each language, written out by hand.
+TEST(Idiomas, TextosEscritosAMano) {
+    const struct {
+        const char* que;
+        std::string texto;
+        std::string_view letras;
+    } filas[] = {
+        {"en nombre", kin_153_en.nombre, "* Kin 153: Red Planetary Skywalker\r\n <Ben Lahum> "},
+        {"en portador", kin_153_en.a_maya,
+         "* Year of the Red Planetary Moon Kin 49\r\n <Muluc Lahum> "},
+        {"en fecha", kin_153_en.fecha, "Gregorian date: 25 July 2003"},
+        {"en luna", Linea_trece_lunas(Calculo_trece_lunas(13, 11, 2013), palabras_en),
+         "13 Moons: Limi 27, Self-Existing Owl Moon (NS1.26.4.27)"},
+        {"en afirmación", kin_153_en.inter,
+         "I perfect in order to explore\r\nProducing wakefulness\r\nI seal the output of space\r\n"
+         "With the Planetary tone of manifestation\r\nI am guided by the power of birth\r\n"
+         "I am a galactic activation portal, enter me"},
+        {"en mensaje",
+         std::string(std::get<Rechazo>(Comprobar_fecha("1", "1", "37", palabras_en)).mensaje),
+         "Sorry, for now the year can only be 38 or later"},
+        {"en luna del tiempo", Describir_luna({2013, 4}, palabras_en).titulo,
+         "Self-Existing Owl Moon · NS1.26.4 · 18 Oct – 14 Nov 2013"},
+        {"pt onda del tiempo", Describir_onda(Kin(153), {25, 7, 2003}, palabras_pt).kines[9].cuando,
+         "25 de julho de 2003"},
+        {"pt nombre", kin_153_pt.nombre,
+         "* Kin 153: Caminhante do Céu Planetário Vermelho\r\n <Ben Lahum> "},
+        {"pt portador femenino", kin_153_pt.a_maya,
+         "* Ano da Lua Planetária Vermelha Kin 49\r\n <Muluc Lahum> "},
+        {"pt portador masculino", Lineas_portador(Kin(154), palabras_pt),
+         "* Ano do Mago Espectral Branco Kin 154\r\n <Ix Buluk> "},
+        {"pt luna", std::string(Nombre_trece_lunas(Calculo_trece_lunas(9, 4, 2003), palabras_pt)),
+         "Lua Planetária do Cachorro"},
+        {"pt afirmación polar", Texto_meditacion(Kin(50), palabras_pt),
+         "Dissolvo a fim de amar\r\nDivulgando a lealdade\r\nSelo o processo do coração\r\n"
+         "Com o tom Espectral da liberação\r\nGuia-me o meu próprio poder duplicado\r\n"
+         "Sou um kin Polar. Transporto o espectro galáctico Branco\r\n"
+         "Sou um portal de ativação galáctico, entre em mim"},
+        {"pt mensaje",
+         std::string(std::get<Rechazo>(Comprobar_fecha("", "1", "2003", palabras_pt)).mensaje),
+         "Data incorreta. Digite uma data correta"},
+    };
+    for (const auto& f : filas) EXPECT_EQ(f.texto, f.letras) << f.que;
+}
+
+// The words of a reading: runs of letters (any non-ASCII byte counts as
+// one), in ASCII lower case.
+std::set<std::string> Palabras_de(std::string_view texto, std::set<std::string> s = {}) {
+    std::string w;
+    for (const char c : std::string(texto) + " ") {
+        if (std::isalpha(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80) {
+            w += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        } else if (!w.empty()) {
+            s.insert(std::exchange(w, {}));
+        }
+    }
+    return s;
+}
+
+// Every text of the days from 25 July 2000 to 25 July 2004 (every kin, both
+// special days, four year bearers), of their moons and wavespells, the
+// date checks' refusals and the portal days' category.
+std::set<std::string> Palabras_leidas(const Palabras& p) {
+    std::set<std::string> s =
+        Palabras_de(p.mensaje_fecha, Palabras_de(p.mensaje_año, Palabras_de(p.categoria_portal)));
+    for (Fecha f{25, 7, 2000}; f <= Fecha{25, 7, 2004}; f = Siguiente(f)) {
+        const Lectura_dia l = Describir_dia(f, p);
+        for (const std::string& t :
+             {Texto_dia(l), l.nombre_kin, l.nombre_sello, l.nombre_tono, l.nombre_centro,
+              l.nombres_oraculo[0], Describir_onda(l.kin, f, p).titulo}) {
+            s = Palabras_de(t, std::move(s));
+        }
+        if (l.trece_lunas.dia != 1) continue;
+        const Lectura_luna luna = Describir_luna(Luna_de(f), p);
+        for (const Dia_de_luna& d : luna.dias)
+            s = Palabras_de(d.nombre + " " + d.mes, std::move(s));
+        s = Palabras_de(luna.titulo, std::move(s));
+    }
+    return s;
+}
+
+// No Spanish word is left in an English or Portuguese reading: none of the
+// words of the Spanish readings, but those every language shares (the Maya
+// names, the plasmas, "kin") and those the language has too.
+TEST(Idiomas, NingunaPalabraEspañolaEnOtroIdioma) {
+    std::string comunes = "kin tzolkin hunab ku ns · –";
+    for (const auto w : dias_maya) comunes.append(" ").append(w);
+    for (const auto w : numeros_maya) comunes.append(" ").append(w);
+    for (const auto w : palabras_es.plasmas) comunes.append(" ").append(w);
+    const struct {
+        const Palabras& p;
+        std::string_view tambien;
+    } filas[] = {
+        {palabras_en,
+         "central dragon jaguar lunar me polar portal solar universal feb jul jun mar may nov oct "
+         "sep"},
+        {palabras_pt,
+         "abr abril ago agosto jul jun mar nov amar antípoda análogo arte auto azul canalizo "
+         "central centro comandando comunicar "
+         "cristal "
+         "cruzar cósmica cósmico dar de dedico defino dia divulgando duplicado encantada "
+         "encantar entrada equilibrando espectral espectro esplendor estabilizando explorar "
+         "forma galáctica galáctico girar gregoriana guia humano igualar iluminar influenciar "
+         "inspirando instinto intrepidez jaguar lunar magia magnética magnético mago matriz me "
+         "mente modelando mundos norte nutrir o oculto oeste onda organizo oráculo perduro "
+         "poder polar polarizo por portal propósito pulso purificar realizando rítmica rítmico "
+         "ser sol solar tormenta transporto unifico universal universalizando verde vida "
+         "vinculando vital"},
+    };
+    const std::set<std::string> español = Palabras_leidas(palabras_es);
+    for (const auto& f : filas) {
+        const std::set<std::string> permitidas =
+            Palabras_de(comunes + " " + std::string(f.tambien));
+        for (const std::string& w : Palabras_leidas(f.p)) {
+            EXPECT_FALSE(español.count(w) && !permitidas.count(w)) << f.p.idioma << ": " << w;
+        }
+    }
+}
+
+TEST(Idiomas, DelEntorno) {
+    const struct {
+        const char *language, *lc_all, *lc_messages, *lang;
+        const Palabras& p;
+    } filas[] = {
+        {nullptr, nullptr, nullptr, nullptr, palabras_es},
+        {nullptr, nullptr, nullptr, "en_US.UTF-8", palabras_en},
+        {"pt_BR:en", nullptr, nullptr, "en_US.UTF-8", palabras_pt},
+        {"de:en_GB", nullptr, nullptr, "pt_BR", palabras_en},
+        {"de", nullptr, nullptr, "pt_BR", palabras_pt},
+        {"pt", "C", nullptr, "en_US.UTF-8", palabras_es},
+        {"pt", nullptr, nullptr, "C.UTF-8", palabras_es},
+        {nullptr, nullptr, nullptr, "de_DE.UTF-8", palabras_es},
+        {nullptr, "de_DE", nullptr, "en_US", palabras_es},
+        {nullptr, "", "pt_PT@euro", "en_US", palabras_pt},
+        {nullptr, nullptr, nullptr, "english", palabras_es},
+    };
+    for (const auto& f : filas) {
+        EXPECT_EQ(&Idioma_de(f.language, f.lc_all, f.lc_messages, f.lang), &f.p)
+            << (f.language ? f.language : "-") << " " << (f.lc_all ? f.lc_all : "-") << " "
+            << (f.lang ? f.lang : "-");
+    }
+}
+
+}  // namespace
+}  // namespace talmiroc
