@@ -6,23 +6,28 @@
 
 #include <QApplication>
 
+#include "apoyo_qt.h"
 #include "calendario.h"
 #include "efectos_qt.h"
+#include "idioma_qt.h"
 #include "ventana_tiempo.h"
 
 namespace {
 
-constexpr char ayuda[] =
-    "Uso: talmiroc [--luna|--modulo|--onda [DÍA MES AÑO]]\n"
+// %1 lists the languages.
+constexpr char ayuda[] = QT_TRANSLATE_NOOP(
+    "main",
+    "Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]\n"
     "\n"
     "Sin opciones abre la ventana del día en la fecha de hoy.\n"
     "  --luna [DÍA MES AÑO]    los 28 días de la luna de la fecha\n"
     "  --modulo [DÍA MES AÑO]  el módulo armónico, con el kin de la fecha\n"
     "  --onda [DÍA MES AÑO]    la onda encantada del kin de la fecha\n"
+    "  --idioma %1       el idioma de las ventanas; sin él, el del sistema\n"
     "  --help                  esta ayuda\n"
     "Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.\n"
     "En la ventana del día, el menú contextual (botón derecho o tecla Menú) y\n"
-    "Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.\n";
+    "Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.\n");
 
 std::optional<talmiroc::Pagina_tiempo> Pagina_de(std::string_view opcion) {
     using talmiroc::Pagina_tiempo;
@@ -37,22 +42,64 @@ bool Es_valor(std::string_view a) {
     return a.size() < 2 || a[0] != '-' || (a[1] >= '0' && a[1] <= '9');
 }
 
+// The codes of idiomas.def: "es|en|pt".
+QString Codigos() {
+    QStringList codigos;
+    for (const talmiroc::Palabras* p : talmiroc::idiomas) codigos << talmiroc::Texto(p->idioma);
+    return codigos.join(QLatin1Char('|'));
+}
+
+// A text for standard output or error, in the language of `p`.
+void Escribir(std::FILE* salida, const talmiroc::Palabras& p, const char* texto,
+              const QString& a1 = {}, const QString& a2 = {}) {
+    QString t = talmiroc::Traducir(p, "main", texto);
+    if (!a1.isNull()) t = t.arg(a1);
+    if (!a2.isNull()) t = t.arg(a2);
+    std::fputs(t.toUtf8().constData(), salida);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Our options are read before Qt's: --help and a refused date need no display.
+    // Our options are read before Qt's: --help and a refused date need no
+    // display. The language first, which every other message is said in:
+    // --idioma's, or else the system's.
+    const talmiroc::Palabras* idioma = &talmiroc::Idioma_del_entorno();
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) != "--idioma") continue;
+        if (i + 1 == argc) {
+            Escribir(stderr, *idioma,
+                     QT_TRANSLATE_NOOP("main", "talmiroc: falta el idioma tras --idioma; son %1\n"),
+                     Codigos());
+            return 2;
+        }
+        const talmiroc::Palabras* elegido = talmiroc::Palabras_idioma(argv[++i]);
+        if (!elegido) {
+            Escribir(stderr, *idioma,
+                     QT_TRANSLATE_NOOP("main", "talmiroc: idioma desconocido: %1; son %2\n"),
+                     QString::fromLocal8Bit(argv[i]), Codigos());
+            return 2;
+        }
+        idioma = elegido;
+    }
+
     std::optional<talmiroc::Pagina_tiempo> pagina;
     std::optional<talmiroc::Fecha> fecha;
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
         if (a == "--help") {
-            std::fputs(ayuda, stdout);
+            Escribir(stdout, *idioma, ayuda, Codigos());
             return 0;
+        }
+        if (a == "--idioma") {
+            ++i;  // read above
+            continue;
         }
         const std::optional<talmiroc::Pagina_tiempo> p = Pagina_de(a);
         if (!p) continue;  // Qt's own options
         if (pagina) {
-            std::fputs("talmiroc: una sola de --luna, --modulo y --onda\n", stderr);
+            Escribir(stderr, *idioma,
+                     QT_TRANSLATE_NOOP("main", "talmiroc: una sola de --luna, --modulo y --onda\n"));
             return 2;
         }
         pagina = p;
@@ -60,14 +107,16 @@ int main(int argc, char** argv) {
         while (valores < 3 && i + 1 + valores < argc && Es_valor(argv[i + 1 + valores])) ++valores;
         if (valores == 0) continue;
         if (valores < 3) {
-            std::fprintf(stderr, "talmiroc: %s espera una fecha: DÍA MES AÑO\n", argv[i]);
+            Escribir(stderr, *idioma,
+                     QT_TRANSLATE_NOOP("main", "talmiroc: %1 espera una fecha: DÍA MES AÑO\n"),
+                     QString::fromLatin1(argv[i]));
             return 2;
         }
         const talmiroc::Veredicto v =
-            talmiroc::Comprobar_fecha(argv[i + 1], argv[i + 2], argv[i + 3]);
+            talmiroc::Comprobar_fecha(argv[i + 1], argv[i + 2], argv[i + 3], *idioma);
         if (const auto* rechazo = std::get_if<talmiroc::Rechazo>(&v)) {
-            std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(talmiroc::titulo_fecha.size()),
-                         talmiroc::titulo_fecha.data(), static_cast<int>(rechazo->mensaje.size()),
+            std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(idioma->titulo_fecha.size()),
+                         idioma->titulo_fecha.data(), static_cast<int>(rechazo->mensaje.size()),
                          rechazo->mensaje.data());
             return 1;
         }
@@ -76,6 +125,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    talmiroc::Fijar_idioma(*idioma);
     talmiroc::Efectos_qt efectos;
     talmiroc::Calendario ventana(efectos);
     if (pagina) {
