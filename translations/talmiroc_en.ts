@@ -172,6 +172,18 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
         <source>Enlazador de mundos resonante blanco</source>
         <translation>White resonant worldbridger</translation>
     </message>
+    <message>
+        <source>Debe introducir una fecha</source>
+        <translation>Please enter a date</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir la ventana</source>
+        <translation>The window could not be printed</translation>
+    </message>
+    <message>
+        <source>Quenabre</source>
+        <translation>Quenabre</translation>
+    </message>
 </context>
 <context>
     <name>talmiroc::Ventana_tiempo</name>

@@ -172,6 +172,18 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
         <source>Enlazador de mundos resonante blanco</source>
         <translation>Enlaçador de mundos ressonante branco</translation>
     </message>
+    <message>
+        <source>Debe introducir una fecha</source>
+        <translation>Digite uma data</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir la ventana</source>
+        <translation>Não foi possível imprimir a janela</translation>
+    </message>
+    <message>
+        <source>Quenabre</source>
+        <translation>Quenabre</translation>
+    </message>
 </context>
 <context>
     <name>talmiroc::Ventana_tiempo</name>
