@@ -27,8 +27,6 @@ TEST(Idiomas, TextosEscritosAMano) {
          "I perfect in order to explore\r\nProducing wakefulness\r\nI seal the output of space\r\n"
          "With the Planetary tone of manifestation\r\nI am guided by the power of birth\r\n"
          "I am a galactic activation portal, enter me"},
-        {"en onda", kin_153_en.onda_encantada,
-         "* Wavespell of the Seed\r\n* Blue Western Castle of Burning"},
         {"en mensaje",
          std::string(std::get<Rechazo>(Comprobar_fecha("1", "1", "37", palabras_en)).mensaje),
          "Sorry, for now the year can only be 38 or later"},
@@ -42,7 +40,6 @@ TEST(Idiomas, TextosEscritosAMano) {
          "* Ano da Lua Planetária Vermelha Kin 49\r\n <Muluc Lahum> "},
         {"pt portador masculino", Lineas_portador(Kin(154), palabras_pt),
          "* Ano do Mago Espectral Branco Kin 154\r\n <Ix Buluk> "},
-        {"pt nombre femenino", Nombre_kin(Kin(4), palabras_pt), "Semente Auto-Existente Amarela"},
         {"pt luna", std::string(Nombre_trece_lunas(Calculo_trece_lunas(9, 4, 2003), palabras_pt)),
          "Lua Planetária do Cachorro"},
         {"pt afirmación polar", Texto_meditacion(Kin(50), palabras_pt),
@@ -53,8 +50,6 @@ TEST(Idiomas, TextosEscritosAMano) {
         {"pt mensaje",
          std::string(std::get<Rechazo>(Comprobar_fecha("", "1", "2003", palabras_pt)).mensaje),
          "Data incorreta. Digite uma data correta"},
-        {"pt texto", Texto_dia(kin_153_pt).substr(0, 54),
-         "Data gregoriana: 25-7-2003\n13 Luas: Dia Fora do Tempo\n"},
     };
     for (const auto& f : filas) EXPECT_EQ(f.texto, f.letras) << f.que;
 }
@@ -140,17 +135,14 @@ TEST(Idiomas, DelEntorno) {
     } filas[] = {
         {nullptr, nullptr, nullptr, nullptr, palabras_es},
         {nullptr, nullptr, nullptr, "en_US.UTF-8", palabras_en},
-        {"pt_BR:en", nullptr, nullptr, nullptr, palabras_pt},
         {"pt_BR:en", nullptr, nullptr, "en_US.UTF-8", palabras_pt},
         {"de:en_GB", nullptr, nullptr, "pt_BR", palabras_en},
         {"de", nullptr, nullptr, "pt_BR", palabras_pt},
         {"pt", "C", nullptr, "en_US.UTF-8", palabras_es},
         {"pt", nullptr, nullptr, "C.UTF-8", palabras_es},
-        {nullptr, nullptr, nullptr, "POSIX", palabras_es},
         {nullptr, nullptr, nullptr, "de_DE.UTF-8", palabras_es},
         {nullptr, "de_DE", nullptr, "en_US", palabras_es},
         {nullptr, "", "pt_PT@euro", "en_US", palabras_pt},
-        {"", nullptr, nullptr, "es_MX", palabras_es},
         {nullptr, nullptr, nullptr, "english", palabras_es},
     };
     for (const auto& f : filas) {
