@@ -210,6 +210,7 @@ const Texto_en_idioma textos_en_idioma[] = {
     {"en", "Label4", "Guide Kin"},
     {"en", "año", "Year"},
     {"en", "nombre", "* Kin 153: Red Planetary Skywalker\r\n <Ben Lahum> "},
+    {"en", "Caminante_cielo(0)", "Seal Skywalker"},
     {"en", "diafueradeltiempo", "Green Day, of Universal Forgiveness or of Galactic Freedom"},
     {"pt", "Boton4", "S&obre"},
     {"pt", "Label2", "Mês"},
