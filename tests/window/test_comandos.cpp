@@ -260,6 +260,18 @@ TEST(Idiomas, LosMensajesEnElIdioma) {
     }
 }
 
+// Qt's own words in message boxes and the print dialog follow the language.
+TEST(Idiomas, LasPalabrasDeQtEnElIdioma) {
+    const std::pair<const char*, const char*> filas[] = {
+        {"es", "&Sí"}, {"en", "&Yes"}, {"pt", "&Sim"}};
+    for (const auto& [codigo, si] : filas) {
+        const En_idioma idioma(*Palabras_idioma(codigo));
+        Cargar_palabras_qt();
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString::fromUtf8(si))
+            << codigo;
+    }
+}
+
 TEST(Salir, TerminaElProgramaSinPreguntar) {
     Ventana_en_dia p;
     EXPECT_TRUE(Pide_salir([&] { QTest::mouseClick(p.c.Boton3, Qt::LeftButton); }));
