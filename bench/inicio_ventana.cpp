@@ -1,12 +1,15 @@
-// The real window, started as the program starts it, quitting at its first paint.
+// The real window, started as the program starts it, quitting at its first
+// paint; in the system's language, as `talmiroc` with no --idioma.
 #include <QApplication>
 
 #include "calendario.h"
 #include "efectos_qt.h"
+#include "idioma_qt.h"
 #include "primera_pintura.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    talmiroc::Fijar_idioma(talmiroc::Idioma_del_entorno());
     talmiroc::Efectos_qt efectos;
     talmiroc::Calendario ventana(efectos);
     Salir_en_la_primera_pintura(ventana);

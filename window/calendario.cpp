@@ -17,6 +17,7 @@
 #include "efectos.h"
 #include "etiqueta.h"
 #include "fuentes.h"
+#include "idioma_qt.h"
 #include "imagen.h"
 #include "lector.h"
 #include "mensajes.h"
@@ -28,11 +29,12 @@ namespace {
 
 const QColor blanco(255, 255, 255);
 
-const QStringList lineas_creditos = {
-    QStringLiteral("Año de la Luna Planetaria Roja"),
-    QStringLiteral("Luna Planetaria del Perro"),
-    QStringLiteral("Enlazador de mundos resonante blanco"),
-    QStringLiteral("Kin 46"),
+// The credits' lines under "Creado en:": the kins of the day it was made.
+const char* const lineas_creditos[] = {
+    QT_TRANSLATE_NOOP("talmiroc::Calendario", "Año de la Luna Planetaria Roja"),
+    QT_TRANSLATE_NOOP("talmiroc::Calendario", "Luna Planetaria del Perro"),
+    QT_TRANSLATE_NOOP("talmiroc::Calendario", "Enlazador de mundos resonante blanco"),
+    "Kin 46",
 };
 
 // The window as a screen reader sees it. Qt's own interface lists every
@@ -79,7 +81,8 @@ QAccessibleInterface* Acceso_de(const QString& clase, QObject* objeto) {
 
 }  // namespace
 
-Calendario::Calendario(Efectos& efectos, QWidget* parent) : QWidget(parent), efectos_(efectos) {
+Calendario::Calendario(Efectos& efectos, QWidget* parent)
+    : QWidget(parent), efectos_(efectos), palabras_(Palabras_ventana()) {
     static const bool acceso_instalado = (QAccessible::installFactory(Acceso_de), true);
     (void)acceso_instalado;
     Instalar_sustituciones_fuentes();
@@ -137,13 +140,13 @@ void Calendario::Boton1_Click() {
     mes_calculo = mes1 = static_cast<int>(Lectura_inicial(texto_mes));
     dia_calculo = dia1 = static_cast<int>(Lectura_inicial(texto_dia));
 
-    const Veredicto veredicto = Comprobar_fecha(texto_dia, texto_mes, texto_año);
+    const Veredicto veredicto = Comprobar_fecha(texto_dia, texto_mes, texto_año, palabras_);
     if (const auto* rechazo = std::get_if<Rechazo>(&veredicto)) {
-        efectos_.Mensaje(Texto(rechazo->mensaje), Texto(titulo_fecha), rechazo->icono);
+        efectos_.Mensaje(Texto(rechazo->mensaje), Texto(palabras_.titulo_fecha), rechazo->icono);
         Boton2_Click();
         return;
     }
-    lectura_ = Describir_dia(std::get<Fecha>(veredicto));
+    lectura_ = Describir_dia(std::get<Fecha>(veredicto), palabras_);
 
     pasada = 0;
     Inicio_calculo();
@@ -168,9 +171,9 @@ void Calendario::Inicio_calculo() {
         Procedimiento_zorvel();
     }
 
-    const Palabras_color palabras = Palabras_de(Color_sello(kin.sello()));
-    color_m = palabras.m;
-    color_f = palabras.f;
+    const Palabras_color colores = Palabras_de(Color_sello(kin.sello()), palabras_);
+    color_m = colores.m;
+    color_f = colores.f;
     if (pasada == 0) {
         const QColor color = Qcolor(lectura_.color);
         inter->Fijar_color(color);
@@ -189,7 +192,7 @@ void Calendario::Inicio_calculo() {
         Label9->show();
         Oraculo();
         sello_onda = lectura_.sello_onda.valor;
-        castillo = Castillo(lectura_.sello_onda);
+        castillo = Castillo(lectura_.sello_onda, palabras_);
         Onda_encantada->Fijar_caption(Texto(lectura_.onda_encantada));
 
         dia_calculo = 26;
@@ -271,7 +274,9 @@ void Calendario::Boton3_Click() {
 }
 
 void Calendario::Boton4_Click() {
-    creado2->Fijar_caption(lineas_creditos.join(QStringLiteral("\r\n")));
+    QStringList lineas;
+    for (const char* linea : lineas_creditos) lineas << tr(linea);
+    creado2->Fijar_caption(lineas.join(QStringLiteral("\r\n")));
     Fijar_fondo(blanco);
     Fijar_tamano_exterior(disposicion::creditos_exterior);
     Boton2_Click();
@@ -291,7 +296,7 @@ void Calendario::Boton5_Click() {
 
 void Calendario::Command1_Click() {
     if (fecha->Caption().isEmpty()) {
-        efectos_.Mensaje(Texto(mensaje_sin_fecha), Texto(titulo_imprimir), Icono::informacion);
+        efectos_.Mensaje(Traducido(mensaje_sin_fecha), Traducido(titulo_imprimir), Icono::informacion);
         return;
     }
     efectos_.Imprimir(*this, QStringLiteral("Talmiroc Kin %1").arg(kin_dia));

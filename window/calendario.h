@@ -37,7 +37,8 @@ class Calendario : public QWidget {
 
 public:
     // Creates the window with its stored layout and loads it (Form_Load):
-    // it opens on today's kin, as `efectos` tells today. Every control's
+    // it opens on today's kin, as `efectos` tells today, in the windows'
+    // language (Palabras_ventana, idioma_qt.h). Every control's
     // objectName is its name: `dia`, `Boton1`, `fecha`, `tono(7)`, `Dragon(2)`.
     explicit Calendario(Efectos& efectos, QWidget* parent = nullptr);
     ~Calendario() override;
@@ -47,7 +48,7 @@ public:
 
     // Screen readers (AT-SPI) see the window through its accessible tree:
     // only the controls that are shown and have something to say, each
-    // named in Spanish (see the accessible interface in calendario.cpp).
+    // named in the window's language (see the accessible interface in calendario.cpp).
     //
     // Handlers, named after their control and event.
     void Form_Load();
@@ -127,6 +128,7 @@ private:
     Imagen* Imagen_de(int sello, int elemento);
 
     Efectos& efectos_;
+    const Palabras& palabras_;  // the language of every text the window shows
 
     // Luna, Módulo armónico, Onda encantada: the context menu, with their shortcuts.
     QList<QAction*> acciones_tiempo_;

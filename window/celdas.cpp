@@ -8,14 +8,6 @@
 
 namespace talmiroc {
 
-namespace {
-
-QString tr(const char* texto) {
-    return QCoreApplication::translate("talmiroc::Ventana_tiempo", texto);
-}
-
-}  // namespace
-
 void Anillo_portal(QPainter& p, const QRectF& r) {
     p.setPen(QPen(verde_portal, 3));
     p.setBrush(Qt::NoBrush);
@@ -76,11 +68,12 @@ void Pintar_kin_modulo(QPainter& p, const QRectF& r, const QFont& letra_kin,
     p.setFont(letra);
     p.setPen(marcas & marca_portal ? Qt::white : Qt::black);
     p.drawText(r, Qt::AlignCenter, QString::number(c.kin));
-    const QString socio = marcas & marca_guia       ? tr("Gu")
-                          : marcas & marca_antipoda ? tr("Ap")
-                          : marcas & marca_analogo  ? tr("An")
-                          : marcas & marca_oculto   ? tr("Oc")
-                                                    : QString();
+    const QString socio =
+        marcas & marca_guia       ? QCoreApplication::translate("talmiroc::Ventana_tiempo", "Gu")
+        : marcas & marca_antipoda ? QCoreApplication::translate("talmiroc::Ventana_tiempo", "Ap")
+        : marcas & marca_analogo  ? QCoreApplication::translate("talmiroc::Ventana_tiempo", "An")
+        : marcas & marca_oculto   ? QCoreApplication::translate("talmiroc::Ventana_tiempo", "Oc")
+                                  : QString();
     if (!socio.isEmpty()) {
         QFont pequeña = letra_kin;
         pequeña.setPointSizeF(letra_kin.pointSizeF() * 0.75);

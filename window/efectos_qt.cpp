@@ -3,13 +3,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
-#include <QTranslator>
 #include <QWidget>
 
-#include "apoyo_qt.h"
+#include "idioma_qt.h"
 #include "impresion.h"
 #include "mensajes.h"
 
@@ -22,22 +20,6 @@ Impresoras& Impresoras_del_sistema() {
     return impresoras;
 }
 
-// Qt's own words in the message box and the print dialog ("Aceptar",
-// "Imprimir"...) in Spanish, like everything else the window shows. Loaded
-// the first time a box or dialog opens, so start-up does not pay for it.
-void Dialogos_en_español() {
-    static bool hecho = false;
-    if (hecho) return;
-    hecho = true;
-    auto* traductor = new QTranslator(qApp);
-    if (traductor->load(QStringLiteral("qtbase_es"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(traductor);
-    } else {
-        delete traductor;
-    }
-}
-
 }  // namespace
 
 Efectos_qt::Efectos_qt() : impresoras_(Impresoras_del_sistema()) {}
@@ -45,7 +27,7 @@ Efectos_qt::Efectos_qt() : impresoras_(Impresoras_del_sistema()) {}
 Efectos_qt::Efectos_qt(Impresoras& impresoras) : impresoras_(impresoras) {}
 
 void Efectos_qt::Mensaje(const QString& texto, const QString& titulo, Icono icono) {
-    Dialogos_en_español();
+    Cargar_palabras_qt();
     QWidget* ventana = QApplication::activeWindow();
     QMessageBox caja(icono == Icono::error ? QMessageBox::Critical : QMessageBox::Information,
                      titulo, texto, QMessageBox::Ok, ventana);
@@ -59,21 +41,21 @@ QDate Efectos_qt::Hoy() {
 }
 
 void Efectos_qt::Imprimir(QWidget& ventana, const QString& documento) {
-    Dialogos_en_español();
+    Cargar_palabras_qt();
     Imprimir_ventana(ventana, documento, impresoras_, *this);
 }
 
 void Efectos_qt::Imprimir_hojas(QWidget& ventana, const QString& documento,
                                 const Escritor_pdf& escribir) {
-    Dialogos_en_español();
+    Cargar_palabras_qt();
     if (talmiroc::Imprimir_hojas(ventana, documento, impresoras_, escribir) ==
         Resultado_impresion::fallida) {
-        Mensaje(Texto(mensaje_hojas_fallidas), Texto(titulo_imprimir), Icono::error);
+        Mensaje(Traducido(mensaje_hojas_fallidas), Traducido(titulo_imprimir), Icono::error);
     }
 }
 
 QString Efectos_qt::Archivo_pdf(QWidget& ventana, const QString& nombre) {
-    Dialogos_en_español();
+    Cargar_palabras_qt();
     const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFileDialog::getSaveFileName(
         &ventana, QCoreApplication::translate("talmiroc::Papel", "Guardar PDF"),

@@ -52,7 +52,10 @@ void Etiqueta::Fijar_fondo_opaco(const QColor& color) {
 void Etiqueta::Fijar_caja(const QRect& caja) {
     setGeometry(caja);
     centro_x_ = caja.x() + caja.width() / 2.0;
-    ajuste_pendiente_ = false;  // the stored box holds until the caption changes
+    ajuste_pendiente_ = false;  // the stored box holds until the caption changes...
+    // ...unless the caption, a translation, is wider than the box drawn for it.
+    if (autoajuste_ != Autoajuste::no && !text().isEmpty() && sizeHint().width() > caja.width())
+        Ajustar_tamano();
 }
 
 void Etiqueta::setVisible(bool visible) {

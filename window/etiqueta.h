@@ -32,7 +32,8 @@ public:
     // An opaque label fills its box with this colour; others draw only text.
     void Fijar_fondo_opaco(const QColor& color);
 
-    // Places the box; the centre of an auto-size label is taken from here.
+    // Places the box; the centre of an auto-size label is taken from here. An
+    // auto-size label whose caption is wider than the box takes its text's size.
     void Fijar_caja(const QRect& caja);
 
     // An auto-size label that is hidden takes its size when it is shown:

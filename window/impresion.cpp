@@ -415,7 +415,7 @@ Resultado_impresion Imprimir_hojas(QWidget& ventana, const QString& documento,
 void Imprimir_ventana(QWidget& ventana, const QString& documento, Impresoras& impresoras,
                       Efectos& efectos) {
     if (Imprimir_ventana(ventana, documento, impresoras) == Resultado_impresion::fallida) {
-        efectos.Mensaje(Texto(mensaje_impresion_fallida), Texto(titulo_imprimir), Icono::error);
+        efectos.Mensaje(Traducido(mensaje_impresion_fallida), Traducido(titulo_imprimir), Icono::error);
     }
 }
 

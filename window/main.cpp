@@ -7,15 +7,19 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "apoyo_qt.h"
 #include "calendario.h"
 #include "efectos_qt.h"
+#include "idioma_qt.h"
 #include "papel.h"
 #include "ventana_tiempo.h"
 
 namespace {
 
-constexpr char ayuda[] =
-    "Uso: talmiroc [--luna|--modulo|--onda [DÍA MES AÑO]]\n"
+// %1 lists the languages.
+constexpr char ayuda[] = QT_TRANSLATE_NOOP(
+    "main",
+    "Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]\n"
     "       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]\n"
     "\n"
     "Sin opciones abre la ventana del día en la fecha de hoy.\n"
@@ -28,10 +32,11 @@ constexpr char ayuda[] =
     "                          el módulo en una (con fecha, su kin resaltado)\n"
     "  --papel a4|carta        el papel del PDF; si no, carta donde se mide en\n"
     "                          pulgadas y A4 en los demás lugares\n"
+    "  --idioma %1       el idioma de las ventanas; sin él, el del sistema\n"
     "  --help                  esta ayuda\n"
     "Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.\n"
     "En la ventana del día, el menú contextual (botón derecho o tecla Menú) y\n"
-    "Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.\n";
+    "Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.\n");
 
 std::optional<talmiroc::Pagina_tiempo> Pagina_de(std::string_view opcion) {
     using talmiroc::Pagina_tiempo;
@@ -46,11 +51,27 @@ bool Es_valor(std::string_view a) {
     return a.size() < 2 || a[0] != '-' || (a[1] >= '0' && a[1] <= '9');
 }
 
+// The codes of idiomas.def: "es|en|pt".
+QString Codigos() {
+    QStringList codigos;
+    for (const talmiroc::Palabras* p : talmiroc::idiomas) codigos << talmiroc::Texto(p->idioma);
+    return codigos.join(QLatin1Char('|'));
+}
+
+// A text for standard output or error, in the language of `p`.
+void Escribir(std::FILE* salida, const talmiroc::Palabras& p, const char* texto,
+              const QString& a1 = {}, const QString& a2 = {}) {
+    QString t = talmiroc::Traducir(p, "main", texto);
+    if (!a1.isNull()) t = t.arg(a1);
+    if (!a2.isNull()) t = t.arg(a2);
+    std::fputs(t.toUtf8().constData(), salida);
+}
+
 // The pages as a PDF, with no window and no display: the offscreen platform
 // gives Qt its fonts. Without a date, today's moon or year, and the module
 // with no kin highlighted.
-int Escribir(const char* archivo, talmiroc::Hojas hojas, std::optional<talmiroc::Fecha> fecha,
-             std::optional<QPageSize> papel, int argc, char** argv) {
+int Escribir_hojas(const char* archivo, talmiroc::Hojas hojas, std::optional<talmiroc::Fecha> fecha,
+                   std::optional<QPageSize> papel, int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // A machine with no session has no runtime folder, which Qt warns about
     // though the PDF never needs one.
@@ -74,7 +95,28 @@ int Escribir(const char* archivo, talmiroc::Hojas hojas, std::optional<talmiroc:
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Our options are read before Qt's: --help and a refused date need no display.
+    // Our options are read before Qt's: --help and a refused date need no
+    // display. The language first, which every other message is said in:
+    // --idioma's, or else the system's.
+    const talmiroc::Palabras* idioma = &talmiroc::Idioma_del_entorno();
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) != "--idioma") continue;
+        if (i + 1 == argc) {
+            Escribir(stderr, *idioma,
+                     QT_TRANSLATE_NOOP("main", "talmiroc: falta el idioma tras --idioma; son %1\n"),
+                     Codigos());
+            return 2;
+        }
+        const talmiroc::Palabras* elegido = talmiroc::Palabras_idioma(argv[++i]);
+        if (!elegido) {
+            Escribir(stderr, *idioma,
+                     QT_TRANSLATE_NOOP("main", "talmiroc: idioma desconocido: %1; son %2\n"),
+                     QString::fromLocal8Bit(argv[i]), Codigos());
+            return 2;
+        }
+        idioma = elegido;
+    }
+
     std::optional<talmiroc::Pagina_tiempo> pagina;
     std::optional<talmiroc::Fecha> fecha;
     bool año = false, modulo = false;
@@ -83,12 +125,18 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
         if (a == "--help") {
-            std::fputs(ayuda, stdout);
+            Escribir(stdout, *idioma, ayuda, Codigos());
             return 0;
+        }
+        if (a == "--idioma") {
+            ++i;  // read above
+            continue;
         }
         if (a == "--pdf" || a == "--papel") {
             if (i + 1 == argc) {
-                std::fprintf(stderr, "talmiroc: %s espera un valor\n", argv[i]);
+                Escribir(stderr, *idioma,
+                         QT_TRANSLATE_NOOP("main", "talmiroc: %1 espera un valor\n"),
+                         QString::fromLatin1(argv[i]));
                 return 2;
             }
             (a == "--pdf" ? pdf : papel) = argv[++i];
@@ -97,7 +145,9 @@ int main(int argc, char** argv) {
         const std::optional<talmiroc::Pagina_tiempo> p = Pagina_de(a);
         if (!p) continue;  // Qt's own options
         if (pagina) {
-            std::fputs("talmiroc: una sola de --luna, --modulo y --onda\n", stderr);
+            Escribir(
+                stderr, *idioma,
+                QT_TRANSLATE_NOOP("main", "talmiroc: una sola de --luna, --modulo y --onda\n"));
             return 2;
         }
         pagina = p;
@@ -107,14 +157,16 @@ int main(int argc, char** argv) {
         while (valores < 3 && i + 1 + valores < argc && Es_valor(argv[i + 1 + valores])) ++valores;
         if (valores == 0) continue;
         if (valores < 3) {
-            std::fprintf(stderr, "talmiroc: %s espera una fecha: DÍA MES AÑO\n", argv[i]);
+            Escribir(stderr, *idioma,
+                     QT_TRANSLATE_NOOP("main", "talmiroc: %1 espera una fecha: DÍA MES AÑO\n"),
+                     QString::fromLatin1(argv[i]));
             return 2;
         }
         const talmiroc::Veredicto v =
-            talmiroc::Comprobar_fecha(argv[i + 1], argv[i + 2], argv[i + 3]);
+            talmiroc::Comprobar_fecha(argv[i + 1], argv[i + 2], argv[i + 3], *idioma);
         if (const auto* rechazo = std::get_if<talmiroc::Rechazo>(&v)) {
-            std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(talmiroc::titulo_fecha.size()),
-                         talmiroc::titulo_fecha.data(), static_cast<int>(rechazo->mensaje.size()),
+            std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(idioma->titulo_fecha.size()),
+                         idioma->titulo_fecha.data(), static_cast<int>(rechazo->mensaje.size()),
                          rechazo->mensaje.data());
             return 1;
         }
@@ -126,23 +178,27 @@ int main(int argc, char** argv) {
         const std::optional<QPageSize> tamaño =
             papel ? talmiroc::Papel_de_nombre(QString::fromLocal8Bit(papel)) : std::nullopt;
         if (!pdf || !pagina || *pagina == talmiroc::Pagina_tiempo::onda) {
-            std::fputs(pdf ? "talmiroc: --pdf va con --luna, --año o --modulo\n"
-                           : "talmiroc: --papel va con --pdf\n",
-                       stderr);
+            Escribir(
+                stderr, *idioma,
+                pdf ? QT_TRANSLATE_NOOP("main", "talmiroc: --pdf va con --luna, --año o --modulo\n")
+                    : QT_TRANSLATE_NOOP("main", "talmiroc: --papel va con --pdf\n"));
             return 2;
         }
         if (papel && !tamaño) {
-            std::fprintf(stderr, "talmiroc: --papel es a4 o carta, no «%s»\n", papel);
+            Escribir(stderr, *idioma,
+                     QT_TRANSLATE_NOOP("main", "talmiroc: --papel es a4 o carta, no «%1»\n"),
+                     QString::fromLocal8Bit(papel));
             return 2;
         }
-        return Escribir(pdf,
-                        año      ? talmiroc::Hojas::año
-                        : modulo ? talmiroc::Hojas::modulo
-                                 : talmiroc::Hojas::luna,
-                        fecha, tamaño, argc, argv);
+        return Escribir_hojas(pdf,
+                              año      ? talmiroc::Hojas::año
+                              : modulo ? talmiroc::Hojas::modulo
+                                       : talmiroc::Hojas::luna,
+                              fecha, tamaño, argc, argv);
     }
 
     QApplication app(argc, argv);
+    talmiroc::Fijar_idioma(*idioma);
     talmiroc::Efectos_qt efectos;
     talmiroc::Calendario ventana(efectos);
     if (pagina) {

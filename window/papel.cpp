@@ -17,10 +17,6 @@ namespace talmiroc {
 
 namespace {
 
-QString tr(const char* texto) {
-    return QCoreApplication::translate("talmiroc::Papel", texto);
-}
-
 // Half an inch: inside what every office printer can reach, on A4 and Letter.
 constexpr qreal margen_mm = 12.7;
 
@@ -93,7 +89,10 @@ void Pagina_luna(QPainter& p, const QRectF& area, const Lectura_luna& luna) {
     }
     p.setPen(Qt::black);
     Linea(p, QRectF(area.left(), area.bottom() - alto_leyenda, area.width(), alto_leyenda),
-          Qt::AlignLeft, tr("Marco verde: portal de activación galáctica"), Letra(8));
+          Qt::AlignLeft,
+          QCoreApplication::translate("talmiroc::Papel",
+                                      "Marco verde: portal de activación galáctica"),
+          Letra(8));
 }
 
 // The year's name after its bearer, its NS year and span, the bearer's
@@ -131,7 +130,8 @@ void Portada(QPainter& p, const QRectF& area, const Lectura_año& año) {
 void Pagina_modulo(QPainter& p, const QRectF& area, std::optional<Fecha> resaltado) {
     p.setPen(Qt::black);
     Linea(p, QRectF(area.left(), area.top(), area.width(), 26), Qt::AlignHCenter,
-          tr("Módulo armónico"), Letra(18, QFont::Bold));
+          QCoreApplication::translate("talmiroc::Papel", "Módulo armónico"),
+          Letra(18, QFont::Bold));
     qreal y = area.top() + 30;
     Kin kin{0};
     Kines_oraculo oraculo{};
@@ -208,12 +208,16 @@ void Pagina_modulo(QPainter& p, const QRectF& area, std::optional<Fecha> resalta
     const QRectF leyenda(area.left(), area.bottom() - alto_leyenda, area.width(), alto_leyenda);
     p.setFont(Letra(8));
     p.drawText(leyenda, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
-               resaltado ? tr("Verde: portal de activación galáctica · columna 7 entre líneas: "
-                              "columna central · marco azul: el kin resaltado · Gu guía, "
-                              "Ap antípoda, An análogo, Oc oculto · barra violeta: su onda "
-                              "encantada")
-                         : tr("Verde: portal de activación galáctica · columna 7 entre líneas: "
-                              "columna central"));
+               resaltado ? QCoreApplication::translate(
+                               "talmiroc::Papel",
+                               "Verde: portal de activación galáctica · columna 7 entre líneas: "
+                               "columna central · marco azul: el kin resaltado · Gu guía, "
+                               "Ap antípoda, An análogo, Oc oculto · barra violeta: su onda "
+                               "encantada")
+                         : QCoreApplication::translate(
+                               "talmiroc::Papel",
+                               "Verde: portal de activación galáctica · columna 7 entre líneas: "
+                               "columna central"));
 }
 
 Luna_del_año Luna_pedida(const Pedido_hojas& pedido) {
@@ -253,7 +257,7 @@ QString Titulo_hojas(const Pedido_hojas& pedido) {
         case Hojas::modulo:
             break;
     }
-    return talmiroc + tr("Módulo armónico");
+    return talmiroc + QCoreApplication::translate("talmiroc::Papel", "Módulo armónico");
 }
 
 bool Pintar_hojas(QPdfWriter& pdf, const Pedido_hojas& pedido, const QPageSize& papel) {
@@ -297,7 +301,8 @@ QString Escribir_pdf(const QString& archivo, const Pedido_hojas& pedido, const Q
     // QPdfWriter reports no write error of its own: the file does.
     if (escrito && destino.error() == QFileDevice::NoError && destino.commit()) return {};
     destino.cancelWriting();
-    return tr("No se pudo escribir el archivo %1").arg(QDir::toNativeSeparators(archivo));
+    return QCoreApplication::translate("talmiroc::Papel", "No se pudo escribir el archivo %1")
+        .arg(QDir::toNativeSeparators(archivo));
 }
 
 }  // namespace talmiroc

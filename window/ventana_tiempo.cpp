@@ -19,6 +19,7 @@
 #include "efectos.h"
 #include "lector.h"
 #include "papel.h"
+#include "idioma_qt.h"
 
 namespace talmiroc {
 
@@ -66,7 +67,7 @@ QColor Relleno(Color c) {
 // under the thirteenth moon.
 class Modelo_luna final : public QAbstractTableModel {
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    Modelo_luna(const Palabras& p, QObject* padre) : QAbstractTableModel(padre), p_(p) {}
 
     void Fijar(Lectura_luna luna, const Fecha& hoy, const Fecha& seleccion) {
         beginResetModel();
@@ -133,7 +134,7 @@ public:
                 return Texto(d->fecha_corta);
             case rol_mes:
                 return d->especial == Dia_especial::ninguno ? Texto(d->mes)
-                                                            : Texto(Nombre_especial(*d));
+                                                            : Texto(Nombre_especial(*d, p_));
             case rol_marcas:
                 return (d->fecha == hoy_ ? marca_hoy : 0) | (d->portal ? marca_portal : 0) |
                        (d->especial != Dia_especial::ninguno ? marca_especial : 0) |
@@ -148,11 +149,11 @@ public:
     QVariant headerData(int seccion, Qt::Orientation o, int rol) const override {
         if (rol != Qt::DisplayRole && rol != Qt::AccessibleTextRole) return {};
         if (o == Qt::Horizontal) {
-            if (hunab_ku_ && seccion == 1) return Texto(palabras_es.nombre_hunab_ku);
+            if (hunab_ku_ && seccion == 1) return Texto(p_.nombre_hunab_ku);
             const int plasma = hunab_ku_ && seccion > 1 ? seccion : seccion + 1;
-            return Texto(En(palabras_es.plasmas, plasma));
+            return Texto(En(p_.plasmas, plasma));
         }
-        if (seccion == 4) return Texto(palabras_es.nombre_fuera_del_tiempo);
+        if (seccion == 4) return Texto(p_.nombre_fuera_del_tiempo);
         return Ventana_tiempo::tr("Héptada %1").arg(seccion + 1);
     }
 
@@ -169,6 +170,7 @@ private:
         return hunab_ku_ && dia >= 23 ? dia : dia - 1;
     }
 
+    const Palabras& p_;
     Lectura_luna luna_;
     Fecha hoy_{}, seleccion_{};
     bool hunab_ku_ = false, fuera_ = false;
@@ -178,7 +180,7 @@ private:
 // oracle and its wavespell marked.
 class Modelo_modulo final : public QAbstractTableModel {
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    Modelo_modulo(const Palabras& p, QObject* padre) : QAbstractTableModel(padre), p_(p) {}
 
     void Fijar(Kin hoy, Kin seleccion) {
         hoy_ = hoy;
@@ -203,7 +205,7 @@ public:
                 return k.valor;
             case Qt::AccessibleTextRole:
             case Qt::ToolTipRole:
-                return Texto(Titulo_kin(k));
+                return Texto(Titulo_kin(k, p_));
             case Qt::AccessibleDescriptionRole:
                 return Descripcion(k);
             case rol_forma:
@@ -221,7 +223,7 @@ public:
 
     QVariant headerData(int seccion, Qt::Orientation o, int rol) const override {
         if (rol != Qt::DisplayRole && rol != Qt::AccessibleTextRole) return {};
-        if (o == Qt::Vertical) return Texto(Nombre_sello(Sello(seccion + 1)));
+        if (o == Qt::Vertical) return Texto(Nombre_sello(Sello(seccion + 1), p_));
         if (seccion + 1 == columna_central && rol == Qt::AccessibleTextRole)
             return Ventana_tiempo::tr("Columna %1, central").arg(seccion + 1);
         return seccion + 1 == columna_central ? Ventana_tiempo::tr("%1 ·").arg(seccion + 1)
@@ -256,6 +258,7 @@ private:
         return partes.join(QStringLiteral(", "));
     }
 
+    const Palabras& p_;
     Kin hoy_{1}, seleccion_{1};
     Kines_oraculo oraculo_{};
     std::array<Kin, 13> onda_{};
@@ -264,7 +267,7 @@ private:
 // The 13 kins of a wavespell: the kin, its tone, its date.
 class Modelo_onda final : public QAbstractTableModel {
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    Modelo_onda(const Palabras& p, QObject* padre) : QAbstractTableModel(padre), p_(p) {}
 
     void Fijar(Lectura_onda onda, const Fecha& hoy) {
         onda_ = std::move(onda);
@@ -285,7 +288,7 @@ public:
         switch (rol) {
             case Qt::DisplayRole:
             case Qt::AccessibleTextRole:
-                if (columna == 0) return Texto(Titulo_kin(k.kin));
+                if (columna == 0) return Texto(Titulo_kin(k.kin, p_));
                 if (columna == 1)
                     return QStringLiteral("%1 %2").arg(i.row() + 1).arg(Texto(k.tono));
                 return Texto(k.cuando);
@@ -321,6 +324,7 @@ public:
     }
 
 private:
+    const Palabras& p_;
     Lectura_onda onda_{};
     Fecha hoy_{};
 };
@@ -440,7 +444,10 @@ private:
 
 Ventana_tiempo::Ventana_tiempo(Efectos& efectos, std::function<void(const Fecha&)> mostrar_dia,
                                QWidget* parent)
-    : QWidget(parent), efectos_(efectos), mostrar_dia_(std::move(mostrar_dia)) {
+    : QWidget(parent),
+      efectos_(efectos),
+      palabras_(Palabras_ventana()),
+      mostrar_dia_(std::move(mostrar_dia)) {
     setWindowTitle(tr("Talmiroc: la cuenta en el tiempo"));
     setObjectName(QStringLiteral("Ventana_tiempo"));
     createPages();
@@ -549,7 +556,7 @@ QWidget* Ventana_tiempo::createLunaPage() {
     barra->addWidget(boton("hoy", tr("&Hoy"), tr("Hoy (Inicio)"), [this] { Ir_a_hoy(); }));
 
     vista_luna_ = createGrid(QStringLiteral("luna"), tr("Días de la luna"));
-    modelo_luna_ = new Modelo_luna(vista_luna_);
+    modelo_luna_ = new Modelo_luna(palabras_, vista_luna_);
     vista_luna_->setModel(modelo_luna_);
     connect(vista_luna_, &QTableView::clicked, this, &Ventana_tiempo::Luna_pulsada);
 
@@ -574,7 +581,7 @@ QWidget* Ventana_tiempo::createModuloPage() {
     // Two lines always: a longer name must not move the grid and redraw it all.
     titulo_modulo_->setFixedHeight(titulo_modulo_->fontMetrics().lineSpacing() * 2 + 4);
     vista_modulo_ = createGrid(QStringLiteral("modulo"), tr("Módulo armónico"));
-    modelo_modulo_ = new Modelo_modulo(vista_modulo_);
+    modelo_modulo_ = new Modelo_modulo(palabras_, vista_modulo_);
     vista_modulo_->setModel(modelo_modulo_);
     connect(vista_modulo_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &Ventana_tiempo::Modulo_pulsado);
@@ -598,7 +605,7 @@ QWidget* Ventana_tiempo::createOndaPage() {
     grande.setBold(true);
     titulo_onda_->setFont(grande);
     vista_onda_ = createGrid(QStringLiteral("onda"), tr("Onda encantada"));
-    modelo_onda_ = new Modelo_onda(vista_onda_);
+    modelo_onda_ = new Modelo_onda(palabras_, vista_onda_);
     vista_onda_->setModel(modelo_onda_);
     vista_onda_->setSelectionBehavior(QAbstractItemView::SelectRows);
     vista_onda_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -732,7 +739,7 @@ void Ventana_tiempo::Actualizar() {
     const Kin kin_hoy = Calculo_kin(hoy_.dia, hoy_.mes, hoy_.año).kin;
     const Luna_del_año luna = Luna_de(seleccion_);
     if (!(modelo_luna_->Luna().luna == luna) || modelo_luna_->Luna().dias.empty()) {
-        modelo_luna_->Fijar(Describir_luna(luna), hoy_, seleccion_);
+        modelo_luna_->Fijar(Describir_luna(luna, palabras_), hoy_, seleccion_);
         vista_luna_->clearSpans();
         if (modelo_luna_->Fuera()) vista_luna_->setSpan(4, 0, 1, modelo_luna_->columnCount());
         titulo_luna_->setText(Texto(modelo_luna_->Luna().titulo));
@@ -742,10 +749,11 @@ void Ventana_tiempo::Actualizar() {
         if (modelo_luna_->Fuera()) vista_luna_->setSpan(4, 0, 1, modelo_luna_->columnCount());
     }
     modelo_modulo_->Fijar(kin_hoy, kin);
-    modelo_onda_->Fijar(Describir_onda(kin, seleccion_), hoy_);
+    modelo_onda_->Fijar(Describir_onda(kin, seleccion_, palabras_), hoy_);
     titulo_modulo_->setText(tr("Seleccionado: %1 (%2) · Hoy: %3")
-                                .arg(Texto(Titulo_kin(kin)), Texto(Fecha_escrita(seleccion_)),
-                                     Texto(Titulo_kin(kin_hoy))));
+                                .arg(Texto(Titulo_kin(kin, palabras_)),
+                                     Texto(Fecha_escrita(seleccion_, palabras_)),
+                                     Texto(Titulo_kin(kin_hoy, palabras_))));
     titulo_onda_->setText(Texto(modelo_onda_->Onda().titulo));
     Enfocar_seleccion();
 }

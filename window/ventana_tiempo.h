@@ -39,7 +39,8 @@ class Ventana_tiempo : public QWidget {
     Q_OBJECT
 
 public:
-    // `mostrar_dia` reads a day in the day window. Today comes from `efectos`.
+    // `mostrar_dia` reads a day in the day window. Today comes from `efectos`;
+    // the language is the windows' (Palabras_ventana, idioma_qt.h).
     // Controls are named for tests: `luna`, `modulo`, `onda` (the grids),
     // `paginas`, `titulo_luna`, `luna_anterior`, `luna_siguiente`,
     // `año_anterior`, `año_siguiente`, `hoy`, `imprimir`, `guardar_pdf`.
@@ -84,6 +85,7 @@ private:
     bool Tecla(QTableView* vista, int tecla);  // true when the key was the window's
 
     Efectos& efectos_;
+    const Palabras& palabras_;  // the windows' language, as when it was made
     std::function<void(const Fecha&)> mostrar_dia_;
     Fecha hoy_{1, 1, 2000};
     Fecha seleccion_{1, 1, 2000};

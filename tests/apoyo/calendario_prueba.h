@@ -18,6 +18,7 @@
 #include "disposicion.h"
 #include "efectos_grabados.h"
 #include "etiqueta.h"
+#include "idioma_qt.h"
 #include "imagen.h"
 #include "twips.h"
 #include "tzolkin.h"
@@ -43,6 +44,15 @@ inline QDate Fecha_de_kin(int kin) {
     }
     return {};
 }
+
+// The windows speak another language for as long as this lives; Spanish again after.
+class En_idioma {
+public:
+    explicit En_idioma(const Palabras& p) { Fijar_idioma(p); }
+    ~En_idioma() { Fijar_idioma(palabras_es); }
+    En_idioma(const En_idioma&) = delete;
+    En_idioma& operator=(const En_idioma&) = delete;
+};
 
 class Ventana_en_dia {
 public:

@@ -1,7 +1,8 @@
 // Renders the window to a PNG, for looking at it:
-//   talmiroc_captura out.png [day month year] [creditos|luna|modulo|onda|como]
-// The clock reads the given date (9-4-2003 when none is given); the last four
-// render that page of the count over time instead.
+//   talmiroc_captura out.png [day month year] [creditos|luna|modulo|onda|como] [es|en|pt]
+// The clock reads the given date (9-4-2003 when none is given); the four
+// pages render that page of the count over time instead; a language code
+// shows the windows in that language (Spanish when none is given).
 #include <cstdio>
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 
 #include "calendario.h"
 #include "efectos_grabados.h"
+#include "idioma_qt.h"
 #include "ventana_tiempo.h"
 
 int main(int argc, char** argv) {
@@ -20,6 +22,10 @@ int main(int argc, char** argv) {
     }
     QDate hoy(2003, 4, 9);
     if (args.size() >= 5) hoy = QDate(args[4].toInt(), args[3].toInt(), args[2].toInt());
+    for (const QString& a : args) {
+        if (const talmiroc::Palabras* p = talmiroc::Palabras_idioma(a.toStdString()))
+            talmiroc::Fijar_idioma(*p);
+    }
     talmiroc::prueba::Efectos_grabados efectos(hoy);
     talmiroc::Calendario ventana(efectos);
     const QStringList paginas = {QStringLiteral("luna"), QStringLiteral("modulo"),

@@ -97,18 +97,40 @@ INSTANTIATE_TEST_SUITE_P(Caras, FuenteTest, testing::ValuesIn(fuentes),
            << e->text().toStdString() << "\"";
 }
 
-TEST(Etiquetas, LosCaptionsFijosCabenEnSuCaja) {
-    Ventana_en_dia p;
-    const Controles& v = p.c;
-    p.ventana->Boton4_Click();  // fills creado2
-    for (const Etiqueta* e :
-         {v.Label1, v.Label2, v.Label3, v.Label4, v.Label5, v.Label6, v.Label7, v.Label8,
-          v.diafueradeltiempo, v.creado1, v.creado2, v.creado3, v.creado4, v.creado5}) {
-        EXPECT_TRUE(Cabe(e));
-    }
+// A button's caption, its access key's mark aside, fits inside its frame.
+::testing::AssertionResult Cabe(const QPushButton* b) {
+    QString texto = b->text();
+    texto.remove(QLatin1Char('&'));
+    const int ancho = QFontMetrics(b->font()).horizontalAdvance(texto);
+    if (ancho <= b->width() - 6) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << b->objectName().toStdString() << " needs " << ancho
+                                         << ", has " << b->width() << " for \""
+                                         << texto.toStdString() << "\"";
 }
 
-TEST(Etiquetas, LosTextosDeCadaKinCabenEnSuCaja) {
+// Every caption fits its box in every language, and in the window.
+class CabenTest : public testing::TestWithParam<const Palabras*> {};
+
+TEST_P(CabenTest, LosCaptionsFijosCabenEnSuCaja) {
+    const En_idioma idioma(*GetParam());
+    Ventana_en_dia p(QDate(2003, 7, 25));  // the banner shows
+    const Controles& v = p.c;
+    const auto caben = [&v](std::initializer_list<const Etiqueta*> etiquetas) {
+        for (const Etiqueta* e : etiquetas) {
+            EXPECT_TRUE(Cabe(e));
+            EXPECT_LE(e->geometry().right(), v.ventana->width()) << e->objectName().toStdString();
+        }
+    };
+    for (const QPushButton* b : {v.Boton1, v.Boton2, v.Boton3, v.Boton4, v.Command1, v.Boton5})
+        EXPECT_TRUE(Cabe(b));
+    caben({v.Label1, v.Label2, v.Label3, v.Label4, v.Label5, v.Label6, v.Label7, v.Label8,
+           v.diafueradeltiempo});
+    p.ventana->Boton4_Click();  // fills creado2
+    caben({v.creado1, v.creado2, v.creado3, v.creado4, v.creado5});
+}
+
+TEST_P(CabenTest, LosTextosDeCadaKinCabenEnSuCaja) {
+    const En_idioma idioma(*GetParam());
     Ventana_en_dia p;
     const Controles& v = p.c;
     for (int kin = 1; kin <= 260; ++kin) {
@@ -116,8 +138,12 @@ TEST(Etiquetas, LosTextosDeCadaKinCabenEnSuCaja) {
         for (const Etiqueta* e : {v.fecha, v.a_maya, v.nombre, v.Onda_encantada, v.inter}) {
             EXPECT_TRUE(Cabe(e)) << "kin " << kin;
         }
+        EXPECT_LE(v.fecha->geometry().right(), v.ventana->width()) << "kin " << kin;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Idiomas, CabenTest, testing::ValuesIn(idiomas),
+                         [](const auto& info) { return std::string(info.param->idioma); });
 
 TEST(Etiquetas, LaFechaCreceDesdeSuBordeIzquierdo) {
     Ventana_en_dia p;

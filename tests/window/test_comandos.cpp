@@ -195,6 +195,83 @@ TEST(Imprimir, MensajesLetraPorLetra) {
     EXPECT_EQ(titulo_imprimir, "Quenabre");
 }
 
+// The window in another language: its own texts from the catalogue, the
+// day's from the engine's words, the messages from both, through the effects.
+struct Texto_en_idioma {
+    const char* idioma;
+    const char* control;
+    const char* texto;  // a button's text, a label's caption, a box's accessible name
+};
+
+const Texto_en_idioma textos_en_idioma[] = {
+    {"es", "Boton4", "&Acerca de "},
+    {"en", "Boton1", "&Calculate"},
+    {"en", "Label2", "Month"},
+    {"en", "Label4", "Guide Kin"},
+    {"en", "año", "Year"},
+    {"en", "nombre", "* Kin 153: Red Planetary Skywalker\r\n <Ben Lahum> "},
+    {"en", "Caminante_cielo(0)", "Seal Skywalker"},
+    {"en", "diafueradeltiempo", "Green Day, of Universal Forgiveness or of Galactic Freedom"},
+    {"pt", "Boton4", "S&obre"},
+    {"pt", "Label2", "Mês"},
+    {"pt", "nombre", "* Kin 153: Caminhante do Céu Planetário Vermelho\r\n <Ben Lahum> "},
+    {"pt", "fecha", "Data gregoriana: 25-7-2003"},
+};
+
+QString Texto_de(const QWidget* w) {
+    if (const auto* e = qobject_cast<const Etiqueta*>(w)) return e->Caption();
+    if (const auto* b = qobject_cast<const QPushButton*>(w)) return b->text();
+    return w->accessibleName();
+}
+
+TEST(Idiomas, LaVentanaMuestraSusTextosEnElIdioma) {
+    for (const Texto_en_idioma& f : textos_en_idioma) {
+        const En_idioma idioma(*Palabras_idioma(f.idioma));
+        Ventana_en_dia p(QDate(2003, 7, 25));
+        const auto* w = p.ventana->findChild<QWidget*>(QString::fromUtf8(f.control));
+        ASSERT_NE(w, nullptr) << f.control;
+        EXPECT_EQ(Texto_de(w), QString::fromUtf8(f.texto)) << f.idioma << " " << f.control;
+    }
+}
+
+struct Mensajes_en_idioma {
+    const char* idioma;
+    const char* fecha_rechazada;  // 31 2 2003, under "Tzolkin"
+    const char* sin_fecha;        // Imprimir with no date, under "Quenabre"
+};
+
+const Mensajes_en_idioma mensajes_en_idioma[] = {
+    {"en", "Incorrect date. Please enter a correct date", "Please enter a date"},
+    {"pt", "Data incorreta. Digite uma data correta", "Digite uma data"},
+};
+
+TEST(Idiomas, LosMensajesEnElIdioma) {
+    for (const Mensajes_en_idioma& f : mensajes_en_idioma) {
+        const En_idioma idioma(*Palabras_idioma(f.idioma));
+        Ventana_en_dia p;
+        QTest::mouseClick(p.c.Boton2, Qt::LeftButton);
+        p.Calcular(QStringLiteral("31"), QStringLiteral("2"), QStringLiteral("2003"));
+        QTest::mouseClick(p.c.Command1, Qt::LeftButton);
+        ASSERT_EQ(p.efectos.mensajes.size(), 2u) << f.idioma;
+        EXPECT_EQ(p.efectos.mensajes[0].texto, QString::fromUtf8(f.fecha_rechazada));
+        EXPECT_EQ(p.efectos.mensajes[0].titulo, QStringLiteral("Tzolkin"));
+        EXPECT_EQ(p.efectos.mensajes[1].texto, QString::fromUtf8(f.sin_fecha)) << f.idioma;
+        EXPECT_EQ(p.efectos.mensajes[1].titulo, QStringLiteral("Quenabre"));
+    }
+}
+
+// Qt's own words in message boxes and the print dialog follow the language.
+TEST(Idiomas, LasPalabrasDeQtEnElIdioma) {
+    const std::pair<const char*, const char*> filas[] = {
+        {"es", "&Sí"}, {"en", "&Yes"}, {"pt", "&Sim"}};
+    for (const auto& [codigo, si] : filas) {
+        const En_idioma idioma(*Palabras_idioma(codigo));
+        Cargar_palabras_qt();
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString::fromUtf8(si))
+            << codigo;
+    }
+}
+
 TEST(Salir, TerminaElProgramaSinPreguntar) {
     Ventana_en_dia p;
     EXPECT_TRUE(Pide_salir([&] { QTest::mouseClick(p.c.Boton3, Qt::LeftButton); }));

@@ -1,0 +1,436 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="es_ES">
+<context>
+    <name>main</name>
+    <message>
+        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
+       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+
+Sin opciones abre la ventana del día en la fecha de hoy.
+  --luna [DÍA MES AÑO]    los 28 días de la luna de la fecha
+  --modulo [DÍA MES AÑO]  el módulo armónico, con el kin de la fecha
+  --onda [DÍA MES AÑO]    la onda encantada del kin de la fecha
+  --año [DÍA MES AÑO]     el año de trece lunas de la fecha (con --pdf; sin él, su luna)
+  --pdf ARCHIVO           escribe las hojas en ARCHIVO, sin abrir ventana:
+                          la luna en una hoja, el año en 14 (portada y 13 lunas),
+                          el módulo en una (con fecha, su kin resaltado)
+  --papel a4|carta        el papel del PDF; si no, carta donde se mide en
+                          pulgadas y A4 en los demás lugares
+  --idioma %1       el idioma de las ventanas; sin él, el del sistema
+  --help                  esta ayuda
+Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
+En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
+Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
+</source>
+        <translation>Usage: talmiroc [--idioma LANGUAGE] [--luna|--modulo|--onda [DAY MONTH YEAR]]
+       talmiroc --luna|--año|--modulo [DAY MONTH YEAR] --pdf FILE [--papel a4|carta]
+
+With no options, opens the day window on today&apos;s date.
+  --luna [DAY MONTH YEAR]    the 28 days of the date&apos;s moon
+  --modulo [DAY MONTH YEAR]  the harmonic module, with the date&apos;s kin
+  --onda [DAY MONTH YEAR]    the wavespell of the date&apos;s kin
+  --año [DAY MONTH YEAR]     the thirteen-moon year of the date (with --pdf; without it, its moon)
+  --pdf FILE                 writes the pages to FILE, opening no window:
+                             the moon on one page, the year on 14 (cover and 13 moons),
+                             the module on one (given a date, its kin highlighted)
+  --papel a4|carta           the PDF&apos;s paper; otherwise Letter where inches are
+                             the measure, and A4 elsewhere
+  --idioma %1          the windows&apos; language; without it, the system&apos;s
+  --help                     this help
+With no date, today. The date is read as the window&apos;s three boxes read it.
+In the day window, the context menu (right button or the Menu key) and
+Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: falta el idioma tras --idioma; son %1
+</source>
+        <translation>talmiroc: --idioma needs a language; they are %1
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: idioma desconocido: %1; son %2
+</source>
+        <translation>talmiroc: unknown language: %1; they are %2
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: una sola de --luna, --modulo y --onda
+</source>
+        <translation>talmiroc: only one of --luna, --modulo and --onda
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 espera una fecha: DÍA MES AÑO
+</source>
+        <translation>talmiroc: %1 expects a date: DAY MONTH YEAR
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 espera un valor
+</source>
+        <translation>talmiroc: %1 needs a value
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: --pdf va con --luna, --año o --modulo
+</source>
+        <translation>talmiroc: --pdf goes with --luna, --año or --modulo
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: --papel va con --pdf
+</source>
+        <translation>talmiroc: --papel goes with --pdf
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: --papel es a4 o carta, no «%1»
+</source>
+        <translation>talmiroc: --papel is a4 or carta, not «%1»
+</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Calendario</name>
+    <message>
+        <source>&amp;Luna</source>
+        <translation>&amp;Moon</translation>
+    </message>
+    <message>
+        <source>&amp;Módulo armónico</source>
+        <translation>&amp;Harmonic module</translation>
+    </message>
+    <message>
+        <source>&amp;Onda encantada</source>
+        <translation>&amp;Wavespell</translation>
+    </message>
+    <message>
+        <source>Dia</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>Mes</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Año</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Oráculo</source>
+        <translation>Oracle</translation>
+    </message>
+    <message>
+        <source>Kin Guia</source>
+        <translation>Guide Kin</translation>
+    </message>
+    <message>
+        <source>Duplica el poder de la 5º fuerza</source>
+        <translation>Doubles the power of the 5th force</translation>
+    </message>
+    <message>
+        <source>Kin Antípoda</source>
+        <translation>Antipode Kin</translation>
+    </message>
+    <message>
+        <source>Refuerza Memoria del Génesis</source>
+        <translation>Reinforces the Memory of Genesis</translation>
+    </message>
+    <message>
+        <source>Kin Análogo</source>
+        <translation>Analog Kin</translation>
+    </message>
+    <message>
+        <source>Da refuerzo, van juntas</source>
+        <translation>Gives support; they go together</translation>
+    </message>
+    <message>
+        <source>Kin Oculto</source>
+        <translation>Occult Kin</translation>
+    </message>
+    <message>
+        <source>Poder de lo inesperado</source>
+        <translation>Power of the unexpected</translation>
+    </message>
+    <message>
+        <source>Creado en:</source>
+        <translation>Created on:</translation>
+    </message>
+    <message>
+        <source>Por:</source>
+        <translation>By:</translation>
+    </message>
+    <message>
+        <source>Brenoval Serpiente Eléctrica Roja</source>
+        <translation>Brenoval Red Electric Serpent</translation>
+    </message>
+    <message>
+        <source>Varnesca 9 de abril de 2003</source>
+        <translation>Varnesca 9 April 2003</translation>
+    </message>
+    <message>
+        <source>Día</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>&amp;Calcular</source>
+        <translation>&amp;Calculate</translation>
+    </message>
+    <message>
+        <source>&amp;Limpiar</source>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>&amp;Salir</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Acerca de </source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Año de la Luna Planetaria Roja</source>
+        <translation>Year of the Red Planetary Moon</translation>
+    </message>
+    <message>
+        <source>Luna Planetaria del Perro</source>
+        <translation>Planetary Dog Moon</translation>
+    </message>
+    <message>
+        <source>Enlazador de mundos resonante blanco</source>
+        <translation>White resonant worldbridger</translation>
+    </message>
+    <message>
+        <source>Debe introducir una fecha</source>
+        <translation>Please enter a date</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir la ventana</source>
+        <translation>The window could not be printed</translation>
+    </message>
+    <message>
+        <source>Quenabre</source>
+        <translation>Quenabre</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir la página</source>
+        <translation>The page could not be printed</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Ventana_tiempo</name>
+    <message>
+        <source>hoy</source>
+        <translation>today</translation>
+    </message>
+    <message>
+        <source>Héptada %1</source>
+        <translation>Heptad %1</translation>
+    </message>
+    <message>
+        <source>Columna %1, central</source>
+        <translation>Column %1, central</translation>
+    </message>
+    <message>
+        <source>%1 ·</source>
+        <translation>%1 ·</translation>
+    </message>
+    <message>
+        <source>columna central</source>
+        <translation>central column</translation>
+    </message>
+    <message>
+        <source>guía del seleccionado</source>
+        <translation>guide of the selected kin</translation>
+    </message>
+    <message>
+        <source>antípoda del seleccionado</source>
+        <translation>antipode of the selected kin</translation>
+    </message>
+    <message>
+        <source>análogo del seleccionado</source>
+        <translation>analog of the selected kin</translation>
+    </message>
+    <message>
+        <source>oculto del seleccionado</source>
+        <translation>occult of the selected kin</translation>
+    </message>
+    <message>
+        <source>en la onda encantada del seleccionado</source>
+        <translation>in the selected kin&apos;s wavespell</translation>
+    </message>
+    <message>
+        <source>Kin</source>
+        <translation>Kin</translation>
+    </message>
+    <message>
+        <source>Tono</source>
+        <translation>Tone</translation>
+    </message>
+    <message>
+        <source>Fecha</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Kin %1</source>
+        <translation>Kin %1</translation>
+    </message>
+    <message>
+        <source>Gu</source>
+        <translation>Gu</translation>
+    </message>
+    <message>
+        <source>Ap</source>
+        <translation>Ap</translation>
+    </message>
+    <message>
+        <source>An</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Oc</source>
+        <translation>Oc</translation>
+    </message>
+    <message>
+        <source>Talmiroc: la cuenta en el tiempo</source>
+        <translation>Talmiroc: the count over time</translation>
+    </message>
+    <message>
+        <source>&amp;Luna</source>
+        <translation>&amp;Moon</translation>
+    </message>
+    <message>
+        <source>&amp;Módulo armónico</source>
+        <translation>&amp;Harmonic module</translation>
+    </message>
+    <message>
+        <source>&amp;Onda encantada</source>
+        <translation>&amp;Wavespell</translation>
+    </message>
+    <message>
+        <source>&amp;Cómo se cuenta</source>
+        <translation>How it is &amp;counted</translation>
+    </message>
+    <message>
+        <source>«</source>
+        <translation>«</translation>
+    </message>
+    <message>
+        <source>Año anterior (Mayús+Re Pág)</source>
+        <translation>Previous year (Shift+Page Up)</translation>
+    </message>
+    <message>
+        <source>‹</source>
+        <translation>‹</translation>
+    </message>
+    <message>
+        <source>Luna anterior (Re Pág)</source>
+        <translation>Previous moon (Page Up)</translation>
+    </message>
+    <message>
+        <source>›</source>
+        <translation>›</translation>
+    </message>
+    <message>
+        <source>Luna siguiente (Av Pág)</source>
+        <translation>Next moon (Page Down)</translation>
+    </message>
+    <message>
+        <source>»</source>
+        <translation>»</translation>
+    </message>
+    <message>
+        <source>Año siguiente (Mayús+Av Pág)</source>
+        <translation>Next year (Shift+Page Down)</translation>
+    </message>
+    <message>
+        <source>&amp;Hoy</source>
+        <translation>&amp;Today</translation>
+    </message>
+    <message>
+        <source>Hoy (Inicio)</source>
+        <translation>Today (Home)</translation>
+    </message>
+    <message>
+        <source>Días de la luna</source>
+        <translation>Days of the moon</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica · esquina negra: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
+        <translation>Green frame: galactic activation portal · black corner: today · blue frame: the selected day · Enter: read the day</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Harmonic module</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · esquina negra: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Green: galactic activation portal · column 7 between lines: central column · black corner: today · blue frame: the selected kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
+    </message>
+    <message>
+        <source>Onda encantada</source>
+        <translation>Wavespell</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Así lleva Talmiroc la cuenta:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;El año de trece lunas empieza el 26 de julio, y el kin de ese día es el portador del año hasta el 25 de julio siguiente.&lt;/li&gt;&lt;li&gt;Cada luna tiene 28 días, en cuatro héptadas de siete plasmas: Dali, Seli, Gamma, Kali, Alfa, Limi y Silio. La primera luna va del 26 de julio al 22 de agosto; la decimotercera, del 27 de junio al 24 de julio.&lt;/li&gt;&lt;li&gt;El 25 de julio no pertenece a ninguna luna: es el Día fuera del tiempo.&lt;/li&gt;&lt;li&gt;El 29 de febrero no avanza la cuenta: lleva el kin del 28 de febrero y se muestra como «0.0 Hunab Ku», entre los días 22 y 23 de la octava luna.&lt;/li&gt;&lt;li&gt;La notación NS cuenta ciclos de 52 años desde el año que empezó el 26 de julio de 1987: NS1.26.4.27 es el ciclo 1, año 26 del ciclo, luna 4, día 27.&lt;/li&gt;&lt;li&gt;Los 52 portales de activación galáctica son los del módulo armónico; la columna central es la séptima, de los kines 121 a 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Otras calculadoras cuentan distinto el 29 de febrero o el 25 de julio; por eso sus kines pueden no coincidir con estos.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;This is how Talmiroc keeps the count:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;The thirteen-moon year begins on 26 July, and that day&apos;s kin is the year bearer until the next 25 July.&lt;/li&gt;&lt;li&gt;Each moon has 28 days, in four heptads of seven plasmas: Dali, Seli, Gamma, Kali, Alpha, Limi and Silio. The first moon runs from 26 July to 22 August; the thirteenth, from 27 June to 24 July.&lt;/li&gt;&lt;li&gt;25 July belongs to no moon: it is the Day Out of Time.&lt;/li&gt;&lt;li&gt;29 February does not advance the count: it carries the kin of 28 February and is shown as «0.0 Hunab Ku», between days 22 and 23 of the eighth moon.&lt;/li&gt;&lt;li&gt;The NS notation counts cycles of 52 years from the year that began on 26 July 1987: NS1.26.4.27 is cycle 1, year 26 of the cycle, moon 4, day 27.&lt;/li&gt;&lt;li&gt;The 52 galactic activation portals are those of the harmonic module; the central column is the seventh, kins 121 to 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Other calculators count 29 February or 25 July differently; that is why their kins may not match these.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Seleccionado: %1 (%2) · Hoy: %3</source>
+        <translation>Selected: %1 (%2) · Today: %3</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>La página que se ve, en papel</source>
+        <translation>The page shown, on paper</translation>
+    </message>
+    <message>
+        <source>Guardar &amp;PDF…</source>
+        <translation>Save as P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>La página que se ve, en un archivo PDF</source>
+        <translation>The page shown, in a PDF file</translation>
+    </message>
+    <message>
+        <source>luna-%1-%2.pdf</source>
+        <translation>moon-%1-%2.pdf</translation>
+    </message>
+    <message>
+        <source>modulo-kin-%1.pdf</source>
+        <translation>module-kin-%1.pdf</translation>
+    </message>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Papel</name>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1</source>
+        <translation>The file %1 could not be written</translation>
+    </message>
+</context>
+</TS>
