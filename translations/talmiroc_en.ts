@@ -432,5 +432,21 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
         <source>No se pudo escribir el archivo %1</source>
         <translation>The file %1 could not be written</translation>
     </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica</source>
+        <translation>Green frame: galactic activation portal</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Harmonic module</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Green: galactic activation portal · column 7 between lines: central column · blue frame: the highlighted kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
+        <translation>Green: galactic activation portal · column 7 between lines: central column</translation>
+    </message>
 </context>
 </TS>

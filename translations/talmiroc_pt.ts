@@ -432,5 +432,21 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
         <source>No se pudo escribir el archivo %1</source>
         <translation>Não foi possível gravar o arquivo %1</translation>
     </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica</source>
+        <translation>Moldura verde: portal de ativação galáctica</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Módulo harmônico</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · moldura azul: o kin destacado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
+        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central</translation>
+    </message>
 </context>
 </TS>

@@ -71,7 +71,8 @@ void Escribir(std::FILE* salida, const talmiroc::Palabras& p, const char* texto,
 // gives Qt its fonts. Without a date, today's moon or year, and the module
 // with no kin highlighted.
 int Escribir_hojas(const char* archivo, talmiroc::Hojas hojas, std::optional<talmiroc::Fecha> fecha,
-                   std::optional<QPageSize> papel, int argc, char** argv) {
+                   std::optional<QPageSize> papel, const talmiroc::Palabras& idioma, int argc,
+                   char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // A machine with no session has no runtime folder, which Qt warns about
     // though the PDF never needs one.
@@ -80,6 +81,7 @@ int Escribir_hojas(const char* archivo, talmiroc::Hojas hojas, std::optional<tal
         if (!m.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))) qt(tipo, c, m);
     });
     QGuiApplication app(argc, argv);
+    talmiroc::Fijar_idioma(idioma);
     const QDate hoy = QDate::currentDate();
     const talmiroc::Pedido_hojas pedido{
         hojas, fecha.value_or(talmiroc::Fecha{hoy.day(), hoy.month(), hoy.year()}),
@@ -194,7 +196,7 @@ int main(int argc, char** argv) {
                               año      ? talmiroc::Hojas::año
                               : modulo ? talmiroc::Hojas::modulo
                                        : talmiroc::Hojas::luna,
-                              fecha, tamaño, argc, argv);
+                              fecha, tamaño, *idioma, argc, argv);
     }
 
     QApplication app(argc, argv);

@@ -1,5 +1,7 @@
 #include "papel.h"
 
+#include "idioma_qt.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -72,7 +74,8 @@ void Pagina_luna(QPainter& p, const QRectF& area, const Lectura_luna& luna) {
     const qreal alto = (area.bottom() - alto_leyenda - 4 - y0) / (especial ? 4.9 : 4);
     for (int plasma = 1; plasma <= 7; ++plasma) {
         Linea(p, QRectF(area.left() + (plasma - 1) * ancho, cabecera, ancho, alto_cabecera),
-              Qt::AlignHCenter, Texto(En(palabras_es.plasmas, plasma)), Letra(10, QFont::Bold));
+              Qt::AlignHCenter, Texto(En(Palabras_ventana().plasmas, plasma)),
+              Letra(10, QFont::Bold));
     }
     const QFont letra = Letra(7);
     for (const Dia_de_luna& d : luna.dias) {
@@ -82,8 +85,8 @@ void Pagina_luna(QPainter& p, const QRectF& area, const Lectura_luna& luna) {
                              : QRectF(area.left(), y0 + 4 * alto + 6, 2 * ancho, alto * 0.9 - 6);
         Pintar_dia(p, r, letra,
                    {dia ? Texto(d.numero) : QString(), Texto(d.fecha_corta),
-                    dia ? Texto(d.mes) : Texto(Nombre_especial(d)), Texto(d.kin_nombre),
-                    Recurso_sello(d.kin.sello()), Recurso_tono(d.kin.tono()),
+                    dia ? Texto(d.mes) : Texto(Nombre_especial(d, Palabras_ventana())),
+                    Texto(d.kin_nombre), Recurso_sello(d.kin.sello()), Recurso_tono(d.kin.tono()),
                     (d.portal ? marca_portal : 0) | (dia ? 0 : marca_especial)});
         Rejilla(p, r);
     }
@@ -102,7 +105,8 @@ void Portada(QPainter& p, const QRectF& area, const Lectura_año& año) {
     Linea(p, QRectF(area.left(), area.top() + 20, area.width(), 44), Qt::AlignHCenter,
           Texto(año.nombre), Letra(30, QFont::Bold));
     Linea(p, QRectF(area.left(), area.top() + 70, area.width(), 26), Qt::AlignHCenter,
-          Texto(año.ns) + Texto(palabras_es.separador_titulo) + Texto(año.periodo), Letra(16));
+          Texto(año.ns) + Texto(Palabras_ventana().separador_titulo) + Texto(año.periodo),
+          Letra(16));
     const qreal arriba = area.top() + 130;
     const QRectF glifo(area.left() + 20, arriba, 220, 280);
     Pintar_recurso(p, QRectF(glifo.left(), glifo.top(), glifo.width(), 60),
@@ -111,10 +115,10 @@ void Portada(QPainter& p, const QRectF& area, const Lectura_año& año) {
                    Recurso_sello(año.portador.sello()));
     p.setPen(Qt::black);
     Linea(p, QRectF(glifo.left(), glifo.bottom() + 8, glifo.width(), 18), Qt::AlignHCenter,
-          Texto(Titulo_kin(año.portador)), Letra(10));
+          Texto(Titulo_kin(año.portador, Palabras_ventana())), Letra(10));
     const qreal x = glifo.right() + 50, ancho = area.right() - x, paso = 26;
     for (int n = 1; n <= 13; ++n) {
-        const Lectura_luna luna = Describir_luna({año.año, n});
+        const Lectura_luna luna = Describir_luna({año.año, n}, Palabras_ventana());
         const QRectF linea(x, arriba + (n - 1) * paso, ancho, paso);
         Linea(p, QRectF(linea.left(), linea.top(), 24, paso), Qt::AlignRight, QString::number(n),
               Letra(11, QFont::Bold));
@@ -140,20 +144,21 @@ void Pagina_modulo(QPainter& p, const QRectF& area, std::optional<Fecha> resalta
         kin = Calculo_kin(resaltado->dia, resaltado->mes, resaltado->año).kin;
         oraculo = Oraculo_en_kines(kin);
         onda = Onda_de(kin);
-        const Lectura_onda lectura = Describir_onda(kin, *resaltado);
-        const QString sep = Texto(palabras_es.separador_titulo);
+        const Lectura_onda lectura = Describir_onda(kin, *resaltado, Palabras_ventana());
+        const QString sep = Texto(Palabras_ventana().separador_titulo);
         const auto socio = [](std::size_t lugar, Kin k) {
-            return Texto(palabras_es.lugares_oraculo[lugar]) + QStringLiteral(": ") +
-                   Texto(Titulo_kin(k));
+            return Texto(Palabras_ventana().lugares_oraculo[lugar]) + QStringLiteral(": ") +
+                   Texto(Titulo_kin(k, Palabras_ventana()));
         };
         const QString lineas[] = {
-            Texto(Titulo_kin(kin)) + sep + Texto(Fecha_escrita(*resaltado)),
+            Texto(Titulo_kin(kin, Palabras_ventana())) + sep +
+                Texto(Fecha_escrita(*resaltado, Palabras_ventana())),
             socio(0, oraculo.guia),
             socio(1, oraculo.antipoda),
             socio(2, oraculo.analogo),
             socio(3, oraculo.oculto),
             Texto(lectura.titulo) + sep + Texto(lectura.kines[0].cuando) +
-                Texto(palabras_es.separador_periodo) + Texto(lectura.kines[12].cuando),
+                Texto(Palabras_ventana().separador_periodo) + Texto(lectura.kines[12].cuando),
         };
         for (std::size_t i = 0; i < std::size(lineas); ++i) {
             Linea(p, QRectF(area.left(), y, area.width(), 14), Qt::AlignHCenter, lineas[i],
@@ -248,10 +253,10 @@ QString Titulo_hojas(const Pedido_hojas& pedido) {
     const QString talmiroc = QStringLiteral("Talmiroc: ");
     switch (pedido.hojas) {
         case Hojas::luna:
-            return talmiroc + Texto(Describir_luna(Luna_pedida(pedido)).titulo);
+            return talmiroc + Texto(Describir_luna(Luna_pedida(pedido), Palabras_ventana()).titulo);
         case Hojas::año: {
-            const Lectura_año año = Describir_año(Luna_pedida(pedido).año);
-            return talmiroc + Texto(año.nombre) + Texto(palabras_es.separador_titulo) +
+            const Lectura_año año = Describir_año(Luna_pedida(pedido).año, Palabras_ventana());
+            return talmiroc + Texto(año.nombre) + Texto(Palabras_ventana().separador_titulo) +
                    Texto(año.ns);
         }
         case Hojas::modulo:
@@ -274,13 +279,13 @@ bool Pintar_hojas(QPdfWriter& pdf, const Pedido_hojas& pedido, const QPageSize& 
     const Luna_del_año luna = Luna_pedida(pedido);
     switch (pedido.hojas) {
         case Hojas::luna:
-            Pagina_luna(p, area, Describir_luna(luna));
+            Pagina_luna(p, area, Describir_luna(luna, Palabras_ventana()));
             break;
         case Hojas::año:
-            Portada(p, area, Describir_año(luna.año));
+            Portada(p, area, Describir_año(luna.año, Palabras_ventana()));
             for (int n = 1; n <= 13; ++n) {
                 pdf.newPage();
-                Pagina_luna(p, area, Describir_luna({luna.año, n}));
+                Pagina_luna(p, area, Describir_luna({luna.año, n}, Palabras_ventana()));
             }
             break;
         case Hojas::modulo:
