@@ -98,8 +98,8 @@ std::string Texto_meditacion(Kin kin, const Palabras& p) {
     return s;
 }
 
-std::string_view Nombre_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p) {
-    switch (f.especial) {
+std::string_view Nombre_dia_especial(Dia_especial d, const Palabras& p) {
+    switch (d) {
         case Dia_especial::fuera_del_tiempo:
             return p.nombre_fuera_del_tiempo;
         case Dia_especial::hunab_ku:
@@ -107,6 +107,11 @@ std::string_view Nombre_trece_lunas(const Fecha_trece_lunas& f, const Palabras& 
         case Dia_especial::ninguno:
             break;
     }
+    return {};
+}
+
+std::string_view Nombre_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p) {
+    if (f.especial != Dia_especial::ninguno) return Nombre_dia_especial(f.especial, p);
     return En(p.lunas, f.luna);
 }
 

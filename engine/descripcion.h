@@ -46,6 +46,10 @@ std::string Texto_meditacion(Kin kin, const Palabras& p = palabras_es);
 // ---------------------------------------------------------------------------
 // The thirteen-moon reading
 
+// A special day's own name: "Día fuera del tiempo", "0.0 Hunab Ku"; "" for
+// any other day. Nombre_dia_especial(Dia_especial::hunab_ku) == "0.0 Hunab Ku".
+std::string_view Nombre_dia_especial(Dia_especial d, const Palabras& p = palabras_es);
+
 // The moon's name, or the special day's: "Luna Autoexistente del Búho" for
 // 13 November 2013, "Día fuera del tiempo" for 25 July, "0.0 Hunab Ku" for
 // 29 February. A moon outside 1..13 reads "".

@@ -36,15 +36,7 @@ std::string Titulo_kin(Kin k, const Palabras& p) {
 }
 
 std::string_view Nombre_especial(const Dia_de_luna& d, const Palabras& p) {
-    switch (d.especial) {
-        case Dia_especial::hunab_ku:
-            return p.nombre_hunab_ku;
-        case Dia_especial::fuera_del_tiempo:
-            return p.nombre_fuera_del_tiempo;
-        case Dia_especial::ninguno:
-            break;
-    }
-    return {};
+    return Nombre_dia_especial(d.especial, p);
 }
 
 Lectura_luna Describir_luna(Luna_del_año l, const Palabras& p) {

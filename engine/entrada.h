@@ -33,6 +33,13 @@ std::int64_t Lectura_inicial(std::string_view texto);
 // least one ASCII digit, blanks. Lectura_completa("07", v) sets v = 7.
 bool Lectura_completa(std::string_view texto, std::int64_t& valor);
 
+// A command-line word that reads as an option rather than a date value: a
+// dash and then no digit. Parece_opcion("--luna") is true, Parece_opcion("-5")
+// and Parece_opcion("-") are false.
+constexpr bool Parece_opcion(std::string_view a) {
+    return a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9');
+}
+
 // The checks of a typed date, first failing check speaks:
 // empty -> form -> February -> year -> ranges. Any bytes are accepted.
 // Comprobar_fecha("09", "04", "2003") == Fecha{9, 4, 2003}.

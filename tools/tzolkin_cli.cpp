@@ -50,11 +50,6 @@ enum class Recorrido {
     busqueda,   // the dates of --kin
 };
 
-// An argument that reads as an option: a dash and then no digit ("-5" is a value).
-bool Parece_opcion(std::string_view a) {
-    return a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9');
-}
-
 // A usage error: one line naming what was wrong, and where to read more.
 int Uso(Entorno& e, std::string_view que) {
     e.errores << "tzolkin: " << que << " (tzolkin --help)\n";

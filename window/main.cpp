@@ -46,11 +46,6 @@ std::optional<talmiroc::Pagina_tiempo> Pagina_de(std::string_view opcion) {
     return std::nullopt;
 }
 
-// A date's value, not an option: "-5" is a value, as in `tzolkin`.
-bool Es_valor(std::string_view a) {
-    return a.size() < 2 || a[0] != '-' || (a[1] >= '0' && a[1] <= '9');
-}
-
 // The codes of idiomas.def: "es|en|pt".
 QString Codigos() {
     QStringList codigos;
@@ -156,7 +151,9 @@ int main(int argc, char** argv) {
         año = a == "--año";
         modulo = a == "--modulo";
         int valores = 0;
-        while (valores < 3 && i + 1 + valores < argc && Es_valor(argv[i + 1 + valores])) ++valores;
+        while (valores < 3 && i + 1 + valores < argc &&
+               !talmiroc::Parece_opcion(argv[i + 1 + valores]))
+            ++valores;
         if (valores == 0) continue;
         if (valores < 3) {
             Escribir(stderr, *idioma,
