@@ -151,6 +151,7 @@ Lectura_dia Describir_dia(const Fecha& f, const Palabras& p) {
     Añadir_nombre(l.nombre_kin, c.kin, p);
     l.palabra_color = Palabras_de(Color_sello(c.sello), p).m;
     if (Es_portal(c.kin)) l.portal = p.categoria_portal;
+    l.familia_terrestre = En(p.familias, static_cast<int>(Familia_de(c.sello)));
     l.nombre_sello << p.glifo_sello << Nombre_sello(c.sello, p);
     l.nombre_tono << p.glifo_tono << std::int64_t{c.tono.valor} << ", "
                   << En(p.tonos_m, c.tono.valor);

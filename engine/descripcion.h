@@ -87,6 +87,7 @@ struct Lectura_dia {
     // of the language's words.
     std::string_view palabra_color;  // "Rojo": the seal's colour, masculine
     std::string_view portal;         // "Portal de activación galáctica" on a portal day, else ""
+    std::string_view familia_terrestre;  // "Señal": the seal's earth family
     // What a screen reader calls the glyphs (25 July 2003 as the example):
     std::string nombre_sello;   // "Sello Caminante del Cielo": the large glyph
     std::string nombre_tono;    // "Tono 10, Planetario": the numeral, the tone's masculine form

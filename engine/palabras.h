@@ -107,6 +107,15 @@ struct Palabras {
     std::array<std::string_view, 2> año_de;
     std::string_view separador_titulo, separador_periodo;
 
+    // Earth families by Familia_terrestre: polar, cardinal, central, señal,
+    // portal ("Señal").
+    std::array<std::string_view, 5> familias;
+    // How one kin stands to another (relaciones.h), by Relacion: each
+    // relation's name ("Kin guía"), and its rule in words, where {1} and {2}
+    // stand for the two kins' numbers, {3} and {4} for their seals' names and
+    // {5} for what the rule names (Describir_relaciones fills them).
+    std::array<std::string_view, numero_relaciones> relaciones, reglas_relacion;
+
     // The date checks' refusals, under one title.
     std::string_view mensaje_fecha, mensaje_año, titulo_fecha;
 };

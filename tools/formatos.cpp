@@ -115,6 +115,9 @@ constexpr auto campos_dia = std::to_array<Campo>({
     {"trece_lunas.plasma", Salidas::json_y_csv,
      [](const Lectura_dia& l)
          -> Valor { return Con_luna(l) ? Valor(Plasma_trece_lunas(l.trece_lunas, *l.palabras)) : Valor(); }},
+    // Last, so that every earlier column keeps its place.
+    {"familia_terrestre", Salidas::json_y_csv,  // Señal
+     [](const Lectura_dia& l) -> Valor { return l.familia_terrestre; }},
 });
 
 // The JSON fields in key order. A dot sorts before every letter, digit and
@@ -335,6 +338,20 @@ void Añadir_fin_ics(std::string& s) {
     s.append("END:VCALENDAR\r\n");
 }
 
+void Añadir_sello_ics(std::string& s, std::int64_t sello_utc) {
+    // A run stamps every event alike: the line is made once.
+    thread_local std::int64_t sellado = -1;
+    thread_local char sello[32];
+    if (sellado != sello_utc) {
+        const auto t = static_cast<std::time_t>(sello_utc);
+        std::tm utc{};
+        gmtime_r(&t, &utc);
+        std::strftime(sello, sizeof sello, "DTSTAMP:%Y%m%dT%H%M%SZ\r\n", &utc);
+        sellado = sello_utc;
+    }
+    s.append(sello);
+}
+
 void Añadir_evento_ics(std::string& s, const Lectura_dia& l, std::int64_t sello_utc) {
     const Fecha& f = l.entrada;
     std::string linea;
@@ -349,17 +366,7 @@ void Añadir_evento_ics(std::string& s, const Lectura_dia& l, std::int64_t sello
     fecha();
     s.append(linea).append("@talmiroc\r\n");
 
-    // A run stamps every event alike: the line is made once.
-    thread_local std::int64_t sellado = -1;
-    thread_local char sello[32];
-    if (sellado != sello_utc) {
-        const auto t = static_cast<std::time_t>(sello_utc);
-        std::tm utc{};
-        gmtime_r(&t, &utc);
-        std::strftime(sello, sizeof sello, "DTSTAMP:%Y%m%dT%H%M%SZ\r\n", &utc);
-        sellado = sello_utc;
-    }
-    s.append(sello);
+    Añadir_sello_ics(s, sello_utc);
 
     linea = "DTSTART;VALUE=DATE:";
     fecha();

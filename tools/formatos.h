@@ -102,6 +102,10 @@ void Añadir_linea_ics(std::string& s, std::string_view linea);
 void Añadir_inicio_ics(std::string& s, std::string_view nombre);
 void Añadir_fin_ics(std::string& s);
 
+// The DTSTAMP line of `sello_utc` (seconds since 1970 UTC), with its CR LF:
+// "DTSTAMP:20030725T000000Z\r\n".
+void Añadir_sello_ics(std::string& s, std::int64_t sello_utc);
+
 // One all-day event: UID kin-YYYYMMDD@talmiroc, DTSTAMP from `sello_utc`
 // (seconds since 1970 UTC), DTSTART;VALUE=DATE and DURATION:P1D, SUMMARY
 // "Kin 153 · Caminante del Cielo Planetario Rojo · Día fuera del tiempo"

@@ -99,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
         } else {
             const int kin = o.contains("kin") ? std::atoi(std::string(o["kin"]).c_str()) : 0;
             Exigir(kin >= 1 && kin <= 260, "kin 1..260");
-            Exigir(o.size() == 14, "day object has its fourteen fields");
+            Exigir(o.size() == 15, "day object has its fifteen fields");
         }
     }
     Exigir(lineas_salida == lineas_entrada, "one object per input line");
