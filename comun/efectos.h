@@ -40,6 +40,12 @@ public:
     // Asks where to save a PDF file, proposing `nombre`: the file chosen, or
     // empty when the dialog is cancelled.
     virtual QString Archivo_pdf(QWidget& ventana, const QString& nombre) = 0;
+
+    // Asks for a file to write (`abrir` false) or to read, in a dialog titled
+    // `titulo` that proposes `nombre` and offers `filtro` ("Calendarios
+    // (*.ics)"): the file chosen, or empty when the dialog is cancelled.
+    virtual QString Archivo(QWidget& ventana, const QString& titulo, const QString& nombre,
+                            const QString& filtro, bool abrir) = 0;
 };
 
 }  // namespace talmiroc

@@ -63,4 +63,13 @@ QString Efectos_qt::Archivo_pdf(QWidget& ventana, const QString& nombre) {
         QCoreApplication::translate("talmiroc::Papel", "Documentos PDF (*.pdf)"));
 }
 
+QString Efectos_qt::Archivo(QWidget& ventana, const QString& titulo, const QString& nombre,
+                            const QString& filtro, bool abrir) {
+    Cargar_palabras_qt();
+    const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return abrir ? QFileDialog::getOpenFileName(&ventana, titulo, carpeta, filtro)
+                 : QFileDialog::getSaveFileName(&ventana, titulo, QDir(carpeta).filePath(nombre),
+                                                filtro);
+}
+
 }  // namespace talmiroc

@@ -18,6 +18,8 @@ public:
     void Imprimir_hojas(QWidget& ventana, const QString& documento,
                         const Escritor_pdf& escribir) override;
     QString Archivo_pdf(QWidget& ventana, const QString& nombre) override;
+    QString Archivo(QWidget& ventana, const QString& titulo, const QString& nombre,
+                    const QString& filtro, bool abrir) override;
 
 private:
     Impresoras& impresoras_;

@@ -234,9 +234,10 @@ constexpr Kines_oraculo Oraculo_en_kines(Kin k) {
 // polar (Sun, Serpent, Dog, Eagle), cardinal (Dragon, Worldbridger, Monkey,
 // Warrior), central (Wind, Hand, Human, Earth), señal (Night, Star,
 // Skywalker, Mirror), portal (Seed, Moon, Wizard, Storm; the year bearers).
-enum class Familia_terrestre { polar = 0, cardinal = 1, central = 2, señal = 3, portal = 4 };
+// (moc reads this header through the windows: ASCII enumerators.)
+enum class Familia_terrestre { polar = 0, cardinal = 1, central = 2, senal = 3, portal = 4 };
 
-// Familia_de(Sello{13}) == Familia_terrestre::señal; 0 reads as 20 (polar).
+// Familia_de(Sello{13}) == Familia_terrestre::senal; 0 reads as 20 (polar).
 constexpr Familia_terrestre Familia_de(Sello s) {
     const int r = s.valor % 5;
     return static_cast<Familia_terrestre>(r < 0 ? r + 5 : r);

@@ -107,7 +107,7 @@ struct Palabras {
     std::array<std::string_view, 2> año_de;
     std::string_view separador_titulo, separador_periodo;
 
-    // Earth families by Familia_terrestre: polar, cardinal, central, señal,
+    // Earth families by Familia_terrestre: polar, cardinal, central, senal,
     // portal ("Señal").
     std::array<std::string_view, 5> familias;
     // How one kin stands to another (relaciones.h), by Relacion: each

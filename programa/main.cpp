@@ -20,13 +20,14 @@ namespace {
 // %1 lists the languages.
 constexpr char ayuda[] = QT_TRANSLATE_NOOP(
     "main",
-    "Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]\n"
+    "Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO] | --personas]\n"
     "       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]\n"
     "\n"
     "Sin opciones abre la ventana del día en la fecha de hoy.\n"
     "  --luna [DÍA MES AÑO]    los 28 días de la luna de la fecha\n"
     "  --modulo [DÍA MES AÑO]  el módulo armónico, con el kin de la fecha\n"
     "  --onda [DÍA MES AÑO]    la onda encantada del kin de la fecha\n"
+    "  --personas              el libro de personas: sus kines, sus relaciones y regresos\n"
     "  --año [DÍA MES AÑO]     el año de trece lunas de la fecha (con --pdf; sin él, su luna)\n"
     "  --pdf ARCHIVO           escribe las hojas en ARCHIVO, sin abrir ventana:\n"
     "                          la luna en una hoja, el año en 14 (portada y 13 lunas),\n"
@@ -44,6 +45,7 @@ std::optional<talmiroc::Pagina_tiempo> Pagina_de(std::string_view opcion) {
     if (opcion == "--luna" || opcion == "--año") return Pagina_tiempo::luna;
     if (opcion == "--modulo") return Pagina_tiempo::modulo;
     if (opcion == "--onda") return Pagina_tiempo::onda;
+    if (opcion == "--personas") return Pagina_tiempo::personas;
     return std::nullopt;
 }
 
@@ -177,7 +179,8 @@ int main(int argc, char** argv) {
     if (pdf || papel) {
         const std::optional<QPageSize> tamaño =
             papel ? talmiroc::Papel_de_nombre(QString::fromLocal8Bit(papel)) : std::nullopt;
-        if (!pdf || !pagina || *pagina == talmiroc::Pagina_tiempo::onda) {
+        if (!pdf || !pagina || *pagina == talmiroc::Pagina_tiempo::onda ||
+            *pagina == talmiroc::Pagina_tiempo::personas) {
             Escribir(
                 stderr, *idioma,
                 pdf ? QT_TRANSLATE_NOOP("main", "talmiroc: --pdf va con --luna, --año o --modulo\n")

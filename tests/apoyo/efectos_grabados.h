@@ -33,11 +33,15 @@ public:
         impresiones.push_back(&ventana);
     }
     QString Archivo_pdf(QWidget&, const QString&) override { return archivo_pdf; }
+    QString Archivo(QWidget&, const QString&, const QString&, const QString&, bool) override {
+        return archivo;
+    }
 
     std::vector<Mensaje_grabado> mensajes;
     std::vector<QWidget*> impresiones;
     std::function<void()> al_mostrar;
     QString archivo_pdf;  // what the file dialog answers; empty: cancelled
+    QString archivo;      // what the other file dialogs answer
 
 private:
     QDate hoy_;
