@@ -288,7 +288,10 @@ void Libro::Leer() {
     // Not blocking: a FIFO in the book's place must not hang the window.
     const int fd = ::open(ruta_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        if (errno != ENOENT) lectura_ = {Defecto::no_se_lee, 0, 0, std::strerror(errno)};
+        // No file there (nor a folder for one): an empty book.
+        if (errno != ENOENT && errno != ENOTDIR) {
+            lectura_ = {Defecto::no_se_lee, 0, 0, std::strerror(errno)};
+        }
         return;
     }
     struct stat st {};
