@@ -1,6 +1,6 @@
 // English: every word and phrase the engine composes with. A kin's name reads
 // colour, tone, seal ("Red Planetary Skywalker"); no word takes a gender.
-#include "palabras.h"
+#include "idiomas.h"
 
 namespace talmiroc {
 

@@ -2,7 +2,7 @@
 // kin's name reads seal, tone, colour, the tone and the colour in the seal's
 // Portuguese gender ("Caminhante do Céu Planetário Vermelho", "Lua Planetária
 // Vermelha").
-#include "palabras.h"
+#include "idiomas.h"
 
 namespace talmiroc {
 
