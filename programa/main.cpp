@@ -10,9 +10,10 @@
 #include "apoyo_qt.h"
 #include "calendario.h"
 #include "efectos_qt.h"
+#include "enlace.h"
 #include "idioma_qt.h"
 #include "papel.h"
-#include "ventana_tiempo.h"
+#include "paginas.h"
 
 namespace {
 
@@ -200,6 +201,7 @@ int main(int argc, char** argv) {
     talmiroc::Fijar_idioma(*idioma);
     talmiroc::Efectos_qt efectos;
     talmiroc::Calendario ventana(efectos);
+    talmiroc::Enlazar(ventana, efectos);
     if (pagina) {
         ventana.Abrir_tiempo(*pagina, fecha);
     } else {
