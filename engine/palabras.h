@@ -109,6 +109,12 @@ struct Palabras {
 
     // The date checks' refusals, under one title.
     std::string_view mensaje_fecha, mensaje_año, titulo_fecha;
+
+    // The words of this language's readings that Spanish's readings have too,
+    // on purpose ("solar", "portal", "jaguar"), blank-separated, in lower
+    // case: the engine's tests check that no other Spanish word is left in any
+    // reading. "" in Spanish.
+    std::string_view como_en_español;
 };
 
 // ---------------------------------------------------------------------------

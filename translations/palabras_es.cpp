@@ -131,6 +131,7 @@ constexpr Palabras palabras_es = {
     .mensaje_fecha = "Fecha incorrecta. Debe introducir una fecha correcta",
     .mensaje_año = "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante",
     .titulo_fecha = "Tzolkin",
+    .como_en_español = "",
 };
 
 }  // namespace talmiroc
