@@ -12,6 +12,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "idiomas.h"
+
 namespace talmiroc::personas {
 
 namespace {
