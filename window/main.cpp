@@ -82,7 +82,7 @@ int Escribir_hojas(const char* archivo, talmiroc::Hojas hojas, std::optional<tal
         hojas, fecha.value_or(talmiroc::Fecha{hoy.day(), hoy.month(), hoy.year()}),
         fecha.has_value()};
     const QString error =
-        talmiroc::Escribir_pdf(QString::fromLocal8Bit(archivo), pedido,
+        talmiroc::Escribir_pdf(std::string(archivo), pedido,
                                papel.value_or(talmiroc::Papel_del_lugar(QLocale())));
     if (error.isEmpty()) return 0;
     std::fprintf(stderr, "talmiroc: %s\n", error.toLocal8Bit().constData());
