@@ -15,6 +15,7 @@
 #include "controles.h"
 #include "efectos_grabados.h"
 #include "principal_qt.h"
+#include "enlace.h"
 #include "ventana_tiempo.h"
 
 namespace talmiroc {
@@ -28,6 +29,7 @@ void BM_Tiempo_abrir(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto ventana = std::make_unique<Calendario>(efectos);
+        Enlazar(*ventana, efectos);
         ventana->Abrir();
         QCoreApplication::processEvents();
         Cache_svg::Vaciar();
@@ -54,6 +56,7 @@ BENCHMARK(BM_Tiempo_abrir)
 void Paso(benchmark::State& state, Pagina_tiempo pagina) {
     prueba::Efectos_grabados efectos(QDate(2013, 11, 13));
     Calendario ventana(efectos);
+    Enlazar(ventana, efectos);
     ventana.Abrir_tiempo(pagina);
     Ventana_tiempo* t = prueba::Tiempo();
     QCoreApplication::processEvents();

@@ -5,7 +5,7 @@
 
 #include "apoyo_qt.h"
 #include "idioma_qt.h"
-#include "ventana_tiempo.h"
+#include "paginas.h"
 
 namespace talmiroc {
 

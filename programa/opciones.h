@@ -23,7 +23,7 @@
 
 namespace talmiroc {
 
-enum class Pagina_tiempo : int;  // ventana_tiempo.h
+enum class Pagina_tiempo : int;  // paginas.h
 
 // What the options ask for, as their actions fill it in.
 struct Pedido_programa {

@@ -8,6 +8,7 @@
 #include <QApplication>
 
 #include "calendario.h"
+#include "enlace.h"
 #include "efectos_grabados.h"
 
 int main(int argc, char** argv) {
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
     };
     talmiroc::Calendario ventana(efectos);
+    talmiroc::Enlazar(ventana, efectos);
     ventana.Abrir();
     return app.exec();
 }

@@ -17,6 +17,7 @@
 #include "controles.h"
 #include "disposicion.h"
 #include "efectos_grabados.h"
+#include "enlace.h"
 #include "etiqueta.h"
 #include "idioma_qt.h"
 #include "imagen.h"
@@ -58,6 +59,7 @@ class Ventana_en_dia {
 public:
     explicit Ventana_en_dia(QDate hoy = QDate(2003, 4, 9))
         : efectos(hoy), ventana(std::make_unique<Calendario>(efectos)), c(*ventana) {
+        Enlazar(*ventana, efectos);
         ventana->Abrir();
     }
 

@@ -15,10 +15,11 @@
 #include "apoyo_qt.h"
 #include "calendario.h"
 #include "efectos_qt.h"
+#include "enlace.h"
 #include "idioma_qt.h"
 #include "opciones.h"
 #include "papel.h"
-#include "ventana_tiempo.h"
+#include "paginas.h"
 
 namespace {
 
@@ -103,6 +104,7 @@ int main(int argc, char** argv) {
     talmiroc::Fijar_idioma(*p.idioma);
     talmiroc::Efectos_qt efectos;
     talmiroc::Calendario ventana(efectos);
+    talmiroc::Enlazar(ventana, efectos);
     if (p.pagina) {
         ventana.Abrir_tiempo(*p.pagina, fecha);
     } else {

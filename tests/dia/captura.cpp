@@ -11,7 +11,8 @@
 #include "calendario.h"
 #include "efectos_grabados.h"
 #include "idioma_qt.h"
-#include "ventana_tiempo.h"
+#include "enlace.h"
+#include "paginas.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     }
     talmiroc::prueba::Efectos_grabados efectos(hoy);
     talmiroc::Calendario ventana(efectos);
+    talmiroc::Enlazar(ventana, efectos);
     const QStringList paginas = {QStringLiteral("luna"), QStringLiteral("modulo"),
                                  QStringLiteral("onda"), QStringLiteral("como")};
     for (int p = 0; p < paginas.size(); ++p) {

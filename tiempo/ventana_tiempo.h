@@ -16,6 +16,7 @@
 
 #include <QWidget>
 
+#include "paginas.h"
 #include "tzolkin.h"
 
 class QLabel;
@@ -31,9 +32,6 @@ class Efectos;
 class Modelo_luna;
 class Modelo_modulo;
 class Modelo_onda;
-
-// The pages, in their order.
-enum class Pagina_tiempo : int { luna = 0, modulo = 1, onda = 2, como = 3 };
 
 class Ventana_tiempo : public QWidget {
     Q_OBJECT
@@ -69,13 +67,13 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
-    void createPages();
-    QWidget* createLunaPage();
-    QWidget* createModuloPage();
-    QWidget* createOndaPage();
-    QWidget* createComoPage();
-    QTableView* createGrid(const QString& nombre, const QString& accesible);
-    QLayout* createPrintButtons();
+    void Crear_paginas();
+    QWidget* Crear_pagina_luna();
+    QWidget* Crear_pagina_modulo();
+    QWidget* Crear_pagina_onda();
+    QWidget* Crear_pagina_como();
+    QTableView* Crear_rejilla(const QString& nombre, const QString& accesible);
+    QLayout* Crear_botones_impresion();
 
     void Actualizar();         // every page from the selected day
     void Enfocar_seleccion();  // the grids' current cells follow the selection

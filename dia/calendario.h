@@ -17,6 +17,7 @@
 #include <QSize>
 #include <QWidget>
 
+#include "paginas.h"
 #include "tzolkin.h"
 
 class QAction;
@@ -25,8 +26,6 @@ class QLineEdit;
 
 namespace talmiroc {
 
-enum class Pagina_tiempo : int;  // ventana_tiempo.h
-class Ventana_tiempo;
 class Boton;
 class Efectos;
 class Etiqueta;
@@ -64,9 +63,11 @@ public:
     // With no date shown it copies nothing and says nothing.
     void Copiar_lectura();
 
-    // The count over time, in its own window, made when first asked for:
-    // the page on `fecha`, today when empty. The window's context menu and
-    // Ctrl+L, Ctrl+M, Ctrl+O open its pages.
+    // The count over time, in the window the program hands in with
+    // Fijar_paginas: the page on `fecha`, today when empty. The window's
+    // context menu and Ctrl+L, Ctrl+M, Ctrl+O open its pages; without a
+    // window handed in they do nothing.
+    void Fijar_paginas(Abrir_pagina abrir);
     void Abrir_tiempo(Pagina_tiempo pagina, std::optional<Fecha> fecha = std::nullopt);
 
     // A day asked for from elsewhere: its three boxes filled and Calcular
@@ -108,13 +109,13 @@ private:
     // oracle cross, 2 the oracle glyph that the cross moves to its places.
     using Arreglo_sello = std::array<Imagen*, 3>;
 
-    void createWindow();
-    void createLabels();
-    void createImages();
-    void createInputs();
-    void createButtons();
-    void createTabOrder();
-    void createMenu();
+    void Crear_ventana();
+    void Crear_etiquetas();
+    void Crear_imagenes();
+    void Crear_cajas();
+    void Crear_botones();
+    void Crear_orden_tabulacion();
+    void Crear_menu();
 
     void Fijar_fondo(const QColor& color);
     void Fijar_tamano_exterior(QSize exterior);  // twips, frame included
@@ -132,7 +133,7 @@ private:
 
     // Luna, Módulo armónico, Onda encantada: the context menu, with their shortcuts.
     QList<QAction*> acciones_tiempo_;
-    std::unique_ptr<Ventana_tiempo> tiempo_;
+    Abrir_pagina abrir_pagina_;
 
     // The description of the day last accepted by Calcular.
     Lectura_dia lectura_{};

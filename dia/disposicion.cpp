@@ -76,7 +76,7 @@ struct Calendario::Disposicion {
         &Calendario::creado5};
 };
 
-void Calendario::createWindow() {
+void Calendario::Crear_ventana() {
     setObjectName(QStringLiteral("Calendario"));
     setWindowTitle(QStringLiteral("Talmiroc"));
     // Read as PNG and nothing else: left to guess, Qt loads every image
@@ -95,7 +95,7 @@ void Calendario::createWindow() {
     Fijar_tamano_exterior(disposicion::principal_exterior);
 }
 
-void Calendario::createLabels() {
+void Calendario::Crear_etiquetas() {
     using A = Etiqueta::Autoajuste;
     const QColor turquesa(0, 192, 192);
     const QColor rojo(255, 0, 0);
@@ -188,7 +188,7 @@ void Calendario::createLabels() {
     Label9->Fijar_fondo_opaco(palette().color(QPalette::HighlightedText));
 }
 
-void Calendario::createImages() {
+void Calendario::Crear_imagenes() {
     for (int t = 1; t <= 13; ++t) {
         auto* imagen = new Imagen(this, QStringLiteral("tono(%1)").arg(t), Recurso_tono(Tono(t)));
         imagen->setGeometry(disposicion::Pixeles(disposicion::Caja_tono(t)));
@@ -207,7 +207,7 @@ void Calendario::createImages() {
     }
 }
 
-void Calendario::createInputs() {
+void Calendario::Crear_cajas() {
     struct Fila {
         QLineEdit* Calendario::*caja;
         QString nombre;
@@ -234,7 +234,7 @@ void Calendario::createInputs() {
     }
 }
 
-void Calendario::createButtons() {
+void Calendario::Crear_botones() {
     struct Fila {
         Boton* Calendario::*boton;
         const char* nombre;
@@ -265,7 +265,7 @@ void Calendario::createButtons() {
     connect(Boton1, &QPushButton::clicked, this, &Calendario::Anunciar_lectura);
 }
 
-void Calendario::createTabOrder() {
+void Calendario::Crear_orden_tabulacion() {
     QWidget* const orden[] = {dia, mes, año, Boton1, Boton2, Boton3, Boton4, Boton5, Command1};
     for (std::size_t i = 0; i + 1 < std::size(orden); ++i) setTabOrder(orden[i], orden[i + 1]);
     dia->setFocus();

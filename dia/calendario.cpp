@@ -21,7 +21,6 @@
 #include "imagen.h"
 #include "lector.h"
 #include "mensajes.h"
-#include "ventana_tiempo.h"
 
 namespace talmiroc {
 
@@ -86,13 +85,13 @@ Calendario::Calendario(Efectos& efectos, QWidget* parent)
     static const bool acceso_instalado = (QAccessible::installFactory(Acceso_de), true);
     (void)acceso_instalado;
     Instalar_sustituciones_fuentes();
-    createWindow();
-    createLabels();
-    createImages();
-    createInputs();
-    createButtons();
-    createTabOrder();
-    createMenu();
+    Crear_ventana();
+    Crear_etiquetas();
+    Crear_imagenes();
+    Crear_cajas();
+    Crear_botones();
+    Crear_orden_tabulacion();
+    Crear_menu();
     Form_Load();
     Avisar_visibilidad(this);
 }
@@ -346,7 +345,7 @@ bool Calendario::eventFilter(QObject* objeto, QEvent* evento) {
 // ---------------------------------------------------------------------------
 // The count over time
 
-void Calendario::createMenu() {
+void Calendario::Crear_menu() {
     const struct {
         QString texto;
         QKeySequence atajo;
@@ -372,12 +371,12 @@ void Calendario::contextMenuEvent(QContextMenuEvent* evento) {
     menu.exec(evento->globalPos());
 }
 
+void Calendario::Fijar_paginas(Abrir_pagina abrir) {
+    abrir_pagina_ = std::move(abrir);
+}
+
 void Calendario::Abrir_tiempo(Pagina_tiempo pagina, std::optional<Fecha> fecha) {
-    if (!tiempo_) {
-        tiempo_ =
-            std::make_unique<Ventana_tiempo>(efectos_, [this](const Fecha& f) { Mostrar_dia(f); });
-    }
-    tiempo_->Abrir(pagina, fecha);
+    if (abrir_pagina_) abrir_pagina_(pagina, fecha);
 }
 
 void Calendario::Mostrar_dia(const Fecha& f) {

@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include "apoyo_qt.h"
+#include "celdas.h"
+#include "celdas_tiempo.h"
+#include "tzolkin.h"
+#include "ventana_tiempo.h"
+
+namespace talmiroc {
+
+// The days of one moon: 4 heptads of 7 plasmas; a column for 29 February
+// between Dali and Seli in the moon that has it, and a row for 25 July
+// under the thirteenth moon.
+class Modelo_luna final : public QAbstractTableModel {
+public:
+    Modelo_luna(const Palabras& p, QObject* padre) : QAbstractTableModel(padre), p_(p) {}
+
+    void Fijar(Lectura_luna luna, const Fecha& hoy, const Fecha& seleccion) {
+        beginResetModel();
+        luna_ = std::move(luna);
+        hoy_ = hoy;
+        seleccion_ = seleccion;
+        hunab_ku_ = fuera_ = false;
+        for (const Dia_de_luna& d : luna_.dias) {
+            hunab_ku_ |= d.especial == Dia_especial::hunab_ku;
+            fuera_ |= d.especial == Dia_especial::fuera_del_tiempo;
+        }
+        endResetModel();
+    }
+    const Lectura_luna& Luna() const { return luna_; }
+    bool Fuera() const { return fuera_; }
+
+    int rowCount(const QModelIndex& padre = {}) const override {
+        return padre.isValid() ? 0 : 4 + (fuera_ ? 1 : 0);
+    }
+    int columnCount(const QModelIndex& padre = {}) const override {
+        return padre.isValid() ? 0 : 7 + (hunab_ku_ ? 1 : 0);
+    }
+
+    // The day shown in a cell, or null for an empty cell.
+    const Dia_de_luna* Dia(const QModelIndex& i) const {
+        if (!i.isValid()) return nullptr;
+        const int n = Indice(i.row(), i.column());
+        return n >= 0 && n < static_cast<int>(luna_.dias.size())
+                   ? &luna_.dias[static_cast<std::size_t>(n)]
+                   : nullptr;
+    }
+
+    QModelIndex Indice_de(const Fecha& f) const {
+        for (int r = 0; r < rowCount(); ++r) {
+            for (int c = 0; c < columnCount(); ++c) {
+                if (const Dia_de_luna* d = Dia(index(r, c)); d && d->fecha == f) return index(r, c);
+            }
+        }
+        return {};
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& i) const override {
+        return Dia(i) ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    }
+
+    QVariant data(const QModelIndex& i, int rol) const override {
+        const Dia_de_luna* d = Dia(i);
+        if (!d) return {};
+        switch (rol) {
+            case Qt::DisplayRole:
+                return d->especial == Dia_especial::ninguno ? Texto(d->numero) : QString();
+            case Qt::AccessibleTextRole:
+            case Qt::ToolTipRole:
+                return Texto(d->nombre);
+            case Qt::AccessibleDescriptionRole:
+                return d->fecha == hoy_ ? Ventana_tiempo::tr("hoy") : QString();
+            case rol_forma:
+                return static_cast<int>(Forma::luna);
+            case rol_sello:
+                return Recurso_sello(d->kin.sello());
+            case rol_tono:
+                return Recurso_tono(d->kin.tono());
+            case rol_fecha:
+                return Texto(d->fecha_corta);
+            case rol_mes:
+                return d->especial == Dia_especial::ninguno ? Texto(d->mes)
+                                                            : Texto(Nombre_especial(*d, p_));
+            case rol_marcas:
+                return (d->fecha == hoy_ ? marca_hoy : 0) | (d->portal ? marca_portal : 0) |
+                       (d->especial != Dia_especial::ninguno ? marca_especial : 0) |
+                       (d->fecha == seleccion_ ? marca_seleccion : 0);
+            case Qt::UserRole:
+                return d->kin.valor;
+            default:
+                return {};
+        }
+    }
+
+    QVariant headerData(int seccion, Qt::Orientation o, int rol) const override {
+        if (rol != Qt::DisplayRole && rol != Qt::AccessibleTextRole) return {};
+        if (o == Qt::Horizontal) {
+            if (hunab_ku_ && seccion == 1) return Texto(p_.nombre_hunab_ku);
+            const int plasma = hunab_ku_ && seccion > 1 ? seccion : seccion + 1;
+            return Texto(En(p_.plasmas, plasma));
+        }
+        if (seccion == 4) return Texto(p_.nombre_fuera_del_tiempo);
+        return Ventana_tiempo::tr("Héptada %1").arg(seccion + 1);
+    }
+
+private:
+    int Indice(int fila, int columna) const {
+        const int ultimo = static_cast<int>(luna_.dias.size()) - 1;
+        if (fila == 4) return fuera_ && columna == 0 ? ultimo : -1;
+        int plasma = columna;  // 0..6
+        if (hunab_ku_) {
+            if (columna == 1) return fila == 3 ? 22 : -1;
+            if (columna > 1) plasma = columna - 1;
+        }
+        const int dia = fila * 7 + plasma + 1;
+        return hunab_ku_ && dia >= 23 ? dia : dia - 1;
+    }
+
+    const Palabras& p_;
+    Lectura_luna luna_;
+    Fecha hoy_{}, seleccion_{};
+    bool hunab_ku_ = false, fuera_ = false;
+};
+
+}  // namespace talmiroc
