@@ -6,7 +6,8 @@ on the line, a PDF on standard output, each tzolkin format on standard
 output, the formats read from tzolkin --help) and a fault: a file-size
 limit, a full disk (a private tmpfs in a mount namespace of the test's own;
 skipped with the reason where none can be made, never under CI=true), a
-device or a FIFO as the target, a name that is not UTF-8, an owner and mode
+device (the same: /dev/full bound in that namespace, so no fault can reach
+the machine's) or a FIFO as the target, a name that is not UTF-8, an owner and mode
 to keep, a hard link, the leftovers of a killed run. A failure names the
 kind and the fault.
 """
@@ -73,14 +74,15 @@ def caso(fallo_nombre, argv, nombrada, carpeta):
         if nombrada:
             assert open(destino, "rb").read() == VIEJO, "the old file changed"
     elif fallo_nombre in ("dispositivo", "fifo"):
+        # The device is /dev/full bound onto a file of the folder, in the
+        # test's own mount namespace: a writer that renamed over it would
+        # meet a mount point (EBUSY), never the machine's /dev/full.
+        destino = os.path.join(carpeta, fallo_nombre)
         if fallo_nombre == "fifo":
-            destino = os.path.join(carpeta, "fifo")
             os.mkfifo(destino)
-        else:
-            destino = "/dev/full"
         antes = sorted(os.listdir(carpeta))
         estado, error = correr(argv, nombrada, destino)
-        fallo(estado, error, "dispositivo" if nombrada else os.strerror(errno.ENOSPC),
+        fallo(estado, error, "no es un archivo común" if nombrada else os.strerror(errno.ENOSPC),
               carpeta, antes)
         es = stat.S_ISFIFO if fallo_nombre == "fifo" else stat.S_ISCHR
         assert es(os.stat(destino).st_mode), "the special file was replaced"
@@ -127,6 +129,11 @@ FALLOS = [("limite", False), ("lleno", False), ("dispositivo", False), ("fifo", 
           ("no_utf8", True), ("dueño_y_modo", False), ("enlace_duro", True), ("restos", True)]
 
 
+# What a fault mounts in its own mount namespace over the case's folder ($0).
+MONTAJES = {"lleno": 'mount -t tmpfs -o size=16k t "$0"',
+            "dispositivo": 'touch "$0/dispositivo" && mount --bind /dev/full "$0/dispositivo"'}
+
+
 def lleno_posible():
     """Whether a private tmpfs can be mounted; the reason when not."""
     r = subprocess.run(["unshare", "-rm", "sh", "-c", "mount -t tmpfs -o size=16k t /mnt"],
@@ -147,15 +154,14 @@ def main():
                 continue
             fila = f"{nombre}/{f}"
             with tempfile.TemporaryDirectory() as carpeta:
-                if f == "lleno":
+                if f in MONTAJES:
                     if not puede:
-                        print(f"SKIP {fila}: no private tmpfs can be mounted here ({por_que})")
+                        print(f"SKIP {fila}: no private mount can be made here ({por_que})")
                         if os.environ.get("CI") == "true":
                             malos.append(fila)
                         continue
                     r = subprocess.run(
-                        ["unshare", "-rm", "sh", "-c",
-                         'mount -t tmpfs -o size=16k t "$0" && exec "$@"', carpeta,
+                        ["unshare", "-rm", "sh", "-c", MONTAJES[f] + ' && exec "$@"', carpeta,
                          sys.executable, __file__, TALMIROC, TZOLKIN, f, nombre, carpeta],
                         capture_output=True, text=True)
                     ok, detalle = r.returncode == 0, r.stderr.strip().splitlines()[-1:] or [""]
