@@ -12,6 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "archivo.h"
 #include "idiomas.h"
 
 namespace talmiroc::personas {
@@ -392,7 +393,9 @@ int Libro::Empezar_de_nuevo(std::string& apartado, std::time_t ahora) {
     const std::string base = Carpeta(ruta_) + "/personas-" + hora;
     apartado.clear();
     for (int n = 1; n < 100 && apartado.empty(); ++n) {
-        const std::string nombre = base + (n == 1 ? "" : "-" + std::to_string(n)) + ".json";
+        std::string nombre = base;
+        if (n > 1) nombre.append("-").append(std::to_string(n));
+        nombre.append(".json");
         // A link never replaces a file of that name; then the book's name goes.
         if (::link(ruta_.c_str(), nombre.c_str()) == 0) {
             if (::unlink(ruta_.c_str()) != 0) {
@@ -420,77 +423,12 @@ int Libro::Empezar_de_nuevo(std::string& apartado, std::time_t ahora) {
 }
 
 // ---------------------------------------------------------------------------
-// Returns
-
-std::vector<const Persona*> Regresan_el(std::span<const Persona> personas, const Fecha& dia) {
-    std::vector<const Persona*> v;
-    for (const Persona& p : personas) {
-        if (Regresa_el(p.nacimiento, dia)) v.push_back(&p);
-    }
-    return v;
-}
-
-std::vector<Regreso> Proximos_regresos(std::span<const Persona> personas, const Fecha& desde,
-                                       std::int64_t cuantas, std::optional<Fecha> hasta) {
-    std::vector<Regreso> v;
-    for (const Persona& p : personas) {
-        const Kin kin = Calculo_kin(p.nacimiento.dia, p.nacimiento.mes, p.nacimiento.año).kin;
-        const Fecha tras_nacer = Siguiente(Ultima_real(p.nacimiento));
-        Busqueda_kin busqueda(kin, std::max(desde, tras_nacer));
-        for (std::int64_t n = 0; n < cuantas; ++n) {
-            const Fecha f = busqueda.Siguiente();
-            if (f.año > año_maximo || (hasta && *hasta < f)) break;
-            v.push_back({&p, kin, f});
-        }
-    }
-    std::stable_sort(v.begin(), v.end(),
-                     [](const Regreso& a, const Regreso& b) { return a.fecha < b.fecha; });
-    return v;
-}
-
-std::string Uid_regreso(const Persona& p, Kin kin, const Fecha& dia) {
-    // FNV-1a over the name and the birth date: the same on every machine.
-    std::uint64_t h = 14695981039346656037ull;
-    std::string clave = p.nombre;
-    clave.push_back('\0');
-    Añadir_numero(clave, p.nacimiento.dia).push_back('-');
-    Añadir_numero(clave, p.nacimiento.mes).push_back('-');
-    Añadir_numero(clave, p.nacimiento.año);
-    for (const unsigned char c : clave) h = (h ^ c) * 1099511628211ull;
-    std::string s = "kin-";
-    Añadir_numero(s, kin.valor).push_back('-');
-    const auto cifras = [&s](std::int64_t n, int ancho) {
-        std::string c = std::to_string(n);
-        if (static_cast<int>(c.size()) < ancho) s.append(static_cast<std::size_t>(ancho) - c.size(), '0');
-        s.append(c);
-    };
-    cifras(dia.año, 4);
-    cifras(dia.mes, 2);
-    cifras(dia.dia, 2);
-    char hex[17];
-    for (int i = 15; i >= 0; --i, h >>= 4) hex[i] = "0123456789abcdef"[h & 0xF];
-    return s.append("-").append(hex, 16);
-}
-
-// ---------------------------------------------------------------------------
 // The writer
 
 int Escribir_archivo(const std::string& ruta, std::string_view contenido) {
-    // Interim: replaced by the project's writer (salida/) when it lands.
-    const std::string temporal = ruta + ".nuevo";
-    const int fd = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) return errno;
-    int error = 0;
-    for (std::size_t hecho = 0; error == 0 && hecho < contenido.size();) {
-        const ssize_t n = ::write(fd, contenido.data() + hecho, contenido.size() - hecho);
-        if (n > 0) hecho += static_cast<std::size_t>(n);
-        else if (errno != EINTR) error = errno;
-    }
-    if (error == 0 && ::fsync(fd) != 0) error = errno;
-    if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && ::rename(temporal.c_str(), ruta.c_str()) != 0) error = errno;
-    if (error != 0) ::unlink(temporal.c_str());
-    return error;
+    salida::Escritura e(ruta, 0600);
+    e.Escribir(contenido);
+    return e.Terminar() ? 0 : e.Error();
 }
 
 }  // namespace talmiroc::personas

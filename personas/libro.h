@@ -121,7 +121,7 @@ std::size_t Aplicar_a(std::vector<Persona>& personas, const Cambio& c);
 // of the failure.
 using Escritor = std::function<int(const std::string& ruta, std::string_view contenido)>;
 
-// The project's writer (salida/).
+// The project's one file writer (salida::Escritura): a new file is 0600.
 int Escribir_archivo(const std::string& ruta, std::string_view contenido);
 
 class Libro {
@@ -186,31 +186,5 @@ private:
     std::vector<Cambio> pendientes_;  // applied on screen, not yet saved
     std::vector<Persona> personas_;  // disco_ with pendientes_
 };
-
-// ---------------------------------------------------------------------------
-// Returns, for the calendar and the tray
-
-// The people of `personas` whose birth kin returns on `dia` (its kin is
-// theirs and it comes after their birth), in the book's order:
-// Regresan_el(libro.Personas(), {14, 12, 2026}) holds Ana, born 9 April 2003.
-std::vector<const Persona*> Regresan_el(std::span<const Persona> personas, const Fecha& dia);
-
-// A person's kin return.
-struct Regreso {
-    const Persona* persona;
-    Kin kin;
-    Fecha fecha;
-};
-
-// Each person's next `cuantas` returns from `desde` on (itself included),
-// none after `hasta` when given, all in date order (the book's order on one
-// date). A person born after `desde` counts from the day after the birth.
-std::vector<Regreso> Proximos_regresos(std::span<const Persona> personas, const Fecha& desde,
-                                       std::int64_t cuantas, std::optional<Fecha> hasta);
-
-// A stable identifier for a person's return on `dia`, for calendar UIDs:
-// the same person and date always give the same text, whatever the order
-// of the book. "kin-46-20261214-3f2a9c0d17b5e864".
-std::string Uid_regreso(const Persona& p, Kin kin, const Fecha& dia);
 
 }  // namespace talmiroc::personas

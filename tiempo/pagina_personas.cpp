@@ -24,7 +24,8 @@
 #include "apoyo_qt.h"
 #include "efectos.h"
 #include "modelo_personas.h"
-#include "personas_cli.h"
+#include "regresos.h"
+#include "archivo.h"
 
 namespace talmiroc {
 
@@ -41,8 +42,11 @@ QString Html(std::string_view s) {
     return Texto(s).toHtmlEscaped();
 }
 
+// The system's reason for a failed write, in its words.
 QString Razon(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
+    return error == salida::error_no_regular
+               ? Pagina_personas::tr("no es un archivo normal")
+               : QString::fromLocal8Bit(salida::Razon_del_sistema(error).c_str());
 }
 
 }  // namespace
@@ -218,9 +222,9 @@ void Pagina_personas::Mostrar_libro() {
                    "viejo aparte.")
                     .arg(QString::fromStdString(libro_->Ruta()), Texto_defecto());
     } else if (libro_->Pendientes() > 0) {
-        aviso = tr("Hay %n cambio(s) sin guardar en el libro %1: se guardarán con el próximo.",
-                   nullptr, static_cast<int>(libro_->Pendientes()))
-                    .arg(QString::fromStdString(libro_->Ruta()));
+        aviso = tr("Cambios sin guardar en el libro %1: %2. Se guardarán con el próximo.")
+                    .arg(QString::fromStdString(libro_->Ruta()))
+                    .arg(libro_->Pendientes());
     }
     aviso_->setText(aviso);
     aviso_->setVisible(!aviso.isEmpty());
@@ -556,7 +560,7 @@ std::string Pagina_personas::Calendario(int cuantas) const {
     const Fecha desde = hoy_;
     const auto regresos =
         personas::Proximos_regresos(libro_->Personas(), desde, cuantas, Fecha{31, 12, 9999});
-    return cli::Calendario_regresos(regresos, std::time(nullptr), palabras_);
+    return personas::Calendario_regresos(regresos, std::time(nullptr), palabras_);
 }
 
 void Pagina_personas::Guardar_calendario() {
@@ -564,10 +568,14 @@ void Pagina_personas::Guardar_calendario() {
         efectos_.Archivo(*this, tr("Guardar calendario"), tr("regresos-de-kin.ics"),
                          tr("Calendarios iCalendar (*.ics)"), false);
     if (archivo.isEmpty()) return;
-    const std::string texto = Calendario(10);
-    if (const int error = personas::Escribir_archivo(QFile::encodeName(archivo).toStdString(), texto)) {
-        efectos_.Mensaje(tr("No se pudo escribir el archivo %1: %2").arg(archivo, Razon(error)),
-                         tr("Guardar calendario"), Icono::error);
+    // Through the one file writer: beside, flushed, renamed; a calendar is
+    // no secret, so a new file gets the usual mode.
+    salida::Escritura escritura(QFile::encodeName(archivo).toStdString());
+    escritura.Escribir(Calendario(10));
+    if (!escritura.Terminar()) {
+        efectos_.Mensaje(
+            tr("No se pudo escribir el archivo %1: %2").arg(archivo, Razon(escritura.Error())),
+            tr("Guardar calendario"), Icono::error);
     }
 }
 

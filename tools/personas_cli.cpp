@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "formatos.h"
+#include "regresos.h"
 #include "tzolkin_cli.h"
 
 namespace talmiroc::cli {
@@ -11,18 +12,6 @@ namespace {
 
 using personas::Persona;
 using personas::Regreso;
-
-// The calendar's name: the book's returns.
-constexpr std::string_view nombre_calendario = "Tzolkin · Personas";
-
-// 20261214 or 2026-12-14.
-void Añadir_fecha_compacta(std::string& s, const Fecha& f) {
-    std::string iso;
-    Añadir_fecha_iso(iso, f);
-    for (const char c : iso) {
-        if (c != '-') s.push_back(c);
-    }
-}
 
 Kin Kin_de(const Fecha& f) {
     return Calculo_kin(f.dia, f.mes, f.año).kin;
@@ -66,38 +55,6 @@ void Fila(std::string& s, std::string_view formato, const Persona& p, const Regr
 
 }  // namespace
 
-void Añadir_evento_ics(std::string& s, const Evento_ics& e, std::int64_t sello_utc) {
-    s.append("BEGIN:VEVENT\r\nUID:").append(e.uid).append("@talmiroc\r\n");
-    Añadir_sello_ics(s, sello_utc);
-    std::string linea = "DTSTART;VALUE=DATE:";
-    Añadir_fecha_compacta(linea, e.fecha);
-    s.append(linea).append("\r\nDURATION:P1D\r\n");
-    linea = "SUMMARY:";
-    Añadir_texto_ics(linea, e.resumen);
-    Añadir_linea_ics(s, linea);
-    linea = "DESCRIPTION:";
-    Añadir_texto_ics(linea, e.descripcion);
-    Añadir_linea_ics(s, linea);
-    s.append("TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n");
-}
-
-Evento_ics Evento_regreso(const Regreso& r, const Palabras& p) {
-    std::string resumen = "Kin ";
-    Añadir_numero(resumen, r.kin.valor).append(" · ").append(r.persona->nombre);
-    return {personas::Uid_regreso(*r.persona, r.kin, r.fecha), r.fecha, std::move(resumen),
-            Titulo_kin(r.kin, p)};
-}
-
-std::string Calendario_regresos(std::span<const Regreso> regresos, std::int64_t ahora,
-                                const Palabras& p) {
-    std::string s;
-    if (regresos.empty()) return s;
-    Añadir_inicio_ics(s, nombre_calendario);
-    for (const Regreso& r : regresos) Añadir_evento_ics(s, Evento_regreso(r, p), ahora);
-    Añadir_fin_ics(s);
-    return s;
-}
-
 int Listar_personas(const Peticion_personas& pedido, const Formato& formato, Entorno& e) {
     if (e.libro.empty()) {
         e.errores << "tzolkin: no se sabe dónde está el libro de personas (ni XDG_DATA_HOME ni "
@@ -123,7 +80,7 @@ int Listar_personas(const Peticion_personas& pedido, const Formato& formato, Ent
                          "o no hay fechas hasta la pedida\n";
             return salida_rechazada;
         }
-        s = Calendario_regresos(regresos, e.ahora, *e.palabras);
+        s = personas::Calendario_regresos(regresos, e.ahora, *e.palabras);
     } else {
         if (formato.nombre == "csv") s = "nombre,nacimiento,kin,nombre_kin,proximo_regreso\r\n";
         const std::vector<Regreso> proximos =

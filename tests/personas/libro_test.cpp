@@ -7,6 +7,7 @@
 
 #include "carpeta.h"
 #include "libro.h"
+#include "regresos.h"
 
 namespace talmiroc::personas {
 namespace {

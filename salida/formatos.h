@@ -61,6 +61,10 @@ void Añadir_json(std::string& s, std::string_view texto);
 // The day's object: {"a_maya":...,"trece_lunas":{...}}, no line break.
 void Añadir_json(std::string& s, const Lectura_dia& l);
 
+// How many keys a day's object has at its top level, a nested object
+// counting as one: the table of a day's fields decides.
+std::size_t Claves_json_dia();
+
 // A refused date: {"error":"Fecha incorrecta. ...","icono":"informacion"}.
 void Añadir_json(std::string& s, const Rechazo& r);
 
@@ -113,5 +117,16 @@ void Añadir_sello_ics(std::string& s, std::int64_t sello_utc);
 // whole plain-text reading, CATEGORIES the seal's colour ("Rojo") and, on a
 // portal day, "Portal de activación galáctica". A real date of year 38..9999.
 void Añadir_evento_ics(std::string& s, const Lectura_dia& l, std::int64_t sello_utc);
+
+// Any other all-day event, written as a day's is (DTSTAMP, DTSTART;VALUE=DATE,
+// DURATION:P1D, escaped and folded SUMMARY and DESCRIPTION, free time):
+// a person's kin return, "Kin 46 · Ana".
+struct Evento_ics {
+    std::string uid;  // before "@talmiroc"
+    Fecha fecha;      // a real date of year 38..9999
+    std::string resumen;
+    std::string descripcion;
+};
+void Añadir_evento_ics(std::string& s, const Evento_ics& e, std::int64_t sello_utc);
 
 }  // namespace talmiroc::cli

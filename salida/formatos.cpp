@@ -178,6 +178,18 @@ void Añadir_json(std::string& s, std::string_view texto) {
     s.push_back('"');
 }
 
+std::size_t Claves_json_dia() {
+    std::size_t n = 0;
+    std::string_view anterior;  // the last top-level key counted
+    for (std::size_t k = 0; k < orden_json.n; ++k) {
+        const std::string_view nombre = campos_dia[orden_json.campo[k]].nombre;
+        const std::string_view clave = nombre.substr(0, nombre.find('.'));
+        if (clave != anterior) ++n;
+        anterior = clave;
+    }
+    return n;
+}
+
 void Añadir_json(std::string& s, const Lectura_dia& l) {
     std::string_view objeto;  // the nested object open, "" for none
     bool abre = true;         // the next key opens an object
@@ -394,6 +406,23 @@ void Añadir_evento_ics(std::string& s, const Lectura_dia& l, std::int64_t sello
         linea.push_back(',');
         Añadir_texto_ics(linea, l.portal);
     }
+    Añadir_linea_ics(s, linea);
+    s.append("TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n");
+}
+
+void Añadir_evento_ics(std::string& s, const Evento_ics& e, std::int64_t sello_utc) {
+    s.append("BEGIN:VEVENT\r\nUID:").append(e.uid).append("@talmiroc\r\n");
+    Añadir_sello_ics(s, sello_utc);
+    std::string linea = "DTSTART;VALUE=DATE:";
+    Añadir_cifras(linea, e.fecha.año, 4);
+    Añadir_cifras(linea, e.fecha.mes, 2);
+    Añadir_cifras(linea, e.fecha.dia, 2);
+    s.append(linea).append("\r\nDURATION:P1D\r\n");
+    linea = "SUMMARY:";
+    Añadir_texto_ics(linea, e.resumen);
+    Añadir_linea_ics(s, linea);
+    linea = "DESCRIPTION:";
+    Añadir_texto_ics(linea, e.descripcion);
     Añadir_linea_ics(s, linea);
     s.append("TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n");
 }
