@@ -214,4 +214,28 @@ std::string Texto_dia(const Lectura_dia& l) {
     return s;
 }
 
+std::string Linea_kin(const Lectura_dia& l) {
+    std::string s("Kin ");
+    return s << std::int64_t{l.kin.valor} << " · " << l.nombre_kin;
+}
+
+std::string Linea_estado(const Lectura_dia& l) {
+    std::string s = Linea_kin(l);
+    s << " · ";
+    const Fecha_trece_lunas& f = l.trece_lunas;
+    if (f.especial != Dia_especial::ninguno) return s << Nombre_dia_especial(f.especial, *l.palabras);
+    s << Plasma_trece_lunas(f, *l.palabras) << " " << std::int64_t{f.dia} << " · ";
+    return s << Notacion_ns(f);
+}
+
+std::vector<std::string> Lo_especial(const Lectura_dia& l, std::span<const Vuelta> vueltas) {
+    const Palabras& p = *l.palabras;
+    std::vector<std::string> lineas;
+    (void)vueltas;
+    const Fecha_trece_lunas& f = l.trece_lunas;
+    if (f.especial != Dia_especial::ninguno) lineas.emplace_back(Nombre_dia_especial(f.especial, p));
+    if (!l.portal.empty()) lineas.emplace_back(l.portal);
+    return lineas;
+}
+
 }  // namespace talmiroc

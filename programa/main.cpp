@@ -8,6 +8,7 @@
 #include <QLocale>
 
 #include "apoyo_qt.h"
+#include "aviso.h"
 #include "calendario.h"
 #include "efectos_qt.h"
 #include "enlace.h"
@@ -117,7 +118,7 @@ int main(int argc, char** argv) {
 
     std::optional<talmiroc::Pagina_tiempo> pagina;
     std::optional<talmiroc::Fecha> fecha;
-    bool año = false, modulo = false;
+    bool año = false, modulo = false, bandeja = false;
     const char* pdf = nullptr;
     const char* papel = nullptr;
     for (int i = 1; i < argc; ++i) {
@@ -128,6 +129,10 @@ int main(int argc, char** argv) {
         }
         if (a == "--idioma") {
             ++i;  // read above
+            continue;
+        }
+        if (a == "--bandeja") {
+            bandeja = true;
             continue;
         }
         if (a == "--pdf" || a == "--papel") {
@@ -200,6 +205,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     talmiroc::Fijar_idioma(*idioma);
     talmiroc::Efectos_qt efectos;
+    if (bandeja) {
+        talmiroc::Notificador_dbus notificador;
+        return talmiroc::Correr_bandeja(efectos, notificador, {});
+    }
     talmiroc::Calendario ventana(efectos);
     talmiroc::Enlazar(ventana, efectos);
     if (pagina) {

@@ -58,6 +58,7 @@ struct Efectos_prueba final : Efectos, Impresoras {
         mensajes.emplace_back(texto.toStdString(), titulo.toStdString(), icono);
     }
     QDate Hoy() override { return QDate(2010, 1, 1); }
+    QDateTime Ahora() override { return QDateTime(Hoy(), QTime(12, 0)); }
     void Imprimir(QWidget& ventana, const QString& documento) override {
         Imprimir_ventana(ventana, documento, *this, *this);
     }
