@@ -30,12 +30,17 @@ Fecha Fecha_de(const QDate& d) {
     return {d.day(), d.month(), d.year()};
 }
 
-// The XEmbed tray's icon is a small window of Qt's own: it is named for
-// screen readers as the tooltip says. A StatusNotifierItem carries the
-// tooltip itself.
+// The XEmbed tray's icon is a small window of Qt's own, embedded in the
+// tray's: it is named, for screen readers and as an X window, as the tooltip
+// says, in one line. A StatusNotifierItem carries the tooltip itself.
+void Nombrar_ventana_icono(QWidget& w, const QString& nombre) {
+    w.setAccessibleName(nombre);
+    w.setWindowTitle(nombre);
+}
+
 void Nombrar_icono(const QString& nombre) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->inherits("QSystemTrayIconSys")) w->setAccessibleName(nombre);
+        if (w->inherits("QSystemTrayIconSys")) Nombrar_ventana_icono(*w, nombre);
     }
 }
 
@@ -174,8 +179,8 @@ void Bandeja::Fijar_arranque(bool si) {
 // the start: it is named as it is shown.
 bool Bandeja::eventFilter(QObject* objeto, QEvent* evento) {
     if (evento->type() == QEvent::Show && objeto->inherits("QSystemTrayIconSys")) {
-        static_cast<QWidget*>(objeto)->setAccessibleName(
-            Texto_icono().replace(QLatin1Char('\n'), QLatin1String(". ")));
+        Nombrar_ventana_icono(*static_cast<QWidget*>(objeto),
+                              Texto_icono().replace(QLatin1Char('\n'), QLatin1String(". ")));
         return false;
     }
     if (objeto != qApp || evento->type() != QEvent::Quit) return false;

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QSocketNotifier>
+#include <QTimeZone>
 
 #include "efectos.h"
 
@@ -47,7 +48,10 @@ qint64 Vigia_dia::Milisegundos_hasta_mañana(const QDateTime& ahora) {
     // The start of tomorrow in local time; where a zone skips midnight
     // (a change of offset at 00:00), Qt moves it to the first time that
     // exists. A second after it, so that the date read then is surely new.
-    const QDateTime mañana = ahora.date().addDays(1).startOfDay();
+    const QDate siguiente = ahora.date().addDays(1);
+    const QDateTime mañana = ahora.timeSpec() == Qt::TimeZone
+                                 ? siguiente.startOfDay(ahora.timeZone())
+                                 : siguiente.startOfDay(ahora.timeSpec(), ahora.offsetFromUtc());
     return std::max<qint64>(ahora.msecsTo(mañana), 0) + 1000;
 }
 
