@@ -10,8 +10,9 @@ namespace talmiroc {
 
 namespace {
 
-// The tile: white with rounded corners, the tone's numeral (133 x 52) across
-// its top, the seal (square) in the rest; a margin of 1/16 all round.
+// The tile: white with rounded corners, the tone's numeral (133 x 52, drawn
+// a little flatter) across its top, the seal (its own framed square) in the
+// rest, as large as it fits; a margin of 1/32 all round.
 void Pintar_kin(QPainter& p, const QRectF& caja, Kin kin) {
     const qreal lado = std::min(caja.width(), caja.height());
     const QRectF cuadro(caja.center().x() - lado / 2, caja.center().y() - lado / 2, lado, lado);
@@ -20,9 +21,9 @@ void Pintar_kin(QPainter& p, const QRectF& caja, Kin kin) {
     QPainterPath fondo;
     fondo.addRoundedRect(cuadro, lado / 8, lado / 8);
     p.fillPath(fondo, Qt::white);
-    const qreal margen = lado / 16;
+    const qreal margen = lado / 32;
     const QRectF dentro = cuadro.adjusted(margen, margen, -margen, -margen);
-    const qreal alto_tono = dentro.width() * 52.0 / 133.0 * 0.8;
+    const qreal alto_tono = dentro.width() * 52.0 / 133.0 * 0.62;
     const QRectF tono(dentro.left(), dentro.top(), dentro.width(), alto_tono);
     const QRectF sello(dentro.left(), tono.bottom(), dentro.width(), dentro.bottom() - tono.bottom());
     Pintar_recurso(p, tono, Recurso_tono(kin.tono()));
