@@ -116,6 +116,10 @@ QMenu& Bandeja::Menu() {
     return *menu_;
 }
 
+QString Bandeja::Nombre_icono() const {
+    return Texto(Oido_dia(Describir_dia(Fecha_de(vigia_->Hoy()), Palabras_ventana())));
+}
+
 QString Bandeja::Texto_icono() const {
     const Lectura_dia l = Describir_dia(Fecha_de(vigia_->Hoy()), Palabras_ventana());
     return Texto(Linea_kin(l)) + QLatin1Char('\n') + Texto(l.linea_trece_lunas);
@@ -135,7 +139,7 @@ void Bandeja::Mostrar_hoy() {
     icono_->setIcon(Icono_kin(kin));
     const QString texto = Texto_icono();
     icono_->setToolTip(texto);
-    Nombrar_icono(QString(texto).replace(QLatin1Char('\n'), QLatin1String(". ")));
+    Nombrar_icono(Nombre_icono());
 }
 
 // Once a day: the first start of the day, or the turn of the day while the
@@ -179,8 +183,7 @@ void Bandeja::Fijar_arranque(bool si) {
 // the start: it is named as it is shown.
 bool Bandeja::eventFilter(QObject* objeto, QEvent* evento) {
     if (evento->type() == QEvent::Show && objeto->inherits("QSystemTrayIconSys")) {
-        Nombrar_ventana_icono(*static_cast<QWidget*>(objeto),
-                              Texto_icono().replace(QLatin1Char('\n'), QLatin1String(". ")));
+        Nombrar_ventana_icono(*static_cast<QWidget*>(objeto), Nombre_icono());
         return false;
     }
     if (objeto != qApp || evento->type() != QEvent::Quit) return false;

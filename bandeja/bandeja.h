@@ -58,8 +58,9 @@ public:
     ~Bandeja() override;
 
     // Today's line and thirteen-moon date as the tooltip says them, two
-    // lines; the accessible name says them as one.
+    // lines, and as the icon's accessible name, one line for the ear.
     QString Texto_icono() const;
+    QString Nombre_icono() const;
 
     // The notification of `hoy`: title and body, as Notificar gets them.
     std::pair<QString, QString> Aviso(const QDate& hoy) const;

@@ -236,12 +236,16 @@ std::string Linea_estado(const Lectura_dia& l) {
     return s << Notacion_ns(f);
 }
 
+std::string Oido_dia(const Lectura_dia& l) {
+    std::string s("Kin ");
+    s << std::int64_t{l.kin.valor} << ": " << l.nombre_kin << salto << l.linea_trece_lunas;
+    return Para_oir(s);
+}
+
 std::vector<std::string> Lo_especial(const Lectura_dia& l, std::span<const Vuelta> vueltas) {
     const Palabras& p = *l.palabras;
     std::vector<std::string> lineas;
     (void)vueltas;
-    const Fecha_trece_lunas& f = l.trece_lunas;
-    if (f.especial != Dia_especial::ninguno) lineas.emplace_back(Nombre_dia_especial(f.especial, p));
     if (!l.portal.empty()) lineas.emplace_back(l.portal);
     return lineas;
 }

@@ -113,7 +113,9 @@ TEST(Bandeja, ElDiaCambiaAMedianoche) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return notificador.avisos.size() == 2; }, 5000));
     EXPECT_TRUE(bandeja.Texto_icono().startsWith(QStringLiteral("Kin 153 ")));
     EXPECT_EQ(notificador.avisos[1].first, QStringLiteral("Kin 153 · Caminante del Cielo Planetario Rojo"));
-    EXPECT_TRUE(notificador.avisos[1].second.contains(QStringLiteral("\nDía fuera del tiempo")))
+    EXPECT_EQ(notificador.avisos[1].second,
+              QStringLiteral("13 Lunas: Día fuera del tiempo\nHoy vuelve el kin de Ana: Kin 153\n"
+                             "Portal de activación galáctica"))
         << notificador.avisos[1].second.toStdString();
 }
 
