@@ -243,7 +243,6 @@ std::string Oido_dia(const Lectura_dia& l) {
 }
 
 std::vector<std::string> Lo_especial(const Lectura_dia& l, std::span<const Vuelta> vueltas) {
-    const Palabras& p = *l.palabras;
     std::vector<std::string> lineas;
     (void)vueltas;
     if (!l.portal.empty()) lineas.emplace_back(l.portal);
