@@ -6,6 +6,7 @@
   en_x.py tiempo VENTANA TZOLKIN        the count over time, read over AT-SPI
   en_x.py orca VENTANA TZOLKIN          what Orca, the screen reader, says
   en_x.py bandeja BANDEJA TALMIROC      the tray in trayer, dunst's notifications
+  en_x.py sni BANDEJA TALMIROC          the tray as a StatusNotifierItem in Xfce's panel
 
 BANDEJA is talmiroc_bandeja_x (the tray on a clock of the test's), TALMIROC
 the program, started a second time beside it.
@@ -631,6 +632,56 @@ def Prueba_bandeja(s, programa, talmiroc):
     print("ok ningún aviso repetido tras volver a arrancar")
 
 
+def Prueba_sni(s, programa):
+    """The same tray where the desktop has a StatusNotifierItem watcher: the
+    Xfce panel's, whose systray takes both kinds of icon. Read over D-Bus as
+    the panel reads it."""
+    s.env.update(QT_QPA_PLATFORM="xcb")
+    s.Arrancar(["xfce4-panel", "--disable-wm-check"], stdout=subprocess.DEVNULL,
+               stderr=subprocess.DEVNULL)
+
+    def Pedir(destino, ruta, interfaz, propiedad):
+        return s.Salida(["dbus-send", "--session", "--print-reply", "--dest=" + destino, ruta,
+                         "org.freedesktop.DBus.Properties.Get", "string:" + interfaz,
+                         "string:" + propiedad])
+
+    def Elementos():
+        return re.findall(r'string "([^"]*)"', Pedir(
+            "org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+            "org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems"))
+
+    Esperar(lambda: "true" in Pedir("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+                                    "org.kde.StatusNotifierWatcher",
+                                    "IsStatusNotifierHostRegistered"), "el panel de Xfce")
+    s.env["TALMIROC_RELOJ"] = "2003-04-08T23:59:57"
+    s.Arrancar([programa], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    elemento = Esperar(Elementos, "el elemento registrado")[0]
+    servicio, ruta = elemento.split("/", 1)
+
+    def Globo():
+        t = Pedir(servicio, "/" + ruta, "org.kde.StatusNotifierItem", "ToolTip")
+        m = re.search(r'array \[\s*\]\s*string "([^"]*)"', t)
+        return m.group(1) if m else None
+
+    errores = []
+    antes = Esperar(lambda: (lambda g: g and g.startswith("Kin 45 ") and g)(Globo()),
+                    "el globo del 8 de abril")
+    despues = Esperar(lambda: (lambda g: g and g.startswith("Kin 46 ") and g)(Globo()),
+                      "el globo tras la medianoche")
+    if despues != ("Kin 46 · Enlazador de Mundos Resonante Blanco\n"
+                   "13 Lunas: Limi 6, Luna Planetaria del Perro (NS1.15.10.6)"):
+        errores.append("el globo: %r" % despues)
+    tamaños = re.findall(r"struct \{\s*int32 (\d+)\s*int32 (\d+)\s*array of bytes",
+                         Pedir(servicio, "/" + ruta, "org.kde.StatusNotifierItem", "IconPixmap"))
+    if not {("16", "16"), ("22", "22"), ("32", "32")} <= set(tamaños):
+        errores.append("los tamaños del icono: %s" % tamaños)
+    if len(Elementos()) != 1:
+        errores.append("elementos: %s" % Elementos())
+    if errores:
+        raise Fallo("\n  ".join(errores))
+    print("ok el elemento en el panel de Xfce:", repr(antes), "->", repr(despues), tamaños)
+
+
 # ---------------------------------------------------------------------------
 # The X clipboard
 
@@ -680,7 +731,7 @@ def Prueba_portapapeles(s, programa, tzolkin):
 
 def main():
     if len(sys.argv) != 4 or sys.argv[1] not in ("lector", "portapapeles", "tiempo", "orca",
-                                                 "bandeja"):
+                                                 "bandeja", "sni"):
         print(__doc__, file=sys.stderr)
         return 2
     prueba, programa, tzolkin = sys.argv[1:]
@@ -688,6 +739,8 @@ def main():
     herramientas += ["xclip"] if prueba == "portapapeles" else ["/usr/libexec/at-spi-bus-launcher"]
     if prueba == "bandeja":
         herramientas += ["trayer", "dunst", "dunstctl", "xwininfo", "xprop"]
+    if prueba == "sni":
+        herramientas += ["xfce4-panel"]
     if prueba == "orca":
         herramientas += ["orca", "speech-dispatcher", "openbox", "localedef", "xprop",
                          "/usr/lib/speech-dispatcher-modules/sd_espeak-ng"]
@@ -715,6 +768,8 @@ def main():
             Prueba_orca(s, programa)
         elif prueba == "bandeja":
             Prueba_bandeja(s, programa, tzolkin)
+        elif prueba == "sni":
+            Prueba_sni(s, programa)
         else:
             Prueba_portapapeles(s, programa, tzolkin)
     except Fallo as f:
