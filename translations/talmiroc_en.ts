@@ -93,6 +93,37 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
     </message>
 </context>
 <context>
+    <name>talmiroc::Bandeja</name>
+    <message>
+        <source>Lectura de hoy</source>
+        <translation>Today's reading</translation>
+    </message>
+    <message>
+        <source>Luna de hoy</source>
+        <translation>Today's moon</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Harmonic module</translation>
+    </message>
+    <message>
+        <source>Personas</source>
+        <translation>People</translation>
+    </message>
+    <message>
+        <source>Notificar cada día</source>
+        <translation>Notify every day</translation>
+    </message>
+    <message>
+        <source>Iniciar con la sesión</source>
+        <translation>Start with the session</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
     <name>talmiroc::Calendario</name>
     <message>
         <source>&amp;Luna</source>

@@ -93,6 +93,37 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
     </message>
 </context>
 <context>
+    <name>talmiroc::Bandeja</name>
+    <message>
+        <source>Lectura de hoy</source>
+        <translation>Leitura de hoje</translation>
+    </message>
+    <message>
+        <source>Luna de hoy</source>
+        <translation>Lua de hoje</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Módulo harmônico</translation>
+    </message>
+    <message>
+        <source>Personas</source>
+        <translation>Pessoas</translation>
+    </message>
+    <message>
+        <source>Notificar cada día</source>
+        <translation>Notificar todo dia</translation>
+    </message>
+    <message>
+        <source>Iniciar con la sesión</source>
+        <translation>Iniciar com a sessão</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Sair</translation>
+    </message>
+</context>
+<context>
     <name>talmiroc::Calendario</name>
     <message>
         <source>&amp;Luna</source>

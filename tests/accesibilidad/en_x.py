@@ -618,6 +618,16 @@ def Prueba_bandeja(s, programa, talmiroc):
     if Incrustados() != 1:
         errores.append("%d iconos en la bandeja" % Incrustados())
     print("ok la medianoche:", avisos[1])
+    # A click opens the day window; its Salir closes it and the tray stays.
+    subprocess.run(["xdotool", "mousemove", "12", "12", "click", "1"], env=s.env, check=True)
+    Esperar(lambda: s.Salida(["xdotool", "search", "--name", "^Talmiroc$"]), "la ventana del día")
+    s.Teclas("alt+s")
+    Esperar(lambda: not s.Salida(["xdotool", "search", "--onlyvisible", "--name", "^Talmiroc$"]),
+            "la ventana cerrada por Salir")
+    time.sleep(0.5)
+    if b.poll() is not None or Incrustados() != 1:
+        errores.append("Salir de la ventana terminó la bandeja (%s)" % b.poll())
+    print("ok un clic abre la ventana del día y su Salir deja la bandeja")
     # A restart on the same day shows nothing new.
     os.killpg(b.pid, signal.SIGTERM)
     b.wait(ESPERA)

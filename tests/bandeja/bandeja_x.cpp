@@ -4,7 +4,8 @@
 // The clock starts at that local time and runs on at the real pace, so the
 // day turns a moment later; without it, 9 April 2003 at noon, standing. A
 // person born on a day of kin 46 ("Ana") has her return on every day of
-// that kin. A message box is written to standard output instead.
+// that kin. The language is the system's. A message box is written to
+// standard output instead.
 #include <cstdio>
 
 #include <QApplication>
@@ -13,9 +14,11 @@
 #include "aviso.h"
 #include "efectos_grabados.h"
 #include "enlace.h"
+#include "idioma_qt.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    talmiroc::Fijar_idioma(talmiroc::Idioma_del_entorno());  // the system's, as talmiroc's
     talmiroc::prueba::Efectos_grabados efectos;
     efectos.al_mostrar = [&efectos] {
         std::printf("mensaje: %s\n", efectos.mensajes.back().texto.toUtf8().constData());
