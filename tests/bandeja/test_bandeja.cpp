@@ -150,7 +150,7 @@ TEST(Arranque, EntradaValidaParaCadaRuta) {
         validar.start(QStringLiteral("desktop-file-validate"), {Ruta_arranque()});
         ASSERT_TRUE(validar.waitForFinished());
         EXPECT_EQ(validar.exitCode(), 0);
-        EXPECT_EQ(validar.readAll(), QByteArray());
+        EXPECT_EQ(validar.readAll().toStdString(), "");
         QProcess leer;
         leer.start(QStringLiteral("/usr/bin/python3"),
                    {QStringLiteral("-c"),
@@ -159,8 +159,8 @@ TEST(Arranque, EntradaValidaParaCadaRuta) {
                                    "k.get_string('Desktop Entry', 'Exec'))[1]; sys.stdout.write('\\n'.join(a))"),
                     Ruta_arranque()});
         ASSERT_TRUE(leer.waitForFinished());
-        EXPECT_EQ(QString::fromUtf8(leer.readAllStandardOutput()).replace(QLatin1String("%%"), QLatin1String("%")),
-                  ruta + QStringLiteral("\n--bandeja"));
+        EXPECT_EQ(QString::fromUtf8(leer.readAllStandardOutput()).replace(QLatin1String("%%"), QLatin1String("%")).toStdString(),
+                  (ruta + QStringLiteral("\n--bandeja")).toStdString());
     }
     Notificador_grabado notificador;
     Efectos_grabados efectos;
