@@ -1,10 +1,12 @@
 #include "arranque.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include "archivo_qt.h"
 
 namespace talmiroc {
 
@@ -67,16 +69,22 @@ QByteArray Entrada_arranque(const QString& programa) {
 QString Poner_arranque(bool iniciar, const QString& programa) {
     const QString ruta = Ruta_arranque();
     if (!iniciar) {
-        if (!QFileInfo::exists(ruta) || QFile::remove(ruta)) return {};
-        return QStringLiteral("No se pudo borrar %1").arg(ruta);
+        QFile entrada(ruta);
+        if (!entrada.exists() || entrada.remove()) return {};
+        return QCoreApplication::translate("talmiroc::Bandeja", "No se pudo borrar el archivo %1: %2")
+            .arg(QDir::toNativeSeparators(ruta), entrada.errorString());
     }
-    if (!QDir().mkpath(QFileInfo(ruta).path())) return QStringLiteral("No se pudo crear la carpeta de %1").arg(ruta);
-    QSaveFile archivo(ruta);
+    const QString carpeta = QFileInfo(ruta).path();
+    if (!QFileInfo::exists(carpeta) && !QDir().mkpath(carpeta)) {
+        return QCoreApplication::translate("talmiroc::Bandeja", "No se pudo crear la carpeta %1")
+            .arg(QDir::toNativeSeparators(carpeta));
+    }
+    salida::Escritura escritura(QFile::encodeName(ruta).toStdString());
     const QByteArray entrada = Entrada_arranque(programa);
-    if (!archivo.open(QIODevice::WriteOnly) || archivo.write(entrada) != entrada.size() ||
-        !archivo.commit())
-        return QStringLiteral("No se pudo escribir %1: %2").arg(ruta, archivo.errorString());
-    return {};
+    if (escritura.Escribir({entrada.constData(), static_cast<std::size_t>(entrada.size())}) &&
+        escritura.Terminar())
+        return {};
+    return Mensaje_escritura(escritura);
 }
 
 }  // namespace talmiroc

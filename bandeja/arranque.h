@@ -19,8 +19,9 @@ bool Arranque_puesto();
 // Exec="/opt/mi talmiroc/talmiroc" --bandeja.
 QByteArray Entrada_arranque(const QString& programa);
 
-// Writes the entry for `programa` (its folder made when missing) or removes
-// it: empty when done, else a one-line reason naming the file.
+// Writes the entry for `programa` through the one writer of files (its
+// folder made when missing) or removes it: empty when done, else a one-line
+// reason naming the file, in the windows' language.
 QString Poner_arranque(bool iniciar, const QString& programa);
 
 }  // namespace talmiroc

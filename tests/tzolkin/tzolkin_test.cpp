@@ -191,12 +191,14 @@ TEST(Tzolkin, LoteConUnaLineaRechazadaEnMedio) {
         "25/07/2003\r\n"
         "1 1 20\n"
         "\n"
-        "1 2 3 4\n"
+        "1 2 3 4\n" +
+        // Longer than any date: that line's error, whatever it ends with.
+        std::string(100'000, ' ') + "9 4 2003\n"
         "28 7 2004\n";
     const Corrida c = Correr({"--json"}, entrada, false);
     EXPECT_EQ(c.estado, salida_rechazada);
     const auto lineas = Lineas(c.salida);
-    ASSERT_EQ(lineas.size(), 7u);
+    ASSERT_EQ(lineas.size(), 8u);
     EXPECT_EQ(Objeto(lineas[0])["kin"].toInt(), 46);
     EXPECT_EQ(Objeto(lineas[1])["icono"].toString(), "informacion");
     EXPECT_EQ(Objeto(lineas[2])["kin"].toInt(), 153);
@@ -204,7 +206,8 @@ TEST(Tzolkin, LoteConUnaLineaRechazadaEnMedio) {
     EXPECT_EQ(Objeto(lineas[3])["icono"].toString(), "error");
     EXPECT_EQ(Objeto(lineas[4])["icono"].toString(), "informacion");
     EXPECT_EQ(Objeto(lineas[5])["icono"].toString(), "informacion");
-    EXPECT_EQ(Objeto(lineas[6])["kin"].toInt(), 1);
+    EXPECT_EQ(Objeto(lineas[6])["icono"].toString(), "informacion");
+    EXPECT_EQ(Objeto(lineas[7])["kin"].toInt(), 1);
 
     EXPECT_EQ(Correr({"--json"}, "9 4 2003\n26/7/2003\n", false).estado, salida_aceptada);
     EXPECT_EQ(Correr({"--json"}, "", false).estado, salida_aceptada);
@@ -227,7 +230,7 @@ TEST(Tzolkin, LoteEnCadaFormato) {
     } filas[] = {
         {"texto", "Fecha Gregoriana: ", 3, abc}, {"csv", "fecha_iso,", 1, abc + real},
         {"csv", "\r\n2003-", 2, abc + real},     {"ics", "BEGIN:VCALENDAR", 1, abc + real},
-        {"ics", "BEGIN:VEVENT", 2, abc + real},
+        {"ics", "BEGIN:VEVENT", 2, abc + real},   {"linea", "\nKin ", 2, abc},
     };
     for (const auto& f : filas) {
         const Corrida c = Correr({"--formato", f.formato}, entrada, false);
@@ -266,6 +269,7 @@ TEST(Tzolkin, SourceDateEpoch) {
         {"-1", "ics", "no es un número"},
         {"+1", "ics", "no es un número"},
         {"", "ics", "=\"\" no es un número"},
+        {"1\n2\x01", "ics", "=\"1\\n2\\x01\" no es un número"},  // one line always
     };
     for (const auto& f : filas) {
         const Corrida c = Correr({"--formato", f.formato, "9", "4", "2003"}, "", true, f.valor);
@@ -300,6 +304,34 @@ TEST(Tzolkin, CamposDeLinea) {
             EXPECT_EQ(m, f.m) << f.linea;
             EXPECT_EQ(a, f.a) << f.linea;
         }
+    }
+}
+
+// One line a day for a status bar: a date, the day out of time, Hunab Ku, a
+// range, in each language asked for.
+TEST(Tzolkin, LineaDeEstado) {
+    const struct {
+        std::vector<std::string> args;
+        std::string salida;
+    } filas[] = {
+        {{"--formato", "linea", "26", "7", "2003"},
+         "Kin 154 · Mago Espectral Blanco · Dali 1 · NS1.16.1.1\n"},
+        {{"--formato", "linea", "25", "7", "2003"},
+         "Kin 153 · Caminante del Cielo Planetario Rojo · Día fuera del tiempo\n"},
+        {{"--formato", "linea", "29", "2", "2004"}, "Kin 111 · Mono Resonante Azul · 0.0 Hunab Ku\n"},
+        {{"--formato", "linea", "--desde", "24", "7", "2003", "--hasta", "26", "7", "2003"},
+         "Kin 152 · Humano Solar Amarillo · Silio 28 · NS1.15.13.28\n"
+         "Kin 153 · Caminante del Cielo Planetario Rojo · Día fuera del tiempo\n"
+         "Kin 154 · Mago Espectral Blanco · Dali 1 · NS1.16.1.1\n"},
+        {{"--formato", "linea", "--idioma", "en", "25", "7", "2003"},
+         "Kin 153 · Red Planetary Skywalker · Day Out of Time\n"},
+        {{"--formato", "linea", "--idioma", "pt", "26", "7", "2003"},
+         "Kin 154 · Mago Espectral Branco · Dali 1 · NS1.16.1.1\n"},
+    };
+    for (const auto& f : filas) {
+        const Corrida c = Correr(f.args);
+        EXPECT_EQ(c.estado, salida_aceptada) << f.args.back();
+        EXPECT_EQ(c.salida, f.salida);
     }
 }
 

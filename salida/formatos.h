@@ -1,7 +1,7 @@
 // The formats `tzolkin` writes a day's description in: plain text, compact
-// JSON, a CSV row (RFC 4180) and an iCalendar event (RFC 5545), each one row
-// of the table of formats. Each only renders the engine's Lectura_dia; none
-// composes a calendar fact. No Qt.
+// JSON, a CSV row (RFC 4180), an iCalendar event (RFC 5545) and one line for
+// a status bar, each one row of the table of formats. Each only renders the
+// engine's Lectura_dia; none composes a calendar fact. No Qt.
 //
 // JSON and CSV write the same fields of a day, each listed once in the
 // table of a day's fields (formatos.cpp): its name, the outputs that carry
@@ -60,6 +60,10 @@ void Añadir_json(std::string& s, std::string_view texto);
 
 // The day's object: {"a_maya":...,"trece_lunas":{...}}, no line break.
 void Añadir_json(std::string& s, const Lectura_dia& l);
+
+// How many keys a day's object has at its top level, a nested object
+// counting as one: the table of a day's fields decides.
+std::size_t Claves_json_dia();
 
 // A refused date: {"error":"Fecha incorrecta. ...","icono":"informacion"}.
 void Añadir_json(std::string& s, const Rechazo& r);

@@ -175,6 +175,18 @@ void Añadir_json(std::string& s, std::string_view texto) {
     s.push_back('"');
 }
 
+std::size_t Claves_json_dia() {
+    std::size_t n = 0;
+    std::string_view anterior;  // the last top-level key counted
+    for (std::size_t k = 0; k < orden_json.n; ++k) {
+        const std::string_view nombre = campos_dia[orden_json.campo[k]].nombre;
+        const std::string_view clave = nombre.substr(0, nombre.find('.'));
+        if (clave != anterior) ++n;
+        anterior = clave;
+    }
+    return n;
+}
+
 void Añadir_json(std::string& s, const Lectura_dia& l) {
     std::string_view objeto;  // the nested object open, "" for none
     bool abre = true;         // the next key opens an object
@@ -415,6 +427,11 @@ void Dia_csv(std::string& s, const Lectura_dia& l, std::int64_t, std::int64_t) {
     Añadir_fila_csv(s, l);
 }
 
+// One line a day, for a status bar or a prompt (Linea_estado).
+void Dia_linea(std::string& s, const Lectura_dia& l, std::int64_t, std::int64_t) {
+    s.append(Linea_estado(l)).push_back('\n');
+}
+
 void Dia_ics(std::string& s, const Lectura_dia& l, std::int64_t, std::int64_t ahora) {
     Añadir_evento_ics(s, l, ahora);
 }
@@ -426,6 +443,7 @@ constexpr Formato formatos[] = {
     {"csv", "CSV", true, año_maximo, false, Añadir_cabecera_csv, true, Dia_csv, nullptr, nullptr},
     {"ics", "iCalendar", true, año_maximo_ics, true, Añadir_inicio_ics, false, Dia_ics,
      Añadir_fin_ics, nullptr},
+    {"linea", "línea", false, año_maximo, false, nullptr, false, Dia_linea, nullptr, nullptr},
 };
 
 }  // namespace
