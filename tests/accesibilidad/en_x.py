@@ -499,7 +499,7 @@ def Prueba_orca(s, programa):
             ultima[0] = time.monotonic()
         return "Mes texto." in Dicho()
 
-    Esperar(Sigue_el_foco, "Orca siguiendo el foco")
+    Esperar(Sigue_el_foco, "Orca siguiendo el foco", 4 * ESPERA)
     errores, inicios = [], []
     for paso, teclas, dice, _ in PASOS:
         inicios.append(len(Dicho()))
