@@ -21,7 +21,7 @@ namespace {
 constexpr char ayuda[] = QT_TRANSLATE_NOOP(
     "main",
     "Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]\n"
-    "       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]\n"
+    "       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]\n"
     "\n"
     "Sin opciones abre la ventana del día en la fecha de hoy.\n"
     "  --luna [DÍA MES AÑO]    los 28 días de la luna de la fecha\n"
@@ -29,8 +29,9 @@ constexpr char ayuda[] = QT_TRANSLATE_NOOP(
     "  --onda [DÍA MES AÑO]    la onda encantada del kin de la fecha\n"
     "  --año [DÍA MES AÑO]     el año de trece lunas de la fecha (con --pdf; sin él, su luna)\n"
     "  --pdf ARCHIVO           escribe las hojas en ARCHIVO, sin abrir ventana:\n"
-    "                          la luna en una hoja, el año en 14 (portada y 13 lunas),\n"
-    "                          el módulo en una (con fecha, su kin resaltado)\n"
+    "                          la luna en una hoja, el año en 15 (portada, el año\n"
+    "                          en una hoja y 13 lunas), el módulo en una (con fecha,\n"
+    "                          su kin resaltado), la onda encantada en una\n"
     "  --papel a4|carta        el papel del PDF; si no, carta donde se mide en\n"
     "                          pulgadas y A4 en los demás lugares\n"
     "  --idioma %1       el idioma de las ventanas; sin él, el del sistema\n"
@@ -117,7 +118,7 @@ int main(int argc, char** argv) {
 
     std::optional<talmiroc::Pagina_tiempo> pagina;
     std::optional<talmiroc::Fecha> fecha;
-    bool año = false, modulo = false;
+    bool año = false;
     const char* pdf = nullptr;
     const char* papel = nullptr;
     for (int i = 1; i < argc; ++i) {
@@ -150,7 +151,6 @@ int main(int argc, char** argv) {
         }
         pagina = p;
         año = a == "--año";
-        modulo = a == "--modulo";
         int valores = 0;
         while (valores < 3 && i + 1 + valores < argc &&
                !talmiroc::Parece_opcion(argv[i + 1 + valores]))
@@ -171,17 +171,26 @@ int main(int argc, char** argv) {
             return 1;
         }
         fecha = std::get<talmiroc::Fecha>(v);
+        if (!talmiroc::Es_real(*fecha)) {
+            // The day window reads 31 April as 1 May; a page shows real days only.
+            Escribir(stderr, *idioma,
+                     QT_TRANSLATE_NOOP("main",
+                                       "talmiroc: %1 no es una fecha del calendario; "
+                                       "las páginas piden una fecha real\n"),
+                     QStringLiteral("%1-%2-%3").arg(fecha->dia).arg(fecha->mes).arg(fecha->año));
+            return 1;
+        }
         i += 3;
     }
 
     if (pdf || papel) {
         const std::optional<QPageSize> tamaño =
             papel ? talmiroc::Papel_de_nombre(QString::fromLocal8Bit(papel)) : std::nullopt;
-        if (!pdf || !pagina || *pagina == talmiroc::Pagina_tiempo::onda) {
-            Escribir(
-                stderr, *idioma,
-                pdf ? QT_TRANSLATE_NOOP("main", "talmiroc: --pdf va con --luna, --año o --modulo\n")
-                    : QT_TRANSLATE_NOOP("main", "talmiroc: --papel va con --pdf\n"));
+        if (!pdf || !pagina) {
+            Escribir(stderr, *idioma,
+                     pdf ? QT_TRANSLATE_NOOP(
+                               "main", "talmiroc: --pdf va con --luna, --año, --modulo u --onda\n")
+                         : QT_TRANSLATE_NOOP("main", "talmiroc: --papel va con --pdf\n"));
             return 2;
         }
         if (papel && !tamaño) {
@@ -190,10 +199,9 @@ int main(int argc, char** argv) {
                      QString::fromLocal8Bit(papel));
             return 2;
         }
-        return Escribir_hojas(pdf,
-                              año      ? talmiroc::Hojas::año
-                              : modulo ? talmiroc::Hojas::modulo
-                                       : talmiroc::Hojas::luna,
+        const talmiroc::Hojas hojas[] = {talmiroc::Hojas::luna, talmiroc::Hojas::modulo,
+                                         talmiroc::Hojas::onda};
+        return Escribir_hojas(pdf, año ? talmiroc::Hojas::año : hojas[static_cast<int>(*pagina)],
                               fecha, tamaño, *idioma, argc, argv);
     }
 
