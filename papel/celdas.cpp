@@ -42,57 +42,64 @@ void Pintar_dia(QPainter& p, const QRectF& r, const QFont& letra_kin, const Celd
     p.fillRect(r, Qt::white);
     if (c.marcas & marca_portal) Anillo_portal(p, r);
 
-    const QRectF dentro = r.adjusted(6, 6, -6, -6);
+    const QRectF dentro = r.adjusted(6, 6, -8, -6);
     QFont letra = letra_kin;
     letra.setBold(true);
     const QFontMetricsF m(letra);
     QFont pequeña = letra_kin;
     pequeña.setPointSizeF(letra_kin.pointSizeF() * 0.85);
-    // Every part has its own band, the same in every cell of a grid, so that
-    // the glyphs of one grid are all of one size and no text crosses them:
-    // the number and date, the month's or the special day's name, the
-    // glyphs, and `lineas_kin` lines of the kin.
+    // The texts one under the other from the top left, in reading order (the
+    // number and the date, the month's or the special day's name, the kin),
+    // so that a PDF reader copies a cell whole and apart from its
+    // neighbours; the glyphs under them in a band that is the same in every
+    // cell of a grid (cells of one size, one `lineas_kin`), so that they are
+    // all of one size and no text crosses them.
     const QRectF arriba(dentro.left(), dentro.top(), dentro.width(), m.height());
-    if (c.marcas & marca_hoy) {
-        const QRectF caja(
-            arriba.left() - 2, arriba.top(),
-            m.horizontalAdvance(c.numero.isEmpty() ? QStringLiteral("00") : c.numero) + 6,
-            m.height());
-        Marca_hoy(p, caja, letra, c.numero);
+    const qreal ancho_numero =
+        c.numero.isEmpty() ? 0 : m.horizontalAdvance(c.numero) + m.averageCharWidth();
+    if (c.marcas & marca_hoy && !c.numero.isEmpty()) {
+        Marca_hoy(p, QRectF(arriba.left() - 2, arriba.top(), ancho_numero + 2, m.height()), letra,
+                  c.numero);
     } else {
         p.setPen(Qt::black);
         p.setFont(letra);
-        p.drawText(arriba, Qt::AlignLeft | Qt::AlignVCenter, c.numero);
+        p.drawText(QPointF(arriba.left(), arriba.top() + m.ascent()), c.numero);
     }
+    // On the number's baseline: one line for a reader.
     p.setPen(Qt::black);
     p.setFont(pequeña);
-    p.drawText(arriba, Qt::AlignRight | Qt::AlignVCenter, c.fecha);
-    const QRectF linea_mes(dentro.left(), arriba.bottom(), dentro.width(), m.height());
+    p.drawText(
+        QPointF(arriba.left() + ancho_numero + m.averageCharWidth(), arriba.top() + m.ascent()),
+        c.fecha);
+    qreal y = arriba.bottom();
     if (!c.mes.isEmpty()) {
-        // The month's name on its first day; a special day's own name, first.
+        // The month's name on its first day; a special day's own name.
         const bool especial = c.marcas & marca_especial;
         QFont mes = especial ? letra : pequeña;
         mes.setBold(true);
         p.setPen(especial ? violeta_onda : QColor(0x8e, 0x24, 0x24));
-        Una_linea(p, linea_mes, especial ? Qt::AlignLeft : Qt::AlignRight, c.mes, mes);
+        Una_linea(p, QRectF(dentro.left(), y, dentro.width(), m.height()), Qt::AlignLeft, c.mes,
+                  mes);
+        y += m.height();
     }
     const QFontMetricsF mk(letra_kin);
     const qreal alto_kin = mk.lineSpacing() * qMax(1, c.lineas_kin);
-    const QRectF kin(dentro.left(), dentro.bottom() - alto_kin, dentro.width(), alto_kin);
+    const QRectF kin(dentro.left(), y, dentro.width(), alto_kin);
     QFont letra_k = letra_kin;
     // A name longer than its lines, in a smaller face: never over the glyphs.
     for (int i = 0; i < 4; ++i) {
         const QRectF necesita = QFontMetricsF(letra_k).boundingRect(
-            kin, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, c.kin);
+            kin, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, c.kin);
         if (necesita.height() <= kin.height() + 0.5 && necesita.width() <= kin.width() + 0.5) break;
         letra_k.setPointSizeF(letra_k.pointSizeF() * 0.9);
     }
     p.setFont(letra_k);
     p.setPen(Qt::black);
-    p.drawText(kin, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, c.kin);
-    // The tone's numeral above the seal, sharing the height between them.
-    const qreal tope = linea_mes.bottom();
-    const qreal alto = qMax<qreal>(kin.top() - tope - 2, 8);
+    p.drawText(kin, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, c.kin);
+    // The glyphs' band: under the texts' room, whether the month's line is
+    // used or not. The tone's numeral above the seal, sharing its height.
+    const qreal tope = arriba.bottom() + m.height() + alto_kin + 2;
+    const qreal alto = qMax<qreal>(dentro.bottom() - tope, 8);
     const qreal alto_tono = alto * 0.25;
     Pintar_recurso(p, QRectF(dentro.left(), tope, dentro.width(), alto_tono), c.tono);
     Pintar_recurso(

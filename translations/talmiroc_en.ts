@@ -4,46 +4,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
-       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
-
-Sin opciones abre la ventana del día en la fecha de hoy.
-  --luna [DÍA MES AÑO]    los 28 días de la luna de la fecha
-  --modulo [DÍA MES AÑO]  el módulo armónico, con el kin de la fecha
-  --onda [DÍA MES AÑO]    la onda encantada del kin de la fecha
-  --año [DÍA MES AÑO]     el año de trece lunas de la fecha (con --pdf; sin él, su luna)
-  --pdf ARCHIVO           escribe las hojas en ARCHIVO, sin abrir ventana:
-                          la luna en una hoja, el año en 14 (portada y 13 lunas),
-                          el módulo en una (con fecha, su kin resaltado)
-  --papel a4|carta        el papel del PDF; si no, carta donde se mide en
-                          pulgadas y A4 en los demás lugares
-  --idioma %1       el idioma de las ventanas; sin él, el del sistema
-  --help                  esta ayuda
-Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
-En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
-Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
-</source>
-        <translation>Usage: talmiroc [--idioma LANGUAGE] [--luna|--modulo|--onda [DAY MONTH YEAR]]
-       talmiroc --luna|--año|--modulo [DAY MONTH YEAR] --pdf FILE [--papel a4|carta]
-
-With no options, opens the day window on today&apos;s date.
-  --luna [DAY MONTH YEAR]    the 28 days of the date&apos;s moon
-  --modulo [DAY MONTH YEAR]  the harmonic module, with the date&apos;s kin
-  --onda [DAY MONTH YEAR]    the wavespell of the date&apos;s kin
-  --año [DAY MONTH YEAR]     the thirteen-moon year of the date (with --pdf; without it, its moon)
-  --pdf FILE                 writes the pages to FILE, opening no window:
-                             the moon on one page, the year on 14 (cover and 13 moons),
-                             the module on one (given a date, its kin highlighted)
-  --papel a4|carta           the PDF&apos;s paper; otherwise Letter where inches are
-                             the measure, and A4 elsewhere
-  --idioma %1          the windows&apos; language; without it, the system&apos;s
-  --help                     this help
-With no date, today. The date is read as the window&apos;s three boxes read it.
-In the day window, the context menu (right button or the Menu key) and
-Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
-</translation>
-    </message>
-    <message>
         <source>talmiroc: falta el idioma tras --idioma; son %1
 </source>
         <translation>talmiroc: --idioma needs a language; they are %1
@@ -74,12 +34,6 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
 </translation>
     </message>
     <message>
-        <source>talmiroc: --pdf va con --luna, --año o --modulo
-</source>
-        <translation>talmiroc: --pdf goes with --luna, --año or --modulo
-</translation>
-    </message>
-    <message>
         <source>talmiroc: --papel va con --pdf
 </source>
         <translation>talmiroc: --papel goes with --pdf
@@ -89,6 +43,60 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
         <source>talmiroc: --papel es a4 o carta, no «%1»
 </source>
         <translation>talmiroc: --papel is a4 or carta, not «%1»
+</translation>
+    </message>
+    <message>
+        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
+       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+
+Sin opciones abre la ventana del día en la fecha de hoy.
+  --luna [DÍA MES AÑO]    los 28 días de la luna de la fecha
+  --modulo [DÍA MES AÑO]  el módulo armónico, con el kin de la fecha
+  --onda [DÍA MES AÑO]    la onda encantada del kin de la fecha
+  --año [DÍA MES AÑO]     el año de trece lunas de la fecha (con --pdf; sin él, su luna)
+  --pdf ARCHIVO           escribe las hojas en ARCHIVO, sin abrir ventana:
+                          la luna en una hoja, el año en 15 (portada, el año
+                          en una hoja y 13 lunas), el módulo en una (con fecha,
+                          su kin resaltado), la onda encantada en una
+  --papel a4|carta        el papel del PDF; si no, carta donde se mide en
+                          pulgadas y A4 en los demás lugares
+  --idioma %1       el idioma de las ventanas; sin él, el del sistema
+  --help                  esta ayuda
+Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
+En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
+Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
+</source>
+        <translation>Usage: talmiroc [--idioma LANGUAGE] [--luna|--modulo|--onda [DAY MONTH YEAR]]
+       talmiroc --luna|--año|--modulo|--onda [DAY MONTH YEAR] --pdf FILE [--papel a4|carta]
+
+With no options, opens the day window on today&apos;s date.
+  --luna [DAY MONTH YEAR]    the 28 days of the date&apos;s moon
+  --modulo [DAY MONTH YEAR]  the harmonic module, with the date&apos;s kin
+  --onda [DAY MONTH YEAR]    the wavespell of the date&apos;s kin
+  --año [DAY MONTH YEAR]     the thirteen-moon year of the date (with --pdf; without it, its moon)
+  --pdf FILE                 writes the pages to FILE, opening no window:
+                             the moon on one page, the year on 15 (cover, the year
+                             on one page and 13 moons), the module on one (given a
+                             date, its kin highlighted), the wavespell on one
+  --papel a4|carta           the PDF&apos;s paper; otherwise Letter where inches are
+                             the measure, and A4 elsewhere
+  --idioma %1          the windows&apos; language; without it, the system&apos;s
+  --help                     this help
+With no date, today. The date is read as the window&apos;s three boxes read it.
+In the day window, the context menu (right button or the Menu key) and
+Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 no es una fecha del calendario; las páginas piden una fecha real
+</source>
+        <translation>talmiroc: %1 is not a calendar date; the pages need a real date
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: --pdf va con --luna, --año, --modulo u --onda
+</source>
+        <translation>talmiroc: --pdf goes with --luna, --año, --modulo or --onda
 </translation>
     </message>
 </context>
@@ -225,6 +233,41 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
     <message>
         <source>No se pudo imprimir la página</source>
         <translation>The page could not be printed</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Papel</name>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1</source>
+        <translation>The file %1 could not be written</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica</source>
+        <translation>Green frame: galactic activation portal</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Harmonic module</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Green: galactic activation portal · column 7 between lines: central column · blue frame: the highlighted kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
+        <translation>Green: galactic activation portal · column 7 between lines: central column</translation>
+    </message>
+    <message>
+        <source>En cada día, su fecha y su kin · 0.0: %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
+        <translation>In each day, its date and its kin · 0.0: %1 · 25/7: %2 · green frame: galactic activation portal</translation>
     </message>
 </context>
 <context>
@@ -366,16 +409,8 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
         <translation>Days of the moon</translation>
     </message>
     <message>
-        <source>Marco verde: portal de activación galáctica · esquina negra: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
-        <translation>Green frame: galactic activation portal · black corner: today · blue frame: the selected day · Enter: read the day</translation>
-    </message>
-    <message>
         <source>Módulo armónico</source>
         <translation>Harmonic module</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · esquina negra: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Green: galactic activation portal · column 7 between lines: central column · black corner: today · blue frame: the selected kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
     </message>
     <message>
         <source>Onda encantada</source>
@@ -417,36 +452,29 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
         <source>Guardar PDF</source>
         <translation>Save as PDF</translation>
     </message>
-</context>
-<context>
-    <name>talmiroc::Papel</name>
     <message>
-        <source>Guardar PDF</source>
-        <translation>Save as PDF</translation>
+        <source>Marco verde: portal de activación galáctica · número blanco sobre negro: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
+        <translation>Green frame: galactic activation portal · white number on black: today · blue frame: the selected day · Enter: read the day</translation>
     </message>
     <message>
-        <source>Documentos PDF (*.pdf)</source>
-        <translation>PDF documents (*.pdf)</translation>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · número blanco sobre negro: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Green: galactic activation portal · column 7 between lines: central column · white number on black: today · blue frame: the selected kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
     </message>
     <message>
-        <source>No se pudo escribir el archivo %1</source>
-        <translation>The file %1 could not be written</translation>
+        <source>&lt;p&gt;Para comprobar una cuenta: el %1 es el %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;To check a count: %1 is %2.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Marco verde: portal de activación galáctica</source>
-        <translation>Green frame: galactic activation portal</translation>
+        <source>&lt;p&gt;Los %1 portales de activación galáctica son los kines %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;The %1 galactic activation portals are kins %2.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Módulo armónico</source>
-        <translation>Harmonic module</translation>
+        <source>La ventana del día lee años de hasta %1 cifras: el %2 no se puede leer en ella.</source>
+        <translation>The day window reads years of up to %1 digits: %2 cannot be read there.</translation>
     </message>
     <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Green: galactic activation portal · column 7 between lines: central column · blue frame: the highlighted kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
-        <translation>Green: galactic activation portal · column 7 between lines: central column</translation>
+        <source>onda-kin-%1.pdf</source>
+        <translation>wavespell-kin-%1.pdf</translation>
     </message>
 </context>
 </TS>

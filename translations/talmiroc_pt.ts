@@ -4,46 +4,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
-       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
-
-Sin opciones abre la ventana del día en la fecha de hoy.
-  --luna [DÍA MES AÑO]    los 28 días de la luna de la fecha
-  --modulo [DÍA MES AÑO]  el módulo armónico, con el kin de la fecha
-  --onda [DÍA MES AÑO]    la onda encantada del kin de la fecha
-  --año [DÍA MES AÑO]     el año de trece lunas de la fecha (con --pdf; sin él, su luna)
-  --pdf ARCHIVO           escribe las hojas en ARCHIVO, sin abrir ventana:
-                          la luna en una hoja, el año en 14 (portada y 13 lunas),
-                          el módulo en una (con fecha, su kin resaltado)
-  --papel a4|carta        el papel del PDF; si no, carta donde se mide en
-                          pulgadas y A4 en los demás lugares
-  --idioma %1       el idioma de las ventanas; sin él, el del sistema
-  --help                  esta ayuda
-Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
-En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
-Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
-</source>
-        <translation>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DIA MÊS ANO]]
-       talmiroc --luna|--año|--modulo [DIA MÊS ANO] --pdf ARQUIVO [--papel a4|carta]
-
-Sem opções, abre a janela do dia na data de hoje.
-  --luna [DIA MÊS ANO]    os 28 dias da lua da data
-  --modulo [DIA MÊS ANO]  o módulo harmônico, com o kin da data
-  --onda [DIA MÊS ANO]    a onda encantada do kin da data
-  --año [DIA MÊS ANO]     o ano de treze luas da data (com --pdf; sem ele, a sua lua)
-  --pdf ARQUIVO           escreve as folhas em ARQUIVO, sem abrir janela:
-                          a lua em uma folha, o ano em 14 (capa e 13 luas),
-                          o módulo em uma (com data, o seu kin destacado)
-  --papel a4|carta        o papel do PDF; senão, carta onde se mede em
-                          polegadas e A4 nos demais lugares
-  --idioma %1       o idioma das janelas; sem ele, o do sistema
-  --help                  esta ajuda
-Sem data, hoje. A data é lida como a leem as três caixas da janela.
-Na janela do dia, o menu de contexto (botão direito ou tecla Menu) e
-Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
-</translation>
-    </message>
-    <message>
         <source>talmiroc: falta el idioma tras --idioma; son %1
 </source>
         <translation>talmiroc: falta o idioma depois de --idioma; são %1
@@ -74,12 +34,6 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
 </translation>
     </message>
     <message>
-        <source>talmiroc: --pdf va con --luna, --año o --modulo
-</source>
-        <translation>talmiroc: --pdf vai com --luna, --año ou --modulo
-</translation>
-    </message>
-    <message>
         <source>talmiroc: --papel va con --pdf
 </source>
         <translation>talmiroc: --papel vai com --pdf
@@ -89,6 +43,60 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
         <source>talmiroc: --papel es a4 o carta, no «%1»
 </source>
         <translation>talmiroc: --papel é a4 ou carta, não «%1»
+</translation>
+    </message>
+    <message>
+        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
+       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+
+Sin opciones abre la ventana del día en la fecha de hoy.
+  --luna [DÍA MES AÑO]    los 28 días de la luna de la fecha
+  --modulo [DÍA MES AÑO]  el módulo armónico, con el kin de la fecha
+  --onda [DÍA MES AÑO]    la onda encantada del kin de la fecha
+  --año [DÍA MES AÑO]     el año de trece lunas de la fecha (con --pdf; sin él, su luna)
+  --pdf ARCHIVO           escribe las hojas en ARCHIVO, sin abrir ventana:
+                          la luna en una hoja, el año en 15 (portada, el año
+                          en una hoja y 13 lunas), el módulo en una (con fecha,
+                          su kin resaltado), la onda encantada en una
+  --papel a4|carta        el papel del PDF; si no, carta donde se mide en
+                          pulgadas y A4 en los demás lugares
+  --idioma %1       el idioma de las ventanas; sin él, el del sistema
+  --help                  esta ayuda
+Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
+En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
+Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
+</source>
+        <translation>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DIA MÊS ANO]]
+       talmiroc --luna|--año|--modulo|--onda [DIA MÊS ANO] --pdf ARQUIVO [--papel a4|carta]
+
+Sem opções, abre a janela do dia na data de hoje.
+  --luna [DIA MÊS ANO]    os 28 dias da lua da data
+  --modulo [DIA MÊS ANO]  o módulo harmônico, com o kin da data
+  --onda [DIA MÊS ANO]    a onda encantada do kin da data
+  --año [DIA MÊS ANO]     o ano de treze luas da data (com --pdf; sem ele, a sua lua)
+  --pdf ARQUIVO           escreve as folhas em ARQUIVO, sem abrir janela:
+                          a lua em uma folha, o ano em 15 (capa, o ano em
+                          uma folha e 13 luas), o módulo em uma (com data,
+                          o seu kin destacado), a onda encantada em uma
+  --papel a4|carta        o papel do PDF; senão, carta onde se mede em
+                          polegadas e A4 nos demais lugares
+  --idioma %1       o idioma das janelas; sem ele, o do sistema
+  --help                  esta ajuda
+Sem data, hoje. A data é lida como a leem as três caixas da janela.
+Na janela do dia, o menu de contexto (botão direito ou tecla Menu) e
+Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 no es una fecha del calendario; las páginas piden una fecha real
+</source>
+        <translation>talmiroc: %1 não é uma data do calendário; as páginas pedem uma data real
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: --pdf va con --luna, --año, --modulo u --onda
+</source>
+        <translation>talmiroc: --pdf vai com --luna, --año, --modulo ou --onda
 </translation>
     </message>
 </context>
@@ -225,6 +233,41 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
     <message>
         <source>No se pudo imprimir la página</source>
         <translation>Não foi possível imprimir a página</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Papel</name>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Salvar PDF</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1</source>
+        <translation>Não foi possível gravar o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica</source>
+        <translation>Moldura verde: portal de ativação galáctica</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Módulo harmônico</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · moldura azul: o kin destacado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
+        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central</translation>
+    </message>
+    <message>
+        <source>En cada día, su fecha y su kin · 0.0: %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
+        <translation>Em cada dia, a sua data e o seu kin · 0.0: %1 · 25/7: %2 · moldura verde: portal de ativação galáctica</translation>
     </message>
 </context>
 <context>
@@ -366,16 +409,8 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
         <translation>Dias da lua</translation>
     </message>
     <message>
-        <source>Marco verde: portal de activación galáctica · esquina negra: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
-        <translation>Moldura verde: portal de ativação galáctica · canto preto: hoje · moldura azul: o dia selecionado · Enter: ler o dia</translation>
-    </message>
-    <message>
         <source>Módulo armónico</source>
         <translation>Módulo harmônico</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · esquina negra: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · canto preto: hoje · moldura azul: o kin selecionado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
     </message>
     <message>
         <source>Onda encantada</source>
@@ -417,36 +452,29 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
         <source>Guardar PDF</source>
         <translation>Salvar PDF</translation>
     </message>
-</context>
-<context>
-    <name>talmiroc::Papel</name>
     <message>
-        <source>Guardar PDF</source>
-        <translation>Salvar PDF</translation>
+        <source>Marco verde: portal de activación galáctica · número blanco sobre negro: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
+        <translation>Moldura verde: portal de ativação galáctica · número branco sobre preto: hoje · moldura azul: o dia selecionado · Enter: ler o dia</translation>
     </message>
     <message>
-        <source>Documentos PDF (*.pdf)</source>
-        <translation>Documentos PDF (*.pdf)</translation>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · número blanco sobre negro: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · número branco sobre preto: hoje · moldura azul: o kin selecionado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
     </message>
     <message>
-        <source>No se pudo escribir el archivo %1</source>
-        <translation>Não foi possível gravar o arquivo %1</translation>
+        <source>&lt;p&gt;Para comprobar una cuenta: el %1 es el %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Para conferir uma contagem: %1 é o %2.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Marco verde: portal de activación galáctica</source>
-        <translation>Moldura verde: portal de ativação galáctica</translation>
+        <source>&lt;p&gt;Los %1 portales de activación galáctica son los kines %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Os %1 portais de ativação galáctica são os kins %2.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Módulo armónico</source>
-        <translation>Módulo harmônico</translation>
+        <source>La ventana del día lee años de hasta %1 cifras: el %2 no se puede leer en ella.</source>
+        <translation>A janela do dia lê anos de até %1 algarismos: %2 não pode ser lido nela.</translation>
     </message>
     <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · moldura azul: o kin destacado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
-        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central</translation>
+        <source>onda-kin-%1.pdf</source>
+        <translation>onda-kin-%1.pdf</translation>
     </message>
 </context>
 </TS>

@@ -558,11 +558,17 @@ INSTANTIATE_TEST_SUITE_P(Pedidos, PedidoTest, testing::ValuesIn(pedidos),
 // oracle's places) that the language does not also use.
 TEST(Papel, CadaHojaEnSuIdioma) {
     NECESITA(Sin_poppler());
-    const auto palabras = [](const Palabras& p) {
+    // Words of three letters and more; a word broken at its hyphen is also read joined.
+    const QRegularExpression no_letra(QStringLiteral("[^\\w]+"),
+                                      QRegularExpression::UseUnicodePropertiesOption);
+    const auto separar = [&no_letra](const QString& texto) {
+        return texto.toLower().split(no_letra, Qt::SkipEmptyParts);
+    };
+    const auto palabras = [&separar](const Palabras& p) {
         QSet<QString> v;
-        const auto añadir = [&v](std::string_view texto) {
-            for (const QString& w : talmiroc::Texto(texto).toLower().split(
-                     QRegularExpression(QStringLiteral("[^\\w]+")), Qt::SkipEmptyParts)) {
+        const auto añadir = [&](std::string_view texto) {
+            const QString t = talmiroc::Texto(texto);
+            for (const QString& w : separar(t) + separar(QString(t).remove(QLatin1Char('-')))) {
                 if (w.size() > 2) v.insert(w);
             }
         };
@@ -597,8 +603,7 @@ TEST(Papel, CadaHojaEnSuIdioma) {
                                QStringList{QStringLiteral("--pdf"), pdf})
                           .estado,
                       0);
-            const QStringList vistas = Texto(pdf).toLower().split(
-                QRegularExpression(QStringLiteral("[^\\w]+")), Qt::SkipEmptyParts);
+            const QStringList vistas = separar(Texto(pdf));
             for (const QString& w : vistas) {
                 EXPECT_FALSE(ajenas.contains(w))
                     << codigo.toStdString() << " " << h.join(QLatin1Char(' ')).toStdString()
