@@ -65,12 +65,20 @@ void Pintar_dia(QPainter& p, const QRectF& r, const QFont& letra_kin, const Celd
         p.setFont(letra);
         p.drawText(QPointF(arriba.left(), arriba.top() + m.ascent()), c.numero);
     }
-    // On the number's baseline: one line for a reader.
-    p.setPen(Qt::black);
-    p.setFont(pequeña);
-    p.drawText(
-        QPointF(arriba.left() + ancho_numero + m.averageCharWidth(), arriba.top() + m.ascent()),
-        c.fecha);
+    // On the number's baseline: one line for a reader. A special day, with
+    // no number, is today by its date.
+    const qreal x_fecha =
+        arriba.left() + (c.numero.isEmpty() ? 0 : ancho_numero + m.averageCharWidth());
+    if (c.marcas & marca_hoy && c.numero.isEmpty()) {
+        Marca_hoy(p,
+                  QRectF(x_fecha - 2, arriba.top(),
+                         QFontMetricsF(pequeña).horizontalAdvance(c.fecha) + 6, m.height()),
+                  pequeña, c.fecha);
+    } else {
+        p.setPen(Qt::black);
+        p.setFont(pequeña);
+        p.drawText(QPointF(x_fecha, arriba.top() + m.ascent()), c.fecha);
+    }
     qreal y = arriba.bottom();
     if (!c.mes.isEmpty()) {
         // The month's name on its first day; a special day's own name.
