@@ -306,6 +306,24 @@ TEST(Tiempo, UnKinSeleccionaSuDiaYIntroLoLeeEnLaVentanaDelDia) {
     EXPECT_TRUE(p.efectos.mensajes.empty());
 }
 
+// The wavespell page names each kin's tone, as published, all thirteen.
+TEST(Tiempo, LaOndaNombraCadaTono) {
+    const En_idioma en(palabras_en);
+    Ventana_en_dia p(QDate(2003, 7, 25));
+    p.ventana->Abrir_tiempo(Pagina_tiempo::onda);
+    const char* tonos[] = {"Magnetic", "Lunar",    "Electric", "Self-Existing", "Overtone",
+                           "Rhythmic", "Resonant", "Galactic", "Solar",         "Planetary",
+                           "Spectral", "Crystal",  "Cosmic"};
+    const QAbstractItemModel* m = Rejilla("onda")->model();
+    for (int fila = 0; fila < 13; ++fila) {
+        EXPECT_EQ(m->index(fila, 1).data().toString(),
+                  QStringLiteral("%1 %2").arg(fila + 1).arg(QString::fromUtf8(tonos[fila])))
+            << "kin " << 144 + fila;
+        EXPECT_TRUE(m->index(fila, 0).data().toString().startsWith(
+            QStringLiteral("Kin %1 ").arg(144 + fila)));
+    }
+}
+
 // Guardar PDF writes the page shown into the file chosen, nothing when the
 // dialog is cancelled; on the wavespell there is no page to save.
 TEST(Tiempo, GuardarPdfEscribeLaPaginaQueSeVe) {
