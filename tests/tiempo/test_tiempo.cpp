@@ -139,7 +139,7 @@ TEST(Tiempo, CadaTeclaDesdeCadaDia) {
         {Pagina_tiempo::modulo, ultimo, Qt::Key_Return, {}, ultimo, false},
     };
     for (const auto& f : filas) {
-        const std::string fila = Texto(Fecha_escrita(f.desde)).toStdString() + ", key " +
+        const std::string fila = Texto(Fecha_escrita(f.desde, palabras_es)).toStdString() + ", key " +
                                  QKeySequence(f.tecla).toString().toStdString();
         Ventana_en_dia p(QDate(2013, 11, 13));
         p.ventana->Abrir_tiempo(f.pagina, f.desde);
@@ -264,7 +264,7 @@ TEST(Tiempo, ElTecladoCruzaElFinDelAño) {
         EXPECT_TRUE(luna->currentIndex()
                         .data(Qt::AccessibleTextRole)
                         .toString()
-                        .contains(Texto(Fecha_escrita(paso.fecha))))
+                        .contains(Texto(Fecha_escrita(paso.fecha, Palabras_ventana()))))
             << paso.titulo << ": the current cell follows";
     }
     // A whole year of moons, one key at a time.
@@ -300,7 +300,8 @@ TEST(Tiempo, UnKinSeleccionaSuDiaYIntroLoLeeEnLaVentanaDelDia) {
 
     QTest::keyClick(modulo, Qt::Key_Return);
     EXPECT_EQ(p.c.fecha->Caption(), QStringLiteral("Fecha Gregoriana: 25-7-2003"));
-    EXPECT_EQ(p.c.nombre->Caption(), Texto(Describir_dia(Fecha{25, 7, 2003}).nombre));
+    EXPECT_EQ(p.c.nombre->Caption(),
+              Texto(Describir_dia(Fecha{25, 7, 2003}, Palabras_ventana()).nombre));
     EXPECT_TRUE(p.c.diafueradeltiempo->isVisible());
     EXPECT_EQ(p.ventana->size(), vista_principal);
     EXPECT_TRUE(p.efectos.mensajes.empty());
