@@ -515,9 +515,6 @@ const Pedido pedidos[] = {
      0,
      "(A4)",
      "Kin Análogo: Kin 166 "},
-     "m.pdf",
-     1,
-     "31-4-2024 no es una fecha del calendario"},
 };
 
 class PedidoTest : public testing::TestWithParam<Pedido> {};
