@@ -35,7 +35,7 @@ FILAS = [
     ("fecha_incompleta_con_eñe", ["--año", "1", "2", "--pdf", "{}"], 2,
      "talmiroc: --año espera una fecha: DÍA MES AÑO\n"),
     ("fecha_sin_pagina", ["13", "11", "2013", "--pdf", "{}"], 2,
-     "talmiroc: --pdf va con --luna, --año o --modulo\n"),
+     "talmiroc: --pdf va con --luna, --año, --modulo u --onda\n"),
     ("fecha_suelta", ["13", "11", "2013"], 2,
      "talmiroc: la fecha va con --luna, --modulo, --onda o --año\n"),
     ("dos_paginas", ["--luna", "--onda"], 2, "talmiroc: una sola de --luna, --modulo y --onda\n"),
