@@ -98,6 +98,18 @@ int main(int argc, char** argv) {
             return 1;
         }
         fecha = std::get<talmiroc::Fecha>(v);
+        if (!talmiroc::Es_real(*fecha)) {
+            // The day window reads 31 April as 1 May; a page shows real days only.
+            Decir(stderr, Texto_main(*p.idioma,
+                                     {QT_TRANSLATE_NOOP("main",
+                                                        "talmiroc: %1 no es una fecha del calendario; "
+                                                        "las páginas piden una fecha real\n"),
+                                      QStringLiteral("%1-%2-%3")
+                                          .arg(fecha->dia)
+                                          .arg(fecha->mes)
+                                          .arg(fecha->año)}));
+            return 1;
+        }
     }
     if (p.pdf) return Escribir_hojas(p, fecha, argv[0]);
 

@@ -80,8 +80,9 @@ constexpr auto opciones = std::to_array<Opcion>({
      marca_pagina | marca_hojas, 0, nullptr,
      Pagina<Pagina_tiempo::modulo, static_cast<int>(Hojas::modulo)>},
     {"--onda", Valor::fecha, fecha_muestra,
-     QT_TRANSLATE_NOOP("main", "la onda encantada del kin de la fecha"), marca_pagina, 0, nullptr,
-     Pagina<Pagina_tiempo::onda, -1>},
+     QT_TRANSLATE_NOOP("main", "la onda encantada del kin de la fecha"),
+     marca_pagina | marca_hojas, 0, nullptr,
+     Pagina<Pagina_tiempo::onda, static_cast<int>(Hojas::onda)>},
     {"--año", Valor::fecha, fecha_muestra,
      QT_TRANSLATE_NOOP("main", "el año de trece lunas de la fecha (con --pdf; sin él, su luna)"),
      marca_pagina | marca_hojas, 0, nullptr,
@@ -89,11 +90,12 @@ constexpr auto opciones = std::to_array<Opcion>({
     {"--pdf", Valor::palabra, QT_TRANSLATE_NOOP("main", "ARCHIVO"),
      QT_TRANSLATE_NOOP("main",
                        "escribe las hojas en ARCHIVO, sin abrir ventana:\n"
-                       "la luna en una hoja, el año en 14 (portada y 13 lunas),\n"
-                       "el módulo en una (con fecha, su kin resaltado);\n"
+                       "la luna en una hoja, el año en 15 (portada, el año\n"
+                       "en una hoja y 13 lunas), el módulo en una (con fecha,\n"
+                       "su kin resaltado), la onda encantada en una;\n"
                        "con ARCHIVO -, en la salida estándar"),
      marca_pdf, marca_hojas,
-     QT_TRANSLATE_NOOP("main", "talmiroc: --pdf va con --luna, --año o --modulo\n"), Pdf},
+     QT_TRANSLATE_NOOP("main", "talmiroc: --pdf va con --luna, --año, --modulo u --onda\n"), Pdf},
     {"--papel", Valor::palabra, "a4|carta",
      QT_TRANSLATE_NOOP("main",
                        "el papel del PDF; si no, carta donde se mide en\n"
@@ -232,7 +234,7 @@ QString Ayuda_programa(const Palabras& idioma) {
     QString s = t(QT_TRANSLATE_NOOP(
         "main",
         "Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]\n"
-        "       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]\n"
+        "       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]\n"
         "       talmiroc --bandeja [--idioma IDIOMA]\n"
         "\n"
         "Sin opciones abre la ventana del día en la fecha de hoy.\n"));
