@@ -107,6 +107,13 @@ struct Palabras {
     std::array<std::string_view, 2> año_de;
     std::string_view separador_titulo, separador_periodo;
 
+    // What is special about a day (Lo_especial, for the day's notification):
+    // a person's kin return is vuelve_kin[0] + name + vuelve_kin[1] + "Kin
+    // 46" ("Hoy vuelve el kin de Ana: Kin 46"); the first day of a moon or a
+    // wavespell is primer_dia + its name ("Primer día de la " + "Luna
+    // Magnética del Murciélago", + "Onda encantada del Dragón").
+    std::array<std::string_view, 2> vuelve_kin;
+    std::string_view primer_dia;
     // Earth families by Familia_terrestre: polar, cardinal, central, senal,
     // portal ("Señal").
     std::array<std::string_view, 5> familias;

@@ -115,6 +115,8 @@ constexpr Palabras palabras_en = {
     .año_de = {"Year of the ", "Year of the "},
     .separador_titulo = " · ",
     .separador_periodo = " – ",
+    .vuelve_kin = {"", "'s kin returns today: "},
+    .primer_dia = "First day of the ",
 
     .familias = {"Polar", "Cardinal", "Core", "Signal", "Gateway"},
     .relaciones = {"Same kin", "Guide kin", "Antipode kin", "Analog kin", "Occult kin",

@@ -127,6 +127,8 @@ constexpr Palabras palabras_es = {
     .año_de = {"Año del ", "Año de la "},
     .separador_titulo = " · ",
     .separador_periodo = " – ",
+    .vuelve_kin = {"Hoy vuelve el kin de ", ": "},
+    .primer_dia = "Primer día de la ",
 
     .familias = {"Polar", "Cardinal", "Central", "Señal", "Portal"},
     .relaciones = {"Mismo kin", "Kin guía", "Kin antípoda", "Kin análogo", "Kin oculto",

@@ -128,6 +128,8 @@ constexpr Palabras palabras_pt = {
     .año_de = {"Ano do ", "Ano da "},
     .separador_titulo = " · ",
     .separador_periodo = " – ",
+    .vuelve_kin = {"Hoje volta o kin de ", ": "},
+    .primer_dia = "Primeiro dia da ",
 
     .familias = {"Polar", "Cardinal", "Central", "Sinal", "Portal"},
     .relaciones = {"Mesmo kin", "Kin guia", "Kin antípoda", "Kin análogo", "Kin oculto",
