@@ -214,4 +214,27 @@ std::string Texto_dia(const Lectura_dia& l) {
     return s;
 }
 
+std::string Frase_dia(const Lectura_dia& l) {
+    std::string s;
+    s.reserve(640);
+    const auto parte = [&s](std::string_view caption) {
+        if (!s.empty()) s << "; ";
+        s << Para_oir(caption);
+    };
+    parte(l.nombre);
+    parte(l.fecha);
+    parte(l.linea_trece_lunas);
+    parte(l.onda_encantada);
+    std::string oraculo;
+    for (const std::string& socio : l.nombres_oraculo) {
+        if (!oraculo.empty()) oraculo << ", ";
+        oraculo << socio;
+    }
+    parte(oraculo);
+    parte(l.a_maya);
+    parte(l.inter);
+    if (l.dia_fuera_del_tiempo) parte(l.palabras->fuera_del_tiempo);
+    return s << ".";
+}
+
 }  // namespace talmiroc
