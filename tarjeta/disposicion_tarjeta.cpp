@@ -31,7 +31,7 @@ struct Estilo {
 // Indexed by Rol.
 constexpr std::array<Estilo, 10> estilos = {{
     {"Liberation Sans", 58, QFont::Bold, false},    // persona
-    {"Liberation Sans", 64, QFont::Bold, false},    // kin
+    {"Liberation Sans", 63, QFont::Bold, false},    // kin
     {"Liberation Sans", 44, QFont::Bold, false},    // nombre
     {"Liberation Sans", 27, QFont::Normal, false},  // maya
     {"Liberation Sans", 33, QFont::Bold, false},    // fecha
@@ -150,15 +150,14 @@ Textos Textos_de(const Tarjeta& t) {
     return x;
 }
 
-// The texts that head a card: the person and their birth, or the date; the
-// thirteen-moon date; the special day.
+// A person's name, on one line, heads their card.
+void Persona(std::vector<Bloque>& b, const Textos& x, int al) {
+    if (!x.persona.isEmpty()) b.push_back(Texto_rol(Rol::persona, x.persona, al, 0, true));
+}
+
+// The date, or a person's birth; the thirteen-moon date or the special day.
 void Cabecera(std::vector<Bloque>& b, const Textos& x, int al, qreal antes = 0) {
-    if (!x.persona.isEmpty()) {
-        b.push_back(Texto_rol(Rol::persona, x.persona, al, antes, true));
-        b.push_back(Texto_rol(Rol::fecha, x.nacimiento, al, 6));
-    } else {
-        b.push_back(Texto_rol(Rol::fecha, x.fecha, al, antes));
-    }
+    b.push_back(Texto_rol(Rol::fecha, x.persona.isEmpty() ? x.fecha : x.nacimiento, al, antes));
     // A special day's thirteen-moon line only says its name: the name alone.
     if (x.especial.isEmpty()) b.push_back(Texto_rol(Rol::trece, x.trece, al, 6));
     else b.push_back(Texto_rol(Rol::especial, x.especial, al, 6));
@@ -180,7 +179,8 @@ std::vector<Columna> Columnas(const Textos& x, Forma_tarjeta forma) {
             // cross and the affirmation under them; the foot.
             Columna glifo{QRectF(64, 84, 340, 560), true, {Glifo(340)}};
             Columna textos{QRectF(444, 84, 572, 560), true, {}};
-            Nombres(textos.bloques, x, izq);
+            Persona(textos.bloques, x, izq);
+            Nombres(textos.bloques, x, izq, 24);
             Cabecera(textos.bloques, x, izq, 30);
             textos.bloques.push_back(Texto_rol(Rol::onda, x.onda, izq, 22));
             Columna cruz{QRectF(64, 668, 340, 310), true, {Cruz(92)}};
@@ -194,7 +194,8 @@ std::vector<Columna> Columnas(const Textos& x, Forma_tarjeta forma) {
             // One column down the middle, the cross beside the wavespell and
             // the affirmation below.
             Columna cabeza{QRectF(72, 96, 936, 300), true, {}};
-            Cabecera(cabeza.bloques, x, centro);
+            Persona(cabeza.bloques, x, centro);
+            Cabecera(cabeza.bloques, x, centro, 10);
             Columna glifo{QRectF(72, 410, 936, 600), true, {Glifo(430)}};
             Columna nombres{QRectF(72, 1024, 936, 250), true, {}};
             Nombres(nombres.bloques, x, centro);
@@ -210,7 +211,8 @@ std::vector<Columna> Columnas(const Textos& x, Forma_tarjeta forma) {
             // The glyph over the cross at the left; everything said at the right.
             Columna izquierda{QRectF(40, 44, 250, 546), true, {Glifo(196), Cruz(54, 26)}};
             Columna textos{QRectF(326, 44, 834, 510), true, {}};
-            Nombres(textos.bloques, x, izq);
+            Persona(textos.bloques, x, izq);
+            Nombres(textos.bloques, x, izq, 14);
             Cabecera(textos.bloques, x, izq, 16);
             textos.bloques.push_back(Texto_rol(Rol::onda, x.onda, izq, 10));
             textos.bloques.push_back(Texto_rol(Rol::afirmacion, x.afirmacion, izq, 12));
@@ -235,10 +237,16 @@ qreal Factor(Forma_tarjeta forma) {
     return 1.0;
 }
 
+// Qt draws text of 64 pixels or more as outlines, and the first outline of
+// a glyph in a process comes out a shade apart from the next ones: a card
+// drawn twice would not give the same bytes twice. Below that size glyphs
+// come from one cache, alike every time.
+constexpr int letra_maxima = 63;
+
 QFont Letra_rol(Rol rol, qreal px) {
     const Estilo& e = estilos[static_cast<std::size_t>(rol)];
     QFont f(QString::fromLatin1(e.familia));
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(px))));
+    f.setPixelSize(std::clamp(static_cast<int>(std::lround(px)), 1, letra_maxima));
     f.setWeight(e.peso);
     f.setItalic(e.cursiva);
     // Placed as an SVG renderer places them: no hinting moves a glyph.

@@ -49,9 +49,15 @@ QByteArray Itxt(const char* clave, const QByteArray& idioma, const QString& text
     return Trozo_png("iTXt", datos);
 }
 
+// Qt's generator writes the title and description as given, unescaped:
+// they are given as these marks and written here.
+const QString marca_titulo = QStringLiteral("@titulo@");
+const QString marca_descripcion = QStringLiteral("@descripcion@");
+
 // The SVG as Qt's generator writes it, made to say its size in pixels, its
 // language and its alternative text to assistive technology.
-QByteArray Ajustar_svg(QByteArray svg, const Datos_forma& d, const QByteArray& idioma) {
+QByteArray Ajustar_svg(const QByteArray& svg, const Datos_forma& d, const QByteArray& idioma,
+                       const QString& titulo, const QString& descripcion) {
     QString texto = QString::fromUtf8(svg);
     static const QRegularExpression raiz(QStringLiteral("<svg width=\"[^\"]*\" height=\"[^\"]*\""));
     texto.replace(raiz, QStringLiteral("<svg width=\"%1\" height=\"%2\" xml:lang=\"%3\" role=\"img\" "
@@ -59,8 +65,10 @@ QByteArray Ajustar_svg(QByteArray svg, const Datos_forma& d, const QByteArray& i
                             .arg(d.ancho)
                             .arg(d.alto)
                             .arg(QString::fromLatin1(idioma)));
-    texto.replace(QStringLiteral("<title>"), QStringLiteral("<title id=\"titulo\">"));
-    texto.replace(QStringLiteral("<desc>"), QStringLiteral("<desc id=\"descripcion\">"));
+    texto.replace(QStringLiteral("<title>") + marca_titulo,
+                  QStringLiteral("<title id=\"titulo\">") + titulo.toHtmlEscaped());
+    texto.replace(QStringLiteral("<desc>") + marca_descripcion,
+                  QStringLiteral("<desc id=\"descripcion\">") + descripcion.toHtmlEscaped());
     return texto.toUtf8();
 }
 
@@ -178,8 +186,8 @@ QByteArray Svg_tarjeta(const Tarjeta& t, Forma_tarjeta forma) {
     generador.setSize(QSize(d.ancho, d.alto));
     generador.setViewBox(QRect(0, 0, d.ancho, d.alto));
     generador.setResolution(96);
-    generador.setTitle(Titulo_tarjeta(t));
-    generador.setDescription(Texto_alternativo(t));
+    generador.setTitle(marca_titulo);
+    generador.setDescription(marca_descripcion);
     {
         QPainter pintor;
         if (!pintor.begin(&generador)) return {};
@@ -188,7 +196,7 @@ QByteArray Svg_tarjeta(const Tarjeta& t, Forma_tarjeta forma) {
     }
     const QByteArray idioma(t.lectura.palabras->idioma.data(),
                             static_cast<qsizetype>(t.lectura.palabras->idioma.size()));
-    return Ajustar_svg(svg, d, idioma);
+    return Ajustar_svg(svg, d, idioma, Titulo_tarjeta(t), Texto_alternativo(t));
 }
 
 QByteArray Bytes_tarjeta(const Tarjeta& t, Forma_tarjeta forma, Formato_tarjeta formato) {
