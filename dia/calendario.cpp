@@ -307,6 +307,7 @@ void Calendario::Command1_Click() {
 void Calendario::Copiar_lectura() {
     if (fecha->Caption().isEmpty()) return;  // no date shown: nothing to copy
     QGuiApplication::clipboard()->setText(Texto(Texto_dia(lectura_)));
+    Anunciar(this, tr("Lectura copiada"));  // heard as Calcular's kin is, once
 }
 
 bool Calendario::Seleccion_en_caja() const {

@@ -60,7 +60,8 @@ public:
 
     // Ctrl+C when no text box holds a selection: the day's reading as plain
     // text on the clipboard, exactly what `tzolkin` prints for the date.
-    // With no date shown it copies nothing and says nothing.
+    // A screen reader hears "Lectura copiada". With no date shown it copies
+    // nothing and says nothing.
     void Copiar_lectura();
 
     // The count over time, in the window the program hands in with

@@ -2,7 +2,7 @@
 // "\r\n" line breaks, and shows it as plain text: one line per break, and a
 // name between angle brackets stays a name, never a markup tag. A screen
 // reader hears the caption without the marks that dress it for the eye
-// (Para_oir): "Kin 153: Caminante del Cielo Planetario Rojo, Ben Lahum".
+// (Para_oir): "Kin 153, Caminante del Cielo Planetario Rojo, Ben Lahum".
 #pragma once
 
 #include <QColor>

@@ -154,12 +154,12 @@ Lectura_dia Describir_dia(const Fecha& f, const Palabras& p) {
     l.nombre_sello << p.glifo_sello << Nombre_sello(c.sello, p);
     l.nombre_tono << p.glifo_tono << std::int64_t{c.tono.valor} << ", "
                   << En(p.tonos_m, c.tono.valor);
-    l.nombre_centro << p.centro_oraculo << ": " << Nombre_sello(c.sello, p);
+    l.nombre_centro << p.centro_oraculo << ", " << Nombre_sello(c.sello, p);
     const std::array<Sello, 4> socios = l.oraculo.socios();
     for (std::size_t i = 0; i < socios.size(); ++i) {
-        l.nombres_oraculo[i] << p.lugares_oraculo[i] << ": " << Nombre_sello(socios[i], p);
+        l.nombres_oraculo[i] << p.lugares_oraculo[i] << ", " << Nombre_sello(socios[i], p);
     }
-    l.anuncio << "Kin " << std::int64_t{c.kin.valor} << ": " << l.nombre_kin;
+    l.anuncio << "Kin " << std::int64_t{c.kin.valor} << ", " << l.nombre_kin;
     if (l.dia_fuera_del_tiempo) l.anuncio << ". " << p.fuera_del_tiempo;
     return l;
 }
@@ -168,9 +168,17 @@ std::string Para_oir(std::string_view caption) {
     std::string oido;
     bool espacio = false;      // a space is owed before the next word
     bool inicio_linea = true;  // nothing but spaces yet on this line
-    for (const char c : caption) {
-        if (c == '\r' || c == '\n') {
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        const char c = caption[i];
+        // A colon that ends a label is a pause, heard as a comma: a screen
+        // reader would otherwise say the colon itself ("dos puntos").
+        if (c == ':' && (i + 1 == caption.size() || caption[i + 1] == ' ' ||
+                         caption[i + 1] == '\r' || caption[i + 1] == '\n')) {
             if (!inicio_linea) oido += ',';
+            continue;
+        }
+        if (c == '\r' || c == '\n') {
+            if (!inicio_linea && oido.back() != ',') oido += ',';
             espacio = !oido.empty();
             inicio_linea = true;
             continue;

@@ -90,19 +90,22 @@ struct Lectura_dia {
     // What a screen reader calls the glyphs (25 July 2003 as the example):
     std::string nombre_sello;   // "Sello Caminante del Cielo": the large glyph
     std::string nombre_tono;    // "Tono 10, Planetario": the numeral, the tone's masculine form
-    std::string nombre_centro;  // "Centro del oráculo: Caminante del Cielo"
-    std::array<std::string, 4> nombres_oraculo;  // "Kin Guía: Dragon", ... as lugares_oraculo
+    std::string nombre_centro;  // "Centro del oráculo, Caminante del Cielo"
+    std::array<std::string, 4> nombres_oraculo;  // "Kin Guía, Dragon", ... as lugares_oraculo
     // What a screen reader says once after Calcular: the kin line, and on
-    // 25 July the banner. "Kin 153: Caminante del Cielo Planetario Rojo.
+    // 25 July the banner. "Kin 153, Caminante del Cielo Planetario Rojo.
     // Dia Verde, del Perdón Universal o de la Libertad Galáctica"
+    // (commas where the eye reads a colon: a screen reader pauses at a
+    // comma, and says a colon aloud)
     std::string anuncio;
 };
 
 // A caption as a screen reader should hear it: without the decoration the
 // captions carry for the eye (the "* " that opens a line, the angle brackets
-// around a Maya name), its lines joined by ", ", each run of spaces one space.
+// around a Maya name), its lines joined by ", ", each run of spaces one space,
+// and a colon that ends a label heard as a pause (a comma).
 // Para_oir("* Kin 153: Caminante del Cielo Planetario  Rojo\r\n <Ben Lahum> ")
-//   == "Kin 153: Caminante del Cielo Planetario Rojo, Ben Lahum"
+//   == "Kin 153, Caminante del Cielo Planetario Rojo, Ben Lahum"
 std::string Para_oir(std::string_view caption);
 
 // Describir_dia(Fecha{9, 4, 2003}).kin == 46, .portador == 49.

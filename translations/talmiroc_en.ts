@@ -226,6 +226,10 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
         <source>No se pudo imprimir la página</source>
         <translation>The page could not be printed</translation>
     </message>
+    <message>
+        <source>Lectura copiada</source>
+        <translation>Reading copied</translation>
+    </message>
 </context>
 <context>
     <name>talmiroc::Ventana_tiempo</name>

@@ -226,6 +226,10 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
         <source>No se pudo imprimir la página</source>
         <translation>Não foi possível imprimir a página</translation>
     </message>
+    <message>
+        <source>Lectura copiada</source>
+        <translation>Leitura copiada</translation>
+    </message>
 </context>
 <context>
     <name>talmiroc::Ventana_tiempo</name>

@@ -124,3 +124,38 @@ TEST(Textos, FraseDelDia) {
 
 }  // namespace
 }  // namespace talmiroc
+
+namespace talmiroc {
+namespace {
+
+// What a screen reader is told of every caption kind, over a year of days in
+// each language: no decoration for the eye, no colon said aloud, no trailing
+// or doubled comma, no doubled space. A caption's words all stay.
+TEST(Textos, ParaOirCadaRotulo) {
+    for (const Palabras* p : idiomas) {
+        for (Fecha f{26, 7, 2003}; !(f == Fecha{26, 7, 2004}); f = Siguiente(f)) {
+            const Lectura_dia l = Describir_dia(f, *p);
+            const std::pair<const char*, std::string> rotulos[] = {
+                {"nombre", l.nombre}, {"fecha", l.fecha + "\r\n" + l.linea_trece_lunas},
+                {"onda", l.onda_encantada}, {"a_maya", l.a_maya}, {"inter", l.inter}};
+            for (const auto& [que, rotulo] : rotulos) {
+                const std::string oido = Para_oir(rotulo);
+                const auto fila = [&] { return std::string(p->idioma) + " " + que + " " +
+                                                std::to_string(f.dia) + "-" +
+                                                std::to_string(f.mes) + ": " + oido; };
+                EXPECT_EQ(oido.find_first_of("*<>\r\n"), std::string::npos) << fila();
+                EXPECT_EQ(oido.find(": "), std::string::npos) << fila();
+                EXPECT_FALSE(!oido.empty() && (oido.back() == ',' || oido.back() == ':')) << fila();
+                EXPECT_EQ(oido.find(",,"), std::string::npos) << fila();
+                EXPECT_EQ(oido.find("  "), std::string::npos) << fila();
+                EXPECT_EQ(oido.find(" ,"), std::string::npos) << fila();
+                if (que == std::string("nombre")) {
+                    EXPECT_NE(oido.find(l.nombre_kin), std::string::npos) << fila();
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace talmiroc
