@@ -233,12 +233,7 @@ std::string Frase_dia(const Lectura_dia& l) {
     parte(l.fecha);
     parte(l.linea_trece_lunas);
     parte(l.onda_encantada);
-    std::string oraculo;
-    for (const std::string& socio : l.nombres_oraculo) {
-        if (!oraculo.empty()) oraculo << ", ";
-        oraculo << socio;
-    }
-    parte(oraculo);
+    for (const std::string& socio : l.nombres_oraculo) parte(socio);
     parte(l.a_maya);
     parte(l.inter);
     if (l.dia_fuera_del_tiempo) parte(l.palabras->fuera_del_tiempo);

@@ -124,7 +124,7 @@ std::string Texto_dia(const Lectura_dia& l);
 // banner on 25 July, each as a screen reader hears it (Para_oir), joined by
 // "; " and ended by ".".
 // Frase_dia(Describir_dia(Fecha{9, 4, 2003})) begins
-//   "Kin 46: Enlazador de Mundos Resonante Blanco, Cimi Uuk; Fecha Gregoriana: 9-4-2003; "
+//   "Kin 46, Enlazador de Mundos Resonante Blanco, Cimi Uuk; Fecha Gregoriana, 9-4-2003; "
 std::string Frase_dia(const Lectura_dia& l);
 
 }  // namespace talmiroc

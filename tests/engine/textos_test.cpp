@@ -112,7 +112,7 @@ TEST(Textos, FraseDelDia) {
             EXPECT_EQ(frase.find_first_of("\r\n<>*"), std::string::npos) << cual;
             EXPECT_EQ(frase.back(), '.') << cual;
             EXPECT_NE(frase.find(l.nombre_kin), std::string::npos) << cual;
-            EXPECT_NE(frase.find(l.linea_trece_lunas), std::string::npos) << cual;
+            EXPECT_NE(frase.find(Para_oir(l.linea_trece_lunas)), std::string::npos) << cual;
             std::string_view inter = l.inter;
             for (std::size_t fin; !inter.empty(); inter.remove_prefix(std::min(inter.size(), fin + 2))) {
                 fin = inter.find("\r\n");
