@@ -18,6 +18,8 @@ public:
     void Imprimir_hojas(QWidget& ventana, const QString& documento,
                         const Escritor_pdf& escribir) override;
     QString Archivo_pdf(QWidget& ventana, const QString& nombre) override;
+    Archivo_elegido Archivo_guardar(QWidget& ventana, const QString& titulo, const QString& nombre,
+                                    const QStringList& filtros) override;
 
 private:
     Impresoras& impresoras_;

@@ -1,9 +1,14 @@
 #include "tarjeta.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
+#include <QMimeData>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <zlib.h>
@@ -201,6 +206,54 @@ QByteArray Svg_tarjeta(const Tarjeta& t, Forma_tarjeta forma) {
 
 QByteArray Bytes_tarjeta(const Tarjeta& t, Forma_tarjeta forma, Formato_tarjeta formato) {
     return formato == Formato_tarjeta::png ? Png_tarjeta(t, forma) : Svg_tarjeta(t, forma);
+}
+
+std::vector<Opcion_tarjeta> Opciones_tarjeta() {
+    std::vector<Opcion_tarjeta> opciones;
+    for (const Datos_forma& d : formas_tarjeta) {
+        QString forma;
+        switch (d.forma) {
+            case Forma_tarjeta::cuadrada:
+                forma = QCoreApplication::translate(contexto, "Tarjeta cuadrada");
+                break;
+            case Forma_tarjeta::vertical:
+                forma = QCoreApplication::translate(contexto, "Tarjeta vertical");
+                break;
+            case Forma_tarjeta::ancha:
+                forma = QCoreApplication::translate(contexto, "Tarjeta ancha");
+                break;
+        }
+        const QString tam = QStringLiteral(" %1 × %2, ").arg(d.ancho).arg(d.alto);
+        opciones.push_back({d.forma, Formato_tarjeta::png, forma + tam + QStringLiteral("PNG (*.png)")});
+        opciones.push_back({d.forma, Formato_tarjeta::svg, forma + tam + QStringLiteral("SVG (*.svg)")});
+    }
+    return opciones;
+}
+
+std::optional<Formato_tarjeta> Formato_de_archivo(const QString& archivo) {
+    const QString extension = QFileInfo(archivo).suffix().toLower();
+    if (extension == QLatin1String("png")) return Formato_tarjeta::png;
+    if (extension == QLatin1String("svg")) return Formato_tarjeta::svg;
+    return std::nullopt;
+}
+
+QString Escribir_tarjeta(const QString& archivo, const Tarjeta& t, Forma_tarjeta forma,
+                         Formato_tarjeta formato) {
+    const QByteArray bytes = Bytes_tarjeta(t, forma, formato);
+    QSaveFile destino(archivo);
+    if (!bytes.isEmpty() && destino.open(QIODevice::WriteOnly) &&
+        destino.write(bytes) == bytes.size() && destino.commit())
+        return {};
+    destino.cancelWriting();
+    return QCoreApplication::translate("talmiroc::Papel", "No se pudo escribir el archivo %1")
+        .arg(QDir::toNativeSeparators(archivo));
+}
+
+std::unique_ptr<QMimeData> Datos_portapapeles(const Tarjeta& t, Forma_tarjeta forma) {
+    auto datos = std::make_unique<QMimeData>();
+    datos->setData(QStringLiteral("image/png"), Png_tarjeta(t, forma));
+    datos->setData(QStringLiteral("image/svg+xml"), Svg_tarjeta(t, forma));
+    return datos;
 }
 
 }  // namespace talmiroc

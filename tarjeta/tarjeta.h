@@ -14,12 +14,14 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string_view>
 
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
+#include <QMimeData>
 #include <QRectF>
 #include <QSize>
 #include <QString>
@@ -119,5 +121,31 @@ void Pintar_tarjeta(QPainter& pintor, const Tarjeta& t, Forma_tarjeta forma);
 QByteArray Png_tarjeta(const Tarjeta& t, Forma_tarjeta forma);
 QByteArray Svg_tarjeta(const Tarjeta& t, Forma_tarjeta forma);
 QByteArray Bytes_tarjeta(const Tarjeta& t, Forma_tarjeta forma, Formato_tarjeta formato);
+
+// ---------------------------------------------------------------------------
+// Saving and copying, as the windows offer them
+
+// The choices of a file dialog, each shape in each format, in the windows'
+// language: "Tarjeta cuadrada 1080 × 1080, PNG (*.png)", ...
+struct Opcion_tarjeta {
+    Forma_tarjeta forma;
+    Formato_tarjeta formato;
+    QString filtro;
+};
+std::vector<Opcion_tarjeta> Opciones_tarjeta();
+
+// The format a file name asks for by its extension (".png", ".svg", in any
+// case); empty for another. Formato_de_archivo("a/b.SVG") == Formato_tarjeta::svg.
+std::optional<Formato_tarjeta> Formato_de_archivo(const QString& archivo);
+
+// Writes the card to `archivo`: beside it first, then renamed over it once
+// complete, so a failure leaves neither a partial file nor a changed one.
+// Empty when written; otherwise the message, naming the file.
+QString Escribir_tarjeta(const QString& archivo, const Tarjeta& t, Forma_tarjeta forma,
+                         Formato_tarjeta formato);
+
+// The card for the clipboard: its PNG ("image/png") and, as a second
+// format, its SVG ("image/svg+xml").
+std::unique_ptr<QMimeData> Datos_portapapeles(const Tarjeta& t, Forma_tarjeta forma);
 
 }  // namespace talmiroc

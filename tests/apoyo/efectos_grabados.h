@@ -33,11 +33,20 @@ public:
         impresiones.push_back(&ventana);
     }
     QString Archivo_pdf(QWidget&, const QString&) override { return archivo_pdf; }
+    Archivo_elegido Archivo_guardar(QWidget&, const QString&, const QString& nombre,
+                                    const QStringList& filtros) override {
+        propuestos.push_back(nombre);
+        ofrecidos = filtros;
+        return archivo_elegido;
+    }
 
     std::vector<Mensaje_grabado> mensajes;
     std::vector<QWidget*> impresiones;
     std::function<void()> al_mostrar;
     QString archivo_pdf;  // what the file dialog answers; empty: cancelled
+    Archivo_elegido archivo_elegido;  // what the file dialog for other files answers
+    std::vector<QString> propuestos;  // the names it proposed
+    QStringList ofrecidos;            // the kinds it offered last
 
 private:
     QDate hoy_;

@@ -68,6 +68,10 @@ struct Efectos_prueba final : Efectos, Impresoras {
             Mensaje(QStringLiteral("fallida"), documento, Icono::error);
     }
     QString Archivo_pdf(QWidget&, const QString&) override { return {}; }
+    Archivo_elegido Archivo_guardar(QWidget&, const QString&, const QString&,
+                                    const QStringList&) override {
+        return {};
+    }
     std::unique_ptr<QPrinter> Predeterminada() override {
         ++pedidas;
         return predeterminada();

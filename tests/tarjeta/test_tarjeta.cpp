@@ -3,7 +3,9 @@
 // (exiftool for the PNG's texts, librsvg for the SVG's picture).
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
@@ -12,6 +14,7 @@
 #include <QXmlStreamReader>
 
 #include "apoyo_qt.h"
+#include "calendario_prueba.h"
 #include "tarjeta.h"
 
 namespace talmiroc {
@@ -214,6 +217,83 @@ TEST(Tarjeta, NombresDeFormaYArchivo) {
     EXPECT_EQ(Nombre_archivo_tarjeta(ana, Formato_tarjeta::svg),
               QStringLiteral("Talmiroc-Kin-46-2003-04-09-Ana-María.svg"));
 }
+
+// ---------------------------------------------------------------------------
+// The day window's context menu
+
+struct Caso_ventana {
+    const char* nombre;
+    bool con_fecha;      // Calcular pressed on 25 July 2003 first; else Limpiar
+    const char* elige;   // the file the dialog answers, in a fresh folder; "" cancelled
+    int filtro;          // the kind chosen, an index of Opciones_tarjeta()
+    const char* inicio;  // how the file written begins; "" when none is
+    bool aviso;          // a message tells the failure
+};
+
+void PrintTo(const Caso_ventana& c, std::ostream* os) {
+    *os << c.nombre;
+}
+
+// Opciones_tarjeta() lists each shape as PNG, then SVG: 3 is the vertical SVG.
+const Caso_ventana casos_ventana[] = {
+    {"png_cuadrada", true, "t.png", 0, "\x89PNG", false},
+    {"svg_vertical", true, "t.svg", 3, "<?xml", false},
+    {"nombre_svg_con_filtro_png", true, "t.svg", 4, "<?xml", false},
+    {"carpeta_que_no_existe", true, "no/hay/t.png", 0, "", true},
+    {"cancelado", true, "", 0, "", false},
+    {"sin_fecha", false, "t.png", 0, "", false},
+};
+
+class VentanaTest : public testing::TestWithParam<Caso_ventana> {};
+
+TEST_P(VentanaTest, GuardarYCopiarTarjeta) {
+    const Caso_ventana& c = GetParam();
+    prueba::Ventana_en_dia v;
+    if (c.con_fecha) {
+        v.Calcular(QStringLiteral("25"), QStringLiteral("7"), QStringLiteral("2003"));
+    } else {
+        v.ventana->Boton2_Click();  // Limpiar: the window opens on today's date
+    }
+    const QTemporaryDir carpeta;
+    const QString archivo = *c.elige ? carpeta.filePath(QString::fromUtf8(c.elige)) : QString();
+    v.efectos.archivo_elegido = {archivo, c.filtro};
+    QGuiApplication::clipboard()->setText(QStringLiteral("marca"));
+
+    v.ventana->Guardar_tarjeta();
+    v.ventana->Copiar_tarjeta();
+
+    const QMimeData* copiado = QGuiApplication::clipboard()->mimeData();
+    if (!c.con_fecha) {
+        EXPECT_TRUE(v.efectos.propuestos.empty()) << "no dialog without a date";
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("marca"));
+    } else {
+        EXPECT_EQ(v.efectos.propuestos, std::vector<QString>{QStringLiteral("Talmiroc-Kin-153-2003-07-25.png")});
+        EXPECT_EQ(v.efectos.ofrecidos.size(), static_cast<qsizetype>(Opciones_tarjeta().size()));
+        ASSERT_TRUE(copiado);
+        EXPECT_EQ(QImage::fromData(copiado->data(QStringLiteral("image/png")), "PNG").size(), QSize(1080, 1080));
+        EXPECT_TRUE(copiado->data(QStringLiteral("image/svg+xml")).startsWith("<?xml"));
+    }
+    QFile escrito(archivo);
+    if (*c.inicio) {
+        ASSERT_TRUE(escrito.open(QIODevice::ReadOnly));
+        const QByteArray bytes = escrito.readAll();
+        EXPECT_TRUE(bytes.startsWith(QByteArray(c.inicio)));
+        if (c.filtro == 3) {
+            EXPECT_TRUE(bytes.contains("width=\"1080\" height=\"1920\""));
+        }
+    }
+    EXPECT_EQ(QDir(carpeta.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              *c.inicio ? QStringList{QString::fromUtf8(c.elige)} : QStringList())
+        << "the file alone, nothing beside it";
+    EXPECT_EQ(v.efectos.mensajes.size(), c.aviso ? 1U : 0U);
+    if (c.aviso && !v.efectos.mensajes.empty()) {
+        EXPECT_TRUE(v.efectos.mensajes[0].texto.contains(QStringLiteral("no/hay/t.png")));
+        EXPECT_EQ(v.efectos.mensajes[0].icono, Icono::error);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Menu, VentanaTest, testing::ValuesIn(casos_ventana),
+                         [](const auto& info) { return std::string(info.param.nombre); });
 
 }  // namespace
 }  // namespace talmiroc
