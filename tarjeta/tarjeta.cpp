@@ -214,13 +214,13 @@ std::vector<Opcion_tarjeta> Opciones_tarjeta() {
         QString forma;
         switch (d.forma) {
             case Forma_tarjeta::cuadrada:
-                forma = QCoreApplication::translate(contexto, "Tarjeta cuadrada");
+                forma = QCoreApplication::translate("talmiroc::Tarjeta", "Tarjeta cuadrada");
                 break;
             case Forma_tarjeta::vertical:
-                forma = QCoreApplication::translate(contexto, "Tarjeta vertical");
+                forma = QCoreApplication::translate("talmiroc::Tarjeta", "Tarjeta vertical");
                 break;
             case Forma_tarjeta::ancha:
-                forma = QCoreApplication::translate(contexto, "Tarjeta ancha");
+                forma = QCoreApplication::translate("talmiroc::Tarjeta", "Tarjeta ancha");
                 break;
         }
         const QString tam = QStringLiteral(" %1 × %2, ").arg(d.ancho).arg(d.alto);

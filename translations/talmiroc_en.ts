@@ -230,6 +230,68 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
         <source>Lectura copiada</source>
         <translation>Reading copied</translation>
     </message>
+    <message>
+        <source>Guardar tarjeta…</source>
+        <translation>Save Card…</translation>
+    </message>
+    <message>
+        <source>Copiar tarjeta</source>
+        <translation>Copy Card</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta</source>
+        <translation>Save Card</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Papel</name>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1</source>
+        <translation>The file %1 could not be written</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica</source>
+        <translation>Green frame: galactic activation portal</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Harmonic module</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Green: galactic activation portal · column 7 between lines: central column · blue frame: the highlighted kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
+        <translation>Green: galactic activation portal · column 7 between lines: central column</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Tarjeta</name>
+    <message>
+        <source>Nacimiento: %1</source>
+        <translation>Born: %1</translation>
+    </message>
+    <message>
+        <source>Tarjeta cuadrada</source>
+        <translation>Square card</translation>
+    </message>
+    <message>
+        <source>Tarjeta vertical</source>
+        <translation>Vertical card</translation>
+    </message>
+    <message>
+        <source>Tarjeta ancha</source>
+        <translation>Wide card</translation>
+    </message>
 </context>
 <context>
     <name>talmiroc::Ventana_tiempo</name>
@@ -420,37 +482,6 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
     <message>
         <source>Guardar PDF</source>
         <translation>Save as PDF</translation>
-    </message>
-</context>
-<context>
-    <name>talmiroc::Papel</name>
-    <message>
-        <source>Guardar PDF</source>
-        <translation>Save as PDF</translation>
-    </message>
-    <message>
-        <source>Documentos PDF (*.pdf)</source>
-        <translation>PDF documents (*.pdf)</translation>
-    </message>
-    <message>
-        <source>No se pudo escribir el archivo %1</source>
-        <translation>The file %1 could not be written</translation>
-    </message>
-    <message>
-        <source>Marco verde: portal de activación galáctica</source>
-        <translation>Green frame: galactic activation portal</translation>
-    </message>
-    <message>
-        <source>Módulo armónico</source>
-        <translation>Harmonic module</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Green: galactic activation portal · column 7 between lines: central column · blue frame: the highlighted kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
-        <translation>Green: galactic activation portal · column 7 between lines: central column</translation>
     </message>
 </context>
 </TS>

@@ -230,6 +230,68 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
         <source>Lectura copiada</source>
         <translation>Leitura copiada</translation>
     </message>
+    <message>
+        <source>Guardar tarjeta…</source>
+        <translation>Salvar cartão…</translation>
+    </message>
+    <message>
+        <source>Copiar tarjeta</source>
+        <translation>Copiar cartão</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta</source>
+        <translation>Salvar cartão</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Papel</name>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Salvar PDF</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1</source>
+        <translation>Não foi possível gravar o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica</source>
+        <translation>Moldura verde: portal de ativação galáctica</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Módulo harmônico</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · moldura azul: o kin destacado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
+        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Tarjeta</name>
+    <message>
+        <source>Nacimiento: %1</source>
+        <translation>Nascimento: %1</translation>
+    </message>
+    <message>
+        <source>Tarjeta cuadrada</source>
+        <translation>Cartão quadrado</translation>
+    </message>
+    <message>
+        <source>Tarjeta vertical</source>
+        <translation>Cartão vertical</translation>
+    </message>
+    <message>
+        <source>Tarjeta ancha</source>
+        <translation>Cartão largo</translation>
+    </message>
 </context>
 <context>
     <name>talmiroc::Ventana_tiempo</name>
@@ -420,37 +482,6 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
     <message>
         <source>Guardar PDF</source>
         <translation>Salvar PDF</translation>
-    </message>
-</context>
-<context>
-    <name>talmiroc::Papel</name>
-    <message>
-        <source>Guardar PDF</source>
-        <translation>Salvar PDF</translation>
-    </message>
-    <message>
-        <source>Documentos PDF (*.pdf)</source>
-        <translation>Documentos PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>No se pudo escribir el archivo %1</source>
-        <translation>Não foi possível gravar o arquivo %1</translation>
-    </message>
-    <message>
-        <source>Marco verde: portal de activación galáctica</source>
-        <translation>Moldura verde: portal de ativação galáctica</translation>
-    </message>
-    <message>
-        <source>Módulo armónico</source>
-        <translation>Módulo harmônico</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · moldura azul: o kin destacado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
-        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central</translation>
     </message>
 </context>
 </TS>
