@@ -8,6 +8,7 @@
 #include <QLocale>
 
 #include "apoyo_qt.h"
+#include "tarjeta.h"
 #include "calendario.h"
 #include "efectos_qt.h"
 #include "enlace.h"
@@ -22,6 +23,8 @@ constexpr char ayuda[] = QT_TRANSLATE_NOOP(
     "main",
     "Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]\n"
     "       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]\n"
+    "       talmiroc --tarjeta [DÍA MES AÑO] --png ARCHIVO | --svg ARCHIVO\n"
+    "                [--forma cuadrada|vertical|ancha]\n"
     "\n"
     "Sin opciones abre la ventana del día en la fecha de hoy.\n"
     "  --luna [DÍA MES AÑO]    los 28 días de la luna de la fecha\n"
@@ -33,11 +36,27 @@ constexpr char ayuda[] = QT_TRANSLATE_NOOP(
     "                          el módulo en una (con fecha, su kin resaltado)\n"
     "  --papel a4|carta        el papel del PDF; si no, carta donde se mide en\n"
     "                          pulgadas y A4 en los demás lugares\n"
+    "  --tarjeta [DÍA MES AÑO] la tarjeta del kin de la fecha, sin abrir ventana:\n"
+    "                          --png ARCHIVO la escribe como imagen PNG,\n"
+    "                          --svg ARCHIVO como SVG (las dos, si se piden)\n"
+    "  --forma cuadrada|vertical|ancha  1080 × 1080 (si no se dice), 1080 × 1920\n"
+    "                          o 1200 × 630\n"
     "  --idioma %1       el idioma de las ventanas; sin él, el del sistema\n"
     "  --help                  esta ayuda\n"
     "Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.\n"
     "En la ventana del día, el menú contextual (botón derecho o tecla Menú) y\n"
     "Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.\n");
+
+// Starts Qt with no display for a file: the offscreen platform gives Qt its
+// fonts. A machine with no session has no runtime folder, which Qt warns
+// about though no file needs one.
+void Sin_pantalla() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QtMessageHandler qt = nullptr;
+    qt = qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext& c, const QString& m) {
+        if (!m.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))) qt(tipo, c, m);
+    });
+}
 
 std::optional<talmiroc::Pagina_tiempo> Pagina_de(std::string_view opcion) {
     using talmiroc::Pagina_tiempo;
@@ -69,13 +88,7 @@ void Escribir(std::FILE* salida, const talmiroc::Palabras& p, const char* texto,
 int Escribir_hojas(const char* archivo, talmiroc::Hojas hojas, std::optional<talmiroc::Fecha> fecha,
                    std::optional<QPageSize> papel, const talmiroc::Palabras& idioma, int argc,
                    char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A machine with no session has no runtime folder, which Qt warns about
-    // though the PDF never needs one.
-    static QtMessageHandler qt = nullptr;
-    qt = qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext& c, const QString& m) {
-        if (!m.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))) qt(tipo, c, m);
-    });
+    Sin_pantalla();
     QGuiApplication app(argc, argv);
     talmiroc::Fijar_idioma(idioma);
     const QDate hoy = QDate::currentDate();
@@ -88,6 +101,30 @@ int Escribir_hojas(const char* archivo, talmiroc::Hojas hojas, std::optional<tal
     if (error.isEmpty()) return 0;
     std::fprintf(stderr, "talmiroc: %s\n", error.toLocal8Bit().constData());
     return 1;
+}
+
+// The kin card of the date (today without one) as PNG, SVG or both, with no
+// window and no display.
+int Escribir_tarjetas(const char* png, const char* svg, talmiroc::Forma_tarjeta forma,
+                      std::optional<talmiroc::Fecha> fecha, const talmiroc::Palabras& idioma,
+                      int argc, char** argv) {
+    Sin_pantalla();
+    QGuiApplication app(argc, argv);
+    talmiroc::Fijar_idioma(idioma);
+    const QDate hoy = QDate::currentDate();
+    const talmiroc::Tarjeta tarjeta =
+        talmiroc::Tarjeta_dia(fecha.value_or(talmiroc::Fecha{hoy.day(), hoy.month(), hoy.year()}), idioma);
+    int estado = 0;
+    for (const auto& [archivo, formato] :
+         {std::pair{png, talmiroc::Formato_tarjeta::png}, std::pair{svg, talmiroc::Formato_tarjeta::svg}}) {
+        if (!archivo) continue;
+        const QString error =
+            talmiroc::Escribir_tarjeta(QString::fromLocal8Bit(archivo), tarjeta, forma, formato);
+        if (error.isEmpty()) continue;
+        std::fprintf(stderr, "talmiroc: %s\n", error.toLocal8Bit().constData());
+        estado = 1;
+    }
+    return estado;
 }
 
 }  // namespace
@@ -117,9 +154,12 @@ int main(int argc, char** argv) {
 
     std::optional<talmiroc::Pagina_tiempo> pagina;
     std::optional<talmiroc::Fecha> fecha;
-    bool año = false, modulo = false;
+    bool año = false, modulo = false, tarjeta = false;
     const char* pdf = nullptr;
     const char* papel = nullptr;
+    const char* png = nullptr;
+    const char* svg = nullptr;
+    const char* forma = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
         if (a == "--help") {
@@ -130,17 +170,22 @@ int main(int argc, char** argv) {
             ++i;  // read above
             continue;
         }
-        if (a == "--pdf" || a == "--papel") {
+        if (a == "--pdf" || a == "--papel" || a == "--png" || a == "--svg" || a == "--forma") {
             if (i + 1 == argc) {
                 Escribir(stderr, *idioma,
                          QT_TRANSLATE_NOOP("main", "talmiroc: %1 espera un valor\n"),
                          QString::fromLatin1(argv[i]));
                 return 2;
             }
-            (a == "--pdf" ? pdf : papel) = argv[++i];
+            (a == "--pdf"     ? pdf
+             : a == "--papel" ? papel
+             : a == "--png"   ? png
+             : a == "--svg"   ? svg
+                              : forma) = argv[++i];
             continue;
         }
-        const std::optional<talmiroc::Pagina_tiempo> p = Pagina_de(a);
+        const std::optional<talmiroc::Pagina_tiempo> p =
+            a == "--tarjeta" ? std::optional(talmiroc::Pagina_tiempo::luna) : Pagina_de(a);
         if (!p) continue;  // Qt's own options
         if (pagina) {
             Escribir(
@@ -149,6 +194,7 @@ int main(int argc, char** argv) {
             return 2;
         }
         pagina = p;
+        tarjeta = a == "--tarjeta";
         año = a == "--año";
         modulo = a == "--modulo";
         int valores = 0;
@@ -172,6 +218,24 @@ int main(int argc, char** argv) {
         }
         fecha = std::get<talmiroc::Fecha>(v);
         i += 3;
+    }
+
+    if (tarjeta || png || svg || forma) {
+        const std::optional<talmiroc::Forma_tarjeta> f =
+            forma ? talmiroc::Forma_de_nombre(forma) : talmiroc::Forma_tarjeta::cuadrada;
+        if (!tarjeta || !(png || svg) || pdf || papel) {
+            Escribir(stderr, *idioma,
+                     !tarjeta ? QT_TRANSLATE_NOOP("main", "talmiroc: --png, --svg y --forma van con --tarjeta\n")
+                              : QT_TRANSLATE_NOOP("main", "talmiroc: --tarjeta va con --png o --svg\n"));
+            return 2;
+        }
+        if (!f) {
+            Escribir(stderr, *idioma,
+                     QT_TRANSLATE_NOOP("main", "talmiroc: --forma es cuadrada, vertical o ancha, no «%1»\n"),
+                     QString::fromLocal8Bit(forma));
+            return 2;
+        }
+        return Escribir_tarjetas(png, svg, *f, fecha, *idioma, argc, argv);
     }
 
     if (pdf || papel) {
