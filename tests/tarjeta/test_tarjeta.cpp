@@ -51,6 +51,10 @@ struct Caso_disposicion {
     Forma_tarjeta forma;
 };
 
+void PrintTo(const Caso_disposicion& c, std::ostream* os) {
+    *os << c.idioma->idioma << " " << Datos_de(c.forma).nombre;
+}
+
 class CabenTest : public testing::TestWithParam<Caso_disposicion> {};
 
 // Every kin of a 260-day round, the two special days, and a person's card
