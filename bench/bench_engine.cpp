@@ -2,6 +2,7 @@
 // the date checks.
 #include <benchmark/benchmark.h>
 
+#include "idiomas.h"
 #include "tzolkin.h"
 
 namespace talmiroc {
@@ -32,7 +33,8 @@ void BM_TreceLunas_Barrido_38_9999(benchmark::State& state) {
             for (int mes = 1; mes <= 12; ++mes) {
                 const int dias = mes == 2 ? 29 : 31;
                 for (int dia = 1; dia <= dias; ++dia) {
-                    total += Linea_trece_lunas(Calculo_trece_lunas(dia, mes, año)).size();
+                    total +=
+                        Linea_trece_lunas(Calculo_trece_lunas(dia, mes, año), palabras_es).size();
                 }
             }
         }
@@ -50,7 +52,7 @@ void BM_Describir_Año(benchmark::State& state) {
         std::size_t total = 0;
         for (int mes = 1; mes <= 12; ++mes) {
             for (int dia = 1; dia <= dias_mes[mes - 1]; ++dia) {
-                total += Describir_dia(Fecha{dia, mes, 2027}).linea_trece_lunas.size();
+                total += Describir_dia(Fecha{dia, mes, 2027}, palabras_es).linea_trece_lunas.size();
             }
         }
         benchmark::DoNotOptimize(total);
@@ -65,11 +67,11 @@ void BM_Textos_260_Kins(benchmark::State& state) {
         std::size_t total = 0;
         for (int kin = 1; kin <= 260; ++kin) {
             const Kin k(kin);
-            total += Linea_nombre(k).size();
-            total += Linea_fecha(9, 4, 2003).size();
-            total += Lineas_onda(Sello_onda(k.sello(), k.tono())).size();
-            total += Lineas_portador(k).size();
-            total += Texto_meditacion(k).size();
+            total += Linea_nombre(k, palabras_es).size();
+            total += Linea_fecha(9, 4, 2003, palabras_es).size();
+            total += Lineas_onda(Sello_onda(k.sello(), k.tono()), palabras_es).size();
+            total += Lineas_portador(k, palabras_es).size();
+            total += Texto_meditacion(k, palabras_es).size();
         }
         benchmark::DoNotOptimize(total);
     }
@@ -83,7 +85,7 @@ void BM_ComprobarFecha(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const auto& c = casos[i++ % std::size(casos)];
-        benchmark::DoNotOptimize(Comprobar_fecha(c[0], c[1], c[2]));
+        benchmark::DoNotOptimize(Comprobar_fecha(c[0], c[1], c[2], palabras_es));
     }
 }
 BENCHMARK(BM_ComprobarFecha);

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include "idiomas.h"
 #include "tzolkin.h"
 
 namespace talmiroc {

@@ -187,7 +187,7 @@ private:
     // exist and stays null), and one array per seal, named as in sellos.def:
     // Dragon, Viento, ... Sol.
     std::array<Imagen*, 14> tono{};
-#define SELLO(n, nombre, arreglo, maya, articulo) Arreglo_sello arreglo{};
+#define SELLO(n, arreglo, maya) Arreglo_sello arreglo{};
 #include "sellos.def"
 #undef SELLO
 

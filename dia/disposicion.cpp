@@ -53,7 +53,7 @@ constexpr Fuente times_12_negrita{"Times New Roman", 12, QFont::Bold};
 
 struct Calendario::Disposicion {
     // The seal image arrays in seal order; entry 0 is `Sol`, like entry 20.
-#define SELLO(n, nombre, arreglo, maya, articulo) &Calendario::arreglo,
+#define SELLO(n, arreglo, maya) &Calendario::arreglo,
     static constexpr std::array<Arreglo_sello Calendario::*, 21> arreglos = {
         &Calendario::Sol,
 #include "sellos.def"

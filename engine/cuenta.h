@@ -58,7 +58,7 @@ struct Kin {
 
 // Name of each seal's image array, which is also its picture's resource
 // name: :/sellos/Enlazador_mundos.svg. From sellos.def; entry 0 repeats 20.
-#define SELLO(n, nombre, arreglo, maya, articulo) #arreglo,
+#define SELLO(n, arreglo, maya) #arreglo,
 inline constexpr std::array<std::string_view, 21> arreglos_sello = {
     "Sol",
 #include "sellos.def"

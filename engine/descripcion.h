@@ -3,7 +3,8 @@
 // the date and a language's words. They only copy.
 //
 // Texts are UTF-8; a line break inside a caption is "\r\n". Every function
-// writes in Spanish unless given another language's words.
+// writes in the language whose words it is handed (translations/idiomas.h
+// has them all); the examples are Spanish's, palabras_es.
 #pragma once
 
 #include <array>
@@ -21,67 +22,67 @@ namespace talmiroc {
 // The lines of a kin and a date
 
 // "* Kin 46: Enlazador de Mundos Resonante  Blanco\r\n <Cimi Uuk> "
-std::string Linea_nombre(Kin kin, const Palabras& p = palabras_es);
+std::string Linea_nombre(Kin kin, const Palabras& p);
 
 // "Enlazador de Mundos Resonante Blanco": seal, tone and colour in the
 // language's order.
-std::string Nombre_kin(Kin kin, const Palabras& p = palabras_es);
+std::string Nombre_kin(Kin kin, const Palabras& p);
 
 // "Fecha Gregoriana: 9-4-2003"; "Gregorian date: 9 April 2003" in a
 // language that writes the month's name (fecha_con_mes).
-std::string Linea_fecha(int dia, int mes, std::int64_t año, const Palabras& p = palabras_es);
+std::string Linea_fecha(int dia, int mes, std::int64_t año, const Palabras& p);
 
 // "* Onda encantada del Sol\r\n* Castillo Rojo Este del Girar"
-std::string Lineas_onda(Sello sello_onda, const Palabras& p = palabras_es);
+std::string Lineas_onda(Sello sello_onda, const Palabras& p);
 
 // "* Año de la Luna Planetaria Roja Kin 49\r\n <Muluc Lahum> "
-std::string Lineas_portador(Kin portador, const Palabras& p = palabras_es);
+std::string Lineas_portador(Kin portador, const Palabras& p);
 
 // The affirmation: five to seven lines, each of the first six ending in
 // "\r\n"; the portal line, when present, ends the text with no break after
 // it. The fifth line names the power of the kin's guide.
 // Texto_meditacion(Kin{46}) begins "Canalizo con el fin de igualar\r\n".
-std::string Texto_meditacion(Kin kin, const Palabras& p = palabras_es);
+std::string Texto_meditacion(Kin kin, const Palabras& p);
 
 // ---------------------------------------------------------------------------
 // The thirteen-moon reading
 
 // A special day's own name: "Día fuera del tiempo", "0.0 Hunab Ku"; "" for
 // any other day. Nombre_dia_especial(Dia_especial::hunab_ku) == "0.0 Hunab Ku".
-std::string_view Nombre_dia_especial(Dia_especial d, const Palabras& p = palabras_es);
+std::string_view Nombre_dia_especial(Dia_especial d, const Palabras& p);
 
 // The moon's name, or the special day's: "Luna Autoexistente del Búho" for
 // 13 November 2013, "Día fuera del tiempo" for 25 July, "0.0 Hunab Ku" for
 // 29 February. A moon outside 1..13 reads "".
-std::string_view Nombre_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p = palabras_es);
+std::string_view Nombre_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p);
 
 // The plasma's name, "" on the special days: "Limi" for 13 November 2013.
-std::string_view Plasma_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p = palabras_es);
+std::string_view Plasma_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p);
 
 // "13 Lunas: Limi 27, Luna Autoexistente del Búho (NS1.26.4.27)";
 // "13 Lunas: Día fuera del tiempo" and "13 Lunas: 0.0 Hunab Ku" on the
 // special days.
-std::string Linea_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p = palabras_es);
+std::string Linea_trece_lunas(const Fecha_trece_lunas& f, const Palabras& p);
 
 // ---------------------------------------------------------------------------
 // The day
 
 struct Lectura_dia {
-    const Palabras* palabras = &palabras_es;  // the language of the texts
-    Fecha entrada;                            // the date as accepted
-    Kin kin;                                  // of the entered date; 29 February counts as 28
-    Sello sello_onda;                         // 0..20, the wavespell's seal
-    Oraculo_kin oraculo;                      // of the entered date's kin
-    Kin portador;                             // the year bearer: the kin of the latest 26 July
-    std::string nombre;                       // caption of `nombre`
-    std::string fecha;                        // caption of `fecha`; the day as entered
-    std::string onda_encantada;               // caption of `Onda_encantada`
-    std::string a_maya;                       // caption of `a_maya`
-    std::string inter;                        // caption of `inter`
-    Rgb color;                                // text colour of `nombre` and `inter`
-    bool dia_fuera_del_tiempo;                // the banner shows
-    Fecha_trece_lunas trece_lunas;            // the day's place in the thirteen-moon year
-    std::string linea_trece_lunas;            // "13 Lunas: ...", the tooltip of `fecha`
+    const Palabras* palabras = nullptr;  // the language of the texts
+    Fecha entrada;                       // the date as accepted
+    Kin kin;                             // of the entered date; 29 February counts as 28
+    Sello sello_onda;                    // 0..20, the wavespell's seal
+    Oraculo_kin oraculo;                 // of the entered date's kin
+    Kin portador;                        // the year bearer: the kin of the latest 26 July
+    std::string nombre;                  // caption of `nombre`
+    std::string fecha;                   // caption of `fecha`; the day as entered
+    std::string onda_encantada;          // caption of `Onda_encantada`
+    std::string a_maya;                  // caption of `a_maya`
+    std::string inter;                   // caption of `inter`
+    Rgb color;                           // text colour of `nombre` and `inter`
+    bool dia_fuera_del_tiempo;           // the banner shows
+    Fecha_trece_lunas trece_lunas;       // the day's place in the thirteen-moon year
+    std::string linea_trece_lunas;       // "13 Lunas: ...", the tooltip of `fecha`
     std::string nombre_kin;  // "Caminante del Cielo Planetario Rojo": seal, tone, colour
     // The day's kinds, for a calendar program to colour and filter by; views
     // of the language's words.
@@ -109,7 +110,7 @@ struct Lectura_dia {
 std::string Para_oir(std::string_view caption);
 
 // Describir_dia(Fecha{9, 4, 2003}).kin == 46, .portador == 49.
-Lectura_dia Describir_dia(const Fecha& f, const Palabras& p = palabras_es);
+Lectura_dia Describir_dia(const Fecha& f, const Palabras& p);
 
 // The day's reading as plain text, lines ended by "\n": the date line, the
 // thirteen-moon line, the name, the year bearer, the wavespell and castle,

@@ -3,8 +3,9 @@
 // 260-day round, composed here from the count, the dates and a language's
 // words for the second window and the printed pages to show as they are.
 //
-// Texts are UTF-8. Every function writes in Spanish unless given another
-// language's words.
+// Texts are UTF-8. Every function writes in the language whose words it is
+// handed (translations/idiomas.h has them all); the examples are Spanish's,
+// palabras_es.
 #pragma once
 
 #include <array>
@@ -22,12 +23,12 @@ namespace talmiroc {
 // Dates and kins in words
 
 // "13 de noviembre de 2013"; short "13 nov".
-std::string Fecha_escrita(const Fecha& f, const Palabras& p = palabras_es);
-std::string Fecha_corta(const Fecha& f, const Palabras& p = palabras_es);
+std::string Fecha_escrita(const Fecha& f, const Palabras& p);
+std::string Fecha_corta(const Fecha& f, const Palabras& p);
 
 // "Kin 153 Caminante del Cielo Planetario Rojo, portal": the kin's number,
 // its name (Nombre_kin) and, on a portal, the language's marca_portal.
-std::string Titulo_kin(Kin k, const Palabras& p = palabras_es);
+std::string Titulo_kin(Kin k, const Palabras& p);
 
 // ---------------------------------------------------------------------------
 // A moon
@@ -53,7 +54,7 @@ struct Dia_de_luna {
 
 // A special day's own name: "0.0 Hunab Ku", "Día fuera del tiempo"; "" on
 // a moon's day.
-std::string_view Nombre_especial(const Dia_de_luna& d, const Palabras& p = palabras_es);
+std::string_view Nombre_especial(const Dia_de_luna& d, const Palabras& p);
 
 struct Lectura_luna {
     Luna_del_año luna;
@@ -68,7 +69,7 @@ struct Lectura_luna {
 
 // Describir_luna({2013, 4}).titulo ==
 //     "Luna Autoexistente del Búho · NS1.26.4 · 18 oct – 14 nov 2013".
-Lectura_luna Describir_luna(Luna_del_año l, const Palabras& p = palabras_es);
+Lectura_luna Describir_luna(Luna_del_año l, const Palabras& p);
 
 // ---------------------------------------------------------------------------
 // A thirteen-moon year, named after its bearer, the kin of its 26 July
@@ -83,7 +84,7 @@ struct Lectura_año {
 
 // Describir_año(2002).nombre == "Año de la Luna Planetaria Roja";
 // Describir_año(2013).ns == "NS1.26".
-Lectura_año Describir_año(std::int64_t año, const Palabras& p = palabras_es);
+Lectura_año Describir_año(std::int64_t año, const Palabras& p);
 
 // ---------------------------------------------------------------------------
 // A wavespell
@@ -104,6 +105,6 @@ struct Lectura_onda {
 
 // The wavespell of kin `k`, its days dated in the round that holds `dentro`:
 // Describir_onda(Kin{153}, {25, 7, 2003}).kines[9].fecha == {25, 7, 2003}.
-Lectura_onda Describir_onda(Kin k, const Fecha& dentro, const Palabras& p = palabras_es);
+Lectura_onda Describir_onda(Kin k, const Fecha& dentro, const Palabras& p);
 
 }  // namespace talmiroc

@@ -44,6 +44,6 @@ constexpr bool Parece_opcion(std::string_view a) {
 // empty -> form -> February -> year -> ranges. Any bytes are accepted.
 // Comprobar_fecha("09", "04", "2003") == Fecha{9, 4, 2003}.
 Veredicto Comprobar_fecha(std::string_view dia, std::string_view mes, std::string_view año,
-                          const Palabras& p = palabras_es);
+                          const Palabras& p);
 
 }  // namespace talmiroc

@@ -2,10 +2,10 @@
 // language in one object of one shape, `Palabras`, and the lookups that pick
 // a word by seal, tone or colour, in the seal's gender.
 //
-// Each language's object lives in its own file, palabras_<code>.cpp, and is
-// listed once in idiomas.def. Spanish, the window's language, is the default
-// of every lookup and composition; its tables keep the names the window and
-// its tests use (sellos, tonos_m, ...).
+// Each language's object lives in its own file, translations/palabras_<code>.cpp,
+// and is listed once in translations/idiomas.def (idiomas.h is the registry).
+// The engine knows no language by name: every lookup and composition is
+// handed the words to write with, so a forgotten language does not compile.
 //
 // Texts are UTF-8; a line break inside a caption is "\r\n".
 #pragma once
@@ -109,34 +109,18 @@ struct Palabras {
 
     // The date checks' refusals, under one title.
     std::string_view mensaje_fecha, mensaje_año, titulo_fecha;
+
+    // The words of this language's readings that Spanish's readings have too,
+    // on purpose ("solar", "portal", "jaguar"), blank-separated, in lower
+    // case: the engine's tests check that no other Spanish word is left in any
+    // reading. "" in Spanish.
+    std::string_view como_en_español;
 };
-
-// ---------------------------------------------------------------------------
-// The languages: one object each, from idiomas.def
-
-#define IDIOMA(codigo) extern const Palabras palabras_##codigo;
-#include "idiomas.def"
-#undef IDIOMA
-
-inline constexpr std::array idiomas = {
-#define IDIOMA(codigo) &palabras_##codigo,
-#include "idiomas.def"
-#undef IDIOMA
-};
-
-// The words of a language by its code; null for a language not listed.
-// Palabras_idioma("es") == &palabras_es.
-inline const Palabras* Palabras_idioma(std::string_view idioma) {
-    for (const Palabras* p : idiomas) {
-        if (p->idioma == idioma) return p;
-    }
-    return nullptr;
-}
 
 // ---------------------------------------------------------------------------
 // Words every language shares: the Maya day names and numerals
 
-#define SELLO(n, nombre, arreglo, maya, articulo) maya,
+#define SELLO(n, arreglo, maya) maya,
 inline constexpr std::array<std::string_view, 21> dias_maya = {
     "Ahau",
 #include "sellos.def"
@@ -148,41 +132,9 @@ inline constexpr std::array<std::string_view, 14> numeros_maya = {
     "Uuk",   "Uakac", "Bolon", "Lahum", "Buluk", "Lahak", "Oxlahun"};
 
 // ---------------------------------------------------------------------------
-// The language of the environment
-
-// The language of a program started with these variables (null or "" for
-// one not set), in gettext's order: the first entry of LANGUAGE (a list
-// separated by ':') that names a language of idiomas.def, then the locale,
-// the first set of LC_ALL, LC_MESSAGES and LANG. A name counts by its
-// language part, before '_', '.' or '@': "pt_BR.UTF-8" is "pt". A locale
-// "C" or "POSIX" (also "C.UTF-8") means Spanish and, as for gettext,
-// LANGUAGE is not read then; unlike gettext, LANGUAGE counts when no locale
-// is set at all. Anything else reads as Spanish.
-// Idioma_de("pt_BR:en", nullptr, nullptr, "en_US.UTF-8") == palabras_pt.
-const Palabras& Idioma_de(const char* language, const char* lc_all, const char* lc_messages,
-                          const char* lang);
-
-// Idioma_de with this process's environment.
-const Palabras& Idioma_del_entorno();
-
-// ---------------------------------------------------------------------------
-// Spanish, by the names the window and its tests read
-
-inline constexpr const auto& sellos = palabras_es.sellos;
-inline constexpr const auto& tonos_m = palabras_es.tonos_m;
-inline constexpr const auto& tonos_f = palabras_es.tonos_f;
-inline constexpr const auto& palabras_color = palabras_es.colores;
-inline constexpr const auto& lugares_oraculo = palabras_es.lugares_oraculo;
-inline constexpr const auto& lugar_centro = palabras_es.centro_oraculo;
-inline constexpr const auto& texto_fuera_del_tiempo = palabras_es.fuera_del_tiempo;
-inline constexpr const auto& mensaje_fecha = palabras_es.mensaje_fecha;
-inline constexpr const auto& mensaje_año = palabras_es.mensaje_año;
-inline constexpr const auto& titulo_fecha = palabras_es.titulo_fecha;
-
-// ---------------------------------------------------------------------------
 // Lookups. A seal, tone or colour out of range reads its table's entry 0.
 
-inline std::string_view Nombre_sello(Sello s, const Palabras& p = palabras_es) {
+inline std::string_view Nombre_sello(Sello s, const Palabras& p) {
     return En(p.sellos, s.valor);
 }
 constexpr std::string_view Dia_maya(Sello s) {
@@ -191,31 +143,33 @@ constexpr std::string_view Dia_maya(Sello s) {
 constexpr std::string_view Numero_maya(Tono t) {
     return En(numeros_maya, t.valor);
 }
-inline Genero Genero_sello(Sello s, const Palabras& p = palabras_es) {
+inline Genero Genero_sello(Sello s, const Palabras& p) {
     return En(p.generos, s.valor);
 }
-inline bool Es_masculino(Sello s, const Palabras& p = palabras_es) {
+inline bool Es_masculino(Sello s, const Palabras& p) {
     return Genero_sello(s, p) == Genero::masculino;
 }
 
-inline Palabras_color Palabras_de(Color c, const Palabras& p = palabras_es) {
+inline Palabras_color Palabras_de(Color c, const Palabras& p) {
     return p.colores[static_cast<std::size_t>(c)];
 }
 
-// Colour word of a seal in the seal's own gender: Palabra_color(Sello{9}) == "Roja".
-inline std::string_view Palabra_color(Sello s, const Palabras& p = palabras_es) {
+// Colour word of a seal in the seal's own gender:
+// Palabra_color(Sello{9}, palabras_es) == "Roja".
+inline std::string_view Palabra_color(Sello s, const Palabras& p) {
     const Palabras_color c = Palabras_de(Color_sello(s), p);
     return Es_masculino(s, p) ? c.m : c.f;
 }
 
-// Tone name in the gender of the seal: Nombre_tono(Tono{10}, Sello{9}) == "Planetaria".
-inline std::string_view Nombre_tono(Tono t, Sello s, const Palabras& p = palabras_es) {
+// Tone name in the gender of the seal:
+// Nombre_tono(Tono{10}, Sello{9}, palabras_es) == "Planetaria".
+inline std::string_view Nombre_tono(Tono t, Sello s, const Palabras& p) {
     return En(Es_masculino(s, p) ? p.tonos_m : p.tonos_f, t.valor);
 }
 
 // Castle line of a wavespell seal 0..20; 0 reads as 20.
-// Castillo(Sello{1}) == "* Castillo Rojo Este del Girar".
-inline std::string_view Castillo(Sello sello_onda, const Palabras& p = palabras_es) {
+// Castillo(Sello{1}, palabras_es) == "* Castillo Rojo Este del Girar".
+inline std::string_view Castillo(Sello sello_onda, const Palabras& p) {
     return p.castillos[static_cast<std::size_t>(Castillo_onda(sello_onda))];
 }
 

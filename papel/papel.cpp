@@ -186,7 +186,7 @@ void Pagina_modulo(QPainter& p, const QRectF& area, std::optional<Fecha> resalta
         p.setFont(Letra(7));
         p.drawText(QRectF(area.left() + lado + 3, fila, etiqueta - lado - 5, alto),
                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                   Texto(Nombre_sello(Sello(f))));
+                   Texto(Nombre_sello(Sello(f), Palabras_ventana())));
         for (int c = 1; c <= 13; ++c) {
             const Kin k = Kin_en_modulo(c, f);
             int marcas =

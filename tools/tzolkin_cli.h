@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "idiomas.h"
 #include "tzolkin.h"
 
 namespace talmiroc::cli {

@@ -22,6 +22,7 @@
 #include "idioma_qt.h"
 #include "imagen.h"
 #include "twips.h"
+#include "idiomas.h"
 #include "tzolkin.h"
 
 namespace talmiroc::prueba {

@@ -26,7 +26,8 @@ TEST_P(ArranqueTest, AbreCalculadoElDiaDelReloj) {
     const Arranque& a = GetParam();
     Ventana_en_dia p(a.hoy);
     const Controles& v = p.c;
-    const Lectura_dia l = Describir_dia(Fecha{a.hoy.day(), a.hoy.month(), a.hoy.year()});
+    const Lectura_dia l =
+        Describir_dia(Fecha{a.hoy.day(), a.hoy.month(), a.hoy.year()}, Palabras_ventana());
 
     EXPECT_TRUE(p.efectos.mensajes.empty());
     for (const QLineEdit* caja : {v.dia, v.mes, v.año}) EXPECT_EQ(caja->text(), QString());

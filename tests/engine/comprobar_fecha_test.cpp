@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "idiomas.h"
 #include "tzolkin.h"
 
 namespace talmiroc {
@@ -76,7 +77,7 @@ const FilaVeredicto filas[] = {
 
 TEST(ComprobarFecha, Tabla) {
     for (const auto& f : filas) {
-        EXPECT_EQ(Comprobar_fecha(f.dia, f.mes, f.año), f.esperado) << f.nombre;
+        EXPECT_EQ(Comprobar_fecha(f.dia, f.mes, f.año, palabras_es), f.esperado) << f.nombre;
     }
 }
 
@@ -114,7 +115,7 @@ TEST(ComprobarFecha, BarridoDeTextosCortos) {
     int aceptadas = 0;
     for (const auto& d : textos) {
         for (const auto& m : {std::string("2"), std::string("7"), std::string("12")}) {
-            const Veredicto v = Comprobar_fecha(d, m, "2003");
+            const Veredicto v = Comprobar_fecha(d, m, "2003", palabras_es);
             if (const auto* f = std::get_if<Fecha>(&v)) {
                 ++aceptadas;
                 ASSERT_GE(f->dia, 1) << "'" << d << "'";

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "idiomas.h"
 #include "tzolkin.h"
 
 namespace talmiroc {
@@ -10,18 +11,18 @@ static_assert(Oraculo_en_kines(Kin{153}).oculto == Kin{108});
 static_assert(Onda_de(Kin{153})[0] == Kin{144});
 
 TEST(CuentaTiempo, FechasPublicadas) {
-    const Lectura_luna magnetica = Describir_luna({2013, 1});
+    const Lectura_luna magnetica = Describir_luna({2013, 1}, palabras_es);
     EXPECT_EQ(magnetica.dias[0].fecha, (Fecha{26, 7, 2013}));
     EXPECT_EQ(magnetica.dias[0].kin, Kin{164});
     EXPECT_EQ(magnetica.ns, "NS1.26.1");
-    const Lectura_luna buho = Describir_luna({2013, 4});
+    const Lectura_luna buho = Describir_luna({2013, 4}, palabras_es);
     EXPECT_EQ(buho.titulo, "Luna Autoexistente del Búho · NS1.26.4 · 18 oct – 14 nov 2013");
     EXPECT_EQ(buho.dias[26].nombre,
               "Día 27, Limi, 13 de noviembre de 2013, Kin 14 Mago Magnético Blanco");
     EXPECT_EQ(buho.dias[14].mes, "noviembre") << "1 November is day 15";
     EXPECT_EQ(buho.dias[26].kin_nombre, "Kin 14 · Mago Magnético Blanco");
-    EXPECT_EQ(Describir_luna({2015, 5}).periodo, "15 nov – 12 dic 2015");
-    EXPECT_EQ(Describir_luna({2015, 6}).periodo, "13 dic 2015 – 9 ene 2016");
+    EXPECT_EQ(Describir_luna({2015, 5}, palabras_es).periodo, "15 nov – 12 dic 2015");
+    EXPECT_EQ(Describir_luna({2015, 6}, palabras_es).periodo, "13 dic 2015 – 9 ene 2016");
     EXPECT_EQ(Luna_mas({2013, 13}, 1), (Luna_del_año{2014, 1}));
     EXPECT_EQ(Luna_mas({2013, 1}, -1), (Luna_del_año{2012, 13}));
 }
@@ -39,7 +40,7 @@ TEST(CuentaTiempo, AñosPorSuPortador) {
         {1986, "Año de la Luna Resonante Roja", "NS0.51", "26 jul 1986 – 25 jul 1987"},
     };
     for (const Fila& f : filas) {
-        const Lectura_año a = Describir_año(f.año);
+        const Lectura_año a = Describir_año(f.año, palabras_es);
         EXPECT_EQ(a.nombre, f.nombre) << f.año;
         EXPECT_EQ(a.ns, f.ns) << f.año;
         EXPECT_EQ(a.periodo, f.periodo) << f.año;
@@ -48,7 +49,7 @@ TEST(CuentaTiempo, AñosPorSuPortador) {
 }
 
 TEST(CuentaTiempo, DiasEspecialesDeUnaLuna) {
-    const Lectura_luna halcon = Describir_luna({2015, 8});
+    const Lectura_luna halcon = Describir_luna({2015, 8}, palabras_es);
     ASSERT_EQ(halcon.dias.size(), 29u);
     EXPECT_EQ(halcon.dias[21].fecha, (Fecha{28, 2, 2016}));
     EXPECT_EQ(halcon.dias[22].especial, Dia_especial::hunab_ku);
@@ -56,8 +57,8 @@ TEST(CuentaTiempo, DiasEspecialesDeUnaLuna) {
     EXPECT_EQ(halcon.dias[22].numero, "0.0");
     EXPECT_EQ(halcon.dias[23].fecha, (Fecha{1, 3, 2016}));
     EXPECT_EQ(halcon.dias[23].dia, 23);
-    EXPECT_EQ(Describir_luna({2014, 8}).dias.size(), 28u);
-    const Lectura_luna tortuga = Describir_luna({2013, 13});
+    EXPECT_EQ(Describir_luna({2014, 8}, palabras_es).dias.size(), 28u);
+    const Lectura_luna tortuga = Describir_luna({2013, 13}, palabras_es);
     ASSERT_EQ(tortuga.dias.size(), 29u);
     EXPECT_EQ(tortuga.dias.back().nombre.rfind("Día fuera del tiempo, 25 de julio de 2014, Kin", 0),
               0u);
@@ -77,19 +78,21 @@ TEST(CuentaTiempo, ModuloArmonico) {
         portales += Es_portal(kin);
     }
     EXPECT_EQ(portales, 52);
-    EXPECT_EQ(Titulo_kin(Kin{153}), "Kin 153 Caminante del Cielo Planetario Rojo, portal");
+    EXPECT_EQ(Titulo_kin(Kin{153}, palabras_es),
+              "Kin 153 Caminante del Cielo Planetario Rojo, portal");
 }
 
 TEST(CuentaTiempo, OndaEncantadaConSusFechas) {
-    const Lectura_onda onda = Describir_onda(Kin{153}, {25, 7, 2003});
+    const Lectura_onda onda = Describir_onda(Kin{153}, {25, 7, 2003}, palabras_es);
     EXPECT_EQ(onda.titulo, "Onda encantada de la Semilla");
     EXPECT_EQ(onda.kines[9].fecha, (Fecha{25, 7, 2003}));
     EXPECT_EQ(onda.kines[0].fecha, (Fecha{16, 7, 2003}));
     EXPECT_EQ(onda.kines[0].tono, "Magnética");
     EXPECT_EQ(onda.kines[12].cuando, "28 de julio de 2003");
     // Across 29 February the days go on from 1 March.
-    EXPECT_EQ(Describir_onda(Calculo_kin(28, 2, 2016).kin, {29, 2, 2016}).kines[12].fecha,
-              Fecha_en_ciclo(Onda_de(Calculo_kin(28, 2, 2016).kin)[12], {28, 2, 2016}));
+    EXPECT_EQ(
+        Describir_onda(Calculo_kin(28, 2, 2016).kin, {29, 2, 2016}, palabras_es).kines[12].fecha,
+        Fecha_en_ciclo(Onda_de(Calculo_kin(28, 2, 2016).kin)[12], {28, 2, 2016}));
     EXPECT_EQ(Fecha_en_ciclo(Kin{164}, {1, 8, 2013}), (Fecha{26, 7, 2013}));
 }
 

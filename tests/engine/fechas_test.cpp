@@ -3,6 +3,7 @@
 
 #include <chrono>
 
+#include "idiomas.h"
 #include "tzolkin.h"
 
 namespace talmiroc {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "idiomas.h"
 #include "tzolkin.h"
 
 namespace talmiroc {

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "idiomas.h"
 #include "tzolkin.h"
 
 namespace talmiroc {

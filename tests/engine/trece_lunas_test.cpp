@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "idiomas.h"
 #include "tzolkin.h"
 
 namespace talmiroc {
@@ -35,7 +36,7 @@ TEST(TreceLunas, FechasConocidas) {
     for (const auto& f : filas_texto) {
         const Fecha_trece_lunas t = Calculo_trece_lunas(f.dia, f.mes, f.año);
         EXPECT_EQ(Notacion_ns(t), f.ns) << f.nombre;
-        EXPECT_EQ(Linea_trece_lunas(t), f.linea) << f.nombre;
+        EXPECT_EQ(Linea_trece_lunas(t, palabras_es), f.linea) << f.nombre;
     }
 }
 
@@ -105,7 +106,7 @@ TEST(TreceLunas, BarridoDeAñosEnteros) {
             }
         }
         EXPECT_EQ(siguiente, 364) << y;
-        EXPECT_EQ(Plasma_trece_lunas(Calculo_trece_lunas(24, 7, y + 1)), "Silio") << y;
+        EXPECT_EQ(Plasma_trece_lunas(Calculo_trece_lunas(24, 7, y + 1), palabras_es), "Silio") << y;
     }
 }
 

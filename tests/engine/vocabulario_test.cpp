@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "idiomas.h"
 #include "tzolkin.h"
 
 namespace talmiroc {
@@ -44,7 +45,7 @@ TEST(Vocabulario, CadaSello) {
         SCOPED_TRACE(testing::Message() << "sello " << f.sello);
         EXPECT_EQ(sellos[f.sello], f.nombre);
         EXPECT_EQ(dias_maya[f.sello], f.dia_maya);
-        EXPECT_EQ(Es_masculino(Sello(f.sello)), f.masculino);
+        EXPECT_EQ(Es_masculino(Sello(f.sello), palabras_es), f.masculino);
         EXPECT_EQ(Color_sello(Sello(f.sello)), f.color);
     }
 }
@@ -52,11 +53,11 @@ TEST(Vocabulario, CadaSello) {
 // Outside its table every read gives the table's entry 0.
 TEST(Vocabulario, FueraDeTablaLeeLaEntradaCero) {
     for (int i : {-1, 21, 1000, -1000}) {
-        EXPECT_EQ(Nombre_sello(Sello(i)), "Sol") << i;
-        EXPECT_TRUE(Es_masculino(Sello(i))) << i;
-        EXPECT_EQ(Nombre_tono(Tono(i), Sello(1)), "Error") << i;
+        EXPECT_EQ(Nombre_sello(Sello(i), palabras_es), "Sol") << i;
+        EXPECT_TRUE(Es_masculino(Sello(i), palabras_es)) << i;
+        EXPECT_EQ(Nombre_tono(Tono(i), Sello(1), palabras_es), "Error") << i;
         EXPECT_EQ(Numero_maya(Tono(i)), "Error") << i;
-        EXPECT_EQ(Castillo(Sello(i)), "* Castillo Rojo Este del Girar") << i;
+        EXPECT_EQ(Castillo(Sello(i), palabras_es), "* Castillo Rojo Este del Girar") << i;
     }
 }
 
@@ -161,8 +162,8 @@ TEST(Vocabulario, CadaTono) {
         EXPECT_EQ(tonos_m[f.tono], f.m);
         EXPECT_EQ(tonos_f[f.tono], f.f);
         EXPECT_EQ(numeros_maya[f.tono], f.numero);
-        EXPECT_EQ(Nombre_tono(Tono(f.tono), Sello(1)), f.m);  // Dragon, masculine
-        EXPECT_EQ(Nombre_tono(Tono(f.tono), Sello(3)), f.f);  // Noche, feminine
+        EXPECT_EQ(Nombre_tono(Tono(f.tono), Sello(1), palabras_es), f.m);  // Dragon, masculine
+        EXPECT_EQ(Nombre_tono(Tono(f.tono), Sello(3), palabras_es), f.f);  // Noche, feminine
     }
 }
 
@@ -173,7 +174,7 @@ TEST(Vocabulario, PalabrasDeColorSegunGenero) {
     } filas[] = {{1, "Rojo"},  {9, "Roja"},      {2, "Blanco"},   {14, "Blanco"},  {3, "Azul"},
                  {11, "Azul"}, {20, "Amarillo"}, {4, "Amarilla"}, {0, "Amarillo"}, {8, "Amarilla"}};
     for (const auto& f : filas) {
-        EXPECT_EQ(Palabra_color(Sello(f.sello)), f.palabra) << "sello " << f.sello;
+        EXPECT_EQ(Palabra_color(Sello(f.sello), palabras_es), f.palabra) << "sello " << f.sello;
     }
 }
 
@@ -198,7 +199,7 @@ TEST(Vocabulario, CastilloDeCadaSelloDeOnda) {
     int vistos = 0;
     for (const auto& c : castillos) {
         for (int onda : c.ondas) {
-            EXPECT_EQ(Castillo(Sello(onda)), c.linea) << "onda " << onda;
+            EXPECT_EQ(Castillo(Sello(onda), palabras_es), c.linea) << "onda " << onda;
             ++vistos;
         }
     }
@@ -212,7 +213,8 @@ TEST(Vocabulario, CastillosDe52KinsSeguidos) {
         "* Castillo Azul Oeste del Quemar", "* Castillo Amarillo Sur del Dar",
         "* Castillo Verde Central del Encantar"};
     for (int kin = 1; kin <= 260; ++kin) {
-        EXPECT_EQ(Castillo(Sello_onda(Kin(kin).sello(), Kin(kin).tono())), orden[(kin - 1) / 52])
+        EXPECT_EQ(Castillo(Sello_onda(Kin(kin).sello(), Kin(kin).tono()), palabras_es),
+                  orden[(kin - 1) / 52])
             << "kin " << kin;
     }
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstdio>
 
+#include "idiomas.h"
 #include "tzolkin.h"
 
 using namespace talmiroc;
@@ -27,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     const std::string mes = fdp.ConsumeRandomLengthString(64);
     const std::string año = fdp.ConsumeRemainingBytesAsString();
 
-    const Veredicto v = Comprobar_fecha(dia, mes, año);
+    const Veredicto v = Comprobar_fecha(dia, mes, año, palabras_es);
     if (const auto* r = std::get_if<Rechazo>(&v)) {
         const bool fecha = r->mensaje == mensaje_fecha && r->icono == Icono::informacion;
         const bool del_año = r->mensaje == mensaje_año && r->icono == Icono::error;
@@ -43,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     Exigir(Lectura_completa(dia, d) && d == f.dia, "day reads the same both ways");
     Exigir(Lectura_completa(mes, m) && m == f.mes, "month reads the same both ways");
 
-    const Lectura_dia l = Describir_dia(f);
+    const Lectura_dia l = Describir_dia(f, palabras_es);
     Exigir(l.kin.ok() && l.kin.tono().ok() && l.kin.sello().ok(), "kin, tone and seal in range");
     Exigir(l.portador.ok(), "bearer kin 1..260");
     Exigir((l.trece_lunas.luna == 0) == (l.trece_lunas.especial != Dia_especial::ninguno),

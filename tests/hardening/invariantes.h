@@ -198,10 +198,10 @@ inline std::string Invariantes(const Controles& v) {
     if (!v.fecha->Caption().isEmpty()) {
         Fecha f{};
         if (!Leer_fecha(v.fecha->Caption(), f)) return "fecha ilegible: " + U8(v.fecha->Caption());
-        const Veredicto veredicto =
-            Comprobar_fecha(std::to_string(f.dia), std::to_string(f.mes), std::to_string(f.año));
+        const Veredicto veredicto = Comprobar_fecha(std::to_string(f.dia), std::to_string(f.mes),
+                                                    std::to_string(f.año), Palabras_ventana());
         if (!std::holds_alternative<Fecha>(veredicto)) return "fecha no aceptable en pantalla";
-        return Como_el_motor(v, Describir_dia(f));
+        return Como_el_motor(v, Describir_dia(f, Palabras_ventana()));
     }
     return {};
 }

@@ -32,6 +32,7 @@
 #include "cups.h"
 #include "efectos.h"
 #include "etiqueta.h"
+#include "idiomas.h"
 #include "imagen.h"
 #include "impresion.h"
 #include "mensajes.h"

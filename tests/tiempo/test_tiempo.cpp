@@ -110,7 +110,7 @@ TEST(Tiempo, ElTecladoCruzaElFinDelAño) {
         EXPECT_TRUE(luna->currentIndex()
                         .data(Qt::AccessibleTextRole)
                         .toString()
-                        .contains(Texto(Fecha_escrita(paso.fecha))))
+                        .contains(Texto(Fecha_escrita(paso.fecha, Palabras_ventana()))))
             << paso.titulo << ": the current cell follows";
     }
     // A whole year of moons, one key at a time.
@@ -136,7 +136,8 @@ TEST(Tiempo, UnKinSeleccionaSuDiaYIntroLoLeeEnLaVentanaDelDia) {
 
     QTest::keyClick(modulo, Qt::Key_Return);
     EXPECT_EQ(p.c.fecha->Caption(), QStringLiteral("Fecha Gregoriana: 25-7-2003"));
-    EXPECT_EQ(p.c.nombre->Caption(), Texto(Describir_dia(Fecha{25, 7, 2003}).nombre));
+    EXPECT_EQ(p.c.nombre->Caption(),
+              Texto(Describir_dia(Fecha{25, 7, 2003}, Palabras_ventana()).nombre));
     EXPECT_TRUE(p.c.diafueradeltiempo->isVisible());
     EXPECT_EQ(p.ventana->size(), vista_principal);
     EXPECT_TRUE(p.efectos.mensajes.empty());

@@ -1,27 +1,22 @@
 // Spanish: every word and phrase the engine composes with.
-#include "palabras.h"
+#include "idiomas.h"
 
 namespace talmiroc {
 
 constexpr Palabras palabras_es = {
     .idioma = "es",
 
-#define SELLO(n, nombre, arreglo, maya, articulo) nombre,
     .sellos =
-        {
-            "Sol",
-#include "sellos.def"
-        },
-#undef SELLO
-// "del" names a masculine seal, "de la" a feminine one.
-#define SELLO(n, nombre, arreglo, maya, articulo) \
-    std::string_view(#articulo) == "del" ? Genero::masculino : Genero::femenino,
-    .generos =
-        {
-            Genero::masculino,
-#include "sellos.def"
-        },
-#undef SELLO
+        {"Sol",  "Dragon",   "Viento",   "Noche",  "Semilla", "Serpiente", "Enlazador de Mundos",
+         "Mano", "Estrella", "Luna",     "Perro",  "Mono",    "Humano",    "Caminante del Cielo",
+         "Mago", "Aguila",   "Guerrero", "Tierra", "Espejo",  "Tormenta",  "Sol"},
+    // "del" goes before a masculine seal's name, "de la" before a feminine one.
+    .generos = {Genero::masculino, Genero::masculino, Genero::masculino, Genero::femenino,
+                Genero::femenino,  Genero::femenino,  Genero::masculino, Genero::femenino,
+                Genero::femenino,  Genero::femenino,  Genero::masculino, Genero::masculino,
+                Genero::masculino, Genero::masculino, Genero::masculino, Genero::femenino,
+                Genero::masculino, Genero::femenino,  Genero::masculino, Genero::femenino,
+                Genero::masculino},
     .tonos_m = {"Error", "Magnético", "Lunar", "Eléctrico", "Auto-exitente", "Entonado", "Rítmico",
                 "Resonante", "Galáctico", "Solar", "Planetario", "Espectral", "Cristal", "Cósmico"},
     .tonos_f = {"Error", "Magnética", "Lunar", "Eléctrica", "Auto-exitente", "Entonada", "Rítmica",
@@ -136,6 +131,7 @@ constexpr Palabras palabras_es = {
     .mensaje_fecha = "Fecha incorrecta. Debe introducir una fecha correcta",
     .mensaje_año = "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante",
     .titulo_fecha = "Tzolkin",
+    .como_en_español = "",
 };
 
 }  // namespace talmiroc

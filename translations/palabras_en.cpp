@@ -1,6 +1,6 @@
 // English: every word and phrase the engine composes with. A kin's name reads
 // colour, tone, seal ("Red Planetary Skywalker"); no word takes a gender.
-#include "palabras.h"
+#include "idiomas.h"
 
 namespace talmiroc {
 
@@ -119,6 +119,9 @@ constexpr Palabras palabras_en = {
     .mensaje_fecha = "Incorrect date. Please enter a correct date",
     .mensaje_año = "Sorry, for now the year can only be 38 or later",
     .titulo_fecha = "Tzolkin",
+    .como_en_español =
+        "central dragon jaguar lunar me polar portal solar universal feb jul jun "
+        "mar may nov oct sep",
 };
 
 }  // namespace talmiroc

@@ -2,7 +2,7 @@
 // kin's name reads seal, tone, colour, the tone and the colour in the seal's
 // Portuguese gender ("Caminhante do Céu Planetário Vermelho", "Lua Planetária
 // Vermelha").
-#include "palabras.h"
+#include "idiomas.h"
 
 namespace talmiroc {
 
@@ -132,6 +132,16 @@ constexpr Palabras palabras_pt = {
     .mensaje_fecha = "Data incorreta. Digite uma data correta",
     .mensaje_año = "Desculpe, por enquanto o ano só pode ser de 38 em diante",
     .titulo_fecha = "Tzolkin",
+    .como_en_español =
+        "abr abril ago agosto jul jun mar nov amar antípoda análogo arte auto azul canalizo "
+        "central centro comandando comunicar cristal cruzar cósmica cósmico dar de dedico defino "
+        "dia divulgando duplicado encantada encantar entrada equilibrando espectral espectro "
+        "esplendor estabilizando explorar forma galáctica galáctico girar gregoriana guia humano "
+        "igualar iluminar influenciar inspirando instinto intrepidez jaguar lunar magia magnética "
+        "magnético mago matriz me mente modelando mundos norte nutrir o oculto oeste onda "
+        "organizo oráculo perduro poder polar polarizo por portal propósito pulso purificar "
+        "realizando rítmica rítmico ser sol solar tormenta transporto unifico universal "
+        "universalizando verde vida vinculando vital",
 };
 
 }  // namespace talmiroc

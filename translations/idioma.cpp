@@ -1,7 +1,7 @@
 // Choosing the language from the environment.
 #include <cstdlib>
 
-#include "palabras.h"
+#include "idiomas.h"
 
 namespace talmiroc {
 

@@ -1,0 +1,70 @@
+// The languages: the registry of every language's words, one object each,
+// from idiomas.def, and the language the environment asks for.
+//
+// Each language is translations/palabras_<code>.cpp (its `Palabras`, the
+// engine's type) and translations/talmiroc_<code>.ts (what only the windows
+// say), and one line IDIOMA(<code>) in idiomas.def. Code that chooses a
+// language includes this; the engine only composes with the words it is
+// handed.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "palabras.h"
+
+namespace talmiroc {
+
+#define IDIOMA(codigo) extern const Palabras palabras_##codigo;
+#include "idiomas.def"
+#undef IDIOMA
+
+// Every language in the order of idiomas.def; Spanish first.
+inline constexpr std::array idiomas = {
+#define IDIOMA(codigo) &palabras_##codigo,
+#include "idiomas.def"
+#undef IDIOMA
+};
+
+// The words of a language by its code; null for a language not listed.
+// Palabras_idioma("es") == &palabras_es.
+inline const Palabras* Palabras_idioma(std::string_view idioma) {
+    for (const Palabras* p : idiomas) {
+        if (p->idioma == idioma) return p;
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// The language of the environment
+
+// The language of a program started with these variables (null or "" for
+// one not set), in gettext's order: the first entry of LANGUAGE (a list
+// separated by ':') that names a language of idiomas.def, then the locale,
+// the first set of LC_ALL, LC_MESSAGES and LANG. A name counts by its
+// language part, before '_', '.' or '@': "pt_BR.UTF-8" is "pt". A locale
+// "C" or "POSIX" (also "C.UTF-8") means Spanish and, as for gettext,
+// LANGUAGE is not read then; unlike gettext, LANGUAGE counts when no locale
+// is set at all. Anything else reads as Spanish.
+// Idioma_de("pt_BR:en", nullptr, nullptr, "en_US.UTF-8") == palabras_pt.
+const Palabras& Idioma_de(const char* language, const char* lc_all, const char* lc_messages,
+                          const char* lang);
+
+// Idioma_de with this process's environment.
+const Palabras& Idioma_del_entorno();
+
+// ---------------------------------------------------------------------------
+// Spanish, by the names the day window's tests read
+
+inline constexpr const auto& sellos = palabras_es.sellos;
+inline constexpr const auto& tonos_m = palabras_es.tonos_m;
+inline constexpr const auto& tonos_f = palabras_es.tonos_f;
+inline constexpr const auto& palabras_color = palabras_es.colores;
+inline constexpr const auto& lugares_oraculo = palabras_es.lugares_oraculo;
+inline constexpr const auto& lugar_centro = palabras_es.centro_oraculo;
+inline constexpr const auto& texto_fuera_del_tiempo = palabras_es.fuera_del_tiempo;
+inline constexpr const auto& mensaje_fecha = palabras_es.mensaje_fecha;
+inline constexpr const auto& mensaje_año = palabras_es.mensaje_año;
+inline constexpr const auto& titulo_fecha = palabras_es.titulo_fecha;
+
+}  // namespace talmiroc
