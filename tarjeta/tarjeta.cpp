@@ -2,18 +2,18 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <zlib.h>
 
 #include "apoyo_qt.h"
+#include "archivo_qt.h"
 #include "idioma_qt.h"
 
 namespace talmiroc {
@@ -237,16 +237,20 @@ std::optional<Formato_tarjeta> Formato_de_archivo(const QString& archivo) {
     return std::nullopt;
 }
 
-QString Escribir_tarjeta(const QString& archivo, const Tarjeta& t, Forma_tarjeta forma,
+QString Escribir_tarjeta(const std::string& ruta, const Tarjeta& t, Forma_tarjeta forma,
                          Formato_tarjeta formato) {
     const QByteArray bytes = Bytes_tarjeta(t, forma, formato);
-    QSaveFile destino(archivo);
-    if (!bytes.isEmpty() && destino.open(QIODevice::WriteOnly) &&
-        destino.write(bytes) == bytes.size() && destino.commit())
+    salida::Escritura destino(ruta);
+    if (!bytes.isEmpty() &&
+        destino.Escribir(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))) &&
+        destino.Terminar())
         return {};
-    destino.cancelWriting();
-    return QCoreApplication::translate("talmiroc::Papel", "No se pudo escribir el archivo %1")
-        .arg(QDir::toNativeSeparators(archivo));
+    return Mensaje_escritura(destino);
+}
+
+QString Escribir_tarjeta(const QString& archivo, const Tarjeta& t, Forma_tarjeta forma,
+                         Formato_tarjeta formato) {
+    return Escribir_tarjeta(QFile::encodeName(archivo).toStdString(), t, forma, formato);
 }
 
 std::unique_ptr<QMimeData> Datos_portapapeles(const Tarjeta& t, Forma_tarjeta forma) {

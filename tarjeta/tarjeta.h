@@ -16,6 +16,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include <QByteArray>
@@ -138,9 +139,15 @@ std::vector<Opcion_tarjeta> Opciones_tarjeta();
 // case); empty for another. Formato_de_archivo("a/b.SVG") == Formato_tarjeta::svg.
 std::optional<Formato_tarjeta> Formato_de_archivo(const QString& archivo);
 
-// Writes the card to `archivo`: beside it first, then renamed over it once
-// complete, so a failure leaves neither a partial file nor a changed one.
-// Empty when written; otherwise the message, naming the file.
+// Writes the card to `ruta` (a name as bytes, or "-" for standard output)
+// through the one writer of files (salida/archivo.h): beside it first, then
+// renamed over it once complete, so a failure leaves neither a partial file
+// nor a changed one. Empty when written; otherwise the message, naming the
+// file and why: "No se pudo escribir el archivo k.png: No queda espacio en
+// el dispositivo".
+QString Escribir_tarjeta(const std::string& ruta, const Tarjeta& t, Forma_tarjeta forma,
+                         Formato_tarjeta formato);
+// The same for a name from a window (a file dialog's).
 QString Escribir_tarjeta(const QString& archivo, const Tarjeta& t, Forma_tarjeta forma,
                          Formato_tarjeta formato);
 
