@@ -4,6 +4,7 @@
 // draws it. The file's size is reported as the counter `bytes`.
 #include <benchmark/benchmark.h>
 
+#include "idiomas.h"
 #include "principal_qt.h"
 #include "tarjeta.h"
 
