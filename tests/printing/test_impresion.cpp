@@ -412,11 +412,12 @@ struct Salida {
     QString error;
 };
 
-Salida Talmiroc(const QStringList& argumentos) {
+Salida Talmiroc(const QStringList& argumentos, const char* lugar = nullptr) {
     QProcess p;
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
     for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         entorno.remove(QLatin1String(v));
+    if (lugar) entorno.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(lugar));
     p.setProcessEnvironment(entorno);
     p.start(QStringLiteral(TALMIROC_PROGRAMA), argumentos);
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {-1, {}};
@@ -489,6 +490,7 @@ struct Pedido {
     const char* archivo;
     int estado;
     const char* salida;  // pdfinfo's page size; or a piece of the message
+    const char* lugar = nullptr;  // LC_ALL of the run, when not the tests' own
 };
 
 void PrintTo(const Pedido& x, std::ostream* os) {
@@ -503,6 +505,12 @@ const Pedido pedidos[] = {
     {"archivo_que_es_carpeta", {"--luna"}, "", 1, "No se pudo escribir el archivo"},
     {"papel_desconocido", {"--luna", "--papel", "a3"}, "l.pdf", 2, "--papel"},
     {"pdf_sin_hojas", {"--onda"}, "o.pdf", 2, "--pdf"},
+    // With no --papel and no default printer, the paper of the place: Letter
+    // only where US units are used; Britain measures in the metric system.
+    {"lugar_en_US_carta", {"--luna"}, "l.pdf", 0, "792 x 612 pts (letter)", "en_US.UTF-8"},
+    {"lugar_es_US_carta", {"--luna"}, "l.pdf", 0, "792 x 612 pts (letter)", "es_US.UTF-8"},
+    {"lugar_en_GB_a4", {"--luna"}, "l.pdf", 0, "842 x 595 pts (A4)", "en_GB.UTF-8"},
+    {"lugar_pt_BR_a4", {"--luna"}, "l.pdf", 0, "842 x 595 pts (A4)", "pt_BR.UTF-8"},
 };
 
 class PedidoTest : public testing::TestWithParam<Pedido> {};
@@ -512,7 +520,7 @@ TEST_P(PedidoTest, HojasOMensaje) {
     const Pedido& p = GetParam();
     const QTemporaryDir carpeta;
     const QString archivo = carpeta.filePath(QString::fromUtf8(p.archivo));
-    const Salida s = Talmiroc(p.argumentos + QStringList{QStringLiteral("--pdf"), archivo});
+    const Salida s = Talmiroc(p.argumentos + QStringList{QStringLiteral("--pdf"), archivo}, p.lugar);
     EXPECT_EQ(s.estado, p.estado) << s.error.toStdString();
     if (p.estado == 0) {
         EXPECT_EQ(Paginas(archivo), 1);
