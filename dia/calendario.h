@@ -74,8 +74,8 @@ public:
 
     // The count over time, in the window the program hands in with
     // Fijar_paginas: the page on `fecha`, today when empty. The window's
-    // context menu and Ctrl+L, Ctrl+M, Ctrl+O open its pages; without a
-    // window handed in they do nothing.
+    // context menu and Ctrl+L, Ctrl+M, Ctrl+O open its pages on the last day
+    // read; without a window handed in they do nothing.
     void Fijar_paginas(Abrir_pagina abrir);
     void Abrir_tiempo(Pagina_tiempo pagina, std::optional<Fecha> fecha = std::nullopt);
 
@@ -146,6 +146,7 @@ private:
     // Guardar tarjeta…, Copiar tarjeta: after the pages in the context menu.
     QList<QAction*> acciones_tarjeta_;
     void Menu_contextual(QMenu& menu);  // the pages and the card, the card only with a date
+    std::optional<Fecha> leida_;  // the last day Calcular read
 
     // The description of the day last accepted by Calcular.
     Lectura_dia lectura_{};

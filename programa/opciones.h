@@ -38,6 +38,7 @@ struct Pedido_programa {
     std::optional<std::string> png, svg;  // its files, as bytes; "-" standard output
     Forma_tarjeta forma = Forma_tarjeta::cuadrada;
     bool ayuda = false;
+    bool bandeja = false;  // today in the desktop's tray
 };
 
 // A usage error: a text of the "main" context (with %1, %2 when given) to
@@ -61,6 +62,7 @@ enum Marca : unsigned {
     marca_pdf = 4,     // writes a PDF
     marca_tarjeta = 8,  // the kin card
     marca_imagen = 16,  // writes the card
+    marca_bandeja = 32,  // sits in the tray
 };
 
 struct Opcion {
@@ -76,6 +78,8 @@ struct Opcion {
     std::optional<Error_uso> (*accion)(Pedido_programa& p, const Opcion& o,
                                        const std::string* valor);
     bool antes = false;  // read before every other (the language the errors are said in)
+    unsigned excluye = 0;  // marks of which none may be on the line
+    const char* con_lo_que_excluye = nullptr;  // the usage error when one is
 };
 
 // Every option, in --help's order (the unlisted ones last).

@@ -5,6 +5,11 @@
   en_x.py portapapeles VENTANA TZOLKIN  Ctrl+C and the X clipboard
   en_x.py tiempo VENTANA TZOLKIN        the count over time, read over AT-SPI
   en_x.py orca VENTANA TZOLKIN          what Orca, the screen reader, says
+  en_x.py bandeja BANDEJA TALMIROC      the tray in trayer, dunst's notifications
+  en_x.py sni BANDEJA TALMIROC          the tray as a StatusNotifierItem in Xfce's panel
+
+BANDEJA is talmiroc_bandeja_x (the tray on a clock of the test's), TALMIROC
+the program, started a second time beside it.
 
 VENTANA is talmiroc_ventana_x (the window on 9 April 2003), TZOLKIN the
 command whose text the clipboard must hold. Each run starts its own Xvfb,
@@ -526,6 +531,183 @@ def Prueba_orca(s, programa):
 
 
 # ---------------------------------------------------------------------------
+# The tray: trayer's XEmbed tray and dunst, the notification server, both on
+# the private X server and session bus; the XDG folders private too.
+
+def Prueba_bandeja(s, programa, talmiroc):
+    import json
+    for d in ("config", "data", "state"):
+        os.makedirs(os.path.join(s.carpeta, d))
+    s.env.update(XDG_CONFIG_HOME=s.carpeta + "/config", XDG_DATA_HOME=s.carpeta + "/data",
+                 XDG_STATE_HOME=s.carpeta + "/state", QT_QPA_PLATFORM="xcb",
+                 QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    s.Bus_accesible()
+    s.Arrancar(["trayer", "--edge", "top", "--align", "left", "--widthtype", "pixel", "--width",
+                "200", "--height", "24", "--transparent", "false"],
+               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    Esperar(lambda: "_NET_SYSTEM_TRAY_S0" in s.Salida(["xprop", "-root"]) or
+            s.Salida(["xdotool", "search", "--class", "trayer"]), "trayer")
+    with open(s.carpeta + "/dunstrc", "w") as f:
+        f.write("[global]\n")
+    s.Arrancar(["dunst", "-config", s.carpeta + "/dunstrc"], stdout=subprocess.DEVNULL,
+               stderr=subprocess.DEVNULL)
+    Esperar(lambda: subprocess.run(["dunstctl", "is-paused"], env=s.env,
+                                   capture_output=True).returncode == 0, "dunst")
+
+    def Avisos():
+        """Every notification dunst has shown, oldest first: (title, body)."""
+        subprocess.run(["dunstctl", "close-all"], env=s.env, check=True)
+        h = json.loads(s.Salida(["dunstctl", "history"]) or '{"data": [[]]}')
+        return [(n["summary"]["data"], n["body"]["data"]) for n in reversed(h["data"][0])]
+
+    def Bandeja(reloj):
+        s.env["TALMIROC_RELOJ"] = reloj
+        return s.Arrancar([programa], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def Incrustados():
+        """Our icons' windows inside trayer's panel."""
+        arbol = s.Salida(["xwininfo", "-root", "-tree"])
+        panel = arbol.split('"panel": ("panel" "trayer")', 1)
+        return panel[1].count('("talmiroc_bandeja_x" ') if len(panel) == 2 else 0
+
+    import pyatspi
+    os.environ.update(DISPLAY=s.env["DISPLAY"],
+                      DBUS_SESSION_BUS_ADDRESS=s.env["DBUS_SESSION_BUS_ADDRESS"])
+
+    def Nombre_x():
+        """The name of our icon's window inside trayer's panel."""
+        panel = s.Salida(["xwininfo", "-root", "-tree"]).split('"panel": ("panel" "trayer")', 1)
+        m = re.search(r'0x[0-9a-f]+ "([^"]*)": \("talmiroc_bandeja_x" ', panel[-1])
+        return m.group(1) if m else None
+
+    def Globo():
+        """The tooltip as a screen reader meets it, the pointer moved onto the icon."""
+        # The pointer leaves and comes back: Qt shows the tooltip anew.
+        for x, y in ((100, 100), (12, 12), (13, 13)):
+            subprocess.run(["xdotool", "mousemove", str(x), str(y)], env=s.env, check=True)
+            time.sleep(0.1)
+
+        def Leido():
+            for app in pyatspi.Registry.getDesktop(0):
+                if app is not None and app.name == os.path.basename(programa):
+                    for v in app:
+                        if v is not None and v.getRoleName() == "tool tip":
+                            return v.name
+            return None
+        return Esperar(Leido, "el globo del icono")
+
+    errores = []
+    # The day before a return of Ana's kin, a few seconds before midnight.
+    b = Bandeja("2003-04-08T23:59:55")
+    Esperar(lambda: Incrustados() == 1, "el icono en la bandeja")
+    Esperar(lambda: len(Avisos()) == 1, "el aviso del 8 de abril")
+    antes = (Nombre_x(), Globo())
+    ocho = ("Kin 45 · Serpiente Rítmica Roja",
+            "13 Lunas: Alfa 5, Luna Planetaria del Perro (NS1.15.10.5)")
+    oido = ("Kin 45, Serpiente Rítmica Roja, "
+            "13 Lunas, Alfa 5, Luna Planetaria del Perro (NS1.15.10.5)")
+    if antes != (oido, "\n".join(ocho)):
+        errores.append("el icono del 8 de abril: %r" % (antes,))
+    print("ok el icono incrustado y nombrado:", antes)
+    # The second start ends at once, status 0, and adds no icon.
+    otra = subprocess.run([talmiroc, "--bandeja"], env=s.env, capture_output=True, timeout=ESPERA)
+    if otra.returncode != 0 or otra.stdout or otra.stderr:
+        errores.append("el segundo arranque: %s %r %r" % (otra.returncode, otra.stdout, otra.stderr))
+    # Midnight on the program's clock: the icon and a new notification.
+    avisos = Esperar(lambda: (lambda a: len(a) == 2 and a)(Avisos()), "el aviso del 9 de abril")
+    esperado = ("Kin 46 · Enlazador de Mundos Resonante Blanco",
+                "13 Lunas: Limi 6, Luna Planetaria del Perro (NS1.15.10.6)\n"
+                "Hoy vuelve el kin de Ana: Kin 46")
+    if avisos[1] != esperado:
+        errores.append("el aviso del 9 de abril: %r, se esperaba %r" % (avisos[1], esperado))
+    nueve = (esperado[0], esperado[1].split("\n")[0])
+    despues = (Nombre_x(), Globo())
+    oido = ("Kin 46, Enlazador de Mundos Resonante Blanco, "
+            "13 Lunas, Limi 6, Luna Planetaria del Perro (NS1.15.10.6)")
+    if despues != (oido, "\n".join(nueve)):
+        errores.append("el icono tras la medianoche: %r" % (despues,))
+    if Incrustados() != 1:
+        errores.append("%d iconos en la bandeja" % Incrustados())
+    print("ok la medianoche:", avisos[1])
+    # A click opens the day window; its Salir closes it and the tray stays.
+    subprocess.run(["xdotool", "mousemove", "12", "12", "click", "1"], env=s.env, check=True)
+    Esperar(lambda: s.Salida(["xdotool", "search", "--name", "^Talmiroc$"]), "la ventana del día")
+    s.Teclas("alt+s")
+    Esperar(lambda: not s.Salida(["xdotool", "search", "--onlyvisible", "--name", "^Talmiroc$"]),
+            "la ventana cerrada por Salir")
+    # The tray is still there: another click opens the window again.
+    subprocess.run(["xdotool", "mousemove", "12", "12", "click", "1"], env=s.env, check=True)
+    try:
+        Esperar(lambda: s.Salida(["xdotool", "search", "--onlyvisible", "--name", "^Talmiroc$"]),
+                "la ventana del día otra vez")
+    except Fallo:
+        raise Fallo("Salir de la ventana terminó la bandeja (%s)" % b.poll())
+    print("ok un clic abre la ventana del día y su Salir deja la bandeja")
+    # A restart on the same day shows nothing new.
+    b.terminate()
+    b.wait(ESPERA)
+    Esperar(lambda: Incrustados() == 0, "la bandeja vacía")
+    Bandeja("2003-04-09T08:00:00")
+    Esperar(lambda: Incrustados() == 1, "el icono otra vez")
+    time.sleep(1)
+    if len(Avisos()) != 2:
+        errores.append("tras volver a arrancar el mismo día: %s" % Avisos())
+    if errores:
+        raise Fallo("\n  ".join(errores))
+    print("ok ningún aviso repetido tras volver a arrancar")
+
+
+def Prueba_sni(s, programa):
+    """The same tray where the desktop has a StatusNotifierItem watcher: the
+    Xfce panel's, whose systray takes both kinds of icon. Read over D-Bus as
+    the panel reads it."""
+    s.env.update(QT_QPA_PLATFORM="xcb")
+    s.Arrancar(["xfce4-panel", "--disable-wm-check"], stdout=subprocess.DEVNULL,
+               stderr=subprocess.DEVNULL)
+
+    def Pedir(destino, ruta, interfaz, propiedad):
+        return s.Salida(["dbus-send", "--session", "--print-reply", "--dest=" + destino, ruta,
+                         "org.freedesktop.DBus.Properties.Get", "string:" + interfaz,
+                         "string:" + propiedad])
+
+    def Elementos():
+        return re.findall(r'string "([^"]*)"', Pedir(
+            "org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+            "org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems"))
+
+    Esperar(lambda: "true" in Pedir("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+                                    "org.kde.StatusNotifierWatcher",
+                                    "IsStatusNotifierHostRegistered"), "el panel de Xfce")
+    s.env["TALMIROC_RELOJ"] = "2003-04-08T23:59:57"
+    s.Arrancar([programa], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    elemento = Esperar(Elementos, "el elemento registrado")[0]
+    servicio, ruta = elemento.split("/", 1)
+
+    def Globo():
+        t = Pedir(servicio, "/" + ruta, "org.kde.StatusNotifierItem", "ToolTip")
+        m = re.search(r'array \[\s*\]\s*string "([^"]*)"', t)
+        return m.group(1) if m else None
+
+    errores = []
+    antes = Esperar(lambda: (lambda g: g and g.startswith("Kin 45 ") and g)(Globo()),
+                    "el globo del 8 de abril")
+    despues = Esperar(lambda: (lambda g: g and g.startswith("Kin 46 ") and g)(Globo()),
+                      "el globo tras la medianoche")
+    if despues != ("Kin 46 · Enlazador de Mundos Resonante Blanco\n"
+                   "13 Lunas: Limi 6, Luna Planetaria del Perro (NS1.15.10.6)"):
+        errores.append("el globo: %r" % despues)
+    tamaños = re.findall(r"struct \{\s*int32 (\d+)\s*int32 (\d+)\s*array of bytes",
+                         Pedir(servicio, "/" + ruta, "org.kde.StatusNotifierItem", "IconPixmap"))
+    if not {("16", "16"), ("22", "22"), ("32", "32")} <= set(tamaños):
+        errores.append("los tamaños del icono: %s" % tamaños)
+    if len(Elementos()) != 1:
+        errores.append("elementos: %s" % Elementos())
+    if errores:
+        raise Fallo("\n  ".join(errores))
+    print("ok el elemento en el panel de Xfce:", repr(antes), "->", repr(despues), tamaños)
+
+
+# ---------------------------------------------------------------------------
 # The X clipboard
 
 def Prueba_portapapeles(s, programa, tzolkin):
@@ -590,17 +772,22 @@ def Aparte():
 
 
 def main():
-    if len(sys.argv) != 4 or sys.argv[1] not in ("lector", "portapapeles", "tiempo", "orca"):
+    if len(sys.argv) != 4 or sys.argv[1] not in ("lector", "portapapeles", "tiempo", "orca",
+                                                 "bandeja", "sni"):
         print(__doc__, file=sys.stderr)
         return 2
     prueba, programa, tzolkin = sys.argv[1:]
     herramientas = ["Xvfb", "xdotool", "dbus-daemon", "dbus-send"]
     herramientas += ["xclip"] if prueba == "portapapeles" else ["/usr/libexec/at-spi-bus-launcher"]
+    if prueba == "bandeja":
+        herramientas += ["trayer", "dunst", "dunstctl", "xwininfo", "xprop"]
+    if prueba == "sni":
+        herramientas += ["xfce4-panel"]
     if prueba == "orca":
         herramientas += ["orca", "speech-dispatcher", "openbox", "localedef", "xprop",
                          "/usr/lib/speech-dispatcher-modules/sd_espeak-ng"]
     faltan = [h for h in herramientas if not shutil.which(h)]
-    if prueba in ("lector", "tiempo"):
+    if prueba in ("lector", "tiempo", "bandeja"):
         if importlib.util.find_spec("pyatspi") is None:  # imported once the buses run
             faltan.append("python3-pyatspi")
     if prueba == "orca" and not faltan and os.environ.get(APARTE) != "1":
@@ -628,6 +815,10 @@ def main():
             Prueba_tiempo(s, programa)
         elif prueba == "orca":
             Prueba_orca(s, programa)
+        elif prueba == "bandeja":
+            Prueba_bandeja(s, programa, tzolkin)
+        elif prueba == "sni":
+            Prueba_sni(s, programa)
         else:
             Prueba_portapapeles(s, programa, tzolkin)
     except Fallo as f:
