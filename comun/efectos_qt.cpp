@@ -76,4 +76,15 @@ QString Efectos_qt::Archivo(QWidget& ventana, const QString& titulo, const QStri
                                                 filtro);
 }
 
+Efectos::Archivo_elegido Efectos_qt::Archivo_guardar(QWidget& ventana, const QString& titulo,
+                                                     const QString& nombre,
+                                                     const QStringList& filtros) {
+    Cargar_palabras_qt();
+    const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    QString elegido = filtros.value(0);
+    const QString archivo = QFileDialog::getSaveFileName(
+        &ventana, titulo, QDir(carpeta).filePath(nombre), filtros.join(QStringLiteral(";;")), &elegido);
+    return {archivo, std::max<int>(0, static_cast<int>(filtros.indexOf(elegido)))};
+}
+
 }  // namespace talmiroc

@@ -225,6 +225,24 @@ std::string Texto_dia(const Lectura_dia& l) {
     return s;
 }
 
+std::string Frase_dia(const Lectura_dia& l) {
+    std::string s;
+    s.reserve(640);
+    const auto parte = [&s](std::string_view caption) {
+        if (!s.empty()) s << "; ";
+        s << Para_oir(caption);
+    };
+    parte(l.nombre);
+    parte(l.fecha);
+    parte(l.linea_trece_lunas);
+    parte(l.onda_encantada);
+    for (const std::string& socio : l.nombres_oraculo) parte(socio);
+    parte(l.a_maya);
+    parte(l.inter);
+    if (l.dia_fuera_del_tiempo) parte(l.palabras->fuera_del_tiempo);
+    return s << ".";
+}
+
 std::string Linea_kin(const Lectura_dia& l) {
     std::string s("Kin ");
     return s << std::int64_t{l.kin.valor} << " · " << l.nombre_kin;

@@ -122,6 +122,15 @@ Lectura_dia Describir_dia(const Fecha& f, const Palabras& p);
 // Texto_dia(Describir_dia(Fecha{9, 4, 2003})) begins "Fecha Gregoriana: 9-4-2003\n".
 std::string Texto_dia(const Lectura_dia& l);
 
+// The day's reading as one sentence, for a picture's alternative text: the
+// kin's name line, the date line, the thirteen-moon line, the wavespell and
+// castle, the oracle by its places, the year bearer, the affirmation and the
+// banner on 25 July, each as a screen reader hears it (Para_oir), joined by
+// "; " and ended by ".".
+// Frase_dia(Describir_dia(Fecha{9, 4, 2003})) begins
+//   "Kin 46, Enlazador de Mundos Resonante Blanco, Cimi Uuk; Fecha Gregoriana, 9-4-2003; "
+std::string Frase_dia(const Lectura_dia& l);
+
 // The day's kin in one line: "Kin 153 · Caminante del Cielo Planetario Rojo".
 std::string Linea_kin(const Lectura_dia& l);
 

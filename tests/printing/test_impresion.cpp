@@ -74,6 +74,10 @@ struct Efectos_prueba final : Efectos, Impresoras {
     QString Archivo(QWidget&, const QString&, const QString&, const QString&, bool) override {
         return {};
     }
+    Archivo_elegido Archivo_guardar(QWidget&, const QString&, const QString&,
+                                    const QStringList&) override {
+        return {};
+    }
     std::unique_ptr<QPrinter> Predeterminada() override {
         ++pedidas;
         return predeterminada();
