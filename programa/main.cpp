@@ -147,7 +147,7 @@ int main(int argc, char** argv) {
     talmiroc::Efectos_qt efectos;
     if (p.bandeja) {
         talmiroc::Notificador_dbus notificador;
-        return talmiroc::Correr_bandeja(efectos, notificador, {});
+        return talmiroc::Correr_bandeja(efectos, notificador, talmiroc::Vueltas_del_libro());
     }
     talmiroc::Calendario ventana(efectos);
     talmiroc::Enlazar(ventana, efectos);
