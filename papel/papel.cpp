@@ -219,7 +219,7 @@ void Pagina_año_entero(QPainter& p, const QRectF& area, const Lectura_año& añ
     Linea(p, QRectF(area.left(), area.bottom() - alto_leyenda, area.width(), alto_leyenda),
           Qt::AlignLeft,
           QCoreApplication::translate("talmiroc::Papel",
-                                      "En cada día, su fecha y su kin · 0.0: %1 · 25/7: %2 · "
+                                      "En cada día, su fecha y su kin · %1 · 25/7: %2 · "
                                       "marco verde: portal de activación galáctica")
               .arg(Texto(palabras.nombre_hunab_ku), Texto(palabras.nombre_fuera_del_tiempo)),
           Letra(8));

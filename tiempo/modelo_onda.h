@@ -16,9 +16,11 @@ class Modelo_onda final : public QAbstractTableModel {
 public:
     Modelo_onda(const Palabras& p, QObject* padre) : QAbstractTableModel(padre), p_(p) {}
 
+    // Today is the kin's place in the count, so that 29 February, which
+    // shares 28 February's kin, marks the kin dated 28 February.
     void Fijar(Lectura_onda onda, const Fecha& hoy) {
         onda_ = std::move(onda);
-        hoy_ = hoy;
+        hoy_ = Fecha_en_ciclo(Calculo_kin(hoy.dia, hoy.mes, hoy.año).kin, hoy);
         emit dataChanged(index(0, 0), index(12, 2));
     }
     const Lectura_onda& Onda() const { return onda_; }
@@ -73,7 +75,7 @@ public:
 private:
     const Palabras& p_;
     Lectura_onda onda_{};
-    Fecha hoy_{};
+    Fecha hoy_{};  // today's kin's date in its round: 28 February on the 29th
 };
 
 }  // namespace talmiroc

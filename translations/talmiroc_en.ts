@@ -498,8 +498,8 @@ With no options, opens the day window on today&apos;s date.
         <translation>Green: galactic activation portal · column 7 between lines: central column</translation>
     </message>
     <message>
-        <source>En cada día, su fecha y su kin · 0.0: %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
-        <translation>In each day, its date and its kin · 0.0: %1 · 25/7: %2 · green frame: galactic activation portal</translation>
+        <source>En cada día, su fecha y su kin · %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
+        <translation>In each day, its date and its kin · %1 · 25/7: %2 · green frame: galactic activation portal</translation>
     </message>
 </context>
 <context>

@@ -498,8 +498,8 @@ Sem opções, abre a janela do dia na data de hoje.
         <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central</translation>
     </message>
     <message>
-        <source>En cada día, su fecha y su kin · 0.0: %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
-        <translation>Em cada dia, a sua data e o seu kin · 0.0: %1 · 25/7: %2 · moldura verde: portal de ativação galáctica</translation>
+        <source>En cada día, su fecha y su kin · %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
+        <translation>Em cada dia, a sua data e o seu kin · %1 · 25/7: %2 · moldura verde: portal de ativação galáctica</translation>
     </message>
 </context>
 <context>

@@ -455,6 +455,13 @@ TEST(Papel, UnAñoComoLoCuentaTzolkin) {
         EXPECT_TRUE(
             f.contains(QRegularExpression(QStringLiteral(" yes +(yes|no) +(yes|no) +\\d+ +\\d+$"))))
             << "not embedded: " << f.toStdString();
+    const QString año = Ejecutar(QStringLiteral("pdftotext"), {QStringLiteral("-f"),
+                                 QStringLiteral("2"), QStringLiteral("-l"), QStringLiteral("2"),
+                                 pdf, QStringLiteral("-")})
+                            .value_or(QString());
+    EXPECT_EQ(año.count(QStringLiteral("0.0")), 2)
+        << "the year on one page: 0.0 heads its column and is named once in the legend\n"
+        << año.toStdString();
     for (int luna = 1; luna <= 13; ++luna) {
         const Fecha desde = Fecha_de_luna({2027, luna}, 1);
         const Fecha hasta = luna == 13 ? Fuera_del_tiempo(2027) : Fecha_de_luna({2027, luna}, 28);

@@ -76,6 +76,15 @@ TEST(Tiempo, LunaConSusDosDiasEspeciales) {
     EXPECT_EQ(Rejilla("luna")->columnSpan(4, 0), 7);
     EXPECT_EQ(m->headerData(4, Qt::Vertical).toString(), QString()) << "its cell names it";
     EXPECT_EQ(m->index(4, 0).data(Qt::AccessibleDescriptionRole).toString(), QStringLiteral("hoy"));
+    // Its wavespell dates Kin 71 on the 28th, which 29 February shares: today.
+    p.ventana->Abrir_tiempo(Pagina_tiempo::onda);
+    const QAbstractItemModel* o = Rejilla("onda")->model();
+    for (int fila = 0; fila < o->rowCount(); ++fila) {
+        const bool hoy = o->index(fila, 0).data(Qt::UserRole).toInt() == 71;
+        EXPECT_EQ(o->index(fila, 0).data(Qt::AccessibleDescriptionRole).toString(),
+                  hoy ? QStringLiteral("hoy") : QString())
+            << "wavespell row " << fila;
+    }
 
     Tiempo()->Seleccionar({24, 7, 2016});
     ASSERT_EQ(m->rowCount(), 5);
