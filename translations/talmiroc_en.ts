@@ -220,7 +220,7 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
     </message>
     <message>
         <source>Quenabre</source>
-        <translation>Quenabre</translation>
+        <translation>Talmiroc</translation>
     </message>
     <message>
         <source>No se pudo imprimir la página</source>

@@ -220,7 +220,7 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
     </message>
     <message>
         <source>Quenabre</source>
-        <translation>Quenabre</translation>
+        <translation>Talmiroc</translation>
     </message>
     <message>
         <source>No se pudo imprimir la página</source>

@@ -30,7 +30,7 @@ TEST(Idiomas, TextosEscritosAMano) {
          "I am a galactic activation portal, enter me"},
         {"en mensaje",
          std::string(std::get<Rechazo>(Comprobar_fecha("1", "1", "37", palabras_en)).mensaje),
-         "Sorry, for now the year can only be 38 or later"},
+         "Sorry, the year must be 38 or later for now."},
         {"en luna del tiempo", Describir_luna({2013, 4}, palabras_en).titulo,
          "Self-Existing Owl Moon · NS1.26.4 · 18 Oct – 14 Nov 2013"},
         {"pt onda del tiempo", Describir_onda(Kin(153), {25, 7, 2003}, palabras_pt).kines[9].cuando,
@@ -44,13 +44,22 @@ TEST(Idiomas, TextosEscritosAMano) {
         {"pt luna", std::string(Nombre_trece_lunas(Calculo_trece_lunas(9, 4, 2003), palabras_pt)),
          "Lua Planetária do Cachorro"},
         {"pt afirmación polar", Texto_meditacion(Kin(50), palabras_pt),
-         "Dissolvo a fim de amar\r\nDivulgando a lealdade\r\nSelo o processo do coração\r\n"
+         "Dissolvo a fim de amar\r\nLiberando a lealdade\r\nEu selo o processo do coração\r\n"
          "Com o tom Espectral da liberação\r\nGuia-me o meu próprio poder duplicado\r\n"
          "Sou um kin Polar. Transporto o espectro galáctico Branco\r\n"
-         "Sou um portal de ativação galáctico, entre em mim"},
+         "Sou um portal de ativação galáctica, entre em mim"},
         {"pt mensaje",
          std::string(std::get<Rechazo>(Comprobar_fecha("", "1", "2003", palabras_pt)).mensaje),
-         "Data incorreta. Digite uma data correta"},
+         "Data inválida. Digite uma data válida."},
+        {"fr élision", Lineas_onda(Sello(15), palabras_fr),
+         "* Onde enchantée de l'Aigle\r\n* Château Vert Central de l'Enchantement"},
+        {"fr féminin", Describir_año(2003, palabras_fr).nombre, "Année de la Lune Planétaire Rouge"},
+        {"fr afin d'", Texto_meditacion(Kin(153), palabras_fr).substr(0, 31),
+         "Je perfectionne afin d'explorer"},
+        {"fr afin de", Texto_meditacion(Kin(1), palabras_fr).substr(0, 24), "J'unifie afin de nourrir"},
+        {"fr deux-points", Linea_nombre(Kin(46), palabras_fr),
+         "* Kin 46\u00a0: Passeur de Mondes Résonant Blanc\r\n <Cimi Uuk> "},
+        {"fr date", Linea_fecha(9, 4, 2003, palabras_fr), "Date grégorienne\u00a0: 9 avril 2003"},
     };
     for (const auto& f : filas) EXPECT_EQ(f.texto, f.letras) << f.que;
 }
