@@ -128,7 +128,9 @@ std::string Texto_meditacion(Kin kin, const Palabras& p) {
       << En(p.fin_sello, sello) << salto;
     s << En(p.gerundio_tono, tono) << " " << En(p.objeto_sello, sello) << salto;
     s << p.sello_etapa << En(p.etapa_cuarteto, fila) << " " << En(p.poder_sello, sello) << salto;
-    s << p.con_el_tono << En(p.tonos_m, tono) << p.tras_el_tono << En(p.complemento_tono, tono)
+    const std::string_view tono_declinado = En(p.tonos_afirmacion, tono);
+    s << p.con_el_tono << (tono_declinado.empty() ? En(p.tonos_m, tono) : tono_declinado)
+      << p.tras_el_tono << En(p.complemento_tono, tono)
       << salto;
     if (tono == 1 || tono == 6 || tono == 11) {
         s << p.guia_propia << salto;

@@ -149,6 +149,10 @@ struct Palabras {
     // The name's forms after an opening (the year-bearer, the wavespell, the
     // year's title), where the language declines them; null: as they stand.
     const Formas_nombre* tras_apertura = nullptr;
+    // The tone's name in the affirmation's fourth line where the language
+    // declines it there (Russian "Магнитным тоном цели"); "" entries read
+    // tonos_m.
+    std::array<std::string_view, 14> tonos_afirmacion{};
 };
 
 // ---------------------------------------------------------------------------

@@ -53,13 +53,26 @@ TEST(Idiomas, TextosEscritosAMano) {
          "Data inválida. Digite uma data válida."},
         {"fr élision", Lineas_onda(Sello(15), palabras_fr),
          "* Onde enchantée de l'Aigle\r\n* Château Vert Central de l'Enchantement"},
-        {"fr féminin", Describir_año(2003, palabras_fr).nombre, "Année de la Lune Planétaire Rouge"},
+        {"fr féminin", Describir_año(2002, palabras_fr).nombre, "Année de la Lune Planétaire Rouge"},
         {"fr afin d'", Texto_meditacion(Kin(153), palabras_fr).substr(0, 31),
          "Je perfectionne afin d'explorer"},
         {"fr afin de", Texto_meditacion(Kin(1), palabras_fr).substr(0, 24), "J'unifie afin de nourrir"},
         {"fr deux-points", Linea_nombre(Kin(46), palabras_fr),
          "* Kin 46\u00a0: Passeur de Mondes Résonant Blanc\r\n <Cimi Uuk> "},
         {"fr date", Linea_fecha(9, 4, 2003, palabras_fr), "Date grégorienne\u00a0: 9 avril 2003"},
+        {"ru masculino", Nombre_kin(Kin(153), palabras_ru), "Красный Планетарный Небесный Странник"},
+        {"ru femenino", Nombre_kin(Kin(11), palabras_ru), "Синяя Спектральная Обезьяна"},
+        {"ru neutro", Nombre_kin(Kin(4), palabras_ru), "Жёлтое Самосущное Семя"},
+        {"ru genitivo", Lineas_portador(Kin(49), palabras_ru),
+         "* Год Красной Планетарной Луны Kin 49\r\n <Muluc Lahum> "},
+        {"ru genitivo neutro", Describir_año(2005, palabras_ru).nombre, "Год Жёлтого Космического Семени"},
+        {"ru onda", Describir_onda(Kin(1), {26, 7, 1987}, palabras_ru).titulo,
+         "Волшебная волна Дракона"},
+        {"ru fecha", Linea_fecha(9, 4, 2003, palabras_ru), "Григорианская дата: 9 апреля 2003 г."},
+        {"ru afirmación", Texto_meditacion(Kin(1), palabras_ru),
+         "Я объединяю, чтобы питать\r\nПритягивая бытие\r\nЯ запечатываю вход рождения\r\n"
+         "Магнитным тоном цели\r\nМеня ведёт моя собственная удвоенная сила\r\n"
+         "Я портал галактической активации, войди в меня"},
     };
     for (const auto& f : filas) EXPECT_EQ(f.texto, f.letras) << f.que;
 }

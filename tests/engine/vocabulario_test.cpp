@@ -54,6 +54,13 @@ TEST(Vocabulario, NombresPublicados) {
          "Magnétique,Lunaire,Électrique,Auto-existant,Harmonique,Rythmique,Résonant,Galactique,"
          "Solaire,Planétaire,Spectral,Cristal,Cosmique",
          "Rouge,Rouge,Rouge,Blanc,Blanche,Blanc,Bleu,Bleue,Bleu,Jaune,Jaune,Jaune"},
+        {palabras_ru,
+         "Дракон,Ветер,Ночь,Семя,Змей,Соединитель Миров,Рука,Звезда,Луна,Собака,Обезьяна,Человек,"
+         "Небесный Странник,Волшебник,Орёл,Воин,Земля,Зеркало,Буря,Солнце",
+         "m,m,f,n,m,m,f,f,f,f,f,m,m,m,m,m,f,n,f,n",
+         "Магнитный,Лунный,Электрический,Самосущный,Обертонный,Ритмический,Резонансный,"
+         "Галактический,Солнечный,Планетарный,Спектральный,Кристаллический,Космический",
+         "Красный,Красная,Красное,Белый,Белая,Белое,Синий,Синяя,Синее,Жёлтый,Жёлтая,Жёлтое"},
     };
     const auto lista = [](auto&& leer, int desde, int hasta) {
         std::string s;
@@ -151,7 +158,7 @@ TEST(Vocabulario, CadaIdiomaLlenaSusTablas) {
             {"blancos", lleno(std::array{p->antes_del_color, p->tras_el_tono}, 0)},
             {"frases",
              lleno(std::array{p->fecha, p->fuera_del_tiempo, p->centro_oraculo, p->glifo_sello,
-                              p->glifo_tono, p->sello_etapa, p->con_el_tono,
+                              p->glifo_tono, p->sello_etapa,
                               p->guia_poder, p->guia_propia, p->kin_polar, p->linea_portal,
                               p->nombre_fuera_del_tiempo, p->nombre_hunab_ku, p->trece_lunas,
                               p->mensaje_fecha, p->mensaje_año, p->titulo_fecha},
