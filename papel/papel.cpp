@@ -4,15 +4,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 #include "apoyo_qt.h"
+#include "archivo_qt.h"
 #include "celdas.h"
 
 namespace talmiroc {
@@ -296,18 +297,21 @@ bool Pintar_hojas(QPdfWriter& pdf, const Pedido_hojas& pedido, const QPageSize& 
     return p.end();
 }
 
-QString Escribir_pdf(const QString& archivo, const Pedido_hojas& pedido, const QPageSize& papel) {
-    QSaveFile destino(archivo);
-    bool escrito = destino.open(QIODevice::WriteOnly);
-    if (escrito) {
-        QPdfWriter pdf(&destino);
-        escrito = Pintar_hojas(pdf, pedido, papel);
+QString Escribir_pdf(const std::string& ruta, const Pedido_hojas& pedido, const QPageSize& papel) {
+    salida::Escritura destino(ruta);
+    bool pintadas = false;
+    if (destino.Error() == 0) {
+        Dispositivo_escritura dispositivo(destino);
+        QPdfWriter pdf(&dispositivo);
+        pintadas = Pintar_hojas(pdf, pedido, papel);
     }
-    // QPdfWriter reports no write error of its own: the file does.
-    if (escrito && destino.error() == QFileDevice::NoError && destino.commit()) return {};
-    destino.cancelWriting();
-    return QCoreApplication::translate("talmiroc::Papel", "No se pudo escribir el archivo %1")
-        .arg(QDir::toNativeSeparators(archivo));
+    // QPdfWriter reports no write error of its own: the writer keeps it.
+    if (pintadas && destino.Terminar()) return {};
+    return Mensaje_escritura(destino);
+}
+
+QString Escribir_pdf(const QString& archivo, const Pedido_hojas& pedido, const QPageSize& papel) {
+    return Escribir_pdf(QFile::encodeName(archivo).toStdString(), pedido, papel);
 }
 
 }  // namespace talmiroc

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include <QPageSize>
 #include <QString>
@@ -50,9 +51,14 @@ QString Titulo_hojas(const Pedido_hojas& pedido);
 // printer prints: false when the writer cannot be painted on.
 bool Pintar_hojas(QPdfWriter& pdf, const Pedido_hojas& pedido, const QPageSize& papel);
 
-// Writes the pages as a PDF to `archivo`: first beside it, then renamed over
-// it once complete, so a failure leaves neither a partial file nor a
-// changed one. Empty when written; otherwise the message, naming the file.
+// Writes the pages as a PDF to `ruta` (a name as bytes, or "-" for standard
+// output) through the one writer of files: first beside it, then renamed
+// over it once complete, so a failure leaves neither a partial file nor a
+// changed one. Empty when written; otherwise the message, naming the file
+// and why: "No se pudo escribir el archivo a.pdf: No queda espacio en el
+// dispositivo".
+QString Escribir_pdf(const std::string& ruta, const Pedido_hojas& pedido, const QPageSize& papel);
+// The same for a name from a window (a file dialog's).
 QString Escribir_pdf(const QString& archivo, const Pedido_hojas& pedido, const QPageSize& papel);
 
 }  // namespace talmiroc

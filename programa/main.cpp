@@ -1,8 +1,13 @@
 // Talmiroc: the galactic count of a Gregorian date, in one window, and the
-// count over time (moon, harmonic module, wavespell) in a second one.
+// count over time (moon, harmonic module, wavespell) in a second one, or on
+// paper with no window at all.
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <optional>
-#include <string_view>
+#include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QLocale>
@@ -12,63 +17,33 @@
 #include "efectos_qt.h"
 #include "enlace.h"
 #include "idioma_qt.h"
+#include "opciones.h"
 #include "papel.h"
 #include "paginas.h"
 
 namespace {
 
-// %1 lists the languages.
-constexpr char ayuda[] = QT_TRANSLATE_NOOP(
-    "main",
-    "Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]\n"
-    "       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]\n"
-    "\n"
-    "Sin opciones abre la ventana del día en la fecha de hoy.\n"
-    "  --luna [DÍA MES AÑO]    los 28 días de la luna de la fecha\n"
-    "  --modulo [DÍA MES AÑO]  el módulo armónico, con el kin de la fecha\n"
-    "  --onda [DÍA MES AÑO]    la onda encantada del kin de la fecha\n"
-    "  --año [DÍA MES AÑO]     el año de trece lunas de la fecha (con --pdf; sin él, su luna)\n"
-    "  --pdf ARCHIVO           escribe las hojas en ARCHIVO, sin abrir ventana:\n"
-    "                          la luna en una hoja, el año en 14 (portada y 13 lunas),\n"
-    "                          el módulo en una (con fecha, su kin resaltado)\n"
-    "  --papel a4|carta        el papel del PDF; si no, carta donde se mide en\n"
-    "                          pulgadas y A4 en los demás lugares\n"
-    "  --idioma %1       el idioma de las ventanas; sin él, el del sistema\n"
-    "  --help                  esta ayuda\n"
-    "Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.\n"
-    "En la ventana del día, el menú contextual (botón derecho o tecla Menú) y\n"
-    "Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.\n");
-
-std::optional<talmiroc::Pagina_tiempo> Pagina_de(std::string_view opcion) {
-    using talmiroc::Pagina_tiempo;
-    if (opcion == "--luna" || opcion == "--año") return Pagina_tiempo::luna;
-    if (opcion == "--modulo") return Pagina_tiempo::modulo;
-    if (opcion == "--onda") return Pagina_tiempo::onda;
-    return std::nullopt;
+// Says `texto` on `salida` and checks that it was written.
+bool Decir(std::FILE* salida, const QString& texto) {
+    const QByteArray bytes = texto.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), salida);
+    return std::fflush(salida) == 0 && !std::ferror(salida);
 }
 
-// The codes of idiomas.def: "es|en|pt".
-QString Codigos() {
-    QStringList codigos;
-    for (const talmiroc::Palabras* p : talmiroc::idiomas) codigos << talmiroc::Texto(p->idioma);
-    return codigos.join(QLatin1Char('|'));
+// A text of the "main" context, in the language of `p`.
+QString Texto_main(const talmiroc::Palabras& p, const talmiroc::Error_uso& e) {
+    QString t = talmiroc::Traducir(p, "main", e.texto);
+    if (!e.a1.isNull()) t = t.arg(e.a1);
+    if (!e.a2.isNull()) t = t.arg(e.a2);
+    return t;
 }
 
-// A text for standard output or error, in the language of `p`.
-void Escribir(std::FILE* salida, const talmiroc::Palabras& p, const char* texto,
-              const QString& a1 = {}, const QString& a2 = {}) {
-    QString t = talmiroc::Traducir(p, "main", texto);
-    if (!a1.isNull()) t = t.arg(a1);
-    if (!a2.isNull()) t = t.arg(a2);
-    std::fputs(t.toUtf8().constData(), salida);
-}
-
-// The pages as a PDF, with no window and no display: the offscreen platform
-// gives Qt its fonts. Without a date, today's moon or year, and the module
-// with no kin highlighted.
-int Escribir_hojas(const char* archivo, talmiroc::Hojas hojas, std::optional<talmiroc::Fecha> fecha,
-                   std::optional<QPageSize> papel, const talmiroc::Palabras& idioma, int argc,
-                   char** argv) {
+// The pages as a PDF, with no window and no display, whatever platform the
+// line names: the offscreen platform gives Qt its fonts, and Qt's own
+// options are not Qt's business on paper. Without a date, today's moon or
+// year, and the module with no kin highlighted.
+int Escribir_hojas(const talmiroc::Pedido_programa& p, std::optional<talmiroc::Fecha> fecha,
+                   char* programa) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // A machine with no session has no runtime folder, which Qt warns about
     // though the PDF never needs one.
@@ -76,134 +51,62 @@ int Escribir_hojas(const char* archivo, talmiroc::Hojas hojas, std::optional<tal
     qt = qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext& c, const QString& m) {
         if (!m.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))) qt(tipo, c, m);
     });
+    int argc = 1;
+    char* argv[] = {programa, nullptr};
     QGuiApplication app(argc, argv);
-    talmiroc::Fijar_idioma(idioma);
+    talmiroc::Fijar_idioma(*p.idioma);
     const QDate hoy = QDate::currentDate();
     const talmiroc::Pedido_hojas pedido{
-        hojas, fecha.value_or(talmiroc::Fecha{hoy.day(), hoy.month(), hoy.year()}),
+        *p.hojas, fecha.value_or(talmiroc::Fecha{hoy.day(), hoy.month(), hoy.year()}),
         fecha.has_value()};
-    const QString error =
-        talmiroc::Escribir_pdf(QString::fromLocal8Bit(archivo), pedido,
-                               papel.value_or(talmiroc::Papel_del_lugar(QLocale())));
+    const QString error = talmiroc::Escribir_pdf(
+        *p.pdf, pedido, p.papel.value_or(talmiroc::Papel_del_lugar(QLocale())));
     if (error.isEmpty()) return 0;
-    std::fprintf(stderr, "talmiroc: %s\n", error.toLocal8Bit().constData());
+    Decir(stderr, QStringLiteral("talmiroc: ") + error + QLatin1Char('\n'));
     return 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Our options are read before Qt's: --help and a refused date need no
-    // display. The language first, which every other message is said in:
-    // --idioma's, or else the system's.
-    const talmiroc::Palabras* idioma = &talmiroc::Idioma_del_entorno();
-    for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) != "--idioma") continue;
-        if (i + 1 == argc) {
-            Escribir(stderr, *idioma,
-                     QT_TRANSLATE_NOOP("main", "talmiroc: falta el idioma tras --idioma; son %1\n"),
-                     Codigos());
-            return 2;
-        }
-        const talmiroc::Palabras* elegido = talmiroc::Palabras_idioma(argv[++i]);
-        if (!elegido) {
-            Escribir(stderr, *idioma,
-                     QT_TRANSLATE_NOOP("main", "talmiroc: idioma desconocido: %1; son %2\n"),
-                     QString::fromLocal8Bit(argv[i]), Codigos());
-            return 2;
-        }
-        idioma = elegido;
+    // A file-size limit is a failed write that is reported, not a kill.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // Our options are read before Qt's: --help, a usage error and a refused
+    // date need no display.
+    talmiroc::Pedido_programa p;
+    if (const auto error = talmiroc::Leer_programa({argv + 1, argv + argc}, p)) {
+        Decir(stderr, Texto_main(*p.idioma, *error));
+        return 2;
     }
-
-    std::optional<talmiroc::Pagina_tiempo> pagina;
+    if (p.ayuda) {
+        if (Decir(stdout, talmiroc::Ayuda_programa(*p.idioma))) return 0;
+        const int error = errno;
+        Decir(stderr, Texto_main(*p.idioma,
+                                 {QT_TRANSLATE_NOOP("main", "talmiroc: no se pudo escribir la ayuda: %1\n"),
+                                  QString::fromLocal8Bit(std::strerror(error))}));
+        return 1;
+    }
     std::optional<talmiroc::Fecha> fecha;
-    bool año = false, modulo = false;
-    const char* pdf = nullptr;
-    const char* papel = nullptr;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view a = argv[i];
-        if (a == "--help") {
-            Escribir(stdout, *idioma, ayuda, Codigos());
-            return 0;
-        }
-        if (a == "--idioma") {
-            ++i;  // read above
-            continue;
-        }
-        if (a == "--pdf" || a == "--papel") {
-            if (i + 1 == argc) {
-                Escribir(stderr, *idioma,
-                         QT_TRANSLATE_NOOP("main", "talmiroc: %1 espera un valor\n"),
-                         QString::fromLatin1(argv[i]));
-                return 2;
-            }
-            (a == "--pdf" ? pdf : papel) = argv[++i];
-            continue;
-        }
-        const std::optional<talmiroc::Pagina_tiempo> p = Pagina_de(a);
-        if (!p) continue;  // Qt's own options
-        if (pagina) {
-            Escribir(
-                stderr, *idioma,
-                QT_TRANSLATE_NOOP("main", "talmiroc: una sola de --luna, --modulo y --onda\n"));
-            return 2;
-        }
-        pagina = p;
-        año = a == "--año";
-        modulo = a == "--modulo";
-        int valores = 0;
-        while (valores < 3 && i + 1 + valores < argc &&
-               !talmiroc::Parece_opcion(argv[i + 1 + valores]))
-            ++valores;
-        if (valores == 0) continue;
-        if (valores < 3) {
-            Escribir(stderr, *idioma,
-                     QT_TRANSLATE_NOOP("main", "talmiroc: %1 espera una fecha: DÍA MES AÑO\n"),
-                     QString::fromLatin1(argv[i]));
-            return 2;
-        }
+    if (!p.fecha.empty()) {
         const talmiroc::Veredicto v =
-            talmiroc::Comprobar_fecha(argv[i + 1], argv[i + 2], argv[i + 3], *idioma);
+            talmiroc::Comprobar_fecha(p.fecha[0], p.fecha[1], p.fecha[2], *p.idioma);
         if (const auto* rechazo = std::get_if<talmiroc::Rechazo>(&v)) {
-            std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(idioma->titulo_fecha.size()),
-                         idioma->titulo_fecha.data(), static_cast<int>(rechazo->mensaje.size()),
+            std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(p.idioma->titulo_fecha.size()),
+                         p.idioma->titulo_fecha.data(), static_cast<int>(rechazo->mensaje.size()),
                          rechazo->mensaje.data());
             return 1;
         }
         fecha = std::get<talmiroc::Fecha>(v);
-        i += 3;
     }
-
-    if (pdf || papel) {
-        const std::optional<QPageSize> tamaño =
-            papel ? talmiroc::Papel_de_nombre(QString::fromLocal8Bit(papel)) : std::nullopt;
-        if (!pdf || !pagina || *pagina == talmiroc::Pagina_tiempo::onda) {
-            Escribir(
-                stderr, *idioma,
-                pdf ? QT_TRANSLATE_NOOP("main", "talmiroc: --pdf va con --luna, --año o --modulo\n")
-                    : QT_TRANSLATE_NOOP("main", "talmiroc: --papel va con --pdf\n"));
-            return 2;
-        }
-        if (papel && !tamaño) {
-            Escribir(stderr, *idioma,
-                     QT_TRANSLATE_NOOP("main", "talmiroc: --papel es a4 o carta, no «%1»\n"),
-                     QString::fromLocal8Bit(papel));
-            return 2;
-        }
-        return Escribir_hojas(pdf,
-                              año      ? talmiroc::Hojas::año
-                              : modulo ? talmiroc::Hojas::modulo
-                                       : talmiroc::Hojas::luna,
-                              fecha, tamaño, *idioma, argc, argv);
-    }
+    if (p.pdf) return Escribir_hojas(p, fecha, argv[0]);
 
     QApplication app(argc, argv);
-    talmiroc::Fijar_idioma(*idioma);
+    talmiroc::Fijar_idioma(*p.idioma);
     talmiroc::Efectos_qt efectos;
     talmiroc::Calendario ventana(efectos);
     talmiroc::Enlazar(ventana, efectos);
-    if (pagina) {
-        ventana.Abrir_tiempo(*pagina, fecha);
+    if (p.pagina) {
+        ventana.Abrir_tiempo(*p.pagina, fecha);
     } else {
         ventana.Abrir();
     }

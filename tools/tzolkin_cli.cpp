@@ -5,6 +5,7 @@
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <streambuf>
 
 #include "formatos.h"
 
@@ -283,7 +284,25 @@ std::optional<int> Comprobar_opciones(Peticion& p, Entorno& e, Recorrido& r) {
 std::optional<int> Leer_sello_fijo(Entorno& e) {
     const std::string_view v = e.source_date_epoch;
     const auto malo = [&e, v](std::string_view por_que) {
-        e.errores << "tzolkin: SOURCE_DATE_EPOCH=\"" << v << "\" " << por_que << '\n';
+        // One line whatever the value holds: its control bytes as C escapes.
+        std::string visible;
+        for (const char c : v) {
+            const auto b = static_cast<unsigned char>(c);
+            if (c == '\n') {
+                visible += "\\n";
+            } else if (c == '\t') {
+                visible += "\\t";
+            } else if (c == '\r') {
+                visible += "\\r";
+            } else if (b < 0x20 || b == 0x7f) {
+                static constexpr char cifras[] = "0123456789abcdef";
+                visible.append("\\x").push_back(cifras[b >> 4]);
+                visible.push_back(cifras[b & 15]);
+            } else {
+                visible.push_back(c);
+            }
+        }
+        e.errores << "tzolkin: SOURCE_DATE_EPOCH=\"" << visible << "\" " << por_que << '\n';
         return salida_uso;
     };
     if (v.empty() || v.find_first_not_of("0123456789") != std::string_view::npos) {
@@ -298,17 +317,44 @@ std::optional<int> Leer_sello_fijo(Entorno& e) {
     return std::nullopt;
 }
 
+// The longest batch line kept: far more than any date can take. A longer
+// line is refused as that line's error, and reading it keeps no more than
+// this in memory, however long it runs.
+constexpr std::size_t linea_maxima = 4096;
+
+// Reads one line (without its '\n') into `linea`, its first linea_maxima
+// bytes when `larga`. False at the end of the input.
+bool Leer_linea(std::istream& entrada, std::string& linea, bool& larga) {
+    linea.clear();
+    larga = false;
+    std::streambuf& b = *entrada.rdbuf();
+    for (;;) {
+        const auto c = b.sbumpc();
+        if (std::char_traits<char>::eq_int_type(c, std::char_traits<char>::eof())) {
+            entrada.setstate(std::ios::eofbit);
+            return !linea.empty() || larga;
+        }
+        if (c == '\n') return true;
+        if (linea.size() < linea_maxima) {
+            linea.push_back(std::char_traits<char>::to_char_type(c));
+        } else {
+            larga = true;
+        }
+    }
+}
+
 // One date a line; a refused line is reported as a single date's refusal
 // is, in the output or on standard error with its line number.
 int Lote(const Formato& formato, Entorno& e) {
     Escritor w(formato, e);
     bool todas = true;
     std::string linea;
+    bool larga = false;
     bool sigue = true;
-    for (std::int64_t n = 1; sigue && std::getline(e.entrada, linea); ++n) {
+    for (std::int64_t n = 1; sigue && Leer_linea(e.entrada, linea, larga); ++n) {
         if (!linea.empty() && linea.back() == '\r') linea.pop_back();
         std::string d, m, a;
-        const Veredicto v = Campos_linea(linea, d, m, a)
+        const Veredicto v = !larga && Campos_linea(linea, d, m, a)
                                 ? Comprobar_fecha(d, m, a, *e.palabras)
                                 : Veredicto{Rechazo{e.palabras->mensaje_fecha, Icono::informacion}};
         const auto* r = std::get_if<Rechazo>(&v);

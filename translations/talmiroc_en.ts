@@ -4,46 +4,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
-       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
-
-Sin opciones abre la ventana del día en la fecha de hoy.
-  --luna [DÍA MES AÑO]    los 28 días de la luna de la fecha
-  --modulo [DÍA MES AÑO]  el módulo armónico, con el kin de la fecha
-  --onda [DÍA MES AÑO]    la onda encantada del kin de la fecha
-  --año [DÍA MES AÑO]     el año de trece lunas de la fecha (con --pdf; sin él, su luna)
-  --pdf ARCHIVO           escribe las hojas en ARCHIVO, sin abrir ventana:
-                          la luna en una hoja, el año en 14 (portada y 13 lunas),
-                          el módulo en una (con fecha, su kin resaltado)
-  --papel a4|carta        el papel del PDF; si no, carta donde se mide en
-                          pulgadas y A4 en los demás lugares
-  --idioma %1       el idioma de las ventanas; sin él, el del sistema
-  --help                  esta ayuda
-Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
-En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
-Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
-</source>
-        <translation>Usage: talmiroc [--idioma LANGUAGE] [--luna|--modulo|--onda [DAY MONTH YEAR]]
-       talmiroc --luna|--año|--modulo [DAY MONTH YEAR] --pdf FILE [--papel a4|carta]
-
-With no options, opens the day window on today&apos;s date.
-  --luna [DAY MONTH YEAR]    the 28 days of the date&apos;s moon
-  --modulo [DAY MONTH YEAR]  the harmonic module, with the date&apos;s kin
-  --onda [DAY MONTH YEAR]    the wavespell of the date&apos;s kin
-  --año [DAY MONTH YEAR]     the thirteen-moon year of the date (with --pdf; without it, its moon)
-  --pdf FILE                 writes the pages to FILE, opening no window:
-                             the moon on one page, the year on 14 (cover and 13 moons),
-                             the module on one (given a date, its kin highlighted)
-  --papel a4|carta           the PDF&apos;s paper; otherwise Letter where inches are
-                             the measure, and A4 elsewhere
-  --idioma %1          the windows&apos; language; without it, the system&apos;s
-  --help                     this help
-With no date, today. The date is read as the window&apos;s three boxes read it.
-In the day window, the context menu (right button or the Menu key) and
-Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
-</translation>
-    </message>
-    <message>
         <source>talmiroc: falta el idioma tras --idioma; son %1
 </source>
         <translation>talmiroc: --idioma needs a language; they are %1
@@ -89,6 +49,100 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
         <source>talmiroc: --papel es a4 o carta, no «%1»
 </source>
         <translation>talmiroc: --papel is a4 or carta, not «%1»
+</translation>
+    </message>
+    <message>
+        <source>[DÍA MES AÑO]</source>
+        <translation>[DAY MONTH YEAR]</translation>
+    </message>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>los 28 días de la luna de la fecha</source>
+        <translation>the 28 days of the date&apos;s moon</translation>
+    </message>
+    <message>
+        <source>el módulo armónico, con el kin de la fecha</source>
+        <translation>the harmonic module, with the date&apos;s kin</translation>
+    </message>
+    <message>
+        <source>la onda encantada del kin de la fecha</source>
+        <translation>the wavespell of the date&apos;s kin</translation>
+    </message>
+    <message>
+        <source>el año de trece lunas de la fecha (con --pdf; sin él, su luna)</source>
+        <translation>the thirteen-moon year of the date (with --pdf; without it, its moon)</translation>
+    </message>
+    <message>
+        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
+la luna en una hoja, el año en 14 (portada y 13 lunas),
+el módulo en una (con fecha, su kin resaltado);
+con ARCHIVO -, en la salida estándar</source>
+        <translation>writes the pages to FILE, opening no window:
+the moon on one page, the year on 14 (cover and 13 moons),
+the module on one (given a date, its kin highlighted);
+with FILE -, to standard output</translation>
+    </message>
+    <message>
+        <source>el papel del PDF; si no, carta donde se mide en
+pulgadas y A4 en los demás lugares</source>
+        <translation>the PDF&apos;s paper; otherwise Letter where inches are
+the measure, and A4 elsewhere</translation>
+    </message>
+    <message>
+        <source>el idioma de las ventanas; sin él, el del sistema</source>
+        <translation>the windows&apos; language; without it, the system&apos;s</translation>
+    </message>
+    <message>
+        <source>esta ayuda</source>
+        <translation>this help</translation>
+    </message>
+    <message>
+        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
+       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+
+Sin opciones abre la ventana del día en la fecha de hoy.
+</source>
+        <translation>Usage: talmiroc [--idioma LANGUAGE] [--luna|--modulo|--onda [DAY MONTH YEAR]]
+       talmiroc --luna|--año|--modulo [DAY MONTH YEAR] --pdf FILE [--papel a4|carta]
+
+With no options, opens the day window on today&apos;s date.
+</translation>
+    </message>
+    <message>
+        <source>Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
+En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
+Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
+</source>
+        <translation>With no date, today. The date is read as the window&apos;s three boxes read it.
+In the day window, the context menu (right button or the Menu key) and
+Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: opción desconocida: %1
+</source>
+        <translation>talmiroc: unknown option: %1
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 repetida
+</source>
+        <translation>talmiroc: %1 given twice
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: la fecha va con --luna, --modulo, --onda o --año
+</source>
+        <translation>talmiroc: a date goes with --luna, --modulo, --onda or --año
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: no se pudo escribir la ayuda: %1
+</source>
+        <translation>talmiroc: could not write the help: %1
 </translation>
     </message>
 </context>
@@ -451,6 +505,17 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
     <message>
         <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
         <translation>Green: galactic activation portal · column 7 between lines: central column</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Archivo</name>
+    <message>
+        <source>la salida estándar</source>
+        <translation>standard output</translation>
+    </message>
+    <message>
+        <source>no es un archivo común (es un dispositivo o una tubería)</source>
+        <translation>not a regular file (a device or a pipe)</translation>
     </message>
 </context>
 </TS>

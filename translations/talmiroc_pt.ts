@@ -4,46 +4,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
-       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
-
-Sin opciones abre la ventana del día en la fecha de hoy.
-  --luna [DÍA MES AÑO]    los 28 días de la luna de la fecha
-  --modulo [DÍA MES AÑO]  el módulo armónico, con el kin de la fecha
-  --onda [DÍA MES AÑO]    la onda encantada del kin de la fecha
-  --año [DÍA MES AÑO]     el año de trece lunas de la fecha (con --pdf; sin él, su luna)
-  --pdf ARCHIVO           escribe las hojas en ARCHIVO, sin abrir ventana:
-                          la luna en una hoja, el año en 14 (portada y 13 lunas),
-                          el módulo en una (con fecha, su kin resaltado)
-  --papel a4|carta        el papel del PDF; si no, carta donde se mide en
-                          pulgadas y A4 en los demás lugares
-  --idioma %1       el idioma de las ventanas; sin él, el del sistema
-  --help                  esta ayuda
-Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
-En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
-Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
-</source>
-        <translation>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DIA MÊS ANO]]
-       talmiroc --luna|--año|--modulo [DIA MÊS ANO] --pdf ARQUIVO [--papel a4|carta]
-
-Sem opções, abre a janela do dia na data de hoje.
-  --luna [DIA MÊS ANO]    os 28 dias da lua da data
-  --modulo [DIA MÊS ANO]  o módulo harmônico, com o kin da data
-  --onda [DIA MÊS ANO]    a onda encantada do kin da data
-  --año [DIA MÊS ANO]     o ano de treze luas da data (com --pdf; sem ele, a sua lua)
-  --pdf ARQUIVO           escreve as folhas em ARQUIVO, sem abrir janela:
-                          a lua em uma folha, o ano em 14 (capa e 13 luas),
-                          o módulo em uma (com data, o seu kin destacado)
-  --papel a4|carta        o papel do PDF; senão, carta onde se mede em
-                          polegadas e A4 nos demais lugares
-  --idioma %1       o idioma das janelas; sem ele, o do sistema
-  --help                  esta ajuda
-Sem data, hoje. A data é lida como a leem as três caixas da janela.
-Na janela do dia, o menu de contexto (botão direito ou tecla Menu) e
-Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
-</translation>
-    </message>
-    <message>
         <source>talmiroc: falta el idioma tras --idioma; son %1
 </source>
         <translation>talmiroc: falta o idioma depois de --idioma; são %1
@@ -89,6 +49,100 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
         <source>talmiroc: --papel es a4 o carta, no «%1»
 </source>
         <translation>talmiroc: --papel é a4 ou carta, não «%1»
+</translation>
+    </message>
+    <message>
+        <source>[DÍA MES AÑO]</source>
+        <translation>[DIA MÊS ANO]</translation>
+    </message>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>ARQUIVO</translation>
+    </message>
+    <message>
+        <source>los 28 días de la luna de la fecha</source>
+        <translation>os 28 dias da lua da data</translation>
+    </message>
+    <message>
+        <source>el módulo armónico, con el kin de la fecha</source>
+        <translation>o módulo harmônico, com o kin da data</translation>
+    </message>
+    <message>
+        <source>la onda encantada del kin de la fecha</source>
+        <translation>a onda encantada do kin da data</translation>
+    </message>
+    <message>
+        <source>el año de trece lunas de la fecha (con --pdf; sin él, su luna)</source>
+        <translation>o ano de treze luas da data (com --pdf; sem ele, a sua lua)</translation>
+    </message>
+    <message>
+        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
+la luna en una hoja, el año en 14 (portada y 13 lunas),
+el módulo en una (con fecha, su kin resaltado);
+con ARCHIVO -, en la salida estándar</source>
+        <translation>escreve as folhas em ARQUIVO, sem abrir janela:
+a lua em uma folha, o ano em 14 (capa e 13 luas),
+o módulo em uma (com data, o seu kin destacado);
+com ARQUIVO -, na saída padrão</translation>
+    </message>
+    <message>
+        <source>el papel del PDF; si no, carta donde se mide en
+pulgadas y A4 en los demás lugares</source>
+        <translation>o papel do PDF; senão, carta onde se mede em
+polegadas e A4 nos demais lugares</translation>
+    </message>
+    <message>
+        <source>el idioma de las ventanas; sin él, el del sistema</source>
+        <translation>o idioma das janelas; sem ele, o do sistema</translation>
+    </message>
+    <message>
+        <source>esta ayuda</source>
+        <translation>esta ajuda</translation>
+    </message>
+    <message>
+        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
+       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+
+Sin opciones abre la ventana del día en la fecha de hoy.
+</source>
+        <translation>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DIA MÊS ANO]]
+       talmiroc --luna|--año|--modulo [DIA MÊS ANO] --pdf ARQUIVO [--papel a4|carta]
+
+Sem opções, abre a janela do dia na data de hoje.
+</translation>
+    </message>
+    <message>
+        <source>Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
+En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
+Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
+</source>
+        <translation>Sem data, hoje. A data é lida como a leem as três caixas da janela.
+Na janela do dia, o menu de contexto (botão direito ou tecla Menu) e
+Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: opción desconocida: %1
+</source>
+        <translation>talmiroc: opção desconhecida: %1
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 repetida
+</source>
+        <translation>talmiroc: %1 repetida
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: la fecha va con --luna, --modulo, --onda o --año
+</source>
+        <translation>talmiroc: a data vai com --luna, --modulo, --onda ou --año
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: no se pudo escribir la ayuda: %1
+</source>
+        <translation>talmiroc: não foi possível escrever a ajuda: %1
 </translation>
     </message>
 </context>
@@ -451,6 +505,17 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
     <message>
         <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
         <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Archivo</name>
+    <message>
+        <source>la salida estándar</source>
+        <translation>a saída padrão</translation>
+    </message>
+    <message>
+        <source>no es un archivo común (es un dispositivo o una tubería)</source>
+        <translation>não é um arquivo comum (é um dispositivo ou um pipe)</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "formatos.h"
 #include "tzolkin_cli.h"
 
 namespace {
@@ -99,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
         } else {
             const int kin = o.contains("kin") ? std::atoi(std::string(o["kin"]).c_str()) : 0;
             Exigir(kin >= 1 && kin <= 260, "kin 1..260");
-            Exigir(o.size() == 14, "day object has its fourteen fields");
+            Exigir(o.size() == talmiroc::cli::Claves_json_dia(), "day object has every field of the table");
         }
     }
     Exigir(lineas_salida == lineas_entrada, "one object per input line");

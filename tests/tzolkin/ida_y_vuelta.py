@@ -2,9 +2,14 @@
 """tzolkin's years read back by Python's json and csv, each day equal to its
 single-date description; then the process: an early reader, a full disk.
     ida_y_vuelta.py TZOLKIN"""
-import csv, datetime, io, json, subprocess, sys
+import csv, datetime, io, json, subprocess, sys, tempfile
 
 tzolkin, fallos = sys.argv[1], []
+# The CSV header, pinned here once: a column moved shows, not only a value.
+CABECERA = ("fecha_iso,kin,sello,tono,nombre_kin,nombre,fecha,onda_encantada,a_maya,inter,"
+            "dia_fuera_del_tiempo,oraculo.guia,oraculo.antipoda,oraculo.analogo,oraculo.oculto,"
+            "portador,linea_trece_lunas,trece_lunas.ns,trece_lunas.luna,trece_lunas.nombre,"
+            "trece_lunas.dia,trece_lunas.heptada,trece_lunas.plasma").split(",")
 
 
 def correr(*args, entrada=None):
@@ -34,13 +39,21 @@ for año in (2027, 2028):
     dias = [d for d in dias if d.year == año]
     rango = ["--desde", "1", "1", str(año), "--hasta", "31", "12", str(año)]
     # The single-date descriptions: JSON through the batch, text one process a day.
-    solas = correr("--json", entrada="".join(f"{d.day} {d.month} {d.year}\n" for d in dias))
+    fechas = "".join(f"{d.day} {d.month} {d.year}\n" for d in dias)
+    solas = correr("--json", entrada=fechas)
+    # A date file redirected with `<` (a regular file, not a pipe) is a batch too.
+    with tempfile.TemporaryFile() as archivo:
+        archivo.write(fechas.encode())
+        archivo.seek(0)
+        igual(f"{año} from a file", subprocess.run([tzolkin, "--json"], stdin=archivo,
+                                                   capture_output=True).stdout.decode(), solas)
     textos = [correr(str(d.day), str(d.month), str(d.year)) for d in dias]
     igual(f"{año} json", correr(*rango, "--json"), solas)
     bloques = correr(*rango).split("\n\n")
     igual(f"{año} text", [b + "\n" for b in bloques[:-1]] + bloques[-1:], textos)
     filas = list(csv.reader(io.StringIO(correr(*rango, "--formato", "csv"), newline="")))
     igual(f"{año} csv rows", len(filas), len(dias) + 1)
+    igual(f"{año} csv header", filas[0], CABECERA)
     for d, fila, o, texto in zip(dias, filas[1:], solas.splitlines(), textos):
         lineas = texto.split("\n")
         esperado = plano(json.loads(o)) | {

@@ -191,12 +191,14 @@ TEST(Tzolkin, LoteConUnaLineaRechazadaEnMedio) {
         "25/07/2003\r\n"
         "1 1 20\n"
         "\n"
-        "1 2 3 4\n"
+        "1 2 3 4\n" +
+        // Longer than any date: that line's error, whatever it ends with.
+        std::string(100'000, ' ') + "9 4 2003\n"
         "28 7 2004\n";
     const Corrida c = Correr({"--json"}, entrada, false);
     EXPECT_EQ(c.estado, salida_rechazada);
     const auto lineas = Lineas(c.salida);
-    ASSERT_EQ(lineas.size(), 7u);
+    ASSERT_EQ(lineas.size(), 8u);
     EXPECT_EQ(Objeto(lineas[0])["kin"].toInt(), 46);
     EXPECT_EQ(Objeto(lineas[1])["icono"].toString(), "informacion");
     EXPECT_EQ(Objeto(lineas[2])["kin"].toInt(), 153);
@@ -204,7 +206,8 @@ TEST(Tzolkin, LoteConUnaLineaRechazadaEnMedio) {
     EXPECT_EQ(Objeto(lineas[3])["icono"].toString(), "error");
     EXPECT_EQ(Objeto(lineas[4])["icono"].toString(), "informacion");
     EXPECT_EQ(Objeto(lineas[5])["icono"].toString(), "informacion");
-    EXPECT_EQ(Objeto(lineas[6])["kin"].toInt(), 1);
+    EXPECT_EQ(Objeto(lineas[6])["icono"].toString(), "informacion");
+    EXPECT_EQ(Objeto(lineas[7])["kin"].toInt(), 1);
 
     EXPECT_EQ(Correr({"--json"}, "9 4 2003\n26/7/2003\n", false).estado, salida_aceptada);
     EXPECT_EQ(Correr({"--json"}, "", false).estado, salida_aceptada);
@@ -266,6 +269,7 @@ TEST(Tzolkin, SourceDateEpoch) {
         {"-1", "ics", "no es un número"},
         {"+1", "ics", "no es un número"},
         {"", "ics", "=\"\" no es un número"},
+        {"1\n2\x01", "ics", "=\"1\\n2\\x01\" no es un número"},  // one line always
     };
     for (const auto& f : filas) {
         const Corrida c = Correr({"--formato", f.formato, "9", "4", "2003"}, "", true, f.valor);

@@ -61,6 +61,10 @@ void Añadir_json(std::string& s, std::string_view texto);
 // The day's object: {"a_maya":...,"trece_lunas":{...}}, no line break.
 void Añadir_json(std::string& s, const Lectura_dia& l);
 
+// How many keys a day's object has at its top level, a nested object
+// counting as one: the table of a day's fields decides.
+std::size_t Claves_json_dia();
+
 // A refused date: {"error":"Fecha incorrecta. ...","icono":"informacion"}.
 void Añadir_json(std::string& s, const Rechazo& r);
 

@@ -175,6 +175,18 @@ void Añadir_json(std::string& s, std::string_view texto) {
     s.push_back('"');
 }
 
+std::size_t Claves_json_dia() {
+    std::size_t n = 0;
+    std::string_view anterior;  // the last top-level key counted
+    for (std::size_t k = 0; k < orden_json.n; ++k) {
+        const std::string_view nombre = campos_dia[orden_json.campo[k]].nombre;
+        const std::string_view clave = nombre.substr(0, nombre.find('.'));
+        if (clave != anterior) ++n;
+        anterior = clave;
+    }
+    return n;
+}
+
 void Añadir_json(std::string& s, const Lectura_dia& l) {
     std::string_view objeto;  // the nested object open, "" for none
     bool abre = true;         // the next key opens an object
