@@ -147,6 +147,17 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
     </message>
 </context>
 <context>
+    <name>talmiroc::Archivo</name>
+    <message>
+        <source>la salida estándar</source>
+        <translation>standard output</translation>
+    </message>
+    <message>
+        <source>no es un archivo común (es un dispositivo o una tubería)</source>
+        <translation>not a regular file (a device or a pipe)</translation>
+    </message>
+</context>
+<context>
     <name>talmiroc::Calendario</name>
     <message>
         <source>&amp;Luna</source>
@@ -283,6 +294,37 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
     <message>
         <source>Lectura copiada</source>
         <translation>Reading copied</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Papel</name>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1</source>
+        <translation>The file %1 could not be written</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica</source>
+        <translation>Green frame: galactic activation portal</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Harmonic module</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Green: galactic activation portal · column 7 between lines: central column · blue frame: the highlighted kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
+        <translation>Green: galactic activation portal · column 7 between lines: central column</translation>
     </message>
 </context>
 <context>
@@ -474,48 +516,6 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
     <message>
         <source>Guardar PDF</source>
         <translation>Save as PDF</translation>
-    </message>
-</context>
-<context>
-    <name>talmiroc::Papel</name>
-    <message>
-        <source>Guardar PDF</source>
-        <translation>Save as PDF</translation>
-    </message>
-    <message>
-        <source>Documentos PDF (*.pdf)</source>
-        <translation>PDF documents (*.pdf)</translation>
-    </message>
-    <message>
-        <source>No se pudo escribir el archivo %1</source>
-        <translation>The file %1 could not be written</translation>
-    </message>
-    <message>
-        <source>Marco verde: portal de activación galáctica</source>
-        <translation>Green frame: galactic activation portal</translation>
-    </message>
-    <message>
-        <source>Módulo armónico</source>
-        <translation>Harmonic module</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Green: galactic activation portal · column 7 between lines: central column · blue frame: the highlighted kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
-        <translation>Green: galactic activation portal · column 7 between lines: central column</translation>
-    </message>
-</context>
-<context>
-    <name>talmiroc::Archivo</name>
-    <message>
-        <source>la salida estándar</source>
-        <translation>standard output</translation>
-    </message>
-    <message>
-        <source>no es un archivo común (es un dispositivo o una tubería)</source>
-        <translation>not a regular file (a device or a pipe)</translation>
     </message>
 </context>
 </TS>

@@ -4,46 +4,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
-       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
-
-Sin opciones abre la ventana del día en la fecha de hoy.
-  --luna [DÍA MES AÑO]    los 28 días de la luna de la fecha
-  --modulo [DÍA MES AÑO]  el módulo armónico, con el kin de la fecha
-  --onda [DÍA MES AÑO]    la onda encantada del kin de la fecha
-  --año [DÍA MES AÑO]     el año de trece lunas de la fecha (con --pdf; sin él, su luna)
-  --pdf ARCHIVO           escribe las hojas en ARCHIVO, sin abrir ventana:
-                          la luna en una hoja, el año en 14 (portada y 13 lunas),
-                          el módulo en una (con fecha, su kin resaltado)
-  --papel a4|carta        el papel del PDF; si no, carta donde se mide en
-                          pulgadas y A4 en los demás lugares
-  --idioma %1       el idioma de las ventanas; sin él, el del sistema
-  --help                  esta ayuda
-Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
-En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
-Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
-</source>
-        <translation>Usage : talmiroc [--idioma LANGUE] [--luna|--modulo|--onda [JOUR MOIS ANNÉE]]
-       talmiroc --luna|--año|--modulo [JOUR MOIS ANNÉE] --pdf FICHIER [--papel a4|carta]
-
-Sans option, ouvre la fenêtre du jour à la date d'aujourd'hui.
-  --luna [JOUR MOIS ANNÉE]    les 28 jours de la lune de la date
-  --modulo [JOUR MOIS ANNÉE]  le module harmonique, avec le kin de la date
-  --onda [JOUR MOIS ANNÉE]    l'onde enchantée du kin de la date
-  --año [JOUR MOIS ANNÉE]     l'année de treize lunes de la date (avec --pdf ; sans lui, sa lune)
-  --pdf FICHIER               écrit les pages dans FICHIER, sans ouvrir de fenêtre :
-                              la lune sur une page, l'année sur 14 (couverture et 13 lunes),
-                              le module sur une (avec une date, son kin mis en évidence)
-  --papel a4|carta            le papier du PDF ; sinon Letter là où l'on mesure en
-                              pouces, et A4 ailleurs
-  --idioma %1           la langue des fenêtres ; sans elle, celle du système
-  --help                      cette aide
-Sans date, aujourd'hui. La date se lit comme la lisent les trois cases de la fenêtre.
-Dans la fenêtre du jour, le menu contextuel (bouton droit ou touche Menu) et
-Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
-</translation>
-    </message>
-    <message>
         <source>talmiroc: falta el idioma tras --idioma; son %1
 </source>
         <translation>talmiroc : --idioma attend une langue ; ce sont %1
@@ -90,6 +50,111 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
 </source>
         <translation>talmiroc : --papel vaut a4 ou carta, pas « %1 »
 </translation>
+    </message>
+    <message>
+        <source>talmiroc: no se pudo escribir la ayuda: %1
+</source>
+        <translation>talmiroc : l&apos;aide n&apos;a pas pu être écrite : %1
+</translation>
+    </message>
+    <message>
+        <source>[DÍA MES AÑO]</source>
+        <translation>[JOUR MOIS ANNÉE]</translation>
+    </message>
+    <message>
+        <source>los 28 días de la luna de la fecha</source>
+        <translation>les 28 jours de la lune de la date</translation>
+    </message>
+    <message>
+        <source>el módulo armónico, con el kin de la fecha</source>
+        <translation>le module harmonique, avec le kin de la date</translation>
+    </message>
+    <message>
+        <source>la onda encantada del kin de la fecha</source>
+        <translation>l&apos;onde enchantée du kin de la date</translation>
+    </message>
+    <message>
+        <source>el año de trece lunas de la fecha (con --pdf; sin él, su luna)</source>
+        <translation>l&apos;année de treize lunes de la date (avec --pdf ; sans lui, sa lune)</translation>
+    </message>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
+la luna en una hoja, el año en 14 (portada y 13 lunas),
+el módulo en una (con fecha, su kin resaltado);
+con ARCHIVO -, en la salida estándar</source>
+        <translation>écrit les pages dans FICHIER, sans ouvrir de fenêtre :
+la lune sur une page, l&apos;année sur 14 (couverture et 13 lunes),
+le module sur une (avec une date, son kin mis en évidence) ;
+avec FICHIER -, sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>el papel del PDF; si no, carta donde se mide en
+pulgadas y A4 en los demás lugares</source>
+        <translation>le papier du PDF ; sinon Letter là où l&apos;on mesure en
+pouces, et A4 ailleurs</translation>
+    </message>
+    <message>
+        <source>el idioma de las ventanas; sin él, el del sistema</source>
+        <translation>la langue des fenêtres ; sans elle, celle du système</translation>
+    </message>
+    <message>
+        <source>esta ayuda</source>
+        <translation>cette aide</translation>
+    </message>
+    <message>
+        <source>talmiroc: opción desconocida: %1
+</source>
+        <translation>talmiroc : option inconnue : %1
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 repetida
+</source>
+        <translation>talmiroc : %1 donnée deux fois
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: la fecha va con --luna, --modulo, --onda o --año
+</source>
+        <translation>talmiroc : une date va avec --luna, --modulo, --onda ou --año
+</translation>
+    </message>
+    <message>
+        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
+       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+
+Sin opciones abre la ventana del día en la fecha de hoy.
+</source>
+        <translation>Usage : talmiroc [--idioma LANGUE] [--luna|--modulo|--onda [JOUR MOIS ANNÉE]]
+       talmiroc --luna|--año|--modulo [JOUR MOIS ANNÉE] --pdf FICHIER [--papel a4|carta]
+
+Sans option, ouvre la fenêtre du jour à la date d&apos;aujourd&apos;hui.
+</translation>
+    </message>
+    <message>
+        <source>Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
+En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
+Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
+</source>
+        <translation>Sans date, aujourd&apos;hui. La date se lit comme la lisent les trois cases de la fenêtre.
+Dans la fenêtre du jour, le menu contextuel (bouton droit ou touche Menu) et
+Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
+</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Archivo</name>
+    <message>
+        <source>la salida estándar</source>
+        <translation>la sortie standard</translation>
+    </message>
+    <message>
+        <source>no es un archivo común (es un dispositivo o una tubería)</source>
+        <translation>ce n&apos;est pas un fichier ordinaire (c&apos;est un périphérique ou un tube)</translation>
     </message>
 </context>
 <context>
@@ -152,7 +217,7 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>Poder de lo inesperado</source>
-        <translation>Pouvoir de l'inattendu</translation>
+        <translation>Pouvoir de l&apos;inattendu</translation>
     </message>
     <message>
         <source>Creado en:</source>
@@ -216,7 +281,7 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>No se pudo imprimir la ventana</source>
-        <translation>La fenêtre n'a pas pu être imprimée</translation>
+        <translation>La fenêtre n&apos;a pas pu être imprimée</translation>
     </message>
     <message>
         <source>Quenabre</source>
@@ -224,7 +289,7 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>No se pudo imprimir la página</source>
-        <translation>La page n'a pas pu être imprimée</translation>
+        <translation>La page n&apos;a pas pu être imprimée</translation>
     </message>
     <message>
         <source>Lectura copiada</source>
@@ -232,10 +297,41 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
 </context>
 <context>
+    <name>talmiroc::Papel</name>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1</source>
+        <translation>Le fichier %1 n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica</source>
+        <translation>Cadre vert&#xa0;: portail d&apos;activation galactique</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Module harmonique</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Vert&#xa0;: portail d&apos;activation galactique · colonne 7 entre deux lignes&#xa0;: colonne centrale · cadre bleu&#xa0;: le kin mis en évidence · Gu guide, Ap antipode, An analogue, Oc occulte · barre violette&#xa0;: son onde enchantée</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
+        <translation>Vert&#xa0;: portail d&apos;activation galactique · colonne 7 entre deux lignes&#xa0;: colonne centrale</translation>
+    </message>
+</context>
+<context>
     <name>talmiroc::Ventana_tiempo</name>
     <message>
         <source>hoy</source>
-        <translation>aujourd'hui</translation>
+        <translation>aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Héptada %1</source>
@@ -271,7 +367,7 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>en la onda encantada del seleccionado</source>
-        <translation>dans l'onde enchantée du kin choisi</translation>
+        <translation>dans l&apos;onde enchantée du kin choisi</translation>
     </message>
     <message>
         <source>Kin</source>
@@ -287,7 +383,7 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>Kin %1</source>
-        <translation>Kin %1</translation>
+        <translation>Kin&#xa0;%1</translation>
     </message>
     <message>
         <source>Gu</source>
@@ -307,7 +403,7 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>Talmiroc: la cuenta en el tiempo</source>
-        <translation>Talmiroc : le compte dans le temps</translation>
+        <translation>Talmiroc&#xa0;: le compte dans le temps</translation>
     </message>
     <message>
         <source>&amp;Luna</source>
@@ -359,11 +455,11 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>&amp;Hoy</source>
-        <translation>&amp;Aujourd'hui</translation>
+        <translation>&amp;Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Hoy (Inicio)</source>
-        <translation>Aujourd'hui (Origine)</translation>
+        <translation>Aujourd&apos;hui (Origine)</translation>
     </message>
     <message>
         <source>Días de la luna</source>
@@ -371,7 +467,7 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>Marco verde: portal de activación galáctica · esquina negra: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
-        <translation>Cadre vert : portail d'activation galactique · coin noir : aujourd'hui · cadre bleu : le jour choisi · Entrée : lire le jour</translation>
+        <translation>Cadre vert&#xa0;: portail d&apos;activation galactique · coin noir&#xa0;: aujourd&apos;hui · cadre bleu&#xa0;: le jour choisi · Entrée&#xa0;: lire le jour</translation>
     </message>
     <message>
         <source>Módulo armónico</source>
@@ -379,7 +475,7 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · esquina negra: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Vert : portail d'activation galactique · colonne 7 entre deux lignes : colonne centrale · coin noir : aujourd'hui · cadre bleu : le kin choisi · Gu guide, Ap antipode, An analogue, Oc occulte · barre violette : son onde enchantée</translation>
+        <translation>Vert&#xa0;: portail d&apos;activation galactique · colonne 7 entre deux lignes&#xa0;: colonne centrale · coin noir&#xa0;: aujourd&apos;hui · cadre bleu&#xa0;: le kin choisi · Gu guide, Ap antipode, An analogue, Oc occulte · barre violette&#xa0;: son onde enchantée</translation>
     </message>
     <message>
         <source>Onda encantada</source>
@@ -387,11 +483,11 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>&lt;p&gt;Así lleva Talmiroc la cuenta:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;El año de trece lunas empieza el 26 de julio, y el kin de ese día es el portador del año hasta el 25 de julio siguiente.&lt;/li&gt;&lt;li&gt;Cada luna tiene 28 días, en cuatro héptadas de siete plasmas: Dali, Seli, Gamma, Kali, Alfa, Limi y Silio. La primera luna va del 26 de julio al 22 de agosto; la decimotercera, del 27 de junio al 24 de julio.&lt;/li&gt;&lt;li&gt;El 25 de julio no pertenece a ninguna luna: es el Día fuera del tiempo.&lt;/li&gt;&lt;li&gt;El 29 de febrero no avanza la cuenta: lleva el kin del 28 de febrero y se muestra como «0.0 Hunab Ku», entre los días 22 y 23 de la octava luna.&lt;/li&gt;&lt;li&gt;La notación NS cuenta ciclos de 52 años desde el año que empezó el 26 de julio de 1987: NS1.26.4.27 es el ciclo 1, año 26 del ciclo, luna 4, día 27.&lt;/li&gt;&lt;li&gt;Los 52 portales de activación galáctica son los del módulo armónico; la columna central es la séptima, de los kines 121 a 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Otras calculadoras cuentan distinto el 29 de febrero o el 25 de julio; por eso sus kines pueden no coincidir con estos.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Voici comment Talmiroc tient le compte :&lt;/p&gt;&lt;ul&gt;&lt;li&gt;L'année de treize lunes commence le 26 juillet, et le kin de ce jour est le porteur de l'année jusqu'au 25 juillet suivant.&lt;/li&gt;&lt;li&gt;Chaque lune a 28 jours, en quatre heptades de sept plasmas : Dali, Seli, Gamma, Kali, Alpha, Limi et Silio. La première lune va du 26 juillet au 22 août ; la treizième, du 27 juin au 24 juillet.&lt;/li&gt;&lt;li&gt;Le 25 juillet n'appartient à aucune lune : c'est le Jour Hors du Temps.&lt;/li&gt;&lt;li&gt;Le 29 février ne fait pas avancer le compte : il porte le kin du 28 février et s'affiche « 0.0 Hunab Ku », entre les jours 22 et 23 de la huitième lune.&lt;/li&gt;&lt;li&gt;La notation NS compte des cycles de 52 ans depuis l'année qui a commencé le 26 juillet 1987 : NS1.26.4.27 est le cycle 1, année 26 du cycle, lune 4, jour 27.&lt;/li&gt;&lt;li&gt;Les 52 portails d'activation galactique sont ceux du module harmonique ; la colonne centrale est la septième, des kins 121 à 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;D'autres calculateurs comptent autrement le 29 février ou le 25 juillet ; c'est pourquoi leurs kins peuvent différer de ceux-ci.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Voici comment Talmiroc tient le compte&#xa0;:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;L&apos;année de treize lunes commence le 26 juillet, et le kin de ce jour est le porteur de l&apos;année jusqu&apos;au 25 juillet suivant.&lt;/li&gt;&lt;li&gt;Chaque lune a 28 jours, en quatre heptades de sept plasmas&#xa0;: Dali, Seli, Gamma, Kali, Alpha, Limi et Silio. La première lune va du 26 juillet au 22 août&#xa0;; la treizième, du 27 juin au 24 juillet.&lt;/li&gt;&lt;li&gt;Le 25 juillet n&apos;appartient à aucune lune&#xa0;: c&apos;est le Jour Hors du Temps.&lt;/li&gt;&lt;li&gt;Le 29 février ne fait pas avancer le compte&#xa0;: il porte le kin du 28 février et s&apos;affiche « 0.0 Hunab Ku », entre les jours 22 et 23 de la huitième lune.&lt;/li&gt;&lt;li&gt;La notation NS compte des cycles de 52 ans depuis l&apos;année qui a commencé le 26 juillet 1987&#xa0;: NS1.26.4.27 est le cycle 1, année 26 du cycle, lune 4, jour 27.&lt;/li&gt;&lt;li&gt;Les 52 portails d&apos;activation galactique sont ceux du module harmonique&#xa0;; la colonne centrale est la septième, des kins 121 à 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;D&apos;autres calculateurs comptent autrement le 29 février ou le 25 juillet&#xa0;; c&apos;est pourquoi leurs kins peuvent différer de ceux-ci.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Seleccionado: %1 (%2) · Hoy: %3</source>
-        <translation>Choisi : %1 (%2) · Aujourd'hui : %3</translation>
+        <translation>Choisi&#xa0;: %1 (%2) · Aujourd&apos;hui&#xa0;: %3</translation>
     </message>
     <message>
         <source>&amp;Imprimir…</source>
@@ -420,37 +516,6 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     <message>
         <source>Guardar PDF</source>
         <translation>Enregistrer en PDF</translation>
-    </message>
-</context>
-<context>
-    <name>talmiroc::Papel</name>
-    <message>
-        <source>Guardar PDF</source>
-        <translation>Enregistrer en PDF</translation>
-    </message>
-    <message>
-        <source>Documentos PDF (*.pdf)</source>
-        <translation>Documents PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>No se pudo escribir el archivo %1</source>
-        <translation>Le fichier %1 n'a pas pu être écrit</translation>
-    </message>
-    <message>
-        <source>Marco verde: portal de activación galáctica</source>
-        <translation>Cadre vert : portail d'activation galactique</translation>
-    </message>
-    <message>
-        <source>Módulo armónico</source>
-        <translation>Module harmonique</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Vert : portail d'activation galactique · colonne 7 entre deux lignes : colonne centrale · cadre bleu : le kin mis en évidence · Gu guide, Ap antipode, An analogue, Oc occulte · barre violette : son onde enchantée</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
-        <translation>Vert : portail d'activation galactique · colonne 7 entre deux lignes : colonne centrale</translation>
     </message>
 </context>
 </TS>

@@ -147,6 +147,17 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
     </message>
 </context>
 <context>
+    <name>talmiroc::Archivo</name>
+    <message>
+        <source>la salida estándar</source>
+        <translation>a saída padrão</translation>
+    </message>
+    <message>
+        <source>no es un archivo común (es un dispositivo o una tubería)</source>
+        <translation>não é um arquivo comum (é um dispositivo ou um pipe)</translation>
+    </message>
+</context>
+<context>
     <name>talmiroc::Calendario</name>
     <message>
         <source>&amp;Luna</source>
@@ -283,6 +294,37 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
     <message>
         <source>Lectura copiada</source>
         <translation>Leitura copiada</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Papel</name>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Salvar PDF</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1</source>
+        <translation>Não foi possível gravar o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica</source>
+        <translation>Moldura verde: portal de ativação galáctica</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Módulo harmônico</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · moldura azul: o kin destacado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
+        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central</translation>
     </message>
 </context>
 <context>
@@ -474,48 +516,6 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
     <message>
         <source>Guardar PDF</source>
         <translation>Salvar PDF</translation>
-    </message>
-</context>
-<context>
-    <name>talmiroc::Papel</name>
-    <message>
-        <source>Guardar PDF</source>
-        <translation>Salvar PDF</translation>
-    </message>
-    <message>
-        <source>Documentos PDF (*.pdf)</source>
-        <translation>Documentos PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>No se pudo escribir el archivo %1</source>
-        <translation>Não foi possível gravar o arquivo %1</translation>
-    </message>
-    <message>
-        <source>Marco verde: portal de activación galáctica</source>
-        <translation>Moldura verde: portal de ativação galáctica</translation>
-    </message>
-    <message>
-        <source>Módulo armónico</source>
-        <translation>Módulo harmônico</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · moldura azul: o kin destacado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
-        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central</translation>
-    </message>
-</context>
-<context>
-    <name>talmiroc::Archivo</name>
-    <message>
-        <source>la salida estándar</source>
-        <translation>a saída padrão</translation>
-    </message>
-    <message>
-        <source>no es un archivo común (es un dispositivo o una tubería)</source>
-        <translation>não é um arquivo comum (é um dispositivo ou um pipe)</translation>
     </message>
 </context>
 </TS>

@@ -4,46 +4,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
-       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
-
-Sin opciones abre la ventana del día en la fecha de hoy.
-  --luna [DÍA MES AÑO]    los 28 días de la luna de la fecha
-  --modulo [DÍA MES AÑO]  el módulo armónico, con el kin de la fecha
-  --onda [DÍA MES AÑO]    la onda encantada del kin de la fecha
-  --año [DÍA MES AÑO]     el año de trece lunas de la fecha (con --pdf; sin él, su luna)
-  --pdf ARCHIVO           escribe las hojas en ARCHIVO, sin abrir ventana:
-                          la luna en una hoja, el año en 14 (portada y 13 lunas),
-                          el módulo en una (con fecha, su kin resaltado)
-  --papel a4|carta        el papel del PDF; si no, carta donde se mide en
-                          pulgadas y A4 en los demás lugares
-  --idioma %1       el idioma de las ventanas; sin él, el del sistema
-  --help                  esta ayuda
-Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
-En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
-Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
-</source>
-        <translation>Использование: talmiroc [--idioma ЯЗЫК] [--luna|--modulo|--onda [ДЕНЬ МЕСЯЦ ГОД]]
-       talmiroc --luna|--año|--modulo [ДЕНЬ МЕСЯЦ ГОД] --pdf ФАЙЛ [--papel a4|carta]
-
-Без параметров открывает окно дня на сегодняшней дате.
-  --luna [ДЕНЬ МЕСЯЦ ГОД]    28 дней луны этой даты
-  --modulo [ДЕНЬ МЕСЯЦ ГОД]  гармонический модуль с кином этой даты
-  --onda [ДЕНЬ МЕСЯЦ ГОД]    волшебная волна кина этой даты
-  --año [ДЕНЬ МЕСЯЦ ГОД]     год тринадцати лун этой даты (с --pdf; без него — его луна)
-  --pdf ФАЙЛ                 записывает страницы в ФАЙЛ, не открывая окна:
-                             луну на одну страницу, год на 14 (обложка и 13 лун),
-                             модуль на одну (с датой — её кин выделен)
-  --papel a4|carta           бумага PDF; иначе Letter там, где меряют
-                             дюймами, и A4 в остальных местах
-  --idioma %1          язык окон; без него — язык системы
-  --help                     эта справка
-Без даты — сегодня. Дата читается так же, как её читают три поля окна.
-В окне дня контекстное меню (правая кнопка или клавиша Menu) и
-Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
-</translation>
-    </message>
-    <message>
         <source>talmiroc: falta el idioma tras --idioma; son %1
 </source>
         <translation>talmiroc: после --idioma нужен язык; доступны %1
@@ -90,6 +50,111 @@ Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
 </source>
         <translation>talmiroc: --papel — это a4 или carta, а не «%1»
 </translation>
+    </message>
+    <message>
+        <source>talmiroc: no se pudo escribir la ayuda: %1
+</source>
+        <translation>talmiroc: не удалось вывести справку: %1
+</translation>
+    </message>
+    <message>
+        <source>[DÍA MES AÑO]</source>
+        <translation>[ДЕНЬ МЕСЯЦ ГОД]</translation>
+    </message>
+    <message>
+        <source>los 28 días de la luna de la fecha</source>
+        <translation>28 дней луны этой даты</translation>
+    </message>
+    <message>
+        <source>el módulo armónico, con el kin de la fecha</source>
+        <translation>гармонический модуль с кином этой даты</translation>
+    </message>
+    <message>
+        <source>la onda encantada del kin de la fecha</source>
+        <translation>волшебная волна кина этой даты</translation>
+    </message>
+    <message>
+        <source>el año de trece lunas de la fecha (con --pdf; sin él, su luna)</source>
+        <translation>год тринадцати лун этой даты (с --pdf; без него — его луна)</translation>
+    </message>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>ФАЙЛ</translation>
+    </message>
+    <message>
+        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
+la luna en una hoja, el año en 14 (portada y 13 lunas),
+el módulo en una (con fecha, su kin resaltado);
+con ARCHIVO -, en la salida estándar</source>
+        <translation>записывает страницы в ФАЙЛ, не открывая окна:
+луну на одну страницу, год на 14 (обложка и 13 лун),
+модуль на одну (с датой — её кин выделен);
+с ФАЙЛОМ - — в стандартный вывод</translation>
+    </message>
+    <message>
+        <source>el papel del PDF; si no, carta donde se mide en
+pulgadas y A4 en los demás lugares</source>
+        <translation>бумага PDF; иначе Letter там, где меряют
+дюймами, и A4 в остальных местах</translation>
+    </message>
+    <message>
+        <source>el idioma de las ventanas; sin él, el del sistema</source>
+        <translation>язык окон; без него — язык системы</translation>
+    </message>
+    <message>
+        <source>esta ayuda</source>
+        <translation>эта справка</translation>
+    </message>
+    <message>
+        <source>talmiroc: opción desconocida: %1
+</source>
+        <translation>talmiroc: неизвестный параметр: %1
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 repetida
+</source>
+        <translation>talmiroc: %1 указан дважды
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: la fecha va con --luna, --modulo, --onda o --año
+</source>
+        <translation>talmiroc: дата используется с --luna, --modulo, --onda или --año
+</translation>
+    </message>
+    <message>
+        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
+       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+
+Sin opciones abre la ventana del día en la fecha de hoy.
+</source>
+        <translation>Использование: talmiroc [--idioma ЯЗЫК] [--luna|--modulo|--onda [ДЕНЬ МЕСЯЦ ГОД]]
+       talmiroc --luna|--año|--modulo [ДЕНЬ МЕСЯЦ ГОД] --pdf ФАЙЛ [--papel a4|carta]
+
+Без параметров открывает окно дня на сегодняшней дате.
+</translation>
+    </message>
+    <message>
+        <source>Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
+En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
+Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
+</source>
+        <translation>Без даты — сегодня. Дата читается так же, как её читают три поля окна.
+В окне дня контекстное меню (правая кнопка или клавиша Menu) и
+Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
+</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Archivo</name>
+    <message>
+        <source>la salida estándar</source>
+        <translation>стандартный вывод</translation>
+    </message>
+    <message>
+        <source>no es un archivo común (es un dispositivo o una tubería)</source>
+        <translation>это не обычный файл (это устройство или канал)</translation>
     </message>
 </context>
 <context>
@@ -232,6 +297,37 @@ Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
     </message>
 </context>
 <context>
+    <name>talmiroc::Papel</name>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Сохранить в PDF</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>Документы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1</source>
+        <translation>Не удалось записать файл %1</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica</source>
+        <translation>Зелёная рамка: портал галактической активации</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Гармонический модуль</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Зелёный: портал галактической активации · столбец 7 между линиями: центральный столбец · синяя рамка: выделенный кин · Вд ведущий, Ап антипод, Ан аналог, Ск скрытый · фиолетовая полоса: его волшебная волна</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
+        <translation>Зелёный: портал галактической активации · столбец 7 между линиями: центральный столбец</translation>
+    </message>
+</context>
+<context>
     <name>talmiroc::Ventana_tiempo</name>
     <message>
         <source>hoy</source>
@@ -287,7 +383,7 @@ Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
     </message>
     <message>
         <source>Kin %1</source>
-        <translation>Кин %1</translation>
+        <translation>Кин&#xa0;%1</translation>
     </message>
     <message>
         <source>Gu</source>
@@ -420,37 +516,6 @@ Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
     <message>
         <source>Guardar PDF</source>
         <translation>Сохранить в PDF</translation>
-    </message>
-</context>
-<context>
-    <name>talmiroc::Papel</name>
-    <message>
-        <source>Guardar PDF</source>
-        <translation>Сохранить в PDF</translation>
-    </message>
-    <message>
-        <source>Documentos PDF (*.pdf)</source>
-        <translation>Документы PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>No se pudo escribir el archivo %1</source>
-        <translation>Не удалось записать файл %1</translation>
-    </message>
-    <message>
-        <source>Marco verde: portal de activación galáctica</source>
-        <translation>Зелёная рамка: портал галактической активации</translation>
-    </message>
-    <message>
-        <source>Módulo armónico</source>
-        <translation>Гармонический модуль</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Зелёный: портал галактической активации · столбец 7 между линиями: центральный столбец · синяя рамка: выделенный кин · Вд ведущий, Ап антипод, Ан аналог, Ск скрытый · фиолетовая полоса: его волшебная волна</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
-        <translation>Зелёный: портал галактической активации · столбец 7 между линиями: центральный столбец</translation>
     </message>
 </context>
 </TS>
