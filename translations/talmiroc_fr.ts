@@ -213,7 +213,7 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>Kin Oculto</source>
-        <translation>Kin Occulte</translation>
+        <translation>Kin caché</translation>
     </message>
     <message>
         <source>Poder de lo inesperado</source>

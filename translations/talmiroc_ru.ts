@@ -189,7 +189,7 @@ Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
     </message>
     <message>
         <source>Kin Guia</source>
-        <translation>Ведущий кин</translation>
+        <translation>Ведущий</translation>
     </message>
     <message>
         <source>Duplica el poder de la 5º fuerza</source>
@@ -197,7 +197,7 @@ Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
     </message>
     <message>
         <source>Kin Antípoda</source>
-        <translation>Кин-антипод</translation>
+        <translation>Антипод</translation>
     </message>
     <message>
         <source>Refuerza Memoria del Génesis</source>
@@ -205,7 +205,7 @@ Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
     </message>
     <message>
         <source>Kin Análogo</source>
-        <translation>Кин-аналог</translation>
+        <translation>Аналог</translation>
     </message>
     <message>
         <source>Da refuerzo, van juntas</source>
@@ -213,7 +213,7 @@ Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
     </message>
     <message>
         <source>Kin Oculto</source>
-        <translation>Скрытый кин</translation>
+        <translation>Скрытый</translation>
     </message>
     <message>
         <source>Poder de lo inesperado</source>
@@ -225,7 +225,7 @@ Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
     </message>
     <message>
         <source>Por:</source>
-        <translation>Автор:</translation>
+        <translation>©</translation>
     </message>
     <message>
         <source>Brenoval Serpiente Eléctrica Roja</source>
@@ -241,7 +241,7 @@ Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
     </message>
     <message>
         <source>&amp;Calcular</source>
-        <translation>&amp;Рассчитать</translation>
+        <translation>&amp;Расчёт</translation>
     </message>
     <message>
         <source>&amp;Limpiar</source>
@@ -253,7 +253,7 @@ Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
     </message>
     <message>
         <source>&amp;Acerca de </source>
-        <translation>&amp;О программе</translation>
+        <translation>&amp;Сведения</translation>
     </message>
     <message>
         <source>Aceptar</source>

@@ -117,7 +117,7 @@ std::set<std::string> Palabras_leidas(const Palabras& p) {
 // of the Spanish readings, but those every language shares (the Maya names,
 // the plasmas, "kin") and those the language says it has too.
 TEST(Idiomas, NingunaPalabraEspañolaEnOtroIdioma) {
-    std::string comunes = "kin tzolkin hunab ku ns · –";
+    std::string comunes = "kin kin\u00a0 tzolkin hunab ku ns · –";
     for (const auto w : dias_maya) comunes.append(" ").append(w);
     for (const auto w : numeros_maya) comunes.append(" ").append(w);
     for (const auto w : palabras_es.plasmas) comunes.append(" ").append(w);
@@ -148,6 +148,17 @@ TEST(Idiomas, DelEntorno) {
         {nullptr, "de_DE", nullptr, "en_US", palabras_es},
         {nullptr, "", "pt_PT@euro", "en_US", palabras_pt},
         {nullptr, nullptr, nullptr, "english", palabras_es},
+        // Which variable wins when several are set: LANGUAGE, then LC_ALL,
+        // LC_MESSAGES, LANG; C and POSIX, from whichever of the three is
+        // read, silence LANGUAGE.
+        {"en", "fr_FR.UTF-8", "ru_RU", "pt_BR", palabras_en},
+        {nullptr, "fr_FR.UTF-8", "ru_RU", "pt_BR", palabras_fr},
+        {nullptr, nullptr, "ru_RU.UTF-8", "pt_BR", palabras_ru},
+        {"xx:ru:fr", nullptr, nullptr, "en_US", palabras_ru},
+        {"pt", "POSIX", "en_US", "fr_FR", palabras_es},
+        {"pt", nullptr, "POSIX", "fr_FR", palabras_es},
+        {"pt", nullptr, "C", "fr_FR", palabras_es},
+        {"fr", nullptr, "en_US", "C", palabras_fr},
     };
     for (const auto& f : filas) {
         EXPECT_EQ(&Idioma_de(f.language, f.lc_all, f.lc_messages, f.lang), &f.p)
