@@ -23,7 +23,8 @@ constexpr qsizetype limite_kib = 64 * 1024;
 struct Cache {
     QCache<QString, QPixmap> pixmaps{limite_kib};
     QHash<QString, QSize> tamanos;
-    // Each picture parsed once, for pages: a page draws its paths at every use.
+    // Each picture parsed once: its size, its renderings at every size and a
+    // page, which draws its paths at every use, all read the same parse.
     QHash<QString, std::shared_ptr<QSvgRenderer>> svgs;
     int renderizados = 0;
 };
@@ -31,6 +32,12 @@ struct Cache {
 Cache& Cache_compartida() {
     static Cache cache;
     return cache;
+}
+
+QSvgRenderer& Svg(const QString& recurso) {
+    std::shared_ptr<QSvgRenderer>& svg = Cache_compartida().svgs[recurso];
+    if (!svg) svg = std::make_shared<QSvgRenderer>(recurso);
+    return *svg;
 }
 
 }  // namespace
@@ -53,8 +60,7 @@ QPixmap Cache_svg::Pixmap(const QString& recurso, QSize tam, qreal dpr) {
     QPixmap pixmap(tam * dpr);
     pixmap.setDevicePixelRatio(dpr);
     pixmap.fill(Qt::transparent);
-    QSvgRenderer svg(recurso);
-    if (svg.isValid()) {
+    if (QSvgRenderer& svg = Svg(recurso); svg.isValid()) {
         QPainter pintor(&pixmap);
         pintor.setRenderHint(QPainter::Antialiasing);
         svg.render(&pintor, QRectF(QPointF(0, 0), QSizeF(tam)));
@@ -68,7 +74,7 @@ QPixmap Cache_svg::Pixmap(const QString& recurso, QSize tam, qreal dpr) {
 QSize Cache_svg::Tamano(const QString& recurso) {
     Cache& cache = Cache_compartida();
     if (auto it = cache.tamanos.constFind(recurso); it != cache.tamanos.constEnd()) return *it;
-    QSvgRenderer svg(recurso);
+    const QSvgRenderer& svg = Svg(recurso);
     const QSize tam = svg.isValid() ? svg.defaultSize() : QSize();
     cache.tamanos.insert(recurso, tam);
     return tam;
@@ -105,9 +111,7 @@ void Pintar_recurso(QPainter& pintor, const QRectF& caja, const QString& recurso
     // The device the painting lands on: the backing store, an image, a page.
     const QPaintDevice* dispositivo = pintor.paintEngine()->paintDevice();
     if (dynamic_cast<const QPagedPaintDevice*>(dispositivo)) {
-        std::shared_ptr<QSvgRenderer>& svg = Cache_compartida().svgs[recurso];
-        if (!svg) svg = std::make_shared<QSvgRenderer>(recurso);
-        svg->render(&pintor, destino);
+        Svg(recurso).render(&pintor, destino);
         return;
     }
     const QRect entera = destino.toRect();

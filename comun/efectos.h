@@ -1,10 +1,11 @@
-// What the window reaches outside itself: a modal message, today's date and
+// What the windows reach outside themselves: a modal message, the clock and
 // the printer. The program uses Efectos_qt; tests hand in a recording fake.
 #pragma once
 
 #include <functional>
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 
 #include "tzolkin.h"
@@ -26,6 +27,9 @@ public:
 
     // Today's local date.
     virtual QDate Hoy() = 0;
+
+    // The local date and time now, as Hoy() reads it.
+    virtual QDateTime Ahora() = 0;
 
     // Prints an image of the window's client area as it is shown now, under
     // the document name `documento`.

@@ -40,6 +40,10 @@ QDate Efectos_qt::Hoy() {
     return QDate::currentDate();
 }
 
+QDateTime Efectos_qt::Ahora() {
+    return QDateTime::currentDateTime();
+}
+
 void Efectos_qt::Imprimir(QWidget& ventana, const QString& documento) {
     Cargar_palabras_qt();
     Imprimir_ventana(ventana, documento, impresoras_, *this);

@@ -14,6 +14,7 @@ public:
 
     void Mensaje(const QString& texto, const QString& titulo, Icono icono) override;
     QDate Hoy() override;
+    QDateTime Ahora() override;
     void Imprimir(QWidget& ventana, const QString& documento) override;
     void Imprimir_hojas(QWidget& ventana, const QString& documento,
                         const Escritor_pdf& escribir) override;

@@ -145,7 +145,8 @@ void Calendario::Boton1_Click() {
         Boton2_Click();
         return;
     }
-    lectura_ = Describir_dia(std::get<Fecha>(veredicto), palabras_);
+    leida_ = std::get<Fecha>(veredicto);
+    lectura_ = Describir_dia(*leida_, palabras_);
 
     pasada = 0;
     Inicio_calculo();
@@ -295,7 +296,8 @@ void Calendario::Boton5_Click() {
 
 void Calendario::Command1_Click() {
     if (fecha->Caption().isEmpty()) {
-        efectos_.Mensaje(Traducido(mensaje_sin_fecha), Traducido(titulo_imprimir), Icono::informacion);
+        efectos_.Mensaje(Traducido(mensaje_sin_fecha), Traducido(titulo_imprimir),
+                         Icono::informacion);
         return;
     }
     efectos_.Imprimir(*this, QStringLiteral("Talmiroc Kin %1").arg(kin_dia));
@@ -360,7 +362,9 @@ void Calendario::Crear_menu() {
         auto* accion = new QAction(f.texto, this);
         accion->setShortcut(f.atajo);
         const Pagina_tiempo pagina = f.pagina;
-        connect(accion, &QAction::triggered, this, [this, pagina] { Abrir_tiempo(pagina); });
+        // On the last day read; today when none has been.
+        connect(accion, &QAction::triggered, this,
+                [this, pagina] { Abrir_tiempo(pagina, leida_); });
         acciones_tiempo_.append(accion);
     }
     addActions(acciones_tiempo_);  // the shortcuts work wherever the focus is

@@ -66,8 +66,8 @@ public:
 
     // The count over time, in the window the program hands in with
     // Fijar_paginas: the page on `fecha`, today when empty. The window's
-    // context menu and Ctrl+L, Ctrl+M, Ctrl+O open its pages; without a
-    // window handed in they do nothing.
+    // context menu and Ctrl+L, Ctrl+M, Ctrl+O open its pages on the last day
+    // read; without a window handed in they do nothing.
     void Fijar_paginas(Abrir_pagina abrir);
     void Abrir_tiempo(Pagina_tiempo pagina, std::optional<Fecha> fecha = std::nullopt);
 
@@ -135,6 +135,7 @@ private:
     // Luna, Módulo armónico, Onda encantada: the context menu, with their shortcuts.
     QList<QAction*> acciones_tiempo_;
     Abrir_pagina abrir_pagina_;
+    std::optional<Fecha> leida_;  // the last day Calcular read
 
     // The description of the day last accepted by Calcular.
     Lectura_dia lectura_{};

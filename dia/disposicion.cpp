@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include <QIcon>
+#include <QIconEngine>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QPalette>
@@ -18,6 +19,53 @@
 #include "imagen.h"
 
 namespace talmiroc {
+
+namespace {
+
+// The window's icon, read when first asked for. Only a window system that
+// shows icons asks (X does, as the window is made); elsewhere, offscreen
+// for one, the pictures are never read.
+class Icono_diferido final : public QIconEngine {
+public:
+    QIconEngine* clone() const override { return new Icono_diferido; }
+    QString key() const override { return QStringLiteral("talmiroc-diferido"); }
+    // Never null: the pictures are compiled in, and the SVG stands behind them.
+    bool isNull() override { return false; }
+    void paint(QPainter* pintor, const QRect& caja, QIcon::Mode modo, QIcon::State estado) override {
+        Leido().paint(pintor, caja, Qt::AlignCenter, modo, estado);
+    }
+    QPixmap pixmap(const QSize& tam, QIcon::Mode modo, QIcon::State estado) override {
+        return Leido().pixmap(tam, modo, estado);
+    }
+    QSize actualSize(const QSize& tam, QIcon::Mode modo, QIcon::State estado) override {
+        return Leido().actualSize(tam, modo, estado);
+    }
+    QList<QSize> availableSizes(QIcon::Mode modo, QIcon::State estado) override {
+        return Leido().availableSizes(modo, estado);
+    }
+
+private:
+    // Read as PNG and nothing else: left to guess, Qt loads every image
+    // format plugin it has to ask each whether the file is theirs.
+    const QIcon& Leido() {
+        if (leido_) return icono_;
+        leido_ = true;
+        for (const QString& png : {QStringLiteral(":/icono/talmiroc-16.png"),
+                                   QStringLiteral(":/icono/talmiroc-32.png")}) {
+            QImageReader lector(png, "png");
+            lector.setAutoDetectImageFormat(false);
+            const QImage imagen = lector.read();
+            if (!imagen.isNull()) icono_.addPixmap(QPixmap::fromImage(imagen));
+        }
+        if (icono_.isNull()) icono_ = QIcon(QStringLiteral(":/icono/talmiroc.svg"));
+        return icono_;
+    }
+
+    bool leido_ = false;
+    QIcon icono_;
+};
+
+}  // namespace
 
 namespace {
 
@@ -79,18 +127,7 @@ struct Calendario::Disposicion {
 void Calendario::Crear_ventana() {
     setObjectName(QStringLiteral("Calendario"));
     setWindowTitle(QStringLiteral("Talmiroc"));
-    // Read as PNG and nothing else: left to guess, Qt loads every image
-    // format plugin it has to ask each whether the file is theirs.
-    QIcon icono;
-    for (const QString& png :
-         {QStringLiteral(":/icono/talmiroc-16.png"), QStringLiteral(":/icono/talmiroc-32.png")}) {
-        QImageReader lector(png, "png");
-        lector.setAutoDetectImageFormat(false);
-        const QImage imagen = lector.read();
-        if (!imagen.isNull()) icono.addPixmap(QPixmap::fromImage(imagen));
-    }
-    if (icono.isNull()) icono = QIcon(QStringLiteral(":/icono/talmiroc.svg"));
-    setWindowIcon(icono);
+    setWindowIcon(QIcon(new Icono_diferido));
     Fijar_fondo(Qt::white);
     Fijar_tamano_exterior(disposicion::principal_exterior);
 }

@@ -1,5 +1,7 @@
 #include "descripcion.h"
 
+#include "descripcion_tiempo.h"
+
 namespace talmiroc {
 
 namespace {
@@ -267,6 +269,48 @@ std::string Texto_dia(const Lectura_dia& l) {
     linea(l.inter);
     if (l.dia_fuera_del_tiempo) linea(p.fuera_del_tiempo);
     return s;
+}
+
+std::string Linea_kin(const Lectura_dia& l) {
+    std::string s("Kin ");
+    return s << std::int64_t{l.kin.valor} << " · " << l.nombre_kin;
+}
+
+std::string Linea_estado(const Lectura_dia& l) {
+    std::string s = Linea_kin(l);
+    s << " · ";
+    const Fecha_trece_lunas& f = l.trece_lunas;
+    if (f.especial != Dia_especial::ninguno) return s << Nombre_dia_especial(f.especial, *l.palabras);
+    s << Plasma_trece_lunas(f, *l.palabras) << " " << std::int64_t{f.dia} << " · ";
+    return s << Notacion_ns(f);
+}
+
+std::string Oido_dia(const Lectura_dia& l) {
+    std::string s("Kin ");
+    s << std::int64_t{l.kin.valor} << ": " << l.nombre_kin << salto << l.linea_trece_lunas;
+    return Para_oir(s);
+}
+
+std::vector<std::string> Lo_especial(const Lectura_dia& l, std::span<const Vuelta> vueltas) {
+    const Palabras& p = *l.palabras;
+    std::vector<std::string> lineas;
+    for (const Vuelta& v : vueltas) {
+        std::string s(p.vuelve_kin[0]);
+        s << v.nombre << p.vuelve_kin[1] << "Kin " << std::int64_t{v.kin.valor};
+        lineas.push_back(std::move(s));
+    }
+    const Fecha_trece_lunas& f = l.trece_lunas;
+    if (f.especial == Dia_especial::ninguno && f.dia == 1) {
+        std::string s(p.primer_dia);
+        lineas.push_back(s << Nombre_trece_lunas(f, p));
+    }
+    // 29 February repeats 28 February's kin: no wavespell begins on it.
+    if (f.especial != Dia_especial::hunab_ku && l.kin.tono().valor == 1) {
+        std::string s(p.primer_dia);
+        lineas.push_back(s << Describir_onda(l.kin, Primera_real(l.entrada), p).titulo);
+    }
+    if (!l.portal.empty()) lineas.emplace_back(l.portal);
+    return lineas;
 }
 
 }  // namespace talmiroc

@@ -9,8 +9,10 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cuenta.h"
 #include "fechas.h"
@@ -128,5 +130,32 @@ Lectura_dia Describir_dia(const Fecha& f, const Palabras& p);
 // 25 July, in the language the day was described in.
 // Texto_dia(Describir_dia(Fecha{9, 4, 2003})) begins "Fecha Gregoriana: 9-4-2003\n".
 std::string Texto_dia(const Lectura_dia& l);
+
+// The day's kin in one line: "Kin 153 · Caminante del Cielo Planetario Rojo".
+std::string Linea_kin(const Lectura_dia& l);
+
+// The day in one line, for a status bar or a prompt: the kin line, then the
+// plasma with the moon's day and the NS notation, or the special day's name.
+// 26 July 2003: "Kin 154 · Mago Espectral Blanco · Dali 1 · NS1.16.1.1";
+// 25 July 2003: "Kin 153 · Caminante del Cielo Planetario Rojo · Día fuera del tiempo".
+std::string Linea_estado(const Lectura_dia& l);
+
+// The kin line and the thirteen-moon line as a screen reader hears them in
+// one name (Para_oir): "Kin 46, Enlazador de Mundos Resonante Blanco, 13
+// Lunas, Limi 6, Luna Planetaria del Perro (NS1.15.10.6)" for 9 April 2003.
+std::string Oido_dia(const Lectura_dia& l);
+
+// A person whose birth kin comes back on a day: their name and that kin.
+struct Vuelta {
+    std::string nombre;
+    Kin kin;
+};
+
+// What is special about a day beyond its thirteen-moon line (which names the
+// Day Out of Time and 0.0 Hunab Ku), a line each, in this order: the kin
+// returns of the people given, the first day of a moon, the first day of a
+// wavespell, a portal day. None on an ordinary day.
+// Lo_especial(Describir_dia({25, 7, 2003})) == {"Portal de activación galáctica"}.
+std::vector<std::string> Lo_especial(const Lectura_dia& l, std::span<const Vuelta> vueltas = {});
 
 }  // namespace talmiroc

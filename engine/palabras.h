@@ -137,6 +137,14 @@ struct Palabras {
     Antes_del_sello año_de;
     std::string_view separador_titulo, separador_periodo;
 
+    // What is special about a day (Lo_especial, for the day's notification):
+    // a person's kin return is vuelve_kin[0] + name + vuelve_kin[1] + "Kin
+    // 46" ("Hoy vuelve el kin de Ana: Kin 46"); the first day of a moon or a
+    // wavespell is primer_dia + its name ("Primer día de la " + "Luna
+    // Magnética del Murciélago", + "Onda encantada del Dragón").
+    std::array<std::string_view, 2> vuelve_kin;
+    std::string_view primer_dia;
+
     // The date checks' refusals, under one title.
     std::string_view mensaje_fecha, mensaje_año, titulo_fecha;
 

@@ -37,31 +37,37 @@ inline const QColor violeta_onda(0x6a, 0x1b, 0x9a);
 
 // A day of a moon.
 struct Celda_dia {
-    QString numero;  // "27"; empty on the special days
-    QString fecha;   // "13 nov"
-    QString mes;     // "noviembre" on the 1st of a month; a special day's name
-    QString kin;     // "Kin 14", or "Kin 14 · Mago Magnético Blanco", wrapped to fit
-    QString sello;   // the seal's picture (Recurso_sello)
-    QString tono;    // the tone's numeral (Recurso_tono)
-    int marcas;      // marca_portal, marca_especial
+    QString numero;      // "27"; empty on the special days
+    QString fecha;       // "13 nov"
+    QString mes;         // "noviembre" on the 1st of a month; a special day's name
+    QString kin;         // "Kin 14", or "Kin 14 · Mago Magnético Blanco", wrapped to fit
+    QString sello;       // the seal's picture (Recurso_sello)
+    QString tono;        // the tone's numeral (Recurso_tono)
+    int marcas;          // marca_portal, marca_especial, marca_hoy
+    int lineas_kin = 1;  // the kin's lines at the bottom, the same for every cell of a grid
 };
 
 // On white, the day's number and date at the top, the month's or the special
 // day's name under them, the tone's numeral above the seal, the kin at the
-// bottom; a green frame on a portal day. `letra` is the kin's face.
+// bottom; a green frame on a portal day, today's number white on black.
+// `letra` is the kin's face. Each part has its band, so that the glyphs of
+// one grid (cells of one size, one `lineas_kin`) are of one size.
 void Pintar_dia(QPainter& p, const QRectF& r, const QFont& letra, const Celda_dia& c);
 
 // A kin of the harmonic module.
 struct Celda_modulo {
     int kin;         // 1..260
     QColor relleno;  // its seal's colour
-    int marcas;      // every Marca but hoy, especial and seleccion
+    int marcas;      // every Marca but especial
 };
 
 // The fill, a green inner square on a portal, the wavespell's bar at the
-// bottom, the kin's number, the oracle's place ("Gu", "Ap", "An", "Oc") at
-// the top left and the central column's two lines.
+// bottom, the kin's number (white on black today), the oracle's place ("Gu",
+// "Ap", "An", "Oc") at the left beside it, and the central column's two lines.
 void Pintar_kin_modulo(QPainter& p, const QRectF& r, const QFont& letra, const Celda_modulo& c);
+
+// Today's mark: `texto` white on a black rounded box.
+void Marca_hoy(QPainter& p, const QRectF& caja, const QFont& letra, const QString& texto);
 
 // The portal's green frame, inside `r`.
 void Anillo_portal(QPainter& p, const QRectF& r);

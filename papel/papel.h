@@ -1,8 +1,8 @@
 // The count over time on paper: a moon on one page, a whole thirteen-moon
-// year (a cover and its thirteen moons, in order), the harmonic module on
-// one page. Pages are drawn as vectors in points: text stays text in
-// embedded fonts, glyphs are drawn from their SVG as paths, and nothing is
-// an image or transparent, so every print system keeps the page as drawn.
+// year (a cover, the year on one page and its thirteen moons, in order), the
+// harmonic module on one page, a wavespell on one page. Pages are drawn as vectors in points: text
+// stays text in embedded fonts, glyphs are drawn from their SVG as paths, and nothing is an image
+// or transparent, so every print system keeps the page as drawn.
 #pragma once
 
 #include <optional>
@@ -20,8 +20,10 @@ namespace talmiroc {
 
 enum class Hojas {
     luna,    // the moon of the date, landscape
-    año,     // the thirteen-moon year of the date, landscape: 14 pages
+    año,     // the thirteen-moon year of the date, landscape: 15 pages (a cover,
+             // the year on one page, the thirteen moons)
     modulo,  // the harmonic module, portrait
+    onda,    // the wavespell of the date's kin, landscape
 };
 
 struct Pedido_hojas {

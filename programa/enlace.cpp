@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include <QApplication>
+
 #include "calendario.h"
 #include "ventana_tiempo.h"
 
@@ -17,6 +19,25 @@ void Enlazar(Calendario& dia, Efectos& efectos) {
         }
         (*tiempo)->Abrir(pagina, fecha);
     });
+}
+
+int Correr_bandeja(Efectos& efectos, Notificador& notificador, Vueltas_de vueltas) {
+    if (!Bandeja::Ocupar_sesion()) return 0;
+    auto dia = std::make_shared<std::unique_ptr<Calendario>>();
+    const auto ventana = [dia, &efectos]() -> Calendario& {
+        if (!*dia) {
+            *dia = std::make_unique<Calendario>(efectos);
+            Enlazar(**dia, efectos);
+        }
+        return **dia;
+    };
+    Destinos_bandeja destinos{
+        [ventana](const Fecha& f) { ventana().Mostrar_dia(f); },
+        [ventana](Pagina_tiempo p, std::optional<Fecha> f) { ventana().Abrir_tiempo(p, f); },
+        {}};
+    Bandeja bandeja(efectos, notificador, std::move(destinos), std::move(vueltas),
+                    QCoreApplication::applicationFilePath());
+    return QApplication::exec();
 }
 
 }  // namespace talmiroc

@@ -13,6 +13,7 @@
 #include <QLocale>
 
 #include "apoyo_qt.h"
+#include "aviso.h"
 #include "calendario.h"
 #include "efectos_qt.h"
 #include "enlace.h"
@@ -97,12 +98,28 @@ int main(int argc, char** argv) {
             return 1;
         }
         fecha = std::get<talmiroc::Fecha>(v);
+        if (!talmiroc::Es_real(*fecha)) {
+            // The day window reads 31 April as 1 May; a page shows real days only.
+            Decir(stderr, Texto_main(*p.idioma,
+                                     {QT_TRANSLATE_NOOP("main",
+                                                        "talmiroc: %1 no es una fecha del calendario; "
+                                                        "las páginas piden una fecha real\n"),
+                                      QStringLiteral("%1-%2-%3")
+                                          .arg(fecha->dia)
+                                          .arg(fecha->mes)
+                                          .arg(fecha->año)}));
+            return 1;
+        }
     }
     if (p.pdf) return Escribir_hojas(p, fecha, argv[0]);
 
     QApplication app(argc, argv);
     talmiroc::Fijar_idioma(*p.idioma);
     talmiroc::Efectos_qt efectos;
+    if (p.bandeja) {
+        talmiroc::Notificador_dbus notificador;
+        return talmiroc::Correr_bandeja(efectos, notificador, {});
+    }
     talmiroc::Calendario ventana(efectos);
     talmiroc::Enlazar(ventana, efectos);
     if (p.pagina) {

@@ -60,6 +60,11 @@ Resultado Idioma(Pedido_programa& p, const Opcion&, const std::string* v) {
     return {};
 }
 
+Resultado Bandeja(Pedido_programa& p, const Opcion&, const std::string*) {
+    p.bandeja = true;
+    return {};
+}
+
 Resultado Ayuda(Pedido_programa& p, const Opcion&, const std::string*) {
     p.ayuda = true;
     return {};
@@ -75,8 +80,9 @@ constexpr auto opciones = std::to_array<Opcion>({
      marca_pagina | marca_hojas, 0, nullptr,
      Pagina<Pagina_tiempo::modulo, static_cast<int>(Hojas::modulo)>},
     {"--onda", Valor::fecha, fecha_muestra,
-     QT_TRANSLATE_NOOP("main", "la onda encantada del kin de la fecha"), marca_pagina, 0, nullptr,
-     Pagina<Pagina_tiempo::onda, -1>},
+     QT_TRANSLATE_NOOP("main", "la onda encantada del kin de la fecha"),
+     marca_pagina | marca_hojas, 0, nullptr,
+     Pagina<Pagina_tiempo::onda, static_cast<int>(Hojas::onda)>},
     {"--año", Valor::fecha, fecha_muestra,
      QT_TRANSLATE_NOOP("main", "el año de trece lunas de la fecha (con --pdf; sin él, su luna)"),
      marca_pagina | marca_hojas, 0, nullptr,
@@ -84,16 +90,23 @@ constexpr auto opciones = std::to_array<Opcion>({
     {"--pdf", Valor::palabra, QT_TRANSLATE_NOOP("main", "ARCHIVO"),
      QT_TRANSLATE_NOOP("main",
                        "escribe las hojas en ARCHIVO, sin abrir ventana:\n"
-                       "la luna en una hoja, el año en 14 (portada y 13 lunas),\n"
-                       "el módulo en una (con fecha, su kin resaltado);\n"
+                       "la luna en una hoja, el año en 15 (portada, el año\n"
+                       "en una hoja y 13 lunas), el módulo en una (con fecha,\n"
+                       "su kin resaltado), la onda encantada en una;\n"
                        "con ARCHIVO -, en la salida estándar"),
      marca_pdf, marca_hojas,
-     QT_TRANSLATE_NOOP("main", "talmiroc: --pdf va con --luna, --año o --modulo\n"), Pdf},
+     QT_TRANSLATE_NOOP("main", "talmiroc: --pdf va con --luna, --año, --modulo u --onda\n"), Pdf},
     {"--papel", Valor::palabra, "a4|carta",
      QT_TRANSLATE_NOOP("main",
                        "el papel del PDF; si no, carta donde se mide en\n"
                        "pulgadas y A4 en los demás lugares"),
      0, marca_pdf, QT_TRANSLATE_NOOP("main", "talmiroc: --papel va con --pdf\n"), Papel},
+    {"--bandeja", Valor::ninguno, "",
+     QT_TRANSLATE_NOOP("main",
+                       "el kin de hoy en la bandeja del escritorio y un aviso\n"
+                       "cada día; si ya está en la bandeja, no hace nada"),
+     marca_bandeja, 0, nullptr, Bandeja, false, marca_pagina | marca_pdf,
+     QT_TRANSLATE_NOOP("main", "talmiroc: --bandeja no va con una página ni con --pdf\n")},
     {"--idioma", Valor::palabra, nullptr,  // the codes
      QT_TRANSLATE_NOOP("main", "el idioma de las ventanas; sin él, el del sistema"), 0, 0,
      nullptr, Idioma, true},
@@ -177,6 +190,7 @@ Resultado Leer(const std::vector<std::string>& a, Pedido_programa& p, bool solo_
     if (solo_antes) return {};
     for (const Opcion* o : dadas) {
         if (o->pide && !(o->pide & marcas)) return Error_uso{o->sin_lo_que_pide};
+        if (o->excluye & marcas) return Error_uso{o->con_lo_que_excluye};
     }
     if (!p.fecha.empty()) {
         const auto con_fecha =
@@ -220,7 +234,8 @@ QString Ayuda_programa(const Palabras& idioma) {
     QString s = t(QT_TRANSLATE_NOOP(
         "main",
         "Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]\n"
-        "       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]\n"
+        "       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]\n"
+        "       talmiroc --bandeja [--idioma IDIOMA]\n"
         "\n"
         "Sin opciones abre la ventana del día en la fecha de hoy.\n"));
     // The options and their values in one column, their lines after it.

@@ -34,6 +34,7 @@ struct Pedido_programa {
     std::optional<std::string> pdf;       // the file, as bytes; "-" standard output
     std::optional<QPageSize> papel;
     bool ayuda = false;
+    bool bandeja = false;  // today in the desktop's tray
 };
 
 // A usage error: a text of the "main" context (with %1, %2 when given) to
@@ -55,6 +56,7 @@ enum Marca : unsigned {
     marca_pagina = 1,  // a page: one at most
     marca_hojas = 2,   // a page that has paper
     marca_pdf = 4,     // writes a PDF
+    marca_bandeja = 8, // sits in the tray
 };
 
 struct Opcion {
@@ -70,6 +72,8 @@ struct Opcion {
     std::optional<Error_uso> (*accion)(Pedido_programa& p, const Opcion& o,
                                        const std::string* valor);
     bool antes = false;  // read before every other (the language the errors are said in)
+    unsigned excluye = 0;  // marks of which none may be on the line
+    const char* con_lo_que_excluye = nullptr;  // the usage error when one is
 };
 
 // Every option, in --help's order (the unlisted ones last).

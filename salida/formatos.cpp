@@ -427,6 +427,11 @@ void Dia_csv(std::string& s, const Lectura_dia& l, std::int64_t, std::int64_t) {
     Añadir_fila_csv(s, l);
 }
 
+// One line a day, for a status bar or a prompt (Linea_estado).
+void Dia_linea(std::string& s, const Lectura_dia& l, std::int64_t, std::int64_t) {
+    s.append(Linea_estado(l)).push_back('\n');
+}
+
 void Dia_ics(std::string& s, const Lectura_dia& l, std::int64_t, std::int64_t ahora) {
     Añadir_evento_ics(s, l, ahora);
 }
@@ -438,6 +443,7 @@ constexpr Formato formatos[] = {
     {"csv", "CSV", true, año_maximo, false, Añadir_cabecera_csv, true, Dia_csv, nullptr, nullptr},
     {"ics", "iCalendar", true, año_maximo_ics, true, Añadir_inicio_ics, false, Dia_ics,
      Añadir_fin_ics, nullptr},
+    {"linea", "línea", false, año_maximo, false, nullptr, false, Dia_linea, nullptr, nullptr},
 };
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The formats `tzolkin` writes a day's description in: plain text, compact
-// JSON, a CSV row (RFC 4180) and an iCalendar event (RFC 5545), each one row
-// of the table of formats. Each only renders the engine's Lectura_dia; none
-// composes a calendar fact. No Qt.
+// JSON, a CSV row (RFC 4180), an iCalendar event (RFC 5545) and one line for
+// a status bar, each one row of the table of formats. Each only renders the
+// engine's Lectura_dia; none composes a calendar fact. No Qt.
 //
 // JSON and CSV write the same fields of a day, each listed once in the
 // table of a day's fields (formatos.cpp): its name, the outputs that carry

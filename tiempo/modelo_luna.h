@@ -11,9 +11,10 @@
 
 namespace talmiroc {
 
-// The days of one moon: 4 heptads of 7 plasmas; a column for 29 February
-// between Dali and Seli in the moon that has it, and a row for 25 July
-// under the thirteenth moon.
+// The days of one moon: 4 heptads of 7 plasmas, and under them a band of
+// one cell for the moon's special day: 29 February in the eighth moon of a
+// year that has it, 25 July under the thirteenth. The band's row has no
+// heading of its own: its cell names the day.
 class Modelo_luna final : public QAbstractTableModel {
 public:
     Modelo_luna(const Palabras& p, QObject* padre) : QAbstractTableModel(padre), p_(p) {}
@@ -23,21 +24,19 @@ public:
         luna_ = std::move(luna);
         hoy_ = hoy;
         seleccion_ = seleccion;
-        hunab_ku_ = fuera_ = false;
-        for (const Dia_de_luna& d : luna_.dias) {
-            hunab_ku_ |= d.especial == Dia_especial::hunab_ku;
-            fuera_ |= d.especial == Dia_especial::fuera_del_tiempo;
+        especial_ = -1;
+        for (std::size_t n = 0; n < luna_.dias.size(); ++n) {
+            if (luna_.dias[n].especial != Dia_especial::ninguno) especial_ = static_cast<int>(n);
         }
         endResetModel();
     }
     const Lectura_luna& Luna() const { return luna_; }
-    bool Fuera() const { return fuera_; }
 
     int rowCount(const QModelIndex& padre = {}) const override {
-        return padre.isValid() ? 0 : 4 + (fuera_ ? 1 : 0);
+        return padre.isValid() ? 0 : 4 + (especial_ >= 0 ? 1 : 0);
     }
     int columnCount(const QModelIndex& padre = {}) const override {
-        return padre.isValid() ? 0 : 7 + (hunab_ku_ ? 1 : 0);
+        return padre.isValid() ? 0 : 7;
     }
 
     // The day shown in a cell, or null for an empty cell.
@@ -97,32 +96,24 @@ public:
 
     QVariant headerData(int seccion, Qt::Orientation o, int rol) const override {
         if (rol != Qt::DisplayRole && rol != Qt::AccessibleTextRole) return {};
-        if (o == Qt::Horizontal) {
-            if (hunab_ku_ && seccion == 1) return Texto(p_.nombre_hunab_ku);
-            const int plasma = hunab_ku_ && seccion > 1 ? seccion : seccion + 1;
-            return Texto(En(p_.plasmas, plasma));
-        }
-        if (seccion == 4) return Texto(p_.nombre_fuera_del_tiempo);
+        if (o == Qt::Horizontal) return Texto(En(p_.plasmas, seccion + 1));
+        if (seccion == 4) return QString();
         return Ventana_tiempo::tr("Héptada %1").arg(seccion + 1);
     }
 
 private:
+    // The day's place in luna_.dias, -1 for none: days 1..28 in order, the
+    // special day wherever the description puts it.
     int Indice(int fila, int columna) const {
-        const int ultimo = static_cast<int>(luna_.dias.size()) - 1;
-        if (fila == 4) return fuera_ && columna == 0 ? ultimo : -1;
-        int plasma = columna;  // 0..6
-        if (hunab_ku_) {
-            if (columna == 1) return fila == 3 ? 22 : -1;
-            if (columna > 1) plasma = columna - 1;
-        }
-        const int dia = fila * 7 + plasma + 1;
-        return hunab_ku_ && dia >= 23 ? dia : dia - 1;
+        if (fila == 4) return columna == 0 ? especial_ : -1;
+        const int n = fila * 7 + columna;  // day n + 1
+        return especial_ >= 0 && n >= especial_ ? n + 1 : n;
     }
 
     const Palabras& p_;
     Lectura_luna luna_;
     Fecha hoy_{}, seleccion_{};
-    bool hunab_ku_ = false, fuera_ = false;
+    int especial_ = -1;  // the special day's place in luna_.dias
 };
 
 }  // namespace talmiroc

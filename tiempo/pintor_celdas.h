@@ -44,27 +44,18 @@ public:
                 p->save();
                 break;
         }
-        if (marcas & marca_hoy) {
-            // A black corner, the same on every page.
-            const qreal lado = qMin(r.width(), r.height()) * 0.22;
-            QPainterPath esquina;
-            esquina.moveTo(r.bottomRight());
-            esquina.lineTo(r.bottomRight() - QPointF(lado, 0));
-            esquina.lineTo(r.bottomRight() - QPointF(0, lado));
-            esquina.closeSubpath();
-            p->fillPath(esquina, Qt::black);
-        }
+        // Where the keyboard is: a black frame of two pixels at the cell's
+        // edge, the selection's blue frame inside it.
         if ((marcas & marca_seleccion) || (op.state & QStyle::State_Selected)) {
+            const qreal dentro = actual ? 3.5 : 1.5;
             p->setPen(QPen(azul_seleccion, 3));
             p->setBrush(Qt::NoBrush);
-            p->drawRect(r.adjusted(1.5, 1.5, -1.5, -1.5));
+            p->drawRect(r.adjusted(dentro, dentro, -dentro, -dentro));
         }
         if (actual) {
-            // Where the keyboard is, whatever else the cell shows.
-            QPen foco(Qt::black, 1, Qt::DashLine);
-            p->setPen(foco);
+            p->setPen(QPen(Qt::black, 2));
             p->setBrush(Qt::NoBrush);
-            p->drawRect(r.adjusted(4.5, 4.5, -4.5, -4.5));
+            p->drawRect(r.adjusted(1, 1, -1, -1));
         }
         p->restore();
     }
@@ -104,14 +95,20 @@ private:
         p->fillRect(r, Qt::white);
         const int marcas = i.data(rol_marcas).toInt();
         if (marcas & marca_portal) Anillo_portal(*p, r);
+        if (marcas & marca_hoy) {
+            // Today: a black band before its glyphs and its name in bold.
+            p->fillRect(QRectF(r.left() + 4, r.top() + 4, 6, r.height() - 8), Qt::black);
+        }
         const qreal alto = r.height() - 6;
-        Pintar_recurso(*p, QRectF(r.left() + 6, r.top() + 3, alto * 1.4, alto),
+        Pintar_recurso(*p, QRectF(r.left() + 14, r.top() + 3, alto * 1.4, alto),
                        i.data(rol_tono).toString());
-        Pintar_recurso(*p, QRectF(r.left() + 10 + alto * 1.4, r.top() + 3, alto, alto),
+        Pintar_recurso(*p, QRectF(r.left() + 18 + alto * 1.4, r.top() + 3, alto, alto),
                        i.data(rol_sello).toString());
         p->setPen(Qt::black);
-        p->setFont(op.font);
-        p->drawText(r.adjusted(16 + alto * 2.4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft,
+        QFont letra = op.font;
+        letra.setBold(marcas & marca_hoy);
+        p->setFont(letra);
+        p->drawText(r.adjusted(24 + alto * 2.4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft,
                     i.data(Qt::DisplayRole).toString());
     }
 };

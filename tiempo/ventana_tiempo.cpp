@@ -1,5 +1,7 @@
 #include "ventana_tiempo.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QBoxLayout>
 #include <QEvent>
@@ -7,6 +9,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -28,6 +32,15 @@ Fecha Fecha_de(QDate d) {
     return {d.day(), d.month(), d.year()};
 }
 
+// The days the count accepts: from 1 January 38, the first the day window
+// reads, to 25 July of año_maximo, which ends the last thirteen-moon year
+// whose moons stay in range.
+constexpr Fecha primera_fecha{1, 1, 38};
+constexpr Fecha ultima_fecha{25, 7, año_maximo};
+
+// The largest year the day window's year box holds: four digits.
+constexpr std::int64_t año_maximo_dia = 9999;
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -46,6 +59,24 @@ Ventana_tiempo::Ventana_tiempo(Efectos& efectos, std::function<void(const Fecha&
     Avisar_visibilidad(this);
     hoy_ = seleccion_ = Fecha_de(efectos_.Hoy());
     resize(880, 700);
+}
+
+void Ventana_tiempo::Ajustar_a_pantalla() {
+    // The screen's free area, less the frame the window manager adds; the
+    // frame is known once shown, guessed before.
+    const QScreen* pantalla = screen();
+    if (!pantalla) return;
+    const QRect libre = pantalla->availableGeometry();
+    QSize marco = frameGeometry().size() - geometry().size();
+    if (!isVisible() || marco.isEmpty()) marco = QSize(16, 48);
+    const QSize cabe = (libre.size() - marco).expandedTo(minimumSizeHint());
+    resize(size().boundedTo(cabe));
+    QRect donde = frameGeometry();
+    if (!libre.contains(donde)) {
+        donde.moveLeft(qBound(libre.left(), donde.left(), libre.right() - donde.width() + 1));
+        donde.moveTop(qBound(libre.top(), donde.top(), libre.bottom() - donde.height() + 1));
+        move(donde.topLeft());
+    }
 }
 
 Ventana_tiempo::~Ventana_tiempo() = default;
@@ -69,10 +100,32 @@ void Ventana_tiempo::Crear_paginas() {
         accion->setShortcut(atajos[i]);
         connect(accion, &QAction::triggered, this, [this, i] {
             paginas_->setCurrentIndex(i);
-            if (auto* rejilla = paginas_->currentWidget()->findChild<QTableView*>())
-                rejilla->setFocus();
+            Enfocar_pagina();
         });
         addAction(accion);
+    }
+    // Ctrl+Page Up / Page Down: the page before or after, as in a browser,
+    // wherever the keyboard is in the window.
+    for (const int paso : {-1, 1}) {
+        auto* accion = new QAction(this);
+        accion->setShortcut(
+            QKeySequence(Qt::CTRL | (paso < 0 ? Qt::Key_PageUp : Qt::Key_PageDown)));
+        accion->setShortcutContext(Qt::WindowShortcut);
+        connect(accion, &QAction::triggered, this, [this, paso] {
+            const int n = paginas_->count();
+            paginas_->setCurrentIndex((paginas_->currentIndex() + n + paso) % n);
+            Enfocar_pagina();
+        });
+        addAction(accion);
+    }
+}
+
+void Ventana_tiempo::Enfocar_pagina() {
+    QWidget* pagina = paginas_->currentWidget();
+    if (auto* rejilla = pagina->findChild<QTableView*>()) {
+        rejilla->setFocus();
+    } else if (auto* texto = pagina->findChild<QLabel*>(QStringLiteral("como"))) {
+        texto->setFocus();
     }
 }
 
@@ -86,8 +139,7 @@ QLayout* Ventana_tiempo::Crear_botones_impresion() {
     connect(imprimir_, &QPushButton::clicked, this, &Ventana_tiempo::Imprimir);
     connect(guardar_pdf_, &QPushButton::clicked, this, &Ventana_tiempo::Guardar_pdf);
     connect(paginas_, &QTabWidget::currentChanged, this, [this](int pagina) {
-        const bool en_papel = pagina == static_cast<int>(Pagina_tiempo::luna) ||
-                              pagina == static_cast<int>(Pagina_tiempo::modulo);
+        const bool en_papel = pagina != static_cast<int>(Pagina_tiempo::como);
         imprimir_->setEnabled(en_papel);
         guardar_pdf_->setEnabled(en_papel);
     });
@@ -109,6 +161,9 @@ QTableView* Ventana_tiempo::Crear_rejilla(const QString& nombre, const QString& 
     vista->setTabKeyNavigation(false);  // Tab leaves the grid for the buttons
     vista->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     vista->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Smaller than its cells' readable minimum, the grid scrolls.
+    vista->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    vista->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     vista->installEventFilter(this);
     connect(vista, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
         if (i.flags() & Qt::ItemIsEnabled) Mostrar_seleccion();
@@ -124,6 +179,9 @@ QWidget* Ventana_tiempo::Crear_pagina_luna() {
         b->setObjectName(QString::fromUtf8(nombre));
         b->setAccessibleName(accesible);
         b->setToolTip(accesible);
+        const QFontMetrics m = b->fontMetrics();
+        b->setMinimumWidth(m.horizontalAdvance(texto) + 2 * m.height());
+        b->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
         connect(b, &QPushButton::clicked, this, accion);
         return b;
     };
@@ -135,6 +193,10 @@ QWidget* Ventana_tiempo::Crear_pagina_luna() {
     titulo_luna_ = new QLabel;
     titulo_luna_->setObjectName(QStringLiteral("titulo_luna"));
     titulo_luna_->setAlignment(Qt::AlignCenter);
+    // A long title wraps: it never widens the window, so a shorter one
+    // after it leaves the window as it was.
+    titulo_luna_->setWordWrap(true);
+    titulo_luna_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     QFont grande = titulo_luna_->font();
     grande.setBold(true);
     grande.setPointSizeF(grande.pointSizeF() * 1.15);
@@ -149,11 +211,13 @@ QWidget* Ventana_tiempo::Crear_pagina_luna() {
     vista_luna_ = Crear_rejilla(QStringLiteral("luna"), tr("Días de la luna"));
     modelo_luna_ = new Modelo_luna(palabras_, vista_luna_);
     vista_luna_->setModel(modelo_luna_);
+    vista_luna_->horizontalHeader()->setMinimumSectionSize(72);
+    vista_luna_->verticalHeader()->setMinimumSectionSize(88);
     connect(vista_luna_, &QTableView::clicked, this, &Ventana_tiempo::Luna_pulsada);
 
     auto* leyenda =
-        new QLabel(tr("Marco verde: portal de activación galáctica · esquina negra: "
-                      "hoy · marco azul: el día seleccionado · Intro: leer el día"));
+        new QLabel(tr("Marco verde: portal de activación galáctica · número blanco sobre "
+                      "negro: hoy · marco azul: el día seleccionado · Intro: leer el día"));
     leyenda->setWordWrap(true);
 
     auto* capas = new QVBoxLayout(pagina);
@@ -169,16 +233,20 @@ QWidget* Ventana_tiempo::Crear_pagina_modulo() {
     titulo_modulo_ = new QLabel;
     titulo_modulo_->setObjectName(QStringLiteral("titulo_modulo"));
     titulo_modulo_->setWordWrap(true);
+    titulo_modulo_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     // Two lines always: a longer name must not move the grid and redraw it all.
     titulo_modulo_->setFixedHeight(titulo_modulo_->fontMetrics().lineSpacing() * 2 + 4);
     vista_modulo_ = Crear_rejilla(QStringLiteral("modulo"), tr("Módulo armónico"));
     modelo_modulo_ = new Modelo_modulo(palabras_, vista_modulo_);
     vista_modulo_->setModel(modelo_modulo_);
+    vista_modulo_->horizontalHeader()->setMinimumSectionSize(34);
+    vista_modulo_->verticalHeader()->setMinimumSectionSize(20);
     connect(vista_modulo_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &Ventana_tiempo::Modulo_pulsado);
     auto* leyenda = new QLabel(
         tr("Verde: portal de activación galáctica · columna 7 entre líneas: columna central · "
-           "esquina negra: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, "
+           "número blanco sobre negro: hoy · marco azul: el kin seleccionado · Gu guía, "
+           "Ap antípoda, "
            "An análogo, Oc oculto · barra violeta: su onda encantada"));
     leyenda->setWordWrap(true);
     auto* capas = new QVBoxLayout(pagina);
@@ -195,9 +263,12 @@ QWidget* Ventana_tiempo::Crear_pagina_onda() {
     QFont grande = titulo_onda_->font();
     grande.setBold(true);
     titulo_onda_->setFont(grande);
+    titulo_onda_->setWordWrap(true);
+    titulo_onda_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     vista_onda_ = Crear_rejilla(QStringLiteral("onda"), tr("Onda encantada"));
     modelo_onda_ = new Modelo_onda(palabras_, vista_onda_);
     vista_onda_->setModel(modelo_onda_);
+    vista_onda_->verticalHeader()->setMinimumSectionSize(32);
     vista_onda_->setSelectionBehavior(QAbstractItemView::SelectRows);
     vista_onda_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     vista_onda_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -227,14 +298,38 @@ QWidget* Ventana_tiempo::Crear_pagina_como() {
            "central es la séptima, de los kines 121 a 140.</li></ul>"
            "<p>Otras calculadoras cuentan distinto el 29 de febrero o el 25 de julio; por eso "
            "sus kines pueden no coincidir con estos.</p>"));
+    // A day to check another count against, and the portals, from the count.
+    constexpr Fecha prueba{26, 7, 2013};
+    QStringList portales;
+    for (int k = 1; k <= 260; ++k) {
+        if (Es_portal(Kin{k})) portales << QString::number(k);
+    }
+    texto->setText(texto->text() +
+                   tr("<p>Para comprobar una cuenta: el %1 es el %2.</p>")
+                       .arg(Texto(Fecha_escrita(prueba, palabras_)),
+                            Texto(Titulo_kin(Calculo_kin(prueba.dia, prueba.mes, prueba.año).kin,
+                                             palabras_))) +
+                   tr("<p>Los %1 portales de activación galáctica son los kines %2.</p>")
+                       .arg(portales.size())
+                       .arg(portales.join(QStringLiteral(", "))));
     texto->setObjectName(QStringLiteral("como"));
     texto->setWordWrap(true);
     texto->setTextFormat(Qt::RichText);
     texto->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     texto->setFocusPolicy(Qt::StrongFocus);  // a screen reader's user can land on it
+    texto->setContentsMargins(6, 6, 6, 6);
+    // Where the keyboard is, as clear as on a grid's cell.
+    texto->setStyleSheet(
+        QStringLiteral("QLabel#como { border: 2px solid transparent; }"
+                       "QLabel#como:focus { border: 2px solid #0d47a1; }"));
+    auto* rollo = new QScrollArea;
+    rollo->setWidget(texto);
+    rollo->setWidgetResizable(true);
+    rollo->setFrameShape(QFrame::NoFrame);
+    rollo->setFocusPolicy(Qt::NoFocus);
     auto* pagina = new QWidget;
     auto* capas = new QVBoxLayout(pagina);
-    capas->addWidget(texto, 1);
+    capas->addWidget(rollo, 1);
     return pagina;
 }
 
@@ -245,17 +340,19 @@ void Ventana_tiempo::Abrir(Pagina_tiempo pagina, std::optional<Fecha> fecha) {
     hoy_ = Fecha_de(efectos_.Hoy());
     paginas_->setCurrentIndex(static_cast<int>(pagina));
     Seleccionar(fecha.value_or(hoy_));
+    if (!isVisible()) Ajustar_a_pantalla();
     show();
+    if (!ajustada_) {
+        ajustada_ = true;
+        Ajustar_a_pantalla();  // now that the frame is known
+    }
     raise();
     activateWindow();
-    if (QWidget* rejilla = paginas_->currentWidget()->findChild<QTableView*>()) {
-        rejilla->setFocus();
-    }
+    Enfocar_pagina();
 }
 
 void Ventana_tiempo::Seleccionar(const Fecha& fecha) {
-    // The day window accepts years from 38 on.
-    seleccion_ = fecha < Fecha{1, 1, 38} ? Fecha{1, 1, 38} : fecha;
+    seleccion_ = std::clamp(fecha, primera_fecha, ultima_fecha);
     Actualizar();
 }
 
@@ -277,7 +374,40 @@ void Ventana_tiempo::Mover_lunas(int lunas) {
     const int dia = t.especial == Dia_especial::hunab_ku           ? 22
                     : t.especial == Dia_especial::fuera_del_tiempo ? 28
                                                                    : t.dia;
-    Seleccionar(Fecha_de_luna(Luna_mas(Luna_de(seleccion_), lunas), dia));
+    const Luna_del_año primera = Luna_de(primera_fecha), ultima = Luna_de(ultima_fecha);
+    Luna_del_año luna = Luna_de(seleccion_);
+    // Within the moons the count accepts, at both ends.
+    for (; lunas > 0 && !(luna == ultima); --lunas) luna = Luna_mas(luna, 1);
+    for (; lunas < 0 && !(luna == primera); ++lunas) luna = Luna_mas(luna, -1);
+    Seleccionar(Fecha_de_luna(luna, dia));
+}
+
+void Ventana_tiempo::Mover_semana(int paso) {
+    // Seven days of the moon, in the same plasma: 29 February and 25 July,
+    // outside the heptads, are passed over (Left and Right reach them). From
+    // one of them, Up reaches the day before it and Down the day a week after.
+    const Fecha_trece_lunas t = Calculo_trece_lunas(seleccion_.dia, seleccion_.mes, seleccion_.año);
+    Luna_del_año luna = Luna_de(seleccion_);
+    int dia = t.dia;
+    if (t.especial != Dia_especial::ninguno) {
+        dia = t.especial == Dia_especial::hunab_ku ? 22 : 28;
+        if (paso < 0) {
+            Seleccionar(Fecha_de_luna(luna, dia));
+            return;
+        }
+    }
+    dia += paso;
+    const Luna_del_año primera = Luna_de(primera_fecha), ultima = Luna_de(ultima_fecha);
+    if (dia > 28) {
+        if (luna == ultima) return;
+        luna = Luna_mas(luna, 1);
+        dia -= 28;
+    } else if (dia < 1) {
+        if (luna == primera) return;
+        luna = Luna_mas(luna, -1);
+        dia += 28;
+    }
+    Seleccionar(Fecha_de_luna(luna, dia));
 }
 
 void Ventana_tiempo::Ir_a_hoy() {
@@ -286,7 +416,17 @@ void Ventana_tiempo::Ir_a_hoy() {
 }
 
 void Ventana_tiempo::Mostrar_seleccion() {
-    if (mostrar_dia_) mostrar_dia_(seleccion_);
+    if (!mostrar_dia_) return;
+    if (seleccion_.año > año_maximo_dia) {
+        // Its year box holds four digits: the day would be read as another.
+        efectos_.Mensaje(tr("La ventana del día lee años de hasta %1 cifras: "
+                            "el %2 no se puede leer en ella.")
+                             .arg(QString::number(año_maximo_dia).size())
+                             .arg(Texto(Fecha_escrita(seleccion_, palabras_))),
+                         windowTitle(), Icono::informacion);
+        return;
+    }
+    mostrar_dia_(seleccion_);
 }
 
 namespace {
@@ -296,6 +436,8 @@ std::optional<Pedido_hojas> Pedido_de(int pagina, const Fecha& seleccion) {
         return Pedido_hojas{Hojas::luna, seleccion};
     if (pagina == static_cast<int>(Pagina_tiempo::modulo))
         return Pedido_hojas{Hojas::modulo, seleccion};
+    if (pagina == static_cast<int>(Pagina_tiempo::onda))
+        return Pedido_hojas{Hojas::onda, seleccion};
     return std::nullopt;
 }
 
@@ -317,6 +459,9 @@ void Ventana_tiempo::Guardar_pdf() {
     const QString nombre =
         pedido->hojas == Hojas::luna
             ? tr("luna-%1-%2.pdf").arg(luna.año).arg(luna.luna, 2, 10, QLatin1Char('0'))
+        : pedido->hojas == Hojas::onda
+            ? tr("onda-kin-%1.pdf")
+                  .arg(Calculo_kin(seleccion_.dia, seleccion_.mes, seleccion_.año).kin.valor)
             : tr("modulo-kin-%1.pdf")
                   .arg(Calculo_kin(seleccion_.dia, seleccion_.mes, seleccion_.año).kin.valor);
     const QString archivo = efectos_.Archivo_pdf(*this, nombre);
@@ -331,14 +476,13 @@ void Ventana_tiempo::Actualizar() {
     const Luna_del_año luna = Luna_de(seleccion_);
     if (!(modelo_luna_->Luna().luna == luna) || modelo_luna_->Luna().dias.empty()) {
         modelo_luna_->Fijar(Describir_luna(luna, palabras_), hoy_, seleccion_);
-        vista_luna_->clearSpans();
-        if (modelo_luna_->Fuera()) vista_luna_->setSpan(4, 0, 1, modelo_luna_->columnCount());
         titulo_luna_->setText(Texto(modelo_luna_->Luna().titulo));
     } else {
         modelo_luna_->Fijar(modelo_luna_->Luna(), hoy_, seleccion_);
-        vista_luna_->clearSpans();
-        if (modelo_luna_->Fuera()) vista_luna_->setSpan(4, 0, 1, modelo_luna_->columnCount());
     }
+    // A special day is a band of its own under the heptads: one cell.
+    vista_luna_->clearSpans();
+    if (modelo_luna_->rowCount() > 4) vista_luna_->setSpan(4, 0, 1, modelo_luna_->columnCount());
     modelo_modulo_->Fijar(kin_hoy, kin);
     modelo_onda_->Fijar(Describir_onda(kin, seleccion_, palabras_), hoy_);
     titulo_modulo_->setText(tr("Seleccionado: %1 (%2) · Hoy: %3")
@@ -396,7 +540,7 @@ bool Ventana_tiempo::Tecla(QTableView* vista, int tecla) {
         case Qt::Key_Up:
         case Qt::Key_Down:
             if (!luna) return false;
-            Mover_dias(tecla == Qt::Key_Up ? -7 : 7);
+            Mover_semana(tecla == Qt::Key_Up ? -7 : 7);
             return true;
         default:
             return false;
@@ -409,15 +553,7 @@ bool Ventana_tiempo::eventFilter(QObject* objeto, QEvent* evento) {
         const auto* tecla = static_cast<QKeyEvent*>(evento);
         const Qt::KeyboardModifiers mods = tecla->modifiers() & ~Qt::KeypadModifier;
         if (tecla->key() == Qt::Key_PageUp || tecla->key() == Qt::Key_PageDown) {
-            if (mods == Qt::ControlModifier) {  // the page before or after, as in a browser
-                const int n = paginas_->count();
-                const int paso = tecla->key() == Qt::Key_PageUp ? n - 1 : 1;
-                paginas_->setCurrentIndex((paginas_->currentIndex() + paso) % n);
-                if (auto* rejilla = paginas_->currentWidget()->findChild<QTableView*>())
-                    rejilla->setFocus();
-                return true;
-            }
-            if (mods & ~Qt::ShiftModifier) return false;
+            if (mods & ~Qt::ShiftModifier) return false;  // Ctrl: the window's pages
             const int paso = mods & Qt::ShiftModifier ? 13 : 1;
             Mover_lunas(tecla->key() == Qt::Key_PageUp ? -paso : paso);
             return true;

@@ -55,8 +55,11 @@ public:
     void Seleccionar_kin(Kin kin);  // its day in the round of the selected day
     void Mover_dias(int dias);
     void Mover_lunas(int lunas);
+    void Mover_semana(int paso);  // -7 or 7 days of the moon, in the same plasma
     void Ir_a_hoy();
-    void Mostrar_seleccion();  // in the day window
+    // In the day window; a day it cannot show (a year of more digits than its
+    // year box holds) is said in a message, and nothing changes.
+    void Mostrar_seleccion();
     // The page shown, the moon or the module with the selected kin, on
     // paper: through the print dialog, or into a PDF file chosen in a file
     // dialog. Nothing on the other pages.
@@ -75,8 +78,10 @@ private:
     QTableView* Crear_rejilla(const QString& nombre, const QString& accesible);
     QLayout* Crear_botones_impresion();
 
-    void Actualizar();         // every page from the selected day
-    void Enfocar_seleccion();  // the grids' current cells follow the selection
+    void Ajustar_a_pantalla();  // within the screen's free area
+    void Enfocar_pagina();      // the keyboard to the page's grid, or its text
+    void Actualizar();          // every page from the selected day
+    void Enfocar_seleccion();   // the grids' current cells follow the selection
     void Luna_pulsada(const QModelIndex& indice);
     void Modulo_pulsado(const QModelIndex& indice);
     void Onda_pulsada(const QModelIndex& indice);
@@ -88,6 +93,7 @@ private:
     Fecha hoy_{1, 1, 2000};
     Fecha seleccion_{1, 1, 2000};
     bool sincronizando_ = false;
+    bool ajustada_ = false;
 
     QTabWidget* paginas_ = nullptr;
     QPushButton* imprimir_ = nullptr;

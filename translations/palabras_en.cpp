@@ -115,6 +115,8 @@ constexpr Palabras palabras_en = {
     .año_de = {{"Year of the ", "Year of the ", "Year of the "}},
     .separador_titulo = " · ",
     .separador_periodo = " – ",
+    .vuelve_kin = {"", "'s kin returns today: "},
+    .primer_dia = "First day of the ",
 
     .mensaje_fecha = "Invalid date. Please enter a valid date.",
     .mensaje_año = "Sorry, the year must be 38 or later for now.",

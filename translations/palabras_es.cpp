@@ -127,6 +127,8 @@ constexpr Palabras palabras_es = {
     .año_de = {{"Año del ", "Año de la ", "Año del "}},
     .separador_titulo = " · ",
     .separador_periodo = " – ",
+    .vuelve_kin = {"Hoy vuelve el kin de ", ": "},
+    .primer_dia = "Primer día de la ",
 
     .mensaje_fecha = "Fecha incorrecta. Debe introducir una fecha correcta",
     .mensaje_año = "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante",

@@ -128,6 +128,8 @@ constexpr Palabras palabras_pt = {
     .año_de = {{"Ano do ", "Ano da ", "Ano do "}},
     .separador_titulo = " · ",
     .separador_periodo = " – ",
+    .vuelve_kin = {"Hoje volta o kin de ", ": "},
+    .primer_dia = "Primeiro dia da ",
 
     .mensaje_fecha = "Data inválida. Digite uma data válida.",
     .mensaje_año = "Desculpe, por enquanto o ano só pode ser de 38 em diante",

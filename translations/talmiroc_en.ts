@@ -34,12 +34,6 @@
 </translation>
     </message>
     <message>
-        <source>talmiroc: --pdf va con --luna, --año o --modulo
-</source>
-        <translation>talmiroc: --pdf goes with --luna, --año or --modulo
-</translation>
-    </message>
-    <message>
         <source>talmiroc: --papel va con --pdf
 </source>
         <translation>talmiroc: --papel goes with --pdf
@@ -76,16 +70,6 @@
         <translation>the thirteen-moon year of the date (with --pdf; without it, its moon)</translation>
     </message>
     <message>
-        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
-la luna en una hoja, el año en 14 (portada y 13 lunas),
-el módulo en una (con fecha, su kin resaltado);
-con ARCHIVO -, en la salida estándar</source>
-        <translation>writes the pages to FILE, opening no window:
-the moon on one page, the year on 14 (cover and 13 moons),
-the module on one (given a date, its kin highlighted);
-with FILE -, to standard output</translation>
-    </message>
-    <message>
         <source>el papel del PDF; si no, carta donde se mide en
 pulgadas y A4 en los demás lugares</source>
         <translation>the PDF&apos;s paper; otherwise Letter where inches are
@@ -96,17 +80,31 @@ the measure, and A4 elsewhere</translation>
         <translation>the windows&apos; language; without it, the system&apos;s</translation>
     </message>
     <message>
+        <source>el kin de hoy en la bandeja del escritorio y un aviso
+cada día; si ya está en la bandeja, no hace nada</source>
+        <translation>today&apos;s kin in the desktop&apos;s tray and a notification
+every day; if it is in the tray already, does nothing</translation>
+    </message>
+    <message>
+        <source>talmiroc: --bandeja no va con una página ni con --pdf
+</source>
+        <translation>talmiroc: --bandeja goes with no page and no --pdf
+</translation>
+    </message>
+    <message>
         <source>esta ayuda</source>
         <translation>this help</translation>
     </message>
     <message>
         <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
-       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+       talmiroc --bandeja [--idioma IDIOMA]
 
 Sin opciones abre la ventana del día en la fecha de hoy.
 </source>
         <translation>Usage: talmiroc [--idioma LANGUAGE] [--luna|--modulo|--onda [DAY MONTH YEAR]]
-       talmiroc --luna|--año|--modulo [DAY MONTH YEAR] --pdf FILE [--papel a4|carta]
+       talmiroc --luna|--año|--modulo|--onda [DAY MONTH YEAR] --pdf FILE [--papel a4|carta]
+       talmiroc --bandeja [--idioma LANGUAGE]
 
 With no options, opens the day window on today&apos;s date.
 </translation>
@@ -145,6 +143,30 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
         <translation>talmiroc: could not write the help: %1
 </translation>
     </message>
+    <message>
+        <source>talmiroc: %1 no es una fecha del calendario; las páginas piden una fecha real
+</source>
+        <translation>talmiroc: %1 is not a calendar date; the pages need a real date
+</translation>
+    </message>
+    <message>
+        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
+la luna en una hoja, el año en 15 (portada, el año
+en una hoja y 13 lunas), el módulo en una (con fecha,
+su kin resaltado), la onda encantada en una;
+con ARCHIVO -, en la salida estándar</source>
+        <translation>writes the pages to FILE, opening no window:
+the moon on one page, the year on 15 (cover, the year
+on one page and 13 moons), the module on one (given a
+date, its kin highlighted), the wavespell on one;
+with FILE -, to standard output</translation>
+    </message>
+    <message>
+        <source>talmiroc: --pdf va con --luna, --año, --modulo u --onda
+</source>
+        <translation>talmiroc: --pdf goes with --luna, --año, --modulo or --onda
+</translation>
+    </message>
 </context>
 <context>
     <name>talmiroc::Archivo</name>
@@ -155,6 +177,45 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
     <message>
         <source>no es un archivo común (es un dispositivo o una tubería)</source>
         <translation>not a regular file (a device or a pipe)</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Bandeja</name>
+    <message>
+        <source>Lectura de hoy</source>
+        <translation>Today's reading</translation>
+    </message>
+    <message>
+        <source>Luna de hoy</source>
+        <translation>Today's moon</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Harmonic module</translation>
+    </message>
+    <message>
+        <source>Personas</source>
+        <translation>People</translation>
+    </message>
+    <message>
+        <source>Notificar cada día</source>
+        <translation>Notify every day</translation>
+    </message>
+    <message>
+        <source>Iniciar con la sesión</source>
+        <translation>Start with the session</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>No se pudo borrar el archivo %1: %2</source>
+        <translation>The file %1 could not be removed: %2</translation>
+    </message>
+    <message>
+        <source>No se pudo crear la carpeta %1</source>
+        <translation>The folder %1 could not be made</translation>
     </message>
 </context>
 <context>
@@ -326,6 +387,10 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
         <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
         <translation>Green: galactic activation portal · column 7 between lines: central column</translation>
     </message>
+    <message>
+        <source>En cada día, su fecha y su kin · 0.0: %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
+        <translation>In each day, its date and its kin · 0.0: %1 · 25/7: %2 · green frame: galactic activation portal</translation>
+    </message>
 </context>
 <context>
     <name>talmiroc::Ventana_tiempo</name>
@@ -466,16 +531,8 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
         <translation>Days of the moon</translation>
     </message>
     <message>
-        <source>Marco verde: portal de activación galáctica · esquina negra: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
-        <translation>Green frame: galactic activation portal · black corner: today · blue frame: the selected day · Enter: read the day</translation>
-    </message>
-    <message>
         <source>Módulo armónico</source>
         <translation>Harmonic module</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · esquina negra: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Green: galactic activation portal · column 7 between lines: central column · black corner: today · blue frame: the selected kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
     </message>
     <message>
         <source>Onda encantada</source>
@@ -516,6 +573,30 @@ Ctrl+L, Ctrl+M and Ctrl+O open the same pages.
     <message>
         <source>Guardar PDF</source>
         <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica · número blanco sobre negro: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
+        <translation>Green frame: galactic activation portal · white number on black: today · blue frame: the selected day · Enter: read the day</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · número blanco sobre negro: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Green: galactic activation portal · column 7 between lines: central column · white number on black: today · blue frame: the selected kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Para comprobar una cuenta: el %1 es el %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;To check a count: %1 is %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Los %1 portales de activación galáctica son los kines %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;The %1 galactic activation portals are kins %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>La ventana del día lee años de hasta %1 cifras: el %2 no se puede leer en ella.</source>
+        <translation>The day window reads years of up to %1 digits: %2 cannot be read there.</translation>
+    </message>
+    <message>
+        <source>onda-kin-%1.pdf</source>
+        <translation>wavespell-kin-%1.pdf</translation>
     </message>
 </context>
 </TS>

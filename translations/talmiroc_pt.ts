@@ -34,12 +34,6 @@
 </translation>
     </message>
     <message>
-        <source>talmiroc: --pdf va con --luna, --año o --modulo
-</source>
-        <translation>talmiroc: --pdf vai com --luna, --año ou --modulo
-</translation>
-    </message>
-    <message>
         <source>talmiroc: --papel va con --pdf
 </source>
         <translation>talmiroc: --papel vai com --pdf
@@ -76,16 +70,6 @@
         <translation>o ano de treze luas da data (com --pdf; sem ele, a sua lua)</translation>
     </message>
     <message>
-        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
-la luna en una hoja, el año en 14 (portada y 13 lunas),
-el módulo en una (con fecha, su kin resaltado);
-con ARCHIVO -, en la salida estándar</source>
-        <translation>escreve as folhas em ARQUIVO, sem abrir janela:
-a lua em uma folha, o ano em 14 (capa e 13 luas),
-o módulo em uma (com data, o seu kin destacado);
-com ARQUIVO -, na saída padrão</translation>
-    </message>
-    <message>
         <source>el papel del PDF; si no, carta donde se mide en
 pulgadas y A4 en los demás lugares</source>
         <translation>o papel do PDF; senão, carta onde se mede em
@@ -96,17 +80,31 @@ polegadas e A4 nos demais lugares</translation>
         <translation>o idioma das janelas; sem ele, o do sistema</translation>
     </message>
     <message>
+        <source>el kin de hoy en la bandeja del escritorio y un aviso
+cada día; si ya está en la bandeja, no hace nada</source>
+        <translation>o kin de hoje na bandeja da área de trabalho e um aviso
+todo dia; se já está na bandeja, não faz nada</translation>
+    </message>
+    <message>
+        <source>talmiroc: --bandeja no va con una página ni con --pdf
+</source>
+        <translation>talmiroc: --bandeja não vai com uma página nem com --pdf
+</translation>
+    </message>
+    <message>
         <source>esta ayuda</source>
         <translation>esta ajuda</translation>
     </message>
     <message>
         <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
-       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+       talmiroc --bandeja [--idioma IDIOMA]
 
 Sin opciones abre la ventana del día en la fecha de hoy.
 </source>
         <translation>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DIA MÊS ANO]]
-       talmiroc --luna|--año|--modulo [DIA MÊS ANO] --pdf ARQUIVO [--papel a4|carta]
+       talmiroc --luna|--año|--modulo|--onda [DIA MÊS ANO] --pdf ARQUIVO [--papel a4|carta]
+       talmiroc --bandeja [--idioma IDIOMA]
 
 Sem opções, abre a janela do dia na data de hoje.
 </translation>
@@ -145,6 +143,30 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
         <translation>talmiroc: não foi possível escrever a ajuda: %1
 </translation>
     </message>
+    <message>
+        <source>talmiroc: %1 no es una fecha del calendario; las páginas piden una fecha real
+</source>
+        <translation>talmiroc: %1 não é uma data do calendário; as páginas pedem uma data real
+</translation>
+    </message>
+    <message>
+        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
+la luna en una hoja, el año en 15 (portada, el año
+en una hoja y 13 lunas), el módulo en una (con fecha,
+su kin resaltado), la onda encantada en una;
+con ARCHIVO -, en la salida estándar</source>
+        <translation>escreve as folhas em ARQUIVO, sem abrir janela:
+a lua em uma folha, o ano em 15 (capa, o ano em
+uma folha e 13 luas), o módulo em uma (com data,
+o seu kin destacado), a onda encantada em uma;
+com ARQUIVO -, na saída padrão</translation>
+    </message>
+    <message>
+        <source>talmiroc: --pdf va con --luna, --año, --modulo u --onda
+</source>
+        <translation>talmiroc: --pdf vai com --luna, --año, --modulo ou --onda
+</translation>
+    </message>
 </context>
 <context>
     <name>talmiroc::Archivo</name>
@@ -155,6 +177,45 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
     <message>
         <source>no es un archivo común (es un dispositivo o una tubería)</source>
         <translation>não é um arquivo comum (é um dispositivo ou um pipe)</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Bandeja</name>
+    <message>
+        <source>Lectura de hoy</source>
+        <translation>Leitura de hoje</translation>
+    </message>
+    <message>
+        <source>Luna de hoy</source>
+        <translation>Lua de hoje</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Módulo harmônico</translation>
+    </message>
+    <message>
+        <source>Personas</source>
+        <translation>Pessoas</translation>
+    </message>
+    <message>
+        <source>Notificar cada día</source>
+        <translation>Notificar todo dia</translation>
+    </message>
+    <message>
+        <source>Iniciar con la sesión</source>
+        <translation>Iniciar com a sessão</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>No se pudo borrar el archivo %1: %2</source>
+        <translation>Não foi possível apagar o arquivo %1: %2</translation>
+    </message>
+    <message>
+        <source>No se pudo crear la carpeta %1</source>
+        <translation>Não foi possível criar a pasta %1</translation>
     </message>
 </context>
 <context>
@@ -326,6 +387,10 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
         <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
         <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central</translation>
     </message>
+    <message>
+        <source>En cada día, su fecha y su kin · 0.0: %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
+        <translation>Em cada dia, a sua data e o seu kin · 0.0: %1 · 25/7: %2 · moldura verde: portal de ativação galáctica</translation>
+    </message>
 </context>
 <context>
     <name>talmiroc::Ventana_tiempo</name>
@@ -466,16 +531,8 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
         <translation>Dias da lua</translation>
     </message>
     <message>
-        <source>Marco verde: portal de activación galáctica · esquina negra: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
-        <translation>Moldura verde: portal de ativação galáctica · canto preto: hoje · moldura azul: o dia selecionado · Enter: ler o dia</translation>
-    </message>
-    <message>
         <source>Módulo armónico</source>
         <translation>Módulo harmônico</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · esquina negra: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · canto preto: hoje · moldura azul: o kin selecionado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
     </message>
     <message>
         <source>Onda encantada</source>
@@ -516,6 +573,30 @@ Ctrl+L, Ctrl+M e Ctrl+O abrem as mesmas páginas.
     <message>
         <source>Guardar PDF</source>
         <translation>Salvar PDF</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica · número blanco sobre negro: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
+        <translation>Moldura verde: portal de ativação galáctica · número branco sobre preto: hoje · moldura azul: o dia selecionado · Enter: ler o dia</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · número blanco sobre negro: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · número branco sobre preto: hoje · moldura azul: o kin selecionado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Para comprobar una cuenta: el %1 es el %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Para conferir uma contagem: %1 é o %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Los %1 portales de activación galáctica son los kines %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Os %1 portais de ativação galáctica são os kins %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>La ventana del día lee años de hasta %1 cifras: el %2 no se puede leer en ella.</source>
+        <translation>A janela do dia lê anos de até %1 algarismos: %2 não pode ser lido nela.</translation>
+    </message>
+    <message>
+        <source>onda-kin-%1.pdf</source>
+        <translation>onda-kin-%1.pdf</translation>
     </message>
 </context>
 </TS>

@@ -5,13 +5,21 @@
   en_x.py portapapeles VENTANA TZOLKIN  Ctrl+C and the X clipboard
   en_x.py tiempo VENTANA TZOLKIN        the count over time, read over AT-SPI
   en_x.py orca VENTANA TZOLKIN          what Orca, the screen reader, says
+  en_x.py bandeja BANDEJA TALMIROC      the tray in trayer, dunst's notifications
+  en_x.py sni BANDEJA TALMIROC          the tray as a StatusNotifierItem in Xfce's panel
+
+BANDEJA is talmiroc_bandeja_x (the tray on a clock of the test's), TALMIROC
+the program, started a second time beside it.
 
 VENTANA is talmiroc_ventana_x (the window on 9 April 2003), TZOLKIN the
 command whose text the clipboard must hold. Each run starts its own Xvfb,
 session bus and (lector, orca) accessibility bus, in a private HOME and runtime
 folder, presses real keys with xdotool, and stops every process it started,
-on failure too. Exit 0 passed, 1 failed, 77 skipped because a tool is
-missing (named on stderr); where CI=true a missing tool fails instead.
+on failure too. Orca allows one of its own a user (it asks pgrep), so the
+orca run starts itself again in a process namespace of its own (unshare),
+where no other Orca of the user's is seen. Exit 0 passed, 1 failed, 77
+skipped because a tool is missing (named on stderr); where CI=true a missing
+tool fails instead.
 """
 import ctypes
 import glob
@@ -35,9 +43,9 @@ class Fallo(Exception):
     pass
 
 
-def Esperar(condicion, que):
-    """Polls `condicion` until it returns something true; fails after ESPERA."""
-    limite = time.monotonic() + ESPERA
+def Esperar(condicion, que, espera=ESPERA):
+    """Polls `condicion` until it returns something true; fails after `espera` s."""
+    limite = time.monotonic() + espera
     while True:
         valor = condicion()
         if valor:
@@ -368,25 +376,31 @@ def Prueba_tiempo(s, programa):
                    "la octava luna de 2015")
     if not any(d.endswith(", portal") for d in dias):
         raise Fallo("ningún portal en la octava luna de 2015: %s" % dias)
-    # A page's controls are told visible as the page is shown, as Orca needs.
+    # A page's controls are told visible as the page is shown, and hidden as
+    # it is left: a reader keeps what it was told last.
     from gi.repository import GLib
-    visibles = []
+    contado = {True: [], False: []}  # visible: names told so
     pyatspi.Registry.registerEventListener(
-        lambda e: e.detail1 and visibles.append(e.source.name), "object:state-changed:visible")
+        lambda e: contado[bool(e.detail1)].append(e.source.name), "object:state-changed:visible")
 
-    def Modulo_visible():
-        while GLib.MainContext.default().iteration(False):
-            pass
-        return "Módulo armónico" in visibles
+    def Contado(visible, nombre):
+        def Condicion():
+            while GLib.MainContext.default().iteration(False):
+                pass
+            return nombre in contado[visible]
+        return Condicion
 
     s.Teclas("ctrl+m")
     _, kines = Leer("Módulo armónico", lambda c: len(c) == 260, "el módulo armónico")
-    Esperar(Modulo_visible, "el módulo dicho visible")
+    Esperar(Contado(True, "Módulo armónico"), "el módulo dicho visible")
     nombres_bien = all(k.startswith("Kin %d " % (i % 13 * 20 + i // 13 + 1))
                        for i, k in enumerate(kines))
     if not nombres_bien or sum(k.endswith(", portal") for k in kines) != 52:
         raise Fallo("el módulo: %s" % kines[:30])
     print("ok el módulo: 260 kines nombrados, 52 portales")
+    s.Teclas("ctrl+l")
+    Esperar(Contado(False, "Módulo armónico"), "el módulo dicho oculto al volver a la luna")
+    print("ok el módulo dicho visible al mostrarse y oculto al dejarlo")
 
 
 # ---------------------------------------------------------------------------
@@ -421,7 +435,9 @@ def Orca(s):
     s.Arrancar(["speech-dispatcher", "-s", "-t", "0", "-C", c + "/voz", "-L", c + "/voz", "-l", "5"],
                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     enchufe = os.path.join(s.env["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
-    Esperar(lambda: os.path.exists(enchufe), "speech-dispatcher")
+    # It asks espeak-ng for every voice before it listens: on a busy machine
+    # that alone takes longer than anything else here.
+    Esperar(lambda: os.path.exists(enchufe), "speech-dispatcher", 4 * ESPERA)
     s.Arrancar(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     Esperar(lambda: "window id" in s.Salida(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]),
             "openbox")
@@ -444,7 +460,7 @@ def Orca(s):
         leido[0] = resto[max(resto.rfind("Queueing message"), 0):]
         return list(dichas)
 
-    Esperar(lambda: "Lector de pantalla activado." in Dicho(), "Orca")
+    Esperar(lambda: "Lector de pantalla activado." in Dicho(), "Orca", 4 * ESPERA)
     return Dicho
 
 
@@ -488,7 +504,7 @@ def Prueba_orca(s, programa):
             ultima[0] = time.monotonic()
         return "Mes texto." in Dicho()
 
-    Esperar(Sigue_el_foco, "Orca siguiendo el foco")
+    Esperar(Sigue_el_foco, "Orca siguiendo el foco", 4 * ESPERA)
     errores, inicios = [], []
     for paso, teclas, dice, _ in PASOS:
         inicios.append(len(Dicho()))
@@ -512,6 +528,183 @@ def Prueba_orca(s, programa):
         errores += ["Orca rechazó: " + l.strip() for l in f if "invalid signature" in l][:3]
     if errores:
         raise Fallo("\n  ".join(errores))
+
+
+# ---------------------------------------------------------------------------
+# The tray: trayer's XEmbed tray and dunst, the notification server, both on
+# the private X server and session bus; the XDG folders private too.
+
+def Prueba_bandeja(s, programa, talmiroc):
+    import json
+    for d in ("config", "data", "state"):
+        os.makedirs(os.path.join(s.carpeta, d))
+    s.env.update(XDG_CONFIG_HOME=s.carpeta + "/config", XDG_DATA_HOME=s.carpeta + "/data",
+                 XDG_STATE_HOME=s.carpeta + "/state", QT_QPA_PLATFORM="xcb",
+                 QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    s.Bus_accesible()
+    s.Arrancar(["trayer", "--edge", "top", "--align", "left", "--widthtype", "pixel", "--width",
+                "200", "--height", "24", "--transparent", "false"],
+               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    Esperar(lambda: "_NET_SYSTEM_TRAY_S0" in s.Salida(["xprop", "-root"]) or
+            s.Salida(["xdotool", "search", "--class", "trayer"]), "trayer")
+    with open(s.carpeta + "/dunstrc", "w") as f:
+        f.write("[global]\n")
+    s.Arrancar(["dunst", "-config", s.carpeta + "/dunstrc"], stdout=subprocess.DEVNULL,
+               stderr=subprocess.DEVNULL)
+    Esperar(lambda: subprocess.run(["dunstctl", "is-paused"], env=s.env,
+                                   capture_output=True).returncode == 0, "dunst")
+
+    def Avisos():
+        """Every notification dunst has shown, oldest first: (title, body)."""
+        subprocess.run(["dunstctl", "close-all"], env=s.env, check=True)
+        h = json.loads(s.Salida(["dunstctl", "history"]) or '{"data": [[]]}')
+        return [(n["summary"]["data"], n["body"]["data"]) for n in reversed(h["data"][0])]
+
+    def Bandeja(reloj):
+        s.env["TALMIROC_RELOJ"] = reloj
+        return s.Arrancar([programa], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def Incrustados():
+        """Our icons' windows inside trayer's panel."""
+        arbol = s.Salida(["xwininfo", "-root", "-tree"])
+        panel = arbol.split('"panel": ("panel" "trayer")', 1)
+        return panel[1].count('("talmiroc_bandeja_x" ') if len(panel) == 2 else 0
+
+    import pyatspi
+    os.environ.update(DISPLAY=s.env["DISPLAY"],
+                      DBUS_SESSION_BUS_ADDRESS=s.env["DBUS_SESSION_BUS_ADDRESS"])
+
+    def Nombre_x():
+        """The name of our icon's window inside trayer's panel."""
+        panel = s.Salida(["xwininfo", "-root", "-tree"]).split('"panel": ("panel" "trayer")', 1)
+        m = re.search(r'0x[0-9a-f]+ "([^"]*)": \("talmiroc_bandeja_x" ', panel[-1])
+        return m.group(1) if m else None
+
+    def Globo():
+        """The tooltip as a screen reader meets it, the pointer moved onto the icon."""
+        # The pointer leaves and comes back: Qt shows the tooltip anew.
+        for x, y in ((100, 100), (12, 12), (13, 13)):
+            subprocess.run(["xdotool", "mousemove", str(x), str(y)], env=s.env, check=True)
+            time.sleep(0.1)
+
+        def Leido():
+            for app in pyatspi.Registry.getDesktop(0):
+                if app is not None and app.name == os.path.basename(programa):
+                    for v in app:
+                        if v is not None and v.getRoleName() == "tool tip":
+                            return v.name
+            return None
+        return Esperar(Leido, "el globo del icono")
+
+    errores = []
+    # The day before a return of Ana's kin, a few seconds before midnight.
+    b = Bandeja("2003-04-08T23:59:55")
+    Esperar(lambda: Incrustados() == 1, "el icono en la bandeja")
+    Esperar(lambda: len(Avisos()) == 1, "el aviso del 8 de abril")
+    antes = (Nombre_x(), Globo())
+    ocho = ("Kin 45 · Serpiente Rítmica Roja",
+            "13 Lunas: Alfa 5, Luna Planetaria del Perro (NS1.15.10.5)")
+    oido = ("Kin 45, Serpiente Rítmica Roja, "
+            "13 Lunas, Alfa 5, Luna Planetaria del Perro (NS1.15.10.5)")
+    if antes != (oido, "\n".join(ocho)):
+        errores.append("el icono del 8 de abril: %r" % (antes,))
+    print("ok el icono incrustado y nombrado:", antes)
+    # The second start ends at once, status 0, and adds no icon.
+    otra = subprocess.run([talmiroc, "--bandeja"], env=s.env, capture_output=True, timeout=ESPERA)
+    if otra.returncode != 0 or otra.stdout or otra.stderr:
+        errores.append("el segundo arranque: %s %r %r" % (otra.returncode, otra.stdout, otra.stderr))
+    # Midnight on the program's clock: the icon and a new notification.
+    avisos = Esperar(lambda: (lambda a: len(a) == 2 and a)(Avisos()), "el aviso del 9 de abril")
+    esperado = ("Kin 46 · Enlazador de Mundos Resonante Blanco",
+                "13 Lunas: Limi 6, Luna Planetaria del Perro (NS1.15.10.6)\n"
+                "Hoy vuelve el kin de Ana: Kin 46")
+    if avisos[1] != esperado:
+        errores.append("el aviso del 9 de abril: %r, se esperaba %r" % (avisos[1], esperado))
+    nueve = (esperado[0], esperado[1].split("\n")[0])
+    despues = (Nombre_x(), Globo())
+    oido = ("Kin 46, Enlazador de Mundos Resonante Blanco, "
+            "13 Lunas, Limi 6, Luna Planetaria del Perro (NS1.15.10.6)")
+    if despues != (oido, "\n".join(nueve)):
+        errores.append("el icono tras la medianoche: %r" % (despues,))
+    if Incrustados() != 1:
+        errores.append("%d iconos en la bandeja" % Incrustados())
+    print("ok la medianoche:", avisos[1])
+    # A click opens the day window; its Salir closes it and the tray stays.
+    subprocess.run(["xdotool", "mousemove", "12", "12", "click", "1"], env=s.env, check=True)
+    Esperar(lambda: s.Salida(["xdotool", "search", "--name", "^Talmiroc$"]), "la ventana del día")
+    s.Teclas("alt+s")
+    Esperar(lambda: not s.Salida(["xdotool", "search", "--onlyvisible", "--name", "^Talmiroc$"]),
+            "la ventana cerrada por Salir")
+    # The tray is still there: another click opens the window again.
+    subprocess.run(["xdotool", "mousemove", "12", "12", "click", "1"], env=s.env, check=True)
+    try:
+        Esperar(lambda: s.Salida(["xdotool", "search", "--onlyvisible", "--name", "^Talmiroc$"]),
+                "la ventana del día otra vez")
+    except Fallo:
+        raise Fallo("Salir de la ventana terminó la bandeja (%s)" % b.poll())
+    print("ok un clic abre la ventana del día y su Salir deja la bandeja")
+    # A restart on the same day shows nothing new.
+    b.terminate()
+    b.wait(ESPERA)
+    Esperar(lambda: Incrustados() == 0, "la bandeja vacía")
+    Bandeja("2003-04-09T08:00:00")
+    Esperar(lambda: Incrustados() == 1, "el icono otra vez")
+    time.sleep(1)
+    if len(Avisos()) != 2:
+        errores.append("tras volver a arrancar el mismo día: %s" % Avisos())
+    if errores:
+        raise Fallo("\n  ".join(errores))
+    print("ok ningún aviso repetido tras volver a arrancar")
+
+
+def Prueba_sni(s, programa):
+    """The same tray where the desktop has a StatusNotifierItem watcher: the
+    Xfce panel's, whose systray takes both kinds of icon. Read over D-Bus as
+    the panel reads it."""
+    s.env.update(QT_QPA_PLATFORM="xcb")
+    s.Arrancar(["xfce4-panel", "--disable-wm-check"], stdout=subprocess.DEVNULL,
+               stderr=subprocess.DEVNULL)
+
+    def Pedir(destino, ruta, interfaz, propiedad):
+        return s.Salida(["dbus-send", "--session", "--print-reply", "--dest=" + destino, ruta,
+                         "org.freedesktop.DBus.Properties.Get", "string:" + interfaz,
+                         "string:" + propiedad])
+
+    def Elementos():
+        return re.findall(r'string "([^"]*)"', Pedir(
+            "org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+            "org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems"))
+
+    Esperar(lambda: "true" in Pedir("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+                                    "org.kde.StatusNotifierWatcher",
+                                    "IsStatusNotifierHostRegistered"), "el panel de Xfce")
+    s.env["TALMIROC_RELOJ"] = "2003-04-08T23:59:57"
+    s.Arrancar([programa], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    elemento = Esperar(Elementos, "el elemento registrado")[0]
+    servicio, ruta = elemento.split("/", 1)
+
+    def Globo():
+        t = Pedir(servicio, "/" + ruta, "org.kde.StatusNotifierItem", "ToolTip")
+        m = re.search(r'array \[\s*\]\s*string "([^"]*)"', t)
+        return m.group(1) if m else None
+
+    errores = []
+    antes = Esperar(lambda: (lambda g: g and g.startswith("Kin 45 ") and g)(Globo()),
+                    "el globo del 8 de abril")
+    despues = Esperar(lambda: (lambda g: g and g.startswith("Kin 46 ") and g)(Globo()),
+                      "el globo tras la medianoche")
+    if despues != ("Kin 46 · Enlazador de Mundos Resonante Blanco\n"
+                   "13 Lunas: Limi 6, Luna Planetaria del Perro (NS1.15.10.6)"):
+        errores.append("el globo: %r" % despues)
+    tamaños = re.findall(r"struct \{\s*int32 (\d+)\s*int32 (\d+)\s*array of bytes",
+                         Pedir(servicio, "/" + ruta, "org.kde.StatusNotifierItem", "IconPixmap"))
+    if not {("16", "16"), ("22", "22"), ("32", "32")} <= set(tamaños):
+        errores.append("los tamaños del icono: %s" % tamaños)
+    if len(Elementos()) != 1:
+        errores.append("elementos: %s" % Elementos())
+    if errores:
+        raise Fallo("\n  ".join(errores))
+    print("ok el elemento en el panel de Xfce:", repr(antes), "->", repr(despues), tamaños)
 
 
 # ---------------------------------------------------------------------------
@@ -561,24 +754,53 @@ def Prueba_portapapeles(s, programa, tzolkin):
     s.Salir()
 
 
+APARTE = "TALMIROC_EN_X_APARTE"  # set in the run inside its own namespace
+
+
+def Aparte():
+    """Runs this script again in a process namespace of its own, with its own
+    /proc, and returns its exit status; None when none can be made here. In
+    it Orca sees no other Orca, and every process of the run ends with it."""
+    orden = ["unshare", "--pid", "--fork", "--mount-proc", "--kill-child"]
+    if not shutil.which("unshare"):
+        return None
+    for prueba in (orden, orden[:1] + ["--map-root-user"] + orden[1:]):  # root, or a user namespace
+        if subprocess.run(prueba + ["true"], capture_output=True).returncode == 0:
+            return subprocess.run(prueba + [sys.executable, *sys.argv],
+                                  env=dict(os.environ, **{APARTE: "1"})).returncode
+    return None
+
+
 def main():
-    if len(sys.argv) != 4 or sys.argv[1] not in ("lector", "portapapeles", "tiempo", "orca"):
+    if len(sys.argv) != 4 or sys.argv[1] not in ("lector", "portapapeles", "tiempo", "orca",
+                                                 "bandeja", "sni"):
         print(__doc__, file=sys.stderr)
         return 2
     prueba, programa, tzolkin = sys.argv[1:]
     herramientas = ["Xvfb", "xdotool", "dbus-daemon", "dbus-send"]
     herramientas += ["xclip"] if prueba == "portapapeles" else ["/usr/libexec/at-spi-bus-launcher"]
+    if prueba == "bandeja":
+        herramientas += ["trayer", "dunst", "dunstctl", "xwininfo", "xprop"]
+    if prueba == "sni":
+        herramientas += ["xfce4-panel"]
     if prueba == "orca":
         herramientas += ["orca", "speech-dispatcher", "openbox", "localedef", "xprop",
                          "/usr/lib/speech-dispatcher-modules/sd_espeak-ng"]
     faltan = [h for h in herramientas if not shutil.which(h)]
-    if prueba in ("lector", "tiempo"):
+    if prueba in ("lector", "tiempo", "bandeja"):
         if importlib.util.find_spec("pyatspi") is None:  # imported once the buses run
             faltan.append("python3-pyatspi")
-    # Orca will not start beside another of the same user's, which is left alone.
+    if prueba == "orca" and not faltan and os.environ.get(APARTE) != "1":
+        estado = Aparte()
+        if estado is not None:
+            return estado
+    # Orca will not start beside another of the same user's (it asks pgrep),
+    # which is left alone: without a namespace of our own, one may be running.
     if prueba == "orca" and not faltan and subprocess.run(
             ["pgrep", "-u", str(os.getuid()), "-x", "orca"], capture_output=True).returncode == 0:
-        faltan.append("Orca libre (ya hay uno en marcha)")
+        faltan.append("un Orca propio: Orca admite uno por usuario, ya hay uno en marcha y "
+                      "aquí no se puede apartar la prueba en su propio espacio de procesos "
+                      "(unshare --pid)")
     if faltan:
         print("falta: " + ", ".join(faltan), file=sys.stderr)
         return 1 if os.environ.get("CI") == "true" else 77
@@ -593,6 +815,10 @@ def main():
             Prueba_tiempo(s, programa)
         elif prueba == "orca":
             Prueba_orca(s, programa)
+        elif prueba == "bandeja":
+            Prueba_bandeja(s, programa, tzolkin)
+        elif prueba == "sni":
+            Prueba_sni(s, programa)
         else:
             Prueba_portapapeles(s, programa, tzolkin)
     except Fallo as f:

@@ -1,4 +1,4 @@
-// A stand-in for the window's effects: a fixed clock, and a record of every
+// A stand-in for the windows' effects: a fixed clock (or one of the test's), and a record of every
 // message shown and every print asked for.
 #pragma once
 
@@ -27,7 +27,9 @@ public:
         mensajes.push_back({texto, titulo, icono});
         if (al_mostrar) al_mostrar();  // the box is open: the window as the user sees it
     }
-    QDate Hoy() override { return hoy_; }
+    // The fixed day at noon, or what `reloj` says when one is set.
+    QDate Hoy() override { return Ahora().date(); }
+    QDateTime Ahora() override { return reloj ? reloj() : QDateTime(hoy_, QTime(12, 0)); }
     void Imprimir(QWidget& ventana, const QString&) override { impresiones.push_back(&ventana); }
     void Imprimir_hojas(QWidget& ventana, const QString&, const Escritor_pdf&) override {
         impresiones.push_back(&ventana);
@@ -38,6 +40,7 @@ public:
     std::vector<QWidget*> impresiones;
     std::function<void()> al_mostrar;
     QString archivo_pdf;  // what the file dialog answers; empty: cancelled
+    std::function<QDateTime()> reloj;  // a clock that moves, for the day's turn
 
 private:
     QDate hoy_;

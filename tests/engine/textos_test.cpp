@@ -139,5 +139,50 @@ TEST(Textos, ParaOirCadaRotulo) {
     }
 }
 
+// What is special about a day, for its notification. Rows: the day and what
+// it holds; then over a thirteen-moon year in each language, the 13 first
+// days of a moon, a first day of a wavespell every 13 counted days, and a
+// return's line naming the person and the kin.
+TEST(Textos, LoEspecialDeUnDia) {
+    const std::vector<Vuelta> ana{{"Ana", Kin{46}}};
+    const struct {
+        Fecha fecha;
+        std::vector<Vuelta> vueltas;
+        std::vector<std::string> lineas;
+    } filas[] = {
+        {{9, 4, 2003}, {}, {}},
+        {{9, 4, 2003}, ana, {"Hoy vuelve el kin de Ana: Kin 46"}},
+        {{26, 7, 2003}, {}, {"Primer día de la Luna Magnética del Murciélago", "Portal de activación galáctica"}},
+        {{29, 7, 2003}, {}, {"Primer día de la Onda encantada de la Tierra"}},
+        {{25, 7, 2003}, ana, {"Hoy vuelve el kin de Ana: Kin 46", "Portal de activación galáctica"}},
+        // 28 February 2024 is kin 131: its Hunab Ku repeats the kin, not the start.
+        {{28, 2, 2024}, {}, {"Primer día de la Onda encantada del Mono"}},
+        {{29, 2, 2024}, {}, {}},
+    };
+    for (const auto& f : filas) {
+        EXPECT_EQ(Lo_especial(Describir_dia(f.fecha, palabras_es), f.vueltas), f.lineas)
+            << f.fecha.dia << "-" << f.fecha.mes << "-" << f.fecha.año;
+    }
+    for (const Palabras* p : idiomas) {
+        int lunas = 0, ondas = 0;
+        for (Fecha f{26, 7, 2003}; !(f == Fecha{26, 7, 2004}); f = Siguiente(f)) {
+            const Lectura_dia l = Describir_dia(f, *p);
+            for (const std::string& linea : Lo_especial(l, ana)) {
+                if (linea.starts_with(p->primer_dia)) {
+                    const bool luna = linea.ends_with(Nombre_trece_lunas(l.trece_lunas, *p));
+                    lunas += luna;
+                    ondas += !luna;
+                    EXPECT_TRUE(luna || l.kin.tono().valor == 1) << p->idioma << " " << linea;
+                } else if (linea != l.portal) {
+                    EXPECT_NE(linea.find("Ana"), std::string::npos) << p->idioma << " " << linea;
+                    EXPECT_TRUE(linea.ends_with("Kin 46")) << p->idioma << " " << linea;
+                }
+            }
+        }
+        EXPECT_EQ(lunas, 13) << p->idioma;
+        EXPECT_EQ(ondas, 28) << p->idioma << ": 365 counted days, kin 157 on 29 July the first";
+    }
+}
+
 }  // namespace
 }  // namespace talmiroc

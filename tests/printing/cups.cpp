@@ -1,8 +1,5 @@
 #include "cups.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <memory>
 #include <thread>
@@ -37,6 +34,7 @@ QString Buscar(const QString& programa, const QStringList& argumentos, const cha
 struct Sistema_privado {
     QString carpeta;
     std::unique_ptr<QProcess> guion;
+    std::unique_ptr<QTemporaryDir> casa;  // HOME and XDG_* of this process and its children
 };
 
 Sistema_privado& Sistema() {
@@ -73,6 +71,18 @@ void Preparar_sistema_privado() {
     QTemporaryDir temporal(QDir::tempPath() + L("/talmiroc-cups-XXXXXX"));
     temporal.setAutoRemove(false);  // the script removes it; an unused one goes in Apagar
     Sistema().carpeta = temporal.path();
+    // A home of its own: what the print clients, Qt or the program keep in
+    // a home folder lands here and goes with the run.
+    auto& casa = Sistema().casa = std::make_unique<QTemporaryDir>(
+        QDir::tempPath() + L("/talmiroc-casa-XXXXXX"));
+    for (const auto& [variable, dentro] :
+         {std::pair{"HOME", ""}, {"XDG_CONFIG_HOME", "/config"}, {"XDG_CACHE_HOME", "/cache"},
+          {"XDG_DATA_HOME", "/data"}, {"XDG_STATE_HOME", "/state"}, {"XDG_RUNTIME_DIR", "/run"}}) {
+        const QString ruta = casa->path() + L(dentro);
+        QDir().mkpath(ruta);
+        QFile::setPermissions(ruta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv(variable, QFile::encodeName(ruta));
+    }
     qputenv("CUPS_SERVER", QFile::encodeName(Sistema().carpeta + L("/cups.sock")));
     qputenv("LPDEST", Cola_privada().toLatin1());
     qunsetenv("PRINTER");
@@ -107,6 +117,7 @@ void Apagar_sistema_privado() {
         s.guion.reset();
     }
     if (!s.carpeta.isEmpty()) QDir(s.carpeta).removeRecursively();
+    s.casa.reset();
 }
 
 QString Cola_privada() {
@@ -131,24 +142,21 @@ std::map<QString, std::pair<QDateTime, qint64>> Pdfs(const QString& carpeta) {
     return pdfs;
 }
 
+// Where scripts/print-queue has cups-pdf write: inside the system's folder.
 QString Carpeta_de_cups_pdf() {
-    const passwd* usuario = getpwuid(geteuid());
-    return (usuario ? QFile::decodeName(usuario->pw_dir) : QDir::homePath()) + L("/PDF");
+    return Sistema().carpeta + L("/pdf");
 }
 
 }  // namespace
 
 Carpeta_pdf::Carpeta_pdf()
-    : carpeta_(Carpeta_de_cups_pdf()),
-      existia_(QFileInfo::exists(carpeta_)),
-      antes_(Pdfs(carpeta_)) {}
+    : carpeta_(Carpeta_de_cups_pdf()), antes_(Pdfs(carpeta_)) {}
 
 Carpeta_pdf::~Carpeta_pdf() {
     for (const auto& [pdf, cambio] : Pdfs(carpeta_)) {
         if (!antes_.contains(pdf) && QFileInfo(pdf).fileName().startsWith(L("Talmiroc")))
             QFile::remove(pdf);
     }
-    if (!existia_) QDir().rmdir(carpeta_);  // only when empty
 }
 
 QStringList Carpeta_pdf::Nuevos() const {

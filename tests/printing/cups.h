@@ -1,8 +1,8 @@
 // The print system as the printing tests meet it: a private one, never the
 // machine's. scripts/print-queue runs a cupsd of its own in a temporary
 // folder with a cups-pdf queue at Debian's default options as its default;
-// the tests find the PDF files it writes to ~/PDF, ask poppler what is in
-// them and remove them again.
+// the tests find the PDF files it writes to its own folder, ask poppler what
+// is in them and remove them again.
 #pragma once
 
 #include <chrono>
@@ -25,8 +25,9 @@ std::optional<std::string> Sin_cola_pdf();  // the private print system, poppler
 
 // The private print system of this test process. Preparar, called before
 // anything asks CUPS, points CUPS_SERVER at its socket in a new temporary
-// folder and LPDEST at its queue: nothing these tests print can reach the
-// machine's print system, which stays as it was. Encender starts it (the
+// folder and LPDEST at its queue, and HOME and XDG_* at a temporary home of
+// the process's own: nothing these tests print can reach the machine's print
+// system or a home folder, and two runs side by side never meet. Encender starts it (the
 // first test that needs it does; once per process) and tells why it cannot
 // run; Apagar stops it and removes its folder (a stopped one is a print
 // system that is down). Should the process crash, scripts/print-queue sees
@@ -38,11 +39,10 @@ QString Cola_privada();  // "Talmiroc_PDF", the default destination
 
 bool Esperar_cola_vacia(const QString& cola, std::chrono::seconds limite);
 
-// The PDF files cups-pdf writes to ~/PDF of this user (the home that the
-// user database names, as cups-pdf reads it), from the object's making on.
-// On the way out it removes the files that were not there before and whose
-// names come from a Talmiroc job, and ~/PDF itself when it made the folder
-// and left it empty.
+// The PDF files cups-pdf writes to the private print system's folder
+// (FOLDER/pdf of scripts/print-queue), from the object's making on. On the
+// way out it removes the files that were not there before and whose names
+// come from a Talmiroc job.
 class Carpeta_pdf {
 public:
     Carpeta_pdf();
@@ -56,7 +56,6 @@ public:
 
 private:
     QString carpeta_;
-    bool existia_;
     std::map<QString, std::pair<QDateTime, qint64>> antes_;
 };
 

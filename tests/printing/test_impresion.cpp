@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
@@ -59,6 +60,7 @@ struct Efectos_prueba final : Efectos, Impresoras {
         mensajes.emplace_back(texto.toStdString(), titulo.toStdString(), icono);
     }
     QDate Hoy() override { return QDate(2010, 1, 1); }
+    QDateTime Ahora() override { return QDateTime(Hoy(), QTime(12, 0)); }
     void Imprimir(QWidget& ventana, const QString& documento) override {
         Imprimir_ventana(ventana, documento, *this, *this);
     }
@@ -408,11 +410,12 @@ struct Salida {
     QString error;
 };
 
-Salida Talmiroc(const QStringList& argumentos) {
+Salida Talmiroc(const QStringList& argumentos, const char* lugar = nullptr) {
     QProcess p;
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
     for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         entorno.remove(QLatin1String(v));
+    if (lugar) entorno.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(lugar));
     p.setProcessEnvironment(entorno);
     p.start(QStringLiteral(TALMIROC_PROGRAMA), argumentos);
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {-1, {}};
@@ -435,7 +438,7 @@ TEST(Papel, UnAñoComoLoCuentaTzolkin) {
                         QStringLiteral("2027"), QStringLiteral("--pdf"), pdf})
                   .estado,
               0);
-    ASSERT_EQ(Paginas(pdf), 14);
+    ASSERT_EQ(Paginas(pdf), 15);
     EXPECT_EQ(Transparencias(pdf), QStringList());
     EXPECT_EQ(Lineas(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).size(), 2)
         << "the list's heading, and no image";
@@ -452,7 +455,7 @@ TEST(Papel, UnAñoComoLoCuentaTzolkin) {
             return QStringList{QString::number(f.dia), QString::number(f.mes),
                                QString::number(f.año)};
         };
-        const QString pagina = QString::number(luna + 1);
+        const QString pagina = QString::number(luna + 2);  // after the cover and the year
         const QString texto = Ejecutar(QStringLiteral("pdftotext"),
                                        {QStringLiteral("-f"), pagina, QStringLiteral("-l"), pagina,
                                         pdf, QStringLiteral("-")})
@@ -484,7 +487,9 @@ struct Pedido {
     QStringList argumentos;  // --pdf ARCHIVO follows, ARCHIVO in a fresh folder
     const char* archivo;
     int estado;
-    const char* salida;  // pdfinfo's page size; or a piece of the message
+    const char* salida;           // pdfinfo's page size; or a piece of the message
+    const char* lugar = nullptr;  // LC_ALL of the run, when not the tests' own
+    const char* texto = "";       // a piece of the page's text
 };
 
 void PrintTo(const Pedido& x, std::ostream* os) {
@@ -498,7 +503,35 @@ const Pedido pedidos[] = {
     {"carpeta_que_no_existe", {"--luna"}, "no/hay/l.pdf", 1, "no/hay/l.pdf"},
     {"archivo_que_es_carpeta", {"--luna"}, "", 1, "No se pudo escribir el archivo"},
     {"papel_desconocido", {"--luna", "--papel", "a3"}, "l.pdf", 2, "--papel"},
-    {"pdf_sin_hojas", {"--onda"}, "o.pdf", 2, "--pdf"},
+    {"pdf_sin_hojas", {}, "o.pdf", 2, "--pdf"},
+    {"onda",
+     {"--onda", "25", "7", "2003"},
+     "o.pdf",
+     0,
+     "842 x 595 pts (A4)",
+     nullptr,
+     "10 Planetario"},
+    // Kin 153's oracle, as the published tables give it.
+    {"modulo_antipoda",
+     {"--modulo", "25", "7", "2003"},
+     "m.pdf",
+     0,
+     "(A4)",
+     nullptr,
+     "Kin Antípoda: Kin 23 "},
+    {"modulo_analogo",
+     {"--modulo", "25", "7", "2003"},
+     "m.pdf",
+     0,
+     "(A4)",
+     nullptr,
+     "Kin Análogo: Kin 166 "},
+    // With no --papel and no default printer, the paper of the place: Letter
+    // only where US units are used; Britain measures in the metric system.
+    {"lugar_en_US_carta", {"--luna"}, "l.pdf", 0, "792 x 612 pts (letter)", "en_US.UTF-8"},
+    {"lugar_es_US_carta", {"--luna"}, "l.pdf", 0, "792 x 612 pts (letter)", "es_US.UTF-8"},
+    {"lugar_en_GB_a4", {"--luna"}, "l.pdf", 0, "842 x 595 pts (A4)", "en_GB.UTF-8"},
+    {"lugar_pt_BR_a4", {"--luna"}, "l.pdf", 0, "842 x 595 pts (A4)", "pt_BR.UTF-8"},
 };
 
 class PedidoTest : public testing::TestWithParam<Pedido> {};
@@ -508,13 +541,16 @@ TEST_P(PedidoTest, HojasOMensaje) {
     const Pedido& p = GetParam();
     const QTemporaryDir carpeta;
     const QString archivo = carpeta.filePath(QString::fromUtf8(p.archivo));
-    const Salida s = Talmiroc(p.argumentos + QStringList{QStringLiteral("--pdf"), archivo});
+    const Salida s =
+        Talmiroc(p.argumentos + QStringList{QStringLiteral("--pdf"), archivo}, p.lugar);
     EXPECT_EQ(s.estado, p.estado) << s.error.toStdString();
     if (p.estado == 0) {
         EXPECT_EQ(Paginas(archivo), 1);
         EXPECT_TRUE(Ejecutar(QStringLiteral("pdfinfo"), {archivo})
                         .value_or(QString())
                         .contains(QString::fromUtf8(p.salida)));
+        const QString texto = Texto(archivo);
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(p.texto))) << texto.toStdString();
     } else {
         EXPECT_TRUE(s.error.contains(QString::fromUtf8(p.salida))) << s.error.toStdString();
         EXPECT_EQ(QDir(carpeta.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
@@ -525,6 +561,66 @@ TEST_P(PedidoTest, HojasOMensaje) {
 
 INSTANTIATE_TEST_SUITE_P(Pedidos, PedidoTest, testing::ValuesIn(pedidos),
                          [](const auto& info) { return std::string(info.param.nombre); });
+
+// Every page in every language speaks only that language: no word of the
+// Spanish names (seals, tones, colours, months, moons, special days, the
+// oracle's places) that the language does not also use.
+TEST(Papel, CadaHojaEnSuIdioma) {
+    NECESITA(Sin_poppler());
+    // Words of three letters and more; a word broken at its hyphen is also read joined.
+    const QRegularExpression no_letra(QStringLiteral("[^\\w]+"),
+                                      QRegularExpression::UseUnicodePropertiesOption);
+    const auto separar = [&no_letra](const QString& texto) {
+        return texto.toLower().split(no_letra, Qt::SkipEmptyParts);
+    };
+    const auto palabras = [&separar](const Palabras& p) {
+        QSet<QString> v;
+        const auto añadir = [&](std::string_view texto) {
+            const QString t = talmiroc::Texto(texto);
+            for (const QString& w : separar(t) + separar(QString(t).remove(QLatin1Char('-')))) {
+                if (w.size() > 2) v.insert(w);
+            }
+        };
+        for (const auto& t : p.sellos) añadir(t);
+        for (const auto& t : p.tonos_m) añadir(t);
+        for (const auto& t : p.tonos_f) añadir(t);
+        for (const auto& c : p.colores) {
+            añadir(c.m);
+            añadir(c.f);
+        }
+        for (const auto& t : p.meses) añadir(t);
+        for (const auto& t : p.meses_cortos) añadir(t);
+        for (const auto& t : p.lunas) añadir(t);
+        for (const auto& t : p.lugares_oraculo) añadir(t);
+        añadir(p.nombre_fuera_del_tiempo);
+        añadir(p.nombre_hunab_ku);
+        return v;
+    };
+    const QStringList hojas[] = {{"--luna", "29", "2", "2016"},
+                                 {"--año", "13", "11", "2013"},
+                                 {"--modulo", "25", "7", "2003"},
+                                 {"--onda", "25", "7", "2003"}};
+    const QSet<QString> españolas = palabras(palabras_es);
+    for (const Palabras* idioma : idiomas) {
+        if (idioma == &palabras_es) continue;
+        const QSet<QString> ajenas = españolas - palabras(*idioma);
+        for (const QStringList& h : hojas) {
+            const QTemporaryDir carpeta;
+            const QString pdf = carpeta.filePath(QStringLiteral("h.pdf"));
+            const QString codigo = talmiroc::Texto(idioma->idioma);
+            ASSERT_EQ(Talmiroc(QStringList{QStringLiteral("--idioma"), codigo} + h +
+                               QStringList{QStringLiteral("--pdf"), pdf})
+                          .estado,
+                      0);
+            const QStringList vistas = separar(Texto(pdf));
+            for (const QString& w : vistas) {
+                EXPECT_FALSE(ajenas.contains(w))
+                    << codigo.toStdString() << " " << h.join(QLatin1Char(' ')).toStdString()
+                    << ": \"" << w.toStdString() << "\"";
+            }
+        }
+    }
+}
 
 // Imprimir on the moon page, to the private queue chosen in the dialog: the
 // moon on its page, its text kept through the print system.

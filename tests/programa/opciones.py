@@ -35,13 +35,25 @@ FILAS = [
     ("fecha_incompleta_con_eñe", ["--año", "1", "2", "--pdf", "{}"], 2,
      "talmiroc: --año espera una fecha: DÍA MES AÑO\n"),
     ("fecha_sin_pagina", ["13", "11", "2013", "--pdf", "{}"], 2,
-     "talmiroc: --pdf va con --luna, --año o --modulo\n"),
+     "talmiroc: --pdf va con --luna, --año, --modulo u --onda\n"),
     ("fecha_suelta", ["13", "11", "2013"], 2,
      "talmiroc: la fecha va con --luna, --modulo, --onda o --año\n"),
     ("dos_paginas", ["--luna", "--onda"], 2, "talmiroc: una sola de --luna, --modulo y --onda\n"),
     ("papel_sin_pdf", ["--modulo", "--papel", "a4"], 2, "talmiroc: --papel va con --pdf\n"),
+    ("bandeja_con_pagina", ["--bandeja", "--luna"], 2,
+     "talmiroc: --bandeja no va con una página ni con --pdf\n"),
+    ("bandeja_con_fecha", ["--bandeja", "13", "11", "2013"], 2,
+     "talmiroc: la fecha va con --luna, --modulo, --onda o --año\n"),
+    ("bandeja_repetida", ["--bandeja", "--bandeja"], 2, "talmiroc: --bandeja repetida\n"),
     ("idioma_tras_el_error", ["--lunaa", "--idioma", "en"], 2,
      "talmiroc: unknown option: --lunaa\n"),
+    ("onda_en_pdf", ["--onda", "25", "7", "2003", "--pdf", "{}"], 0,
+     "Talmiroc: Onda encantada de la Semilla"),
+    # A date the day window reads as another: no page, no window, no file.
+    ("fecha_irreal_ventana", ["--luna", "29", "2", "2023"], 1,
+     "talmiroc: 29-2-2023 no es una fecha del calendario; las páginas piden una fecha real\n"),
+    ("fecha_irreal_pdf", ["--modulo", "31", "4", "2024", "--pdf", "{}"], 1,
+     "talmiroc: 31-4-2024 no es una fecha del calendario; las páginas piden una fecha real\n"),
 ]
 
 

@@ -230,7 +230,7 @@ TEST(Tzolkin, LoteEnCadaFormato) {
     } filas[] = {
         {"texto", "Fecha Gregoriana: ", 3, abc}, {"csv", "fecha_iso,", 1, abc + real},
         {"csv", "\r\n2003-", 2, abc + real},     {"ics", "BEGIN:VCALENDAR", 1, abc + real},
-        {"ics", "BEGIN:VEVENT", 2, abc + real},
+        {"ics", "BEGIN:VEVENT", 2, abc + real},   {"linea", "\nKin ", 2, abc},
     };
     for (const auto& f : filas) {
         const Corrida c = Correr({"--formato", f.formato}, entrada, false);
@@ -304,6 +304,34 @@ TEST(Tzolkin, CamposDeLinea) {
             EXPECT_EQ(m, f.m) << f.linea;
             EXPECT_EQ(a, f.a) << f.linea;
         }
+    }
+}
+
+// One line a day for a status bar: a date, the day out of time, Hunab Ku, a
+// range, in each language asked for.
+TEST(Tzolkin, LineaDeEstado) {
+    const struct {
+        std::vector<std::string> args;
+        std::string salida;
+    } filas[] = {
+        {{"--formato", "linea", "26", "7", "2003"},
+         "Kin 154 · Mago Espectral Blanco · Dali 1 · NS1.16.1.1\n"},
+        {{"--formato", "linea", "25", "7", "2003"},
+         "Kin 153 · Caminante del Cielo Planetario Rojo · Día fuera del tiempo\n"},
+        {{"--formato", "linea", "29", "2", "2004"}, "Kin 111 · Mono Resonante Azul · 0.0 Hunab Ku\n"},
+        {{"--formato", "linea", "--desde", "24", "7", "2003", "--hasta", "26", "7", "2003"},
+         "Kin 152 · Humano Solar Amarillo · Silio 28 · NS1.15.13.28\n"
+         "Kin 153 · Caminante del Cielo Planetario Rojo · Día fuera del tiempo\n"
+         "Kin 154 · Mago Espectral Blanco · Dali 1 · NS1.16.1.1\n"},
+        {{"--formato", "linea", "--idioma", "en", "25", "7", "2003"},
+         "Kin 153 · Red Planetary Skywalker · Day Out of Time\n"},
+        {{"--formato", "linea", "--idioma", "pt", "26", "7", "2003"},
+         "Kin 154 · Mago Espectral Branco · Dali 1 · NS1.16.1.1\n"},
+    };
+    for (const auto& f : filas) {
+        const Corrida c = Correr(f.args);
+        EXPECT_EQ(c.estado, salida_aceptada) << f.args.back();
+        EXPECT_EQ(c.salida, f.salida);
     }
 }
 
