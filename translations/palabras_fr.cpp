@@ -145,6 +145,8 @@ constexpr Palabras palabras_fr = {
     .año_de = Apertura("Année du ", "Année de la ", "Année de l'"),
     .separador_titulo = " · ",
     .separador_periodo = " – ",
+    .vuelve_kin = {"Aujourd'hui revient le kin de ", "\u00a0: "},
+    .primer_dia = "Premier jour de la ",
 
     .mensaje_fecha = "Date incorrecte. Veuillez saisir une date valide",
     .mensaje_año = "Désolé, pour l'instant l'année doit être 38 ou plus",

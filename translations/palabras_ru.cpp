@@ -145,6 +145,8 @@ constexpr Palabras palabras_ru = {
     .año_de = Igual("Год "),
     .separador_titulo = " · ",
     .separador_periodo = " – ",
+    .vuelve_kin = {"Возвращение кина — ", ": "},
+    .primer_dia = "Первый день: ",
 
     .mensaje_fecha = "Неверная дата. Введите правильную дату.",
     .mensaje_año = "К сожалению, пока год может быть только 38 или позже.",

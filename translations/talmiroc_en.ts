@@ -183,11 +183,11 @@ with FILE -, to standard output</translation>
     <name>talmiroc::Bandeja</name>
     <message>
         <source>Lectura de hoy</source>
-        <translation>Today's reading</translation>
+        <translation>Today&apos;s reading</translation>
     </message>
     <message>
         <source>Luna de hoy</source>
-        <translation>Today's moon</translation>
+        <translation>Today&apos;s moon</translation>
     </message>
     <message>
         <source>Módulo armónico</source>

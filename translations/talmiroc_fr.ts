@@ -34,12 +34,6 @@
 </translation>
     </message>
     <message>
-        <source>talmiroc: --pdf va con --luna, --año o --modulo
-</source>
-        <translation>talmiroc : --pdf va avec --luna, --año ou --modulo
-</translation>
-    </message>
-    <message>
         <source>talmiroc: --papel va con --pdf
 </source>
         <translation>talmiroc : --papel va avec --pdf
@@ -54,7 +48,7 @@
     <message>
         <source>talmiroc: no se pudo escribir la ayuda: %1
 </source>
-        <translation>talmiroc : l&apos;aide n&apos;a pas pu être écrite : %1
+        <translation>talmiroc : l'aide n'a pas pu être écrite : %1
 </translation>
     </message>
     <message>
@@ -71,30 +65,20 @@
     </message>
     <message>
         <source>la onda encantada del kin de la fecha</source>
-        <translation>l&apos;onde enchantée du kin de la date</translation>
+        <translation>l'onde enchantée du kin de la date</translation>
     </message>
     <message>
         <source>el año de trece lunas de la fecha (con --pdf; sin él, su luna)</source>
-        <translation>l&apos;année de treize lunes de la date (avec --pdf ; sans lui, sa lune)</translation>
+        <translation>l'année de treize lunes de la date (avec --pdf ; sans lui, sa lune)</translation>
     </message>
     <message>
         <source>ARCHIVO</source>
         <translation>FICHIER</translation>
     </message>
     <message>
-        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
-la luna en una hoja, el año en 14 (portada y 13 lunas),
-el módulo en una (con fecha, su kin resaltado);
-con ARCHIVO -, en la salida estándar</source>
-        <translation>écrit les pages dans FICHIER, sans ouvrir de fenêtre :
-la lune sur une page, l&apos;année sur 14 (couverture et 13 lunes),
-le module sur une (avec une date, son kin mis en évidence) ;
-avec FICHIER -, sur la sortie standard</translation>
-    </message>
-    <message>
         <source>el papel del PDF; si no, carta donde se mide en
 pulgadas y A4 en los demás lugares</source>
-        <translation>le papier du PDF ; sinon Letter là où l&apos;on mesure en
+        <translation>le papier du PDF ; sinon Letter là où l'on mesure en
 pouces, et A4 ailleurs</translation>
     </message>
     <message>
@@ -124,25 +108,63 @@ pouces, et A4 ailleurs</translation>
 </translation>
     </message>
     <message>
-        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
-       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
-
-Sin opciones abre la ventana del día en la fecha de hoy.
-</source>
-        <translation>Usage : talmiroc [--idioma LANGUE] [--luna|--modulo|--onda [JOUR MOIS ANNÉE]]
-       talmiroc --luna|--año|--modulo [JOUR MOIS ANNÉE] --pdf FICHIER [--papel a4|carta]
-
-Sans option, ouvre la fenêtre du jour à la date d&apos;aujourd&apos;hui.
-</translation>
-    </message>
-    <message>
         <source>Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
 En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
 Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
 </source>
-        <translation>Sans date, aujourd&apos;hui. La date se lit comme la lisent les trois cases de la fenêtre.
+        <translation>Sans date, aujourd'hui. La date se lit comme la lisent les trois cases de la fenêtre.
 Dans la fenêtre du jour, le menu contextuel (bouton droit ou touche Menu) et
 Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 no es una fecha del calendario; las páginas piden una fecha real
+</source>
+        <translation>talmiroc : %1 n'est pas une date du calendrier ; les pages demandent une date réelle
+</translation>
+    </message>
+    <message>
+        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
+la luna en una hoja, el año en 15 (portada, el año
+en una hoja y 13 lunas), el módulo en una (con fecha,
+su kin resaltado), la onda encantada en una;
+con ARCHIVO -, en la salida estándar</source>
+        <translation>écrit les pages dans FICHIER, sans ouvrir de fenêtre :
+la lune sur une page, l'année sur 15 (couverture, l'année
+sur une page et 13 lunes), le module sur une (avec une date,
+son kin mis en évidence), l'onde enchantée sur une ;
+avec FICHIER -, sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>talmiroc: --pdf va con --luna, --año, --modulo u --onda
+</source>
+        <translation>talmiroc : --pdf va avec --luna, --año, --modulo ou --onda
+</translation>
+    </message>
+    <message>
+        <source>el kin de hoy en la bandeja del escritorio y un aviso
+cada día; si ya está en la bandeja, no hace nada</source>
+        <translation>le kin du jour dans la zone de notification et un avis
+chaque jour ; s'il y est déjà, ne fait rien</translation>
+    </message>
+    <message>
+        <source>talmiroc: --bandeja no va con una página ni con --pdf
+</source>
+        <translation>talmiroc : --bandeja ne va ni avec une page ni avec --pdf
+</translation>
+    </message>
+    <message>
+        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
+       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+       talmiroc --bandeja [--idioma IDIOMA]
+
+Sin opciones abre la ventana del día en la fecha de hoy.
+</source>
+        <translation>Usage : talmiroc [--idioma LANGUE] [--luna|--modulo|--onda [JOUR MOIS ANNÉE]]
+       talmiroc --luna|--año|--modulo|--onda [JOUR MOIS ANNÉE] --pdf FICHIER [--papel a4|carta]
+       talmiroc --bandeja [--idioma LANGUE]
+
+Sans option, ouvre la fenêtre du jour à la date d'aujourd'hui.
 </translation>
     </message>
 </context>
@@ -154,7 +176,46 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>no es un archivo común (es un dispositivo o una tubería)</source>
-        <translation>ce n&apos;est pas un fichier ordinaire (c&apos;est un périphérique ou un tube)</translation>
+        <translation>ce n'est pas un fichier ordinaire (c'est un périphérique ou un tube)</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Bandeja</name>
+    <message>
+        <source>No se pudo borrar el archivo %1: %2</source>
+        <translation>Le fichier %1 n'a pas pu être supprimé : %2</translation>
+    </message>
+    <message>
+        <source>No se pudo crear la carpeta %1</source>
+        <translation>Le dossier %1 n'a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>Lectura de hoy</source>
+        <translation>Lecture du jour</translation>
+    </message>
+    <message>
+        <source>Luna de hoy</source>
+        <translation>Lune du jour</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Module harmonique</translation>
+    </message>
+    <message>
+        <source>Personas</source>
+        <translation>Personnes</translation>
+    </message>
+    <message>
+        <source>Notificar cada día</source>
+        <translation>Avertir chaque jour</translation>
+    </message>
+    <message>
+        <source>Iniciar con la sesión</source>
+        <translation>Lancer avec la session</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
@@ -217,7 +278,7 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>Poder de lo inesperado</source>
-        <translation>Pouvoir de l&apos;inattendu</translation>
+        <translation>Pouvoir de l'inattendu</translation>
     </message>
     <message>
         <source>Creado en:</source>
@@ -281,7 +342,7 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>No se pudo imprimir la ventana</source>
-        <translation>La fenêtre n&apos;a pas pu être imprimée</translation>
+        <translation>La fenêtre n'a pas pu être imprimée</translation>
     </message>
     <message>
         <source>Quenabre</source>
@@ -289,7 +350,7 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>No se pudo imprimir la página</source>
-        <translation>La page n&apos;a pas pu être imprimée</translation>
+        <translation>La page n'a pas pu être imprimée</translation>
     </message>
     <message>
         <source>Lectura copiada</source>
@@ -308,11 +369,11 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>No se pudo escribir el archivo %1</source>
-        <translation>Le fichier %1 n&apos;a pas pu être écrit</translation>
+        <translation>Le fichier %1 n'a pas pu être écrit</translation>
     </message>
     <message>
         <source>Marco verde: portal de activación galáctica</source>
-        <translation>Cadre vert&#xa0;: portail d&apos;activation galactique</translation>
+        <translation>Cadre vert : portail d'activation galactique</translation>
     </message>
     <message>
         <source>Módulo armónico</source>
@@ -320,18 +381,22 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Vert&#xa0;: portail d&apos;activation galactique · colonne 7 entre deux lignes&#xa0;: colonne centrale · cadre bleu&#xa0;: le kin mis en évidence · Gu guide, Ap antipode, An analogue, Oc occulte · barre violette&#xa0;: son onde enchantée</translation>
+        <translation>Vert : portail d'activation galactique · colonne 7 entre deux lignes : colonne centrale · cadre bleu : le kin mis en évidence · Gu guide, Ap antipode, An analogue, Oc occulte · barre violette : son onde enchantée</translation>
     </message>
     <message>
         <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
-        <translation>Vert&#xa0;: portail d&apos;activation galactique · colonne 7 entre deux lignes&#xa0;: colonne centrale</translation>
+        <translation>Vert : portail d'activation galactique · colonne 7 entre deux lignes : colonne centrale</translation>
+    </message>
+    <message>
+        <source>En cada día, su fecha y su kin · 0.0: %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
+        <translation>Dans chaque jour, sa date et son kin · 0.0 : %1 · 25/7 : %2 · cadre vert : portail d'activation galactique</translation>
     </message>
 </context>
 <context>
     <name>talmiroc::Ventana_tiempo</name>
     <message>
         <source>hoy</source>
-        <translation>aujourd&apos;hui</translation>
+        <translation>aujourd'hui</translation>
     </message>
     <message>
         <source>Héptada %1</source>
@@ -367,7 +432,7 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>en la onda encantada del seleccionado</source>
-        <translation>dans l&apos;onde enchantée du kin choisi</translation>
+        <translation>dans l'onde enchantée du kin choisi</translation>
     </message>
     <message>
         <source>Kin</source>
@@ -383,7 +448,7 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>Kin %1</source>
-        <translation>Kin&#xa0;%1</translation>
+        <translation>Kin %1</translation>
     </message>
     <message>
         <source>Gu</source>
@@ -403,7 +468,7 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>Talmiroc: la cuenta en el tiempo</source>
-        <translation>Talmiroc&#xa0;: le compte dans le temps</translation>
+        <translation>Talmiroc : le compte dans le temps</translation>
     </message>
     <message>
         <source>&amp;Luna</source>
@@ -455,27 +520,19 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>&amp;Hoy</source>
-        <translation>&amp;Aujourd&apos;hui</translation>
+        <translation>&amp;Aujourd'hui</translation>
     </message>
     <message>
         <source>Hoy (Inicio)</source>
-        <translation>Aujourd&apos;hui (Origine)</translation>
+        <translation>Aujourd'hui (Origine)</translation>
     </message>
     <message>
         <source>Días de la luna</source>
         <translation>Jours de la lune</translation>
     </message>
     <message>
-        <source>Marco verde: portal de activación galáctica · esquina negra: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
-        <translation>Cadre vert&#xa0;: portail d&apos;activation galactique · coin noir&#xa0;: aujourd&apos;hui · cadre bleu&#xa0;: le jour choisi · Entrée&#xa0;: lire le jour</translation>
-    </message>
-    <message>
         <source>Módulo armónico</source>
         <translation>Module harmonique</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · esquina negra: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Vert&#xa0;: portail d&apos;activation galactique · colonne 7 entre deux lignes&#xa0;: colonne centrale · coin noir&#xa0;: aujourd&apos;hui · cadre bleu&#xa0;: le kin choisi · Gu guide, Ap antipode, An analogue, Oc occulte · barre violette&#xa0;: son onde enchantée</translation>
     </message>
     <message>
         <source>Onda encantada</source>
@@ -483,11 +540,11 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     </message>
     <message>
         <source>&lt;p&gt;Así lleva Talmiroc la cuenta:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;El año de trece lunas empieza el 26 de julio, y el kin de ese día es el portador del año hasta el 25 de julio siguiente.&lt;/li&gt;&lt;li&gt;Cada luna tiene 28 días, en cuatro héptadas de siete plasmas: Dali, Seli, Gamma, Kali, Alfa, Limi y Silio. La primera luna va del 26 de julio al 22 de agosto; la decimotercera, del 27 de junio al 24 de julio.&lt;/li&gt;&lt;li&gt;El 25 de julio no pertenece a ninguna luna: es el Día fuera del tiempo.&lt;/li&gt;&lt;li&gt;El 29 de febrero no avanza la cuenta: lleva el kin del 28 de febrero y se muestra como «0.0 Hunab Ku», entre los días 22 y 23 de la octava luna.&lt;/li&gt;&lt;li&gt;La notación NS cuenta ciclos de 52 años desde el año que empezó el 26 de julio de 1987: NS1.26.4.27 es el ciclo 1, año 26 del ciclo, luna 4, día 27.&lt;/li&gt;&lt;li&gt;Los 52 portales de activación galáctica son los del módulo armónico; la columna central es la séptima, de los kines 121 a 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Otras calculadoras cuentan distinto el 29 de febrero o el 25 de julio; por eso sus kines pueden no coincidir con estos.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Voici comment Talmiroc tient le compte&#xa0;:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;L&apos;année de treize lunes commence le 26 juillet, et le kin de ce jour est le porteur de l&apos;année jusqu&apos;au 25 juillet suivant.&lt;/li&gt;&lt;li&gt;Chaque lune a 28 jours, en quatre heptades de sept plasmas&#xa0;: Dali, Seli, Gamma, Kali, Alpha, Limi et Silio. La première lune va du 26 juillet au 22 août&#xa0;; la treizième, du 27 juin au 24 juillet.&lt;/li&gt;&lt;li&gt;Le 25 juillet n&apos;appartient à aucune lune&#xa0;: c&apos;est le Jour Hors du Temps.&lt;/li&gt;&lt;li&gt;Le 29 février ne fait pas avancer le compte&#xa0;: il porte le kin du 28 février et s&apos;affiche « 0.0 Hunab Ku », entre les jours 22 et 23 de la huitième lune.&lt;/li&gt;&lt;li&gt;La notation NS compte des cycles de 52 ans depuis l&apos;année qui a commencé le 26 juillet 1987&#xa0;: NS1.26.4.27 est le cycle 1, année 26 du cycle, lune 4, jour 27.&lt;/li&gt;&lt;li&gt;Les 52 portails d&apos;activation galactique sont ceux du module harmonique&#xa0;; la colonne centrale est la septième, des kins 121 à 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;D&apos;autres calculateurs comptent autrement le 29 février ou le 25 juillet&#xa0;; c&apos;est pourquoi leurs kins peuvent différer de ceux-ci.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Voici comment Talmiroc tient le compte :&lt;/p&gt;&lt;ul&gt;&lt;li&gt;L'année de treize lunes commence le 26 juillet, et le kin de ce jour est le porteur de l'année jusqu'au 25 juillet suivant.&lt;/li&gt;&lt;li&gt;Chaque lune a 28 jours, en quatre heptades de sept plasmas : Dali, Seli, Gamma, Kali, Alpha, Limi et Silio. La première lune va du 26 juillet au 22 août ; la treizième, du 27 juin au 24 juillet.&lt;/li&gt;&lt;li&gt;Le 25 juillet n'appartient à aucune lune : c'est le Jour Hors du Temps.&lt;/li&gt;&lt;li&gt;Le 29 février ne fait pas avancer le compte : il porte le kin du 28 février et s'affiche « 0.0 Hunab Ku », entre les jours 22 et 23 de la huitième lune.&lt;/li&gt;&lt;li&gt;La notation NS compte des cycles de 52 ans depuis l'année qui a commencé le 26 juillet 1987 : NS1.26.4.27 est le cycle 1, année 26 du cycle, lune 4, jour 27.&lt;/li&gt;&lt;li&gt;Les 52 portails d'activation galactique sont ceux du module harmonique ; la colonne centrale est la septième, des kins 121 à 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;D'autres calculateurs comptent autrement le 29 février ou le 25 juillet ; c'est pourquoi leurs kins peuvent différer de ceux-ci.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Seleccionado: %1 (%2) · Hoy: %3</source>
-        <translation>Choisi&#xa0;: %1 (%2) · Aujourd&apos;hui&#xa0;: %3</translation>
+        <translation>Choisi : %1 (%2) · Aujourd'hui : %3</translation>
     </message>
     <message>
         <source>&amp;Imprimir…</source>
@@ -516,6 +573,30 @@ Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
     <message>
         <source>Guardar PDF</source>
         <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica · número blanco sobre negro: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
+        <translation>Cadre vert : portail d'activation galactique · chiffre blanc sur noir : aujourd'hui · cadre bleu : le jour choisi · Entrée : lire le jour</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · número blanco sobre negro: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Vert : portail d'activation galactique · colonne 7 entre deux lignes : colonne centrale · chiffre blanc sur noir : aujourd'hui · cadre bleu : le kin choisi · Gu guide, Ap antipode, An analogue, Oc occulte · barre violette : son onde enchantée</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Para comprobar una cuenta: el %1 es el %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Pour vérifier un compte : le %1 est le %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Los %1 portales de activación galáctica son los kines %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Les %1 portails d'activation galactique sont les kins %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>La ventana del día lee años de hasta %1 cifras: el %2 no se puede leer en ella.</source>
+        <translation>La fenêtre du jour lit les années d'au plus %1 chiffres : %2 ne peut pas y être lu.</translation>
+    </message>
+    <message>
+        <source>onda-kin-%1.pdf</source>
+        <translation>onde-kin-%1.pdf</translation>
     </message>
 </context>
 </TS>

@@ -34,12 +34,6 @@
 </translation>
     </message>
     <message>
-        <source>talmiroc: --pdf va con --luna, --año o --modulo
-</source>
-        <translation>talmiroc: --pdf используется с --luna, --año или --modulo
-</translation>
-    </message>
-    <message>
         <source>talmiroc: --papel va con --pdf
 </source>
         <translation>talmiroc: --papel используется с --pdf
@@ -82,16 +76,6 @@
         <translation>ФАЙЛ</translation>
     </message>
     <message>
-        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
-la luna en una hoja, el año en 14 (portada y 13 lunas),
-el módulo en una (con fecha, su kin resaltado);
-con ARCHIVO -, en la salida estándar</source>
-        <translation>записывает страницы в ФАЙЛ, не открывая окна:
-луну на одну страницу, год на 14 (обложка и 13 лун),
-модуль на одну (с датой — её кин выделен);
-с ФАЙЛОМ - — в стандартный вывод</translation>
-    </message>
-    <message>
         <source>el papel del PDF; si no, carta donde se mide en
 pulgadas y A4 en los demás lugares</source>
         <translation>бумага PDF; иначе Letter там, где меряют
@@ -124,18 +108,6 @@ pulgadas y A4 en los demás lugares</source>
 </translation>
     </message>
     <message>
-        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
-       talmiroc --luna|--año|--modulo [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
-
-Sin opciones abre la ventana del día en la fecha de hoy.
-</source>
-        <translation>Использование: talmiroc [--idioma ЯЗЫК] [--luna|--modulo|--onda [ДЕНЬ МЕСЯЦ ГОД]]
-       talmiroc --luna|--año|--modulo [ДЕНЬ МЕСЯЦ ГОД] --pdf ФАЙЛ [--papel a4|carta]
-
-Без параметров открывает окно дня на сегодняшней дате.
-</translation>
-    </message>
-    <message>
         <source>Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
 En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
 Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
@@ -143,6 +115,56 @@ Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
         <translation>Без даты — сегодня. Дата читается так же, как её читают три поля окна.
 В окне дня контекстное меню (правая кнопка или клавиша Menu) и
 Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 no es una fecha del calendario; las páginas piden una fecha real
+</source>
+        <translation>talmiroc: %1 — не календарная дата; страницам нужна настоящая дата
+</translation>
+    </message>
+    <message>
+        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
+la luna en una hoja, el año en 15 (portada, el año
+en una hoja y 13 lunas), el módulo en una (con fecha,
+su kin resaltado), la onda encantada en una;
+con ARCHIVO -, en la salida estándar</source>
+        <translation>записывает страницы в ФАЙЛ, не открывая окна:
+луну на одну страницу, год на 15 (обложка, год
+на одной странице и 13 лун), модуль на одну (с датой —
+её кин выделен), волшебную волну на одну;
+с ФАЙЛОМ - — в стандартный вывод</translation>
+    </message>
+    <message>
+        <source>talmiroc: --pdf va con --luna, --año, --modulo u --onda
+</source>
+        <translation>talmiroc: --pdf используется с --luna, --año, --modulo или --onda
+</translation>
+    </message>
+    <message>
+        <source>el kin de hoy en la bandeja del escritorio y un aviso
+cada día; si ya está en la bandeja, no hace nada</source>
+        <translation>кин дня в системном лотке и уведомление
+каждый день; если он уже в лотке, ничего не делает</translation>
+    </message>
+    <message>
+        <source>talmiroc: --bandeja no va con una página ni con --pdf
+</source>
+        <translation>talmiroc: --bandeja не используется ни со страницей, ни с --pdf
+</translation>
+    </message>
+    <message>
+        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
+       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+       talmiroc --bandeja [--idioma IDIOMA]
+
+Sin opciones abre la ventana del día en la fecha de hoy.
+</source>
+        <translation>Использование: talmiroc [--idioma ЯЗЫК] [--luna|--modulo|--onda [ДЕНЬ МЕСЯЦ ГОД]]
+       talmiroc --luna|--año|--modulo|--onda [ДЕНЬ МЕСЯЦ ГОД] --pdf ФАЙЛ [--papel a4|carta]
+       talmiroc --bandeja [--idioma ЯЗЫК]
+
+Без параметров открывает окно дня на сегодняшней дате.
 </translation>
     </message>
 </context>
@@ -155,6 +177,45 @@ Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
     <message>
         <source>no es un archivo común (es un dispositivo o una tubería)</source>
         <translation>это не обычный файл (это устройство или канал)</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Bandeja</name>
+    <message>
+        <source>No se pudo borrar el archivo %1: %2</source>
+        <translation>Не удалось удалить файл %1: %2</translation>
+    </message>
+    <message>
+        <source>No se pudo crear la carpeta %1</source>
+        <translation>Не удалось создать папку %1</translation>
+    </message>
+    <message>
+        <source>Lectura de hoy</source>
+        <translation>Прочтение дня</translation>
+    </message>
+    <message>
+        <source>Luna de hoy</source>
+        <translation>Луна сегодня</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Гармонический модуль</translation>
+    </message>
+    <message>
+        <source>Personas</source>
+        <translation>Люди</translation>
+    </message>
+    <message>
+        <source>Notificar cada día</source>
+        <translation>Уведомлять каждый день</translation>
+    </message>
+    <message>
+        <source>Iniciar con la sesión</source>
+        <translation>Запускать вместе с сеансом</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Выход</translation>
     </message>
 </context>
 <context>
@@ -326,6 +387,10 @@ Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
         <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
         <translation>Зелёный: портал галактической активации · столбец 7 между линиями: центральный столбец</translation>
     </message>
+    <message>
+        <source>En cada día, su fecha y su kin · 0.0: %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
+        <translation>В каждом дне — его дата и кин · 0.0: %1 · 25/7: %2 · зелёная рамка: портал галактической активации</translation>
+    </message>
 </context>
 <context>
     <name>talmiroc::Ventana_tiempo</name>
@@ -383,7 +448,7 @@ Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
     </message>
     <message>
         <source>Kin %1</source>
-        <translation>Кин&#xa0;%1</translation>
+        <translation>Кин %1</translation>
     </message>
     <message>
         <source>Gu</source>
@@ -466,16 +531,8 @@ Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
         <translation>Дни луны</translation>
     </message>
     <message>
-        <source>Marco verde: portal de activación galáctica · esquina negra: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
-        <translation>Зелёная рамка: портал галактической активации · чёрный уголок: сегодня · синяя рамка: выбранный день · Enter: прочесть день</translation>
-    </message>
-    <message>
         <source>Módulo armónico</source>
         <translation>Гармонический модуль</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · esquina negra: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Зелёный: портал галактической активации · столбец 7 между линиями: центральный столбец · чёрный уголок: сегодня · синяя рамка: выбранный кин · Вд ведущий, Ап антипод, Ан аналог, Ск скрытый · фиолетовая полоса: его волшебная волна</translation>
     </message>
     <message>
         <source>Onda encantada</source>
@@ -516,6 +573,30 @@ Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
     <message>
         <source>Guardar PDF</source>
         <translation>Сохранить в PDF</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica · número blanco sobre negro: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
+        <translation>Зелёная рамка: портал галактической активации · белое число на чёрном: сегодня · синяя рамка: выбранный день · Enter: прочесть день</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · número blanco sobre negro: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Зелёный: портал галактической активации · столбец 7 между линиями: центральный столбец · белое число на чёрном: сегодня · синяя рамка: выбранный кин · Вд ведущий, Ап антипод, Ан аналог, Ск скрытый · фиолетовая полоса: его волшебная волна</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Para comprobar una cuenta: el %1 es el %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Для проверки счёта: %1 — это %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Los %1 portales de activación galáctica son los kines %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;%1 порталов галактической активации — это кины %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>La ventana del día lee años de hasta %1 cifras: el %2 no se puede leer en ella.</source>
+        <translation>Окно дня читает годы не длиннее %1 цифр: %2 в нём прочесть нельзя.</translation>
+    </message>
+    <message>
+        <source>onda-kin-%1.pdf</source>
+        <translation>volna-kin-%1.pdf</translation>
     </message>
 </context>
 </TS>
