@@ -110,7 +110,8 @@ void Pintar_recurso(QPainter& pintor, const QRectF& caja, const QString& recurso
     }
     // The device the painting lands on: the backing store, an image, a page.
     const QPaintDevice* dispositivo = pintor.paintEngine()->paintDevice();
-    if (dynamic_cast<const QPagedPaintDevice*>(dispositivo)) {
+    if (dynamic_cast<const QPagedPaintDevice*>(dispositivo) ||
+        pintor.paintEngine()->type() == QPaintEngine::SVG) {
         Svg(recurso).render(&pintor, destino);
         return;
     }

@@ -83,8 +83,8 @@ public:
 // IgnoreAspectRatio stretches it over the box; KeepAspectRatio fits it
 // whole, centred, in its own proportions. On a screen or an image the
 // picture comes from the cache at the device's pixel ratio, on whole pixels,
-// so it is as sharp at 2 as at 1; on a page (a printer, a PDF) it is drawn
-// from its SVG at the page's own resolution.
+// so it is as sharp at 2 as at 1; on a page (a printer, a PDF) or an SVG
+// file it is drawn from its SVG, as paths.
 void Pintar_recurso(QPainter& pintor, const QRectF& caja, const QString& recurso,
                     Qt::AspectRatioMode ajuste = Qt::KeepAspectRatio);
 

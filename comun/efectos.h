@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include "tzolkin.h"
 
@@ -44,6 +45,21 @@ public:
     // Asks where to save a PDF file, proposing `nombre`: the file chosen, or
     // empty when the dialog is cancelled.
     virtual QString Archivo_pdf(QWidget& ventana, const QString& nombre) = 0;
+
+    // Asks for a file to write (`abrir` false) or to read, in a dialog titled
+    // `titulo` that proposes `nombre` and offers `filtro` ("Calendarios
+    // (*.ics)"): the file chosen, or empty when the dialog is cancelled.
+    virtual QString Archivo(QWidget& ventana, const QString& titulo, const QString& nombre,
+                            const QString& filtro, bool abrir) = 0;
+    // Asks where to save a file under the dialog title `titulo`, proposing
+    // `nombre` and offering the file kinds `filtros` (as "PNG (*.png)"): the
+    // file and the index of the kind chosen, or an empty file when cancelled.
+    struct Archivo_elegido {
+        QString archivo;
+        int filtro = 0;
+    };
+    virtual Archivo_elegido Archivo_guardar(QWidget& ventana, const QString& titulo,
+                                            const QString& nombre, const QStringList& filtros) = 0;
 };
 
 }  // namespace talmiroc

@@ -67,4 +67,24 @@ QString Efectos_qt::Archivo_pdf(QWidget& ventana, const QString& nombre) {
         QCoreApplication::translate("talmiroc::Papel", "Documentos PDF (*.pdf)"));
 }
 
+QString Efectos_qt::Archivo(QWidget& ventana, const QString& titulo, const QString& nombre,
+                            const QString& filtro, bool abrir) {
+    Cargar_palabras_qt();
+    const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return abrir ? QFileDialog::getOpenFileName(&ventana, titulo, carpeta, filtro)
+                 : QFileDialog::getSaveFileName(&ventana, titulo, QDir(carpeta).filePath(nombre),
+                                                filtro);
+}
+
+Efectos::Archivo_elegido Efectos_qt::Archivo_guardar(QWidget& ventana, const QString& titulo,
+                                                     const QString& nombre,
+                                                     const QStringList& filtros) {
+    Cargar_palabras_qt();
+    const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    QString elegido = filtros.value(0);
+    const QString archivo = QFileDialog::getSaveFileName(
+        &ventana, titulo, QDir(carpeta).filePath(nombre), filtros.join(QStringLiteral(";;")), &elegido);
+    return {archivo, std::max<int>(0, static_cast<int>(filtros.indexOf(elegido)))};
+}
+
 }  // namespace talmiroc

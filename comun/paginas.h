@@ -11,7 +11,7 @@
 namespace talmiroc {
 
 // The pages, in their order.
-enum class Pagina_tiempo : int { luna = 0, modulo = 1, onda = 2, como = 3 };
+enum class Pagina_tiempo : int { luna = 0, modulo = 1, onda = 2, como = 3, personas = 4 };
 
 // Shows `pagina` on a date (today when empty), e.g. the moon of 13 Nov 2013:
 // abrir(Pagina_tiempo::luna, Fecha{13, 11, 2013}).

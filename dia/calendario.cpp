@@ -21,6 +21,7 @@
 #include "imagen.h"
 #include "lector.h"
 #include "mensajes.h"
+#include "tarjeta.h"
 
 namespace talmiroc {
 
@@ -332,7 +333,7 @@ bool Calendario::eventFilter(QObject* objeto, QEvent* evento) {
         if (auto* caja = qobject_cast<QLineEdit*>(objeto)) {
             const std::unique_ptr<QMenu> menu(caja->createStandardContextMenu());
             menu->addSeparator();
-            menu->addActions(acciones_tiempo_);
+            Menu_contextual(*menu);
             menu->exec(static_cast<QContextMenuEvent*>(evento)->globalPos());
             return true;
         }
@@ -368,12 +369,53 @@ void Calendario::Crear_menu() {
         acciones_tiempo_.append(accion);
     }
     addActions(acciones_tiempo_);  // the shortcuts work wherever the focus is
+
+    auto* guardar = new QAction(tr("Guardar tarjeta…"), this);
+    connect(guardar, &QAction::triggered, this, &Calendario::Guardar_tarjeta);
+    auto* copiar = new QAction(tr("Copiar tarjeta"), this);
+    connect(copiar, &QAction::triggered, this, &Calendario::Copiar_tarjeta);
+    acciones_tarjeta_ = {guardar, copiar};
+}
+
+void Calendario::Menu_contextual(QMenu& menu) {
+    menu.addActions(acciones_tiempo_);
+    menu.addSeparator();
+    const bool con_fecha = !fecha->Caption().isEmpty();
+    for (QAction* a : acciones_tarjeta_) a->setEnabled(con_fecha);
+    menu.addActions(acciones_tarjeta_);
 }
 
 void Calendario::contextMenuEvent(QContextMenuEvent* evento) {
     QMenu menu(this);
-    menu.addActions(acciones_tiempo_);
+    Menu_contextual(menu);
     menu.exec(evento->globalPos());
+}
+
+// ---------------------------------------------------------------------------
+// The kin card
+
+void Calendario::Guardar_tarjeta() {
+    if (fecha->Caption().isEmpty()) return;
+    const Tarjeta tarjeta = Tarjeta_dia(lectura_.entrada, palabras_);
+    const std::vector<Opcion_tarjeta> opciones = Opciones_tarjeta();
+    QStringList filtros;
+    for (const Opcion_tarjeta& o : opciones) filtros << o.filtro;
+    const QString titulo = tr("Guardar tarjeta");
+    const Efectos::Archivo_elegido elegido = efectos_.Archivo_guardar(
+        *this, titulo, Nombre_archivo_tarjeta(tarjeta, Formato_tarjeta::png), filtros);
+    if (elegido.archivo.isEmpty()) return;
+    const Opcion_tarjeta& o = opciones.at(static_cast<std::size_t>(elegido.filtro));
+    // A name that says its format is written in it, whatever kind was chosen.
+    const QString error = Escribir_tarjeta(elegido.archivo, tarjeta, o.forma,
+                                           Formato_de_archivo(elegido.archivo).value_or(o.formato));
+    if (!error.isEmpty()) efectos_.Mensaje(error, titulo, Icono::error);
+}
+
+void Calendario::Copiar_tarjeta() {
+    if (fecha->Caption().isEmpty()) return;
+    QGuiApplication::clipboard()->setMimeData(
+        Datos_portapapeles(Tarjeta_dia(lectura_.entrada, palabras_), Forma_tarjeta::cuadrada)
+            .release());
 }
 
 void Calendario::Fijar_paginas(Abrir_pagina abrir) {

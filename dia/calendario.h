@@ -22,6 +22,7 @@
 
 class QAction;
 class QKeyEvent;
+class QMenu;
 class QLineEdit;
 
 namespace talmiroc {
@@ -63,6 +64,13 @@ public:
     // A screen reader hears "Lectura copiada". With no date shown it copies
     // nothing and says nothing.
     void Copiar_lectura();
+
+    // The day's kin card (tarjeta.h), from the context menu: saved where a
+    // file dialog says, in the shape and format chosen there (a failure is
+    // told), or copied square, as PNG with its SVG beside. With no date
+    // shown both are disabled and do nothing.
+    void Guardar_tarjeta();
+    void Copiar_tarjeta();
 
     // The count over time, in the window the program hands in with
     // Fijar_paginas: the page on `fecha`, today when empty. The window's
@@ -135,6 +143,9 @@ private:
     // Luna, Módulo armónico, Onda encantada: the context menu, with their shortcuts.
     QList<QAction*> acciones_tiempo_;
     Abrir_pagina abrir_pagina_;
+    // Guardar tarjeta…, Copiar tarjeta: after the pages in the context menu.
+    QList<QAction*> acciones_tarjeta_;
+    void Menu_contextual(QMenu& menu);  // the pages and the card, the card only with a date
     std::optional<Fecha> leida_;  // the last day Calcular read
 
     // The description of the day last accepted by Calcular.

@@ -228,6 +228,29 @@ constexpr Kines_oraculo Oraculo_en_kines(Kin k) {
 }
 
 // ---------------------------------------------------------------------------
+// Earth families
+
+// The five earth families, four seals each, by the seal's remainder mod 5:
+// polar (Sun, Serpent, Dog, Eagle), cardinal (Dragon, Worldbridger, Monkey,
+// Warrior), central (Wind, Hand, Human, Earth), señal (Night, Star,
+// Skywalker, Mirror), portal (Seed, Moon, Wizard, Storm; the year bearers).
+// (moc reads this header through the windows: ASCII enumerators.)
+enum class Familia_terrestre { polar = 0, cardinal = 1, central = 2, senal = 3, portal = 4 };
+
+// Familia_de(Sello{13}) == Familia_terrestre::senal; 0 reads as 20 (polar).
+constexpr Familia_terrestre Familia_de(Sello s) {
+    const int r = s.valor % 5;
+    return static_cast<Familia_terrestre>(r < 0 ? r + 5 : r);
+}
+
+// The family's four seals in order: Sellos_familia(Familia_terrestre::polar)
+// == {5, 10, 15, 20}.
+constexpr std::array<Sello, 4> Sellos_familia(Familia_terrestre f) {
+    const int primero = static_cast<int>(f) == 0 ? 5 : static_cast<int>(f);
+    return {Sello(primero), Sello(primero + 5), Sello(primero + 10), Sello(primero + 15)};
+}
+
+// ---------------------------------------------------------------------------
 // The wavespell's kins and the harmonic module
 
 // The 13 kins from a kin of tone 1: Onda_de(Kin{153})[0] == Kin{144},
@@ -256,6 +279,80 @@ constexpr Kin Kin_en_modulo(int columna, int fila) {
 inline constexpr int columna_central = 7;
 constexpr bool En_columna_central(Kin k) {
     return Columna_modulo(k) == columna_central;
+}
+
+// ---------------------------------------------------------------------------
+// How one kin stands to another
+
+// What kin `b` is to kin `a`, read from a's oracle and count. The oracle's
+// four hold at the level of the kin (b is a's guide kin: Oraculo_en_kines)
+// or, failing that, of the seal alone (b's seal is a's guide seal, with a's
+// tone: Calculo_oraculo). The rest are shared facts; one implied by another
+// that holds is left out: with the same kin, no shared seal, tone, colour,
+// wavespell, castle or family; with the same seal, no shared colour or
+// family.
+enum class Relacion : int {
+    mismo_kin,
+    kin_guia,
+    kin_antipoda,
+    kin_analogo,
+    kin_oculto,
+    sello_guia,
+    sello_antipoda,
+    sello_analogo,
+    sello_oculto,
+    mismo_sello,
+    mismo_tono,
+    mismo_color,
+    misma_onda,
+    mismo_castillo,
+    misma_familia,
+};
+inline constexpr int numero_relaciones = 15;
+
+// A set of relations, one bit each.
+struct Relaciones_kin {
+    std::uint32_t bits = 0;
+    constexpr bool Tiene(Relacion r) const { return bits >> static_cast<int>(r) & 1u; }
+    constexpr void Poner(Relacion r) { bits |= 1u << static_cast<int>(r); }
+    friend constexpr bool operator==(Relaciones_kin, Relaciones_kin) = default;
+};
+
+// The wavespell of a kin 1..260, 0..19 in the count: kins 1..13 are 0.
+constexpr int Numero_onda(Kin k) {
+    return (k.valor - 1) / 13;
+}
+
+// Kins 1..260 in order; a and b valid. Relaciones(Kin{1}, Kin{1}) holds
+// mismo_kin and kin_guia (tones 1, 6 and 11 guide themselves);
+// Relaciones(Kin{153}, Kin{108}).Tiene(Relacion::kin_oculto).
+constexpr Relaciones_kin Relaciones(Kin a, Kin b) {
+    Relaciones_kin r;
+    const auto si = [&r](bool cierto, Relacion x) {
+        if (cierto) r.Poner(x);
+    };
+    const Kines_oraculo kines = Oraculo_en_kines(a);
+    const Oraculo_kin sellos = Calculo_oraculo(a.sello(), a.tono());
+    const std::array<Kin, 4> k = {kines.guia, kines.antipoda, kines.analogo, kines.oculto};
+    const std::array<Sello, 4> s = sellos.socios();
+    for (int i = 0; i < 4; ++i) {
+        const auto n = static_cast<std::size_t>(i);
+        si(b == k[n], static_cast<Relacion>(static_cast<int>(Relacion::kin_guia) + i));
+        si(b != k[n] && b.sello() == s[n],
+           static_cast<Relacion>(static_cast<int>(Relacion::sello_guia) + i));
+    }
+    const bool mismo = a == b, mismo_sello = a.sello() == b.sello();
+    si(mismo, Relacion::mismo_kin);
+    if (mismo) return r;
+    si(mismo_sello, Relacion::mismo_sello);
+    si(a.tono() == b.tono(), Relacion::mismo_tono);
+    si(!mismo_sello && Color_sello(a.sello()) == Color_sello(b.sello()), Relacion::mismo_color);
+    si(Numero_onda(a) == Numero_onda(b), Relacion::misma_onda);
+    si(Castillo_onda(Sello_onda(a.sello(), a.tono())) ==
+           Castillo_onda(Sello_onda(b.sello(), b.tono())),
+       Relacion::mismo_castillo);
+    si(!mismo_sello && Familia_de(a.sello()) == Familia_de(b.sello()), Relacion::misma_familia);
+    return r;
 }
 
 // ---------------------------------------------------------------------------

@@ -200,6 +200,7 @@ Lectura_dia Describir_dia(const Fecha& f, const Palabras& p) {
     Añadir_nombre(l.nombre_kin, c.kin, p);
     l.palabra_color = Palabras_de(Color_sello(c.sello), p).m;
     if (Es_portal(c.kin)) l.portal = p.categoria_portal;
+    l.familia_terrestre = En(p.familias, static_cast<int>(Familia_de(c.sello)));
     l.nombre_sello << p.glifo_sello << Nombre_sello(c.sello, p);
     l.nombre_tono << p.glifo_tono << std::int64_t{c.tono.valor} << ", "
                   << En(p.tonos_m, c.tono.valor);
@@ -269,6 +270,24 @@ std::string Texto_dia(const Lectura_dia& l) {
     linea(l.inter);
     if (l.dia_fuera_del_tiempo) linea(p.fuera_del_tiempo);
     return s;
+}
+
+std::string Frase_dia(const Lectura_dia& l) {
+    std::string s;
+    s.reserve(640);
+    const auto parte = [&s](std::string_view caption) {
+        if (!s.empty()) s << "; ";
+        s << Para_oir(caption);
+    };
+    parte(l.nombre);
+    parte(l.fecha);
+    parte(l.linea_trece_lunas);
+    parte(l.onda_encantada);
+    for (const std::string& socio : l.nombres_oraculo) parte(socio);
+    parte(l.a_maya);
+    parte(l.inter);
+    if (l.dia_fuera_del_tiempo) parte(l.palabras->fuera_del_tiempo);
+    return s << ".";
 }
 
 std::string Linea_kin(const Lectura_dia& l) {

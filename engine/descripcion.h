@@ -100,6 +100,7 @@ struct Lectura_dia {
     // of the language's words.
     std::string_view palabra_color;  // "Rojo": the seal's colour, masculine
     std::string_view portal;         // "Portal de activación galáctica" on a portal day, else ""
+    std::string_view familia_terrestre;  // "Señal": the seal's earth family
     // What a screen reader calls the glyphs (25 July 2003 as the example):
     std::string nombre_sello;   // "Sello Caminante del Cielo": the large glyph
     std::string nombre_tono;    // "Tono 10, Planetario": the numeral, the tone's masculine form
@@ -130,6 +131,15 @@ Lectura_dia Describir_dia(const Fecha& f, const Palabras& p);
 // 25 July, in the language the day was described in.
 // Texto_dia(Describir_dia(Fecha{9, 4, 2003})) begins "Fecha Gregoriana: 9-4-2003\n".
 std::string Texto_dia(const Lectura_dia& l);
+
+// The day's reading as one sentence, for a picture's alternative text: the
+// kin's name line, the date line, the thirteen-moon line, the wavespell and
+// castle, the oracle by its places, the year bearer, the affirmation and the
+// banner on 25 July, each as a screen reader hears it (Para_oir), joined by
+// "; " and ended by ".".
+// Frase_dia(Describir_dia(Fecha{9, 4, 2003})) begins
+//   "Kin 46, Enlazador de Mundos Resonante Blanco, Cimi Uuk; Fecha Gregoriana, 9-4-2003; "
+std::string Frase_dia(const Lectura_dia& l);
 
 // The day's kin in one line: "Kin 153 · Caminante del Cielo Planetario Rojo".
 std::string Linea_kin(const Lectura_dia& l);

@@ -144,6 +144,14 @@ struct Palabras {
     // Magnética del Murciélago", + "Onda encantada del Dragón").
     std::array<std::string_view, 2> vuelve_kin;
     std::string_view primer_dia;
+    // Earth families by Familia_terrestre: polar, cardinal, central, senal,
+    // portal ("Señal").
+    std::array<std::string_view, 5> familias;
+    // How one kin stands to another (relaciones.h), by Relacion: each
+    // relation's name ("Kin guía"), and its rule in words, where {1} and {2}
+    // stand for the two kins' numbers, {3} and {4} for their seals' names and
+    // {5} for what the rule names (Describir_relaciones fills them).
+    std::array<std::string_view, numero_relaciones> relaciones, reglas_relacion;
 
     // The date checks' refusals, under one title.
     std::string_view mensaje_fecha, mensaje_año, titulo_fecha;

@@ -10,3 +10,4 @@
 #include "entrada.h"
 #include "fechas.h"
 #include "palabras.h"
+#include "relaciones.h"

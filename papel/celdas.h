@@ -28,12 +28,14 @@ enum Marca : int {
     marca_oculto = 1 << 7,
     marca_especial = 1 << 8,
     marca_seleccion = 1 << 9,
+    marca_regreso = 1 << 10,  // a person's birth kin returns (the window only)
 };
 
 // Dark enough to stay apart from black, white and each other in grey.
 inline const QColor verde_portal(0x1b, 0x6e, 0x20);
 inline const QColor azul_seleccion(0x0d, 0x47, 0xa1);
 inline const QColor violeta_onda(0x6a, 0x1b, 0x9a);
+inline const QColor naranja_regreso(0xe6, 0x51, 0x00);
 
 // A day of a moon.
 struct Celda_dia {

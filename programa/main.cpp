@@ -39,19 +39,23 @@ QString Texto_main(const talmiroc::Palabras& p, const talmiroc::Error_uso& e) {
     return t;
 }
 
-// The pages as a PDF, with no window and no display, whatever platform the
-// line names: the offscreen platform gives Qt its fonts, and Qt's own
-// options are not Qt's business on paper. Without a date, today's moon or
-// year, and the module with no kin highlighted.
-int Escribir_hojas(const talmiroc::Pedido_programa& p, std::optional<talmiroc::Fecha> fecha,
-                   char* programa) {
+// Qt for a file, with no window and no display, whatever platform the line
+// names: the offscreen platform gives Qt its fonts, and Qt's own options are
+// not Qt's business in a file. A machine with no session has no runtime
+// folder, which Qt warns about though no file needs one.
+void Sin_pantalla() {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A machine with no session has no runtime folder, which Qt warns about
-    // though the PDF never needs one.
     static QtMessageHandler qt = nullptr;
     qt = qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext& c, const QString& m) {
         if (!m.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))) qt(tipo, c, m);
     });
+}
+
+// The pages as a PDF. Without a date, today's moon or year, and the module
+// with no kin highlighted.
+int Escribir_hojas(const talmiroc::Pedido_programa& p, std::optional<talmiroc::Fecha> fecha,
+                   char* programa) {
+    Sin_pantalla();
     int argc = 1;
     char* argv[] = {programa, nullptr};
     QGuiApplication app(argc, argv);
@@ -65,6 +69,30 @@ int Escribir_hojas(const talmiroc::Pedido_programa& p, std::optional<talmiroc::F
     if (error.isEmpty()) return 0;
     Decir(stderr, QStringLiteral("talmiroc: ") + error + QLatin1Char('\n'));
     return 1;
+}
+
+// The kin card of the date (today's without one) in the files asked for,
+// PNG first; each failure said on its line.
+int Escribir_tarjetas(const talmiroc::Pedido_programa& p, std::optional<talmiroc::Fecha> fecha,
+                      char* programa) {
+    Sin_pantalla();
+    int argc = 1;
+    char* argv[] = {programa, nullptr};
+    QGuiApplication app(argc, argv);
+    talmiroc::Fijar_idioma(*p.idioma);
+    const QDate hoy = QDate::currentDate();
+    const talmiroc::Tarjeta tarjeta = talmiroc::Tarjeta_dia(
+        fecha.value_or(talmiroc::Fecha{hoy.day(), hoy.month(), hoy.year()}), *p.idioma);
+    int estado = 0;
+    for (const auto& [ruta, formato] : {std::pair{p.png, talmiroc::Formato_tarjeta::png},
+                                        std::pair{p.svg, talmiroc::Formato_tarjeta::svg}}) {
+        if (!ruta) continue;
+        const QString error = talmiroc::Escribir_tarjeta(*ruta, tarjeta, p.forma, formato);
+        if (error.isEmpty()) continue;
+        Decir(stderr, QStringLiteral("talmiroc: ") + error + QLatin1Char('\n'));
+        estado = 1;
+    }
+    return estado;
 }
 
 }  // namespace
@@ -112,6 +140,7 @@ int main(int argc, char** argv) {
         }
     }
     if (p.pdf) return Escribir_hojas(p, fecha, argv[0]);
+    if (p.tarjeta) return Escribir_tarjetas(p, fecha, argv[0]);
 
     QApplication app(argc, argv);
     talmiroc::Fijar_idioma(*p.idioma);

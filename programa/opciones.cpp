@@ -45,6 +45,31 @@ Resultado Papel(Pedido_programa& p, const Opcion& o, const std::string* v) {
     return {};
 }
 
+Resultado Tarjeta(Pedido_programa& p, const Opcion&, const std::string*) {
+    p.tarjeta = true;
+    return {};
+}
+
+// --png and --svg: the card's file in that format.
+template <Formato_tarjeta formato>
+Resultado Imagen(Pedido_programa& p, const Opcion& o, const std::string* v) {
+    if (!v) return Falta_valor(o);
+    (formato == Formato_tarjeta::png ? p.png : p.svg) = *v;
+    return {};
+}
+
+Resultado Forma(Pedido_programa& p, const Opcion& o, const std::string* v) {
+    if (!v) return Falta_valor(o);
+    const std::optional<Forma_tarjeta> forma = Forma_de_nombre(*v);
+    if (!forma) {
+        return Error_uso{
+            QT_TRANSLATE_NOOP("main", "talmiroc: --forma es cuadrada, vertical o ancha, no «%1»\n"),
+            QString::fromLocal8Bit(*v)};
+    }
+    p.forma = *forma;
+    return {};
+}
+
 Resultado Idioma(Pedido_programa& p, const Opcion&, const std::string* v) {
     if (!v) {
         return Error_uso{
@@ -83,6 +108,9 @@ constexpr auto opciones = std::to_array<Opcion>({
      QT_TRANSLATE_NOOP("main", "la onda encantada del kin de la fecha"),
      marca_pagina | marca_hojas, 0, nullptr,
      Pagina<Pagina_tiempo::onda, static_cast<int>(Hojas::onda)>},
+    {"--personas", Valor::ninguno, "",
+     QT_TRANSLATE_NOOP("main", "el libro de personas: sus kines, cómo se relacionan y sus regresos"),
+     marca_pagina, 0, nullptr, Pagina<Pagina_tiempo::personas, -1>},
     {"--año", Valor::fecha, fecha_muestra,
      QT_TRANSLATE_NOOP("main", "el año de trece lunas de la fecha (con --pdf; sin él, su luna)"),
      marca_pagina | marca_hojas, 0, nullptr,
@@ -101,6 +129,26 @@ constexpr auto opciones = std::to_array<Opcion>({
                        "el papel del PDF; si no, carta donde se mide en\n"
                        "pulgadas y A4 en los demás lugares"),
      0, marca_pdf, QT_TRANSLATE_NOOP("main", "talmiroc: --papel va con --pdf\n"), Papel},
+    {"--tarjeta", Valor::fecha, fecha_muestra,
+     QT_TRANSLATE_NOOP("main", "la tarjeta del kin de la fecha, con --png o --svg"),
+     marca_tarjeta, marca_imagen, QT_TRANSLATE_NOOP("main", "talmiroc: --tarjeta va con --png o --svg\n"),
+     Tarjeta},
+    {"--png", Valor::palabra, QT_TRANSLATE_NOOP("main", "ARCHIVO"),
+     QT_TRANSLATE_NOOP("main",
+                       "escribe la tarjeta como imagen PNG en ARCHIVO, sin abrir\n"
+                       "ventana; con ARCHIVO -, en la salida estándar"),
+     marca_imagen, marca_tarjeta, QT_TRANSLATE_NOOP("main", "talmiroc: --png va con --tarjeta\n"),
+     Imagen<Formato_tarjeta::png>},
+    {"--svg", Valor::palabra, QT_TRANSLATE_NOOP("main", "ARCHIVO"),
+     QT_TRANSLATE_NOOP("main", "la escribe como SVG (texto como texto); las dos, si se piden"),
+     marca_imagen, marca_tarjeta, QT_TRANSLATE_NOOP("main", "talmiroc: --svg va con --tarjeta\n"),
+     Imagen<Formato_tarjeta::svg>},
+    {"--forma", Valor::palabra, QT_TRANSLATE_NOOP("main", "FORMA"),
+     QT_TRANSLATE_NOOP("main",
+                       "la de la tarjeta: cuadrada, 1080 × 1080 (si no se dice),\n"
+                       "vertical, 1080 × 1920, o ancha, 1200 × 630"),
+     0,
+     marca_tarjeta, QT_TRANSLATE_NOOP("main", "talmiroc: --forma va con --tarjeta\n"), Forma},
     {"--bandeja", Valor::ninguno, "",
      QT_TRANSLATE_NOOP("main",
                        "el kin de hoy en la bandeja del escritorio y un aviso\n"
@@ -192,6 +240,10 @@ Resultado Leer(const std::vector<std::string>& a, Pedido_programa& p, bool solo_
         if (o->pide && !(o->pide & marcas)) return Error_uso{o->sin_lo_que_pide};
         if (o->excluye & marcas) return Error_uso{o->con_lo_que_excluye};
     }
+    if ((marcas & marca_tarjeta) && (marcas & marca_pagina)) {
+        return Error_uso{QT_TRANSLATE_NOOP(
+            "main", "talmiroc: --tarjeta no va con --luna, --modulo, --onda ni --año\n")};
+    }
     if (!p.fecha.empty()) {
         const auto con_fecha =
             std::ranges::find(dadas, Valor::fecha, [](const Opcion* o) { return o->valor; });
@@ -235,6 +287,8 @@ QString Ayuda_programa(const Palabras& idioma) {
         "main",
         "Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]\n"
         "       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]\n"
+        "       talmiroc --tarjeta [DÍA MES AÑO] --png ARCHIVO | --svg ARCHIVO\n"
+        "                [--forma cuadrada|vertical|ancha]\n"
         "       talmiroc --bandeja [--idioma IDIOMA]\n"
         "\n"
         "Sin opciones abre la ventana del día en la fecha de hoy.\n"));

@@ -19,6 +19,7 @@
 #include <QString>
 
 #include "papel.h"
+#include "tarjeta.h"
 #include "tzolkin.h"
 
 namespace talmiroc {
@@ -33,6 +34,9 @@ struct Pedido_programa {
     std::vector<std::string> fecha;       // the loose values: DÍA MES AÑO
     std::optional<std::string> pdf;       // the file, as bytes; "-" standard output
     std::optional<QPageSize> papel;
+    bool tarjeta = false;                 // the kin card of the date
+    std::optional<std::string> png, svg;  // its files, as bytes; "-" standard output
+    Forma_tarjeta forma = Forma_tarjeta::cuadrada;
     bool ayuda = false;
     bool bandeja = false;  // today in the desktop's tray
 };
@@ -56,7 +60,9 @@ enum Marca : unsigned {
     marca_pagina = 1,  // a page: one at most
     marca_hojas = 2,   // a page that has paper
     marca_pdf = 4,     // writes a PDF
-    marca_bandeja = 8, // sits in the tray
+    marca_tarjeta = 8,  // the kin card
+    marca_imagen = 16,  // writes the card
+    marca_bandeja = 32,  // sits in the tray
 };
 
 struct Opcion {

@@ -115,6 +115,9 @@ constexpr auto campos_dia = std::to_array<Campo>({
     {"trece_lunas.plasma", Salidas::json_y_csv,
      [](const Lectura_dia& l)
          -> Valor { return Con_luna(l) ? Valor(Plasma_trece_lunas(l.trece_lunas, *l.palabras)) : Valor(); }},
+    // Last, so that every earlier column keeps its place.
+    {"familia_terrestre", Salidas::json_y_csv,  // Señal
+     [](const Lectura_dia& l) -> Valor { return l.familia_terrestre; }},
 });
 
 // The JSON fields in key order. A dot sorts before every letter, digit and
@@ -347,6 +350,20 @@ void Añadir_fin_ics(std::string& s) {
     s.append("END:VCALENDAR\r\n");
 }
 
+void Añadir_sello_ics(std::string& s, std::int64_t sello_utc) {
+    // A run stamps every event alike: the line is made once.
+    thread_local std::int64_t sellado = -1;
+    thread_local char sello[32];
+    if (sellado != sello_utc) {
+        const auto t = static_cast<std::time_t>(sello_utc);
+        std::tm utc{};
+        gmtime_r(&t, &utc);
+        std::strftime(sello, sizeof sello, "DTSTAMP:%Y%m%dT%H%M%SZ\r\n", &utc);
+        sellado = sello_utc;
+    }
+    s.append(sello);
+}
+
 void Añadir_evento_ics(std::string& s, const Lectura_dia& l, std::int64_t sello_utc) {
     const Fecha& f = l.entrada;
     std::string linea;
@@ -361,17 +378,7 @@ void Añadir_evento_ics(std::string& s, const Lectura_dia& l, std::int64_t sello
     fecha();
     s.append(linea).append("@talmiroc\r\n");
 
-    // A run stamps every event alike: the line is made once.
-    thread_local std::int64_t sellado = -1;
-    thread_local char sello[32];
-    if (sellado != sello_utc) {
-        const auto t = static_cast<std::time_t>(sello_utc);
-        std::tm utc{};
-        gmtime_r(&t, &utc);
-        std::strftime(sello, sizeof sello, "DTSTAMP:%Y%m%dT%H%M%SZ\r\n", &utc);
-        sellado = sello_utc;
-    }
-    s.append(sello);
+    Añadir_sello_ics(s, sello_utc);
 
     linea = "DTSTART;VALUE=DATE:";
     fecha();
@@ -399,6 +406,23 @@ void Añadir_evento_ics(std::string& s, const Lectura_dia& l, std::int64_t sello
         linea.push_back(',');
         Añadir_texto_ics(linea, l.portal);
     }
+    Añadir_linea_ics(s, linea);
+    s.append("TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n");
+}
+
+void Añadir_evento_ics(std::string& s, const Evento_ics& e, std::int64_t sello_utc) {
+    s.append("BEGIN:VEVENT\r\nUID:").append(e.uid).append("@talmiroc\r\n");
+    Añadir_sello_ics(s, sello_utc);
+    std::string linea = "DTSTART;VALUE=DATE:";
+    Añadir_cifras(linea, e.fecha.año, 4);
+    Añadir_cifras(linea, e.fecha.mes, 2);
+    Añadir_cifras(linea, e.fecha.dia, 2);
+    s.append(linea).append("\r\nDURATION:P1D\r\n");
+    linea = "SUMMARY:";
+    Añadir_texto_ics(linea, e.resumen);
+    Añadir_linea_ics(s, linea);
+    linea = "DESCRIPTION:";
+    Añadir_texto_ics(linea, e.descripcion);
     Añadir_linea_ics(s, linea);
     s.append("TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n");
 }

@@ -106,6 +106,10 @@ void Añadir_linea_ics(std::string& s, std::string_view linea);
 void Añadir_inicio_ics(std::string& s, std::string_view nombre);
 void Añadir_fin_ics(std::string& s);
 
+// The DTSTAMP line of `sello_utc` (seconds since 1970 UTC), with its CR LF:
+// "DTSTAMP:20030725T000000Z\r\n".
+void Añadir_sello_ics(std::string& s, std::int64_t sello_utc);
+
 // One all-day event: UID kin-YYYYMMDD@talmiroc, DTSTAMP from `sello_utc`
 // (seconds since 1970 UTC), DTSTART;VALUE=DATE and DURATION:P1D, SUMMARY
 // "Kin 153 · Caminante del Cielo Planetario Rojo · Día fuera del tiempo"
@@ -113,5 +117,16 @@ void Añadir_fin_ics(std::string& s);
 // whole plain-text reading, CATEGORIES the seal's colour ("Rojo") and, on a
 // portal day, "Portal de activación galáctica". A real date of year 38..9999.
 void Añadir_evento_ics(std::string& s, const Lectura_dia& l, std::int64_t sello_utc);
+
+// Any other all-day event, written as a day's is (DTSTAMP, DTSTART;VALUE=DATE,
+// DURATION:P1D, escaped and folded SUMMARY and DESCRIPTION, free time):
+// a person's kin return, "Kin 46 · Ana".
+struct Evento_ics {
+    std::string uid;  // before "@talmiroc"
+    Fecha fecha;      // a real date of year 38..9999
+    std::string resumen;
+    std::string descripcion;
+};
+void Añadir_evento_ics(std::string& s, const Evento_ics& e, std::int64_t sello_utc);
 
 }  // namespace talmiroc::cli

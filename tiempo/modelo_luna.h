@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <vector>
+
 #include <QAbstractTableModel>
 #include <QStringList>
 
@@ -19,9 +22,18 @@ class Modelo_luna final : public QAbstractTableModel {
 public:
     Modelo_luna(const Palabras& p, QObject* padre) : QAbstractTableModel(padre), p_(p) {}
 
+    // Who has a kin return on a date: their names mark the day.
+    void Fijar_regresos(std::function<QStringList(const Fecha&)> regresos) {
+        regresos_ = std::move(regresos);
+    }
+
     void Fijar(Lectura_luna luna, const Fecha& hoy, const Fecha& seleccion) {
         beginResetModel();
         luna_ = std::move(luna);
+        nombres_.clear();
+        for (const Dia_de_luna& d : luna_.dias) {
+            nombres_.push_back(regresos_ ? regresos_(d.fecha) : QStringList());
+        }
         hoy_ = hoy;
         seleccion_ = seleccion;
         especial_ = -1;
@@ -68,8 +80,13 @@ public:
             case Qt::DisplayRole:
                 return d->especial == Dia_especial::ninguno ? Texto(d->numero) : QString();
             case Qt::AccessibleTextRole:
-            case Qt::ToolTipRole:
-                return Texto(d->nombre);
+            case Qt::ToolTipRole: {
+                const QStringList& quienes = Regresos(*d);
+                return quienes.isEmpty()
+                           ? Texto(d->nombre)
+                           : Ventana_tiempo::tr("%1, vuelve el kin de %2")
+                                 .arg(Texto(d->nombre), quienes.join(QStringLiteral(", ")));
+            }
             case Qt::AccessibleDescriptionRole:
                 return d->fecha == hoy_ ? Ventana_tiempo::tr("hoy") : QString();
             case rol_forma:
@@ -86,7 +103,8 @@ public:
             case rol_marcas:
                 return (d->fecha == hoy_ ? marca_hoy : 0) | (d->portal ? marca_portal : 0) |
                        (d->especial != Dia_especial::ninguno ? marca_especial : 0) |
-                       (d->fecha == seleccion_ ? marca_seleccion : 0);
+                       (d->fecha == seleccion_ ? marca_seleccion : 0) |
+                       (Regresos(*d).isEmpty() ? 0 : marca_regreso);
             case Qt::UserRole:
                 return d->kin.valor;
             default:
@@ -102,6 +120,12 @@ public:
     }
 
 private:
+    const QStringList& Regresos(const Dia_de_luna& d) const {
+        static const QStringList nadie;
+        const auto n = static_cast<std::size_t>(&d - luna_.dias.data());
+        return n < nombres_.size() ? nombres_[n] : nadie;
+    }
+
     // The day's place in luna_.dias, -1 for none: days 1..28 in order, the
     // special day wherever the description puts it.
     int Indice(int fila, int columna) const {
@@ -112,6 +136,8 @@ private:
 
     const Palabras& p_;
     Lectura_luna luna_;
+    std::function<QStringList(const Fecha&)> regresos_;
+    std::vector<QStringList> nombres_;  // by day of luna_.dias
     Fecha hoy_{}, seleccion_{};
     int especial_ = -1;  // the special day's place in luna_.dias
 };

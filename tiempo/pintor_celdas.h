@@ -81,6 +81,16 @@ private:
                     i.data(rol_mes).toString(),
                     Ventana_tiempo::tr("Kin %1").arg(i.data(Qt::UserRole).toInt()),
                     i.data(rol_sello).toString(), i.data(rol_tono).toString(), marcas});
+        if (marcas & marca_regreso) {
+            // A person's kin returns: an orange dot with a white ring, top right.
+            const qreal lado = qMax<qreal>(8, qMin(r.width(), r.height()) * 0.13);
+            const QRectF punto(r.right() - lado - 5, r.top() + 5, lado, lado);
+            p->setRenderHint(QPainter::Antialiasing);
+            p->setPen(QPen(Qt::white, 1.5));
+            p->setBrush(naranja_regreso);
+            p->drawEllipse(punto);
+            p->setRenderHint(QPainter::Antialiasing, false);
+        }
     }
 
     static void Kin_modulo(QPainter* p, const QStyleOptionViewItem& op, const QModelIndex& i,

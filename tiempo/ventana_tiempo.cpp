@@ -21,6 +21,7 @@
 #include "modelo_luna.h"
 #include "modelo_modulo.h"
 #include "modelo_onda.h"
+#include "pagina_personas.h"
 #include "papel.h"
 #include "pintor_celdas.h"
 
@@ -88,6 +89,13 @@ void Ventana_tiempo::Crear_paginas() {
     paginas_->addTab(Crear_pagina_modulo(), tr("&Módulo armónico"));
     paginas_->addTab(Crear_pagina_onda(), tr("&Onda encantada"));
     paginas_->addTab(Crear_pagina_como(), tr("&Cómo se cuenta"));
+    personas_ = new Pagina_personas(efectos_, palabras_);
+    paginas_->addTab(personas_, tr("Pe&rsonas"));
+    // The moon marks the people's kin returns, and follows their book.
+    modelo_luna_->Fijar_regresos([this](const Fecha& f) { return personas_->Regresan_el(f); });
+    connect(personas_, &Pagina_personas::cambiado, this, [this] {
+        modelo_luna_->Fijar(modelo_luna_->Luna(), hoy_, seleccion_);
+    });
     auto* capas = new QVBoxLayout(this);
     capas->addWidget(paginas_);
     capas->addLayout(Crear_botones_impresion());
@@ -490,6 +498,7 @@ void Ventana_tiempo::Actualizar() {
                                      Texto(Fecha_escrita(seleccion_, palabras_)),
                                      Texto(Titulo_kin(kin_hoy, palabras_))));
     titulo_onda_->setText(Texto(modelo_onda_->Onda().titulo));
+    personas_->Fijar_hoy(hoy_);
     Enfocar_seleccion();
 }
 

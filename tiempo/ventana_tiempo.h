@@ -32,6 +32,7 @@ class Efectos;
 class Modelo_luna;
 class Modelo_modulo;
 class Modelo_onda;
+class Pagina_personas;
 
 class Ventana_tiempo : public QWidget {
     Q_OBJECT
@@ -41,7 +42,8 @@ public:
     // the language is the windows' (Palabras_ventana, idioma_qt.h).
     // Controls are named for tests: `luna`, `modulo`, `onda` (the grids),
     // `paginas`, `titulo_luna`, `luna_anterior`, `luna_siguiente`,
-    // `año_anterior`, `año_siguiente`, `hoy`, `imprimir`, `guardar_pdf`.
+    // `año_anterior`, `año_siguiente`, `hoy`, `imprimir`, `guardar_pdf`,
+    // `pagina_personas` (the people book, pagina_personas.h).
     Ventana_tiempo(Efectos& efectos, std::function<void(const Fecha&)> mostrar_dia,
                    QWidget* parent = nullptr);
     ~Ventana_tiempo() override;
@@ -51,6 +53,7 @@ public:
     void Abrir(Pagina_tiempo pagina, std::optional<Fecha> fecha = std::nullopt);
 
     Fecha Seleccionada() const { return seleccion_; }
+    Pagina_personas* Personas() const { return personas_; }
     void Seleccionar(const Fecha& fecha);
     void Seleccionar_kin(Kin kin);  // its day in the round of the selected day
     void Mover_dias(int dias);
@@ -107,6 +110,7 @@ private:
     Modelo_luna* modelo_luna_ = nullptr;
     Modelo_modulo* modelo_modulo_ = nullptr;
     Modelo_onda* modelo_onda_ = nullptr;
+    Pagina_personas* personas_ = nullptr;
 };
 
 }  // namespace talmiroc

@@ -8,6 +8,7 @@
 #include <streambuf>
 
 #include "formatos.h"
+#include "personas_cli.h"
 
 namespace talmiroc::cli {
 
@@ -21,7 +22,11 @@ constexpr std::string_view uso =
     "     tzolkin --desde DIA MES AÑO --hasta DIA MES AÑO   (cada fecha entre las dos, incluidas)\n"
     "     tzolkin --kin N [DIA MES AÑO] [--cuantas K | --hasta DIA MES AÑO]\n"
     "                                  (las fechas del kin N desde ese día u hoy; 5 si no se "
-    "dice)\n";
+    "dice)\n"
+    "     tzolkin --personas [DIA MES AÑO] [--cuantas K | --hasta DIA MES AÑO]\n"
+    "                                  (el libro de personas: nombre, nacimiento, kin y próximo\n"
+    "                                  regreso desde ese día u hoy; en ics, los K regresos de\n"
+    "                                  cada una, 10 si no se dice; nunca escribe el libro)\n";
 constexpr std::string_view uso_hoy =
     "Sin fecha, calcula el día de hoy; si la entrada estándar es una tubería o un\n"
     "archivo (no un terminal ni /dev/null), lee de ella las fechas, en cualquier formato.\n";
@@ -41,6 +46,7 @@ struct Peticion {
     std::vector<std::string> fecha;    // the loose values: a date, or the search's start
     std::optional<Tres> desde, hasta;
     std::optional<std::int64_t> kin, cuantas;
+    bool personas = false;
 };
 
 // The dates the command walks over.
@@ -204,6 +210,9 @@ std::optional<int> Leer_opciones(const std::vector<std::string>& argumentos, Pet
             opciones = false;
         } else if (a == "--json") {
             if (const auto estado = elegir(Buscar_formato("json"))) return estado;
+        } else if (a == "--personas") {
+            if (p.personas) return Uso(e, "--personas repetida");
+            p.personas = true;
         } else if (a == "--help" || a == "-h") {
             Ayuda(e);
             return salida_aceptada;
@@ -254,6 +263,20 @@ std::optional<int> Leer_opciones(const std::vector<std::string>& argumentos, Pet
 // date stands in for a missing one. Returns the exit status of a usage
 // error, nothing otherwise.
 std::optional<int> Comprobar_opciones(Peticion& p, Entorno& e, Recorrido& r) {
+    if (p.personas) {
+        if (p.kin || p.desde) return Uso(e, "--personas no va con --kin ni con --desde");
+        if (!p.fecha.empty() && p.fecha.size() != 3) {
+            return Uso(e, "se esperan tres valores tras --personas: DIA MES AÑO");
+        }
+        if ((p.cuantas || p.hasta) && !(p.formato && p.formato->nombre == "ics")) {
+            return Uso(e, "con --personas, --cuantas y --hasta van con --formato ics");
+        }
+        if (p.fecha.empty()) {
+            p.fecha = {std::to_string(e.dia_hoy), std::to_string(e.mes_hoy),
+                       std::to_string(e.año_hoy)};
+        }
+        return std::nullopt;
+    }
     const bool busqueda = p.kin.has_value();
     const bool rango = !busqueda && (p.desde || p.hasta);
     if (busqueda && p.desde) return Uso(e, "--desde no va con --kin");
@@ -451,6 +474,22 @@ int Recorrer(const Peticion& p, bool busqueda, const Formato& formato, Entorno& 
     return escrita ? salida_aceptada : salida_rechazada;
 }
 
+// --personas: the book from the date given or today, up to --hasta.
+int Personas(const Peticion& p, const Formato& formato, Entorno& e) {
+    const Veredicto desde = Leer({p.fecha[0], p.fecha[1], p.fecha[2]}, e);
+    if (const auto* r = std::get_if<Rechazo>(&desde)) return Rechazar(e, *r, formato);
+    Peticion_personas pedido{Primera_real(std::get<Fecha>(desde)), p.cuantas.value_or(10), {}};
+    if (p.hasta) {
+        const Veredicto v = Leer(*p.hasta, e);
+        if (const auto* r = std::get_if<Rechazo>(&v)) return Rechazar(e, *r, formato);
+        if (std::get<Fecha>(v) < pedido.desde) {
+            return Uso(e, "--hasta es anterior a la fecha de partida");
+        }
+        pedido.hasta = Ultima_real(std::get<Fecha>(v));
+    }
+    return Listar_personas(pedido, formato, e);
+}
+
 }  // namespace
 
 bool Campos_linea(std::string_view linea, std::string& dia, std::string& mes, std::string& año) {
@@ -479,6 +518,7 @@ int Ejecutar(const std::vector<std::string>& argumentos, Entorno& e) {
     if (formato.sellado && e.source_date_epoch) {
         if (const auto estado = Leer_sello_fijo(e)) return *estado;
     }
+    if (p.personas) return Personas(p, formato, e);
     switch (r) {
         case Recorrido::una_fecha:
             return Una_fecha(p, formato, e);

@@ -1,6 +1,7 @@
 // The `tzolkin` command: the window's texts for a date, as plain text, JSON,
 // CSV or iCalendar; one date from the arguments or many from standard input,
-// every date of a range, or the dates on which a kin falls. No Qt.
+// every date of a range, or the dates on which a kin falls; the people book
+// and its kin returns (personas_cli.h). No Qt.
 #pragma once
 
 #include <cstdint>
@@ -36,6 +37,9 @@ struct Entorno {
     // The language of the readings and of the refusals, unless --idioma
     // names another: the environment's (Idioma_del_entorno).
     const Palabras* palabras = &palabras_es;
+    // The people book --personas reads (personas::Ruta_libro); "" when the
+    // environment names no place for it.
+    std::string libro = {};
 };
 
 // Splits a batch line into day, month and year: three fields separated by

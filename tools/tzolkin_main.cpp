@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "flujo.h"
+#include "libro.h"
 #include "tzolkin_cli.h"
 
 int main(int argc, char** argv) {
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
         std::cerr,          hoy.tm_mday, hoy.tm_mon + 1,
         hoy.tm_year + 1900, ahora,       std::getenv("SOURCE_DATE_EPOCH")};
     entorno.palabras = &talmiroc::Idioma_del_entorno();
+    entorno.libro =
+        talmiroc::personas::Ruta_libro(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 
     const int estado = talmiroc::cli::Ejecutar({argv + 1, argv + argc}, entorno);
     salida.flush();

@@ -118,6 +118,30 @@ constexpr Palabras palabras_en = {
     .vuelve_kin = {"", "'s kin returns today: "},
     .primer_dia = "First day of the ",
 
+    .familias = {"Polar", "Cardinal", "Core", "Signal", "Gateway"},
+    .relaciones = {"Same kin", "Guide kin", "Antipode kin", "Analog kin", "Occult kin",
+                   "Guide seal", "Antipode seal", "Analog seal", "Occult seal", "Same seal",
+                   "Same tone", "Same colour", "Same wavespell", "Same castle",
+                   "Same earth family"},
+    .reglas_relacion = {
+        "Both are kin {1}, {5}.",
+        "Kin {2} is the guide of kin {1}: the guide has the same tone and the seal of the "
+        "same colour {5} places further on for that tone.",
+        "Kin {2} is the antipode of kin {1}: the same tone, and the seal 10 places further on.",
+        "Kin {2} is the analog of kin {1}: the same tone, and two seals that add up to {5}.",
+        "Kin {2} is the occult of kin {1}: their seals add up to 21 and their tones to 14.",
+        "{4} is the guide seal of {3} with tone {5} of kin {1}, but kin {2} has another tone.",
+        "{4} is the antipode seal of {3}, 10 places further on, but the tones differ.",
+        "{4} is the analog seal of {3}: the two add up to {5}, but the tones differ.",
+        "{4} is the occult seal of {3}: the two add up to 21, but the tones do not add up to "
+        "14.",
+        "Both kins have the seal {3}.",
+        "Both kins have tone {5}.",
+        "Both seals are {5}.",
+        "Both kins are in the same wavespell: {5}.",
+        "Both kins are in the same castle: {5}.",
+        "Both seals belong to the {5} earth family."},
+
     .mensaje_fecha = "Invalid date. Please enter a valid date.",
     .mensaje_año = "Sorry, the year must be 38 or later for now.",
     .titulo_fecha = "Tzolkin",

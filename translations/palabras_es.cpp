@@ -130,6 +130,31 @@ constexpr Palabras palabras_es = {
     .vuelve_kin = {"Hoy vuelve el kin de ", ": "},
     .primer_dia = "Primer día de la ",
 
+    .familias = {"Polar", "Cardinal", "Central", "Señal", "Portal"},
+    .relaciones = {"Mismo kin", "Kin guía", "Kin antípoda", "Kin análogo", "Kin oculto",
+                   "Sello guía", "Sello antípoda", "Sello análogo", "Sello oculto", "Mismo sello",
+                   "Mismo tono", "Mismo color", "Misma onda encantada", "Mismo castillo",
+                   "Misma familia terrestre"},
+    .reglas_relacion = {
+        "Los dos son el kin {1}, {5}.",
+        "El kin {2} es el guía del kin {1}: el guía lleva el mismo tono y el sello de su "
+        "mismo color que está {5} lugares más allá con ese tono.",
+        "El kin {2} es el antípoda del kin {1}: el mismo tono, y el sello que está 10 lugares "
+        "más allá.",
+        "El kin {2} es el análogo del kin {1}: el mismo tono, y dos sellos que suman {5}.",
+        "El kin {2} es el oculto del kin {1}: sus sellos suman 21 y sus tonos 14.",
+        "{4} es el sello guía de {3} con el tono {5} del kin {1}, pero el kin {2} lleva otro "
+        "tono.",
+        "{4} es el sello antípoda de {3}, 10 lugares más allá, pero los tonos difieren.",
+        "{4} es el sello análogo de {3}: los dos suman {5}, pero los tonos difieren.",
+        "{4} es el sello oculto de {3}: los dos suman 21, pero los tonos no suman 14.",
+        "Los dos kines llevan el sello {3}.",
+        "Los dos kines llevan el tono {5}.",
+        "Los dos sellos son de color {5}.",
+        "Los dos kines están en la misma onda encantada: {5}.",
+        "Los dos kines están en el mismo castillo: {5}.",
+        "Los dos sellos son de la familia terrestre {5}."},
+
     .mensaje_fecha = "Fecha incorrecta. Debe introducir una fecha correcta",
     .mensaje_año = "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante",
     .titulo_fecha = "Tzolkin",

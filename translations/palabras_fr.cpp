@@ -148,6 +148,31 @@ constexpr Palabras palabras_fr = {
     .vuelve_kin = {"Aujourd'hui revient le kin de ", "\u00a0: "},
     .primer_dia = "Premier jour de la ",
 
+    .familias = {"Polaire", "Cardinale", "Centrale", "Signal", "Portail"},
+    .relaciones = {"Même kin", "Kin guide", "Kin antipode", "Kin analogue", "Kin occulte",
+                   "Sceau guide", "Sceau antipode", "Sceau analogue", "Sceau occulte",
+                   "Même sceau", "Même ton", "Même couleur", "Même onde enchantée",
+                   "Même château", "Même famille terrestre"},
+    .reglas_relacion = {
+        "Tous deux sont le kin {1}, {5}.",
+        "Le kin {2} est le guide du kin {1} : le guide a le même ton et le sceau de même "
+        "couleur situé {5} places plus loin pour ce ton.",
+        "Le kin {2} est l’antipode du kin {1} : le même ton, et le sceau 10 places plus loin.",
+        "Le kin {2} est l’analogue du kin {1} : le même ton, et deux sceaux dont la somme "
+        "fait {5}.",
+        "Le kin {2} est l’occulte du kin {1} : leurs sceaux font 21 et leurs tons 14.",
+        "{4} est le sceau guide de {3} avec le ton {5} du kin {1}, mais le kin {2} a un autre "
+        "ton.",
+        "{4} est le sceau antipode de {3}, 10 places plus loin, mais les tons diffèrent.",
+        "{4} est le sceau analogue de {3} : leur somme fait {5}, mais les tons diffèrent.",
+        "{4} est le sceau occulte de {3} : leur somme fait 21, mais les tons ne font pas 14.",
+        "Les deux kins ont le sceau {3}.",
+        "Les deux kins ont le ton {5}.",
+        "Les deux sceaux sont de couleur {5}.",
+        "Les deux kins sont dans la même onde enchantée : {5}.",
+        "Les deux kins sont dans le même château : {5}.",
+        "Les deux sceaux appartiennent à la famille terrestre {5}."},
+
     .mensaje_fecha = "Date incorrecte. Veuillez saisir une date valide",
     .mensaje_año = "Désolé, pour l'instant l'année doit être 38 ou plus",
     .titulo_fecha = "Tzolkin",

@@ -98,12 +98,16 @@ every day; if it is in the tray already, does nothing</translation>
     <message>
         <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
        talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+       talmiroc --tarjeta [DÍA MES AÑO] --png ARCHIVO | --svg ARCHIVO
+                [--forma cuadrada|vertical|ancha]
        talmiroc --bandeja [--idioma IDIOMA]
 
 Sin opciones abre la ventana del día en la fecha de hoy.
 </source>
         <translation>Usage: talmiroc [--idioma LANGUAGE] [--luna|--modulo|--onda [DAY MONTH YEAR]]
        talmiroc --luna|--año|--modulo|--onda [DAY MONTH YEAR] --pdf FILE [--papel a4|carta]
+       talmiroc --tarjeta [DAY MONTH YEAR] --png FILE | --svg FILE
+                [--forma cuadrada|vertical|ancha]
        talmiroc --bandeja [--idioma LANGUAGE]
 
 With no options, opens the day window on today&apos;s date.
@@ -166,6 +170,100 @@ with FILE -, to standard output</translation>
 </source>
         <translation>talmiroc: --pdf goes with --luna, --año, --modulo or --onda
 </translation>
+    </message>
+    <message>
+        <source>talmiroc: --pdf va con --luna, --año o --modulo
+</source>
+        <translation>talmiroc: --pdf goes with --luna, --año or --modulo
+</translation>
+    </message>
+    <message>
+        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
+la luna en una hoja, el año en 14 (portada y 13 lunas),
+el módulo en una (con fecha, su kin resaltado);
+con ARCHIVO -, en la salida estándar</source>
+        <translation>writes the pages to FILE, opening no window:
+the moon on one page, the year on 14 (cover and 13 moons),
+the module on one (given a date, its kin highlighted);
+with FILE -, to standard output</translation>
+    </message>
+    <message>
+        <source>talmiroc: --forma es cuadrada, vertical o ancha, no «%1»
+</source>
+        <translation>talmiroc: --forma is cuadrada, vertical or ancha, not «%1»
+</translation>
+    </message>
+    <message>
+        <source>la tarjeta del kin de la fecha, con --png o --svg</source>
+        <translation>the kin card of the date, with --png or --svg</translation>
+    </message>
+    <message>
+        <source>talmiroc: --tarjeta va con --png o --svg
+</source>
+        <translation>talmiroc: --tarjeta goes with --png or --svg
+</translation>
+    </message>
+    <message>
+        <source>escribe la tarjeta como imagen PNG en ARCHIVO, sin abrir
+ventana; con ARCHIVO -, en la salida estándar</source>
+        <translation>writes the card as a PNG picture to FILE, opening no
+window; with FILE -, to standard output</translation>
+    </message>
+    <message>
+        <source>talmiroc: --png va con --tarjeta
+</source>
+        <translation>talmiroc: --png goes with --tarjeta
+</translation>
+    </message>
+    <message>
+        <source>la escribe como SVG (texto como texto); las dos, si se piden</source>
+        <translation>writes it as SVG (text as text); both, if both are asked for</translation>
+    </message>
+    <message>
+        <source>talmiroc: --svg va con --tarjeta
+</source>
+        <translation>talmiroc: --svg goes with --tarjeta
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: --forma va con --tarjeta
+</source>
+        <translation>talmiroc: --forma goes with --tarjeta
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: --tarjeta no va con --luna, --modulo, --onda ni --año
+</source>
+        <translation>talmiroc: --tarjeta does not go with --luna, --modulo, --onda or --año
+</translation>
+    </message>
+    <message>
+        <source>FORMA</source>
+        <translation>SHAPE</translation>
+    </message>
+    <message>
+        <source>la de la tarjeta: cuadrada, 1080 × 1080 (si no se dice),
+vertical, 1080 × 1920, o ancha, 1200 × 630</source>
+        <translation>the card&apos;s: cuadrada, 1080 × 1080 (unless said),
+vertical, 1080 × 1920, or ancha, 1200 × 630</translation>
+    </message>
+    <message>
+        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
+       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+       talmiroc --bandeja [--idioma IDIOMA]
+
+Sin opciones abre la ventana del día en la fecha de hoy.
+</source>
+        <translation>Usage: talmiroc [--idioma LANGUAGE] [--luna|--modulo|--onda [DAY MONTH YEAR]]
+       talmiroc --luna|--año|--modulo|--onda [DAY MONTH YEAR] --pdf FILE [--papel a4|carta]
+       talmiroc --bandeja [--idioma LANGUAGE]
+
+With no options, opens the day window on today&apos;s date.
+</translation>
+    </message>
+    <message>
+        <source>el libro de personas: sus kines, cómo se relacionan y sus regresos</source>
+        <translation>the people book: their kins, how they relate and their returns</translation>
     </message>
 </context>
 <context>
@@ -355,6 +453,18 @@ with FILE -, to standard output</translation>
     <message>
         <source>Lectura copiada</source>
         <translation>Reading copied</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta…</source>
+        <translation>Save Card…</translation>
+    </message>
+    <message>
+        <source>Copiar tarjeta</source>
+        <translation>Copy Card</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta</source>
+        <translation>Save Card</translation>
     </message>
 </context>
 <context>
@@ -597,6 +707,297 @@ with FILE -, to standard output</translation>
     <message>
         <source>onda-kin-%1.pdf</source>
         <translation>wavespell-kin-%1.pdf</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica · esquina negra: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
+        <translation>Green frame: galactic activation portal · black corner: today · blue frame: the selected day · Enter: read the day</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · esquina negra: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Green: galactic activation portal · column 7 between lines: central column · black corner: today · blue frame: the selected kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
+    </message>
+    <message>
+        <source>%1, vuelve el kin de %2</source>
+        <translation>%1, the kin of %2 returns</translation>
+    </message>
+    <message>
+        <source>Pe&amp;rsonas</source>
+        <translation>Peop&amp;le</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Tarjeta</name>
+    <message>
+        <source>Nacimiento: %1</source>
+        <translation>Born: %1</translation>
+    </message>
+    <message>
+        <source>Tarjeta cuadrada</source>
+        <translation>Square card</translation>
+    </message>
+    <message>
+        <source>Tarjeta vertical</source>
+        <translation>Vertical card</translation>
+    </message>
+    <message>
+        <source>Tarjeta ancha</source>
+        <translation>Wide card</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Modelo_personas</name>
+    <message>
+        <source>Kin %1</source>
+        <translation>Kin %1</translation>
+    </message>
+    <message>
+        <source>Nombre</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Nacimiento</source>
+        <translation>Birth</translation>
+    </message>
+    <message>
+        <source>Kin de nacimiento</source>
+        <translation>Birth kin</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Pagina_personas</name>
+    <message>
+        <source>no es un archivo normal</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>Buscar por nombre</source>
+        <translation>Search by name</translation>
+    </message>
+    <message>
+        <source>Personas</source>
+        <translation>People</translation>
+    </message>
+    <message>
+        <source>Empezar un libro &amp;nuevo</source>
+        <translation>Start a &amp;new book</translation>
+    </message>
+    <message>
+        <source>&amp;Añadir…</source>
+        <translation>&amp;Add…</translation>
+    </message>
+    <message>
+        <source>Una persona nueva en el libro</source>
+        <translation>A new person in the book</translation>
+    </message>
+    <message>
+        <source>&amp;Editar…</source>
+        <translation>&amp;Edit…</translation>
+    </message>
+    <message>
+        <source>El nombre o la fecha de la persona elegida</source>
+        <translation>The chosen person&apos;s name or date</translation>
+    </message>
+    <message>
+        <source>&amp;Quitar</source>
+        <translation>Re&amp;move</translation>
+    </message>
+    <message>
+        <source>Quita del libro a las personas elegidas (Supr)</source>
+        <translation>Removes the chosen people from the book (Del)</translation>
+    </message>
+    <message>
+        <source>&amp;Deshacer</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Deshace el último cambio del libro (Ctrl+Z)</source>
+        <translation>Undoes the book&apos;s last change (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Guardar ca&amp;lendario…</source>
+        <translation>Save ca&amp;lendar…</translation>
+    </message>
+    <message>
+        <source>Los 10 próximos regresos del kin de cada persona, como iCalendar</source>
+        <translation>Each person&apos;s next 10 kin returns, as iCalendar</translation>
+    </message>
+    <message>
+        <source>El libro de personas %1 no se puede leer (%2). Se conserva tal cual y no se cambiará: está en solo lectura hasta que empiece uno nuevo, que guardará el viejo aparte.</source>
+        <translation>The people book %1 cannot be read (%2). It is kept as it is and will not be changed: it is read-only until you start a new one, which keeps the old one aside.</translation>
+    </message>
+    <message>
+        <source>Cambios sin guardar en el libro %1: %2. Se guardarán con el próximo.</source>
+        <translation>Unsaved changes in the book %1: %2. They will be saved with the next one.</translation>
+    </message>
+    <message>
+        <source>el sistema no deja leerlo: %1</source>
+        <translation>the system does not let it be read: %1</translation>
+    </message>
+    <message>
+        <source>no es JSON válido o está cortado, en la línea %1</source>
+        <translation>it is not valid JSON or is cut short, at line %1</translation>
+    </message>
+    <message>
+        <source>no es un libro de personas</source>
+        <translation>it is not a people book</translation>
+    </message>
+    <message>
+        <source>su versión, %1, es de otro programa</source>
+        <translation>its version, %1, is another program&apos;s</translation>
+    </message>
+    <message>
+        <source>la persona %1 no tiene justo nombre, dia, mes y año</source>
+        <translation>person %1 does not have exactly nombre, dia, mes and año</translation>
+    </message>
+    <message>
+        <source>el nombre de la persona %1 está vacío, es demasiado largo o tiene caracteres de control</source>
+        <translation>the name of person %1 is empty, too long or has control characters</translation>
+    </message>
+    <message>
+        <source>la fecha de la persona %1 no es válida</source>
+        <translation>the date of person %1 is not valid</translation>
+    </message>
+    <message>
+        <source>Libro de personas</source>
+        <translation>People book</translation>
+    </message>
+    <message>
+        <source>Otros usuarios de esta máquina pueden leer el libro de personas %1. Para que solo usted pueda: chmod 600 &apos;%1&apos;</source>
+        <translation>Other users of this machine can read the people book %1. So that only you can: chmod 600 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el libro de personas %1: %2. El cambio se ve aquí y se guardará con el próximo.</source>
+        <translation>Could not save the people book %1: %2. The change shows here and will be saved with the next one.</translation>
+    </message>
+    <message>
+        <source>El nombre lleva de 1 a 200 caracteres, sin saltos de línea.</source>
+        <translation>A name has 1 to 200 characters, with no line break.</translation>
+    </message>
+    <message>
+        <source>No se pudo empezar un libro nuevo en %1: %2</source>
+        <translation>Could not start a new book at %1: %2</translation>
+    </message>
+    <message>
+        <source>El libro que no se podía leer está ahora en %1.</source>
+        <translation>The book that could not be read is now at %1.</translation>
+    </message>
+    <message>
+        <source>Añadir una persona</source>
+        <translation>Add a person</translation>
+    </message>
+    <message>
+        <source>Editar una persona</source>
+        <translation>Edit a person</translation>
+    </message>
+    <message>
+        <source>Día</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>Mes</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Año</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>&amp;Nombre:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Nacimiento (día, mes, año):</source>
+        <translation>Birth (day, month, year):</translation>
+    </message>
+    <message>
+        <source>Lo que %1 es para %2</source>
+        <translation>What %1 is to %2</translation>
+    </message>
+    <message>
+        <source>Ninguna relación.</source>
+        <translation>No relation.</translation>
+    </message>
+    <message>
+        <source>El libro está vacío. Añada a alguien con Añadir.</source>
+        <translation>The book is empty. Add someone with Add.</translation>
+    </message>
+    <message>
+        <source>Elija una persona para ver su kin, o dos (Ctrl+clic) para ver cómo se relacionan sus kines.</source>
+        <translation>Choose a person to see their kin, or two (Ctrl+click) to see how their kins relate.</translation>
+    </message>
+    <message>
+        <source>Elija una persona o dos.</source>
+        <translation>Choose one person or two.</translation>
+    </message>
+    <message>
+        <source>Nacimiento</source>
+        <translation>Birth</translation>
+    </message>
+    <message>
+        <source>Guía</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Antípoda</source>
+        <translation>Antipode</translation>
+    </message>
+    <message>
+        <source>Análogo</source>
+        <translation>Analog</translation>
+    </message>
+    <message>
+        <source>Oculto</source>
+        <translation>Occult</translation>
+    </message>
+    <message>
+        <source>%1
+Kin %2</source>
+        <translation>%1
+Kin %2</translation>
+    </message>
+    <message>
+        <source>Color: %1</source>
+        <translation>Colour: %1</translation>
+    </message>
+    <message>
+        <source>Familia terrestre: %1</source>
+        <translation>Earth family: %1</translation>
+    </message>
+    <message>
+        <source>Próximos regresos de su kin (cada 260 días)</source>
+        <translation>Next returns of their kin (every 260 days)</translation>
+    </message>
+    <message>
+        <source>Cumpleaños</source>
+        <translation>Birthdays</translation>
+    </message>
+    <message>
+        <source>Vive el año %1 de su ciclo %2 de 52 años: a los 52 años el kin vuelve el día del cumpleaños.</source>
+        <translation>Living year %1 of their 52-year cycle %2: at 52 the kin returns on the birthday itself.</translation>
+    </message>
+    <message>
+        <source>Hoy, %1</source>
+        <translation>Today, %1</translation>
+    </message>
+    <message>
+        <source>Ninguna relación con su kin.</source>
+        <translation>No relation to their kin.</translation>
+    </message>
+    <message>
+        <source>Guardar calendario</source>
+        <translation>Save calendar</translation>
+    </message>
+    <message>
+        <source>regresos-de-kin.ics</source>
+        <translation>kin-returns.ics</translation>
+    </message>
+    <message>
+        <source>Calendarios iCalendar (*.ics)</source>
+        <translation>iCalendar calendars (*.ics)</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1: %2</source>
+        <translation>Could not write the file %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -98,12 +98,16 @@ todo dia; se já está na bandeja, não faz nada</translation>
     <message>
         <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
        talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+       talmiroc --tarjeta [DÍA MES AÑO] --png ARCHIVO | --svg ARCHIVO
+                [--forma cuadrada|vertical|ancha]
        talmiroc --bandeja [--idioma IDIOMA]
 
 Sin opciones abre la ventana del día en la fecha de hoy.
 </source>
         <translation>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DIA MÊS ANO]]
        talmiroc --luna|--año|--modulo|--onda [DIA MÊS ANO] --pdf ARQUIVO [--papel a4|carta]
+       talmiroc --tarjeta [DIA MÊS ANO] --png ARQUIVO | --svg ARQUIVO
+                [--forma cuadrada|vertical|ancha]
        talmiroc --bandeja [--idioma IDIOMA]
 
 Sem opções, abre a janela do dia na data de hoje.
@@ -166,6 +170,100 @@ com ARQUIVO -, na saída padrão</translation>
 </source>
         <translation>talmiroc: --pdf vai com --luna, --año, --modulo ou --onda
 </translation>
+    </message>
+    <message>
+        <source>talmiroc: --pdf va con --luna, --año o --modulo
+</source>
+        <translation>talmiroc: --pdf vai com --luna, --año ou --modulo
+</translation>
+    </message>
+    <message>
+        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
+la luna en una hoja, el año en 14 (portada y 13 lunas),
+el módulo en una (con fecha, su kin resaltado);
+con ARCHIVO -, en la salida estándar</source>
+        <translation>escreve as folhas em ARQUIVO, sem abrir janela:
+a lua em uma folha, o ano em 14 (capa e 13 luas),
+o módulo em uma (com data, o seu kin destacado);
+com ARQUIVO -, na saída padrão</translation>
+    </message>
+    <message>
+        <source>talmiroc: --forma es cuadrada, vertical o ancha, no «%1»
+</source>
+        <translation>talmiroc: --forma é cuadrada, vertical ou ancha, não «%1»
+</translation>
+    </message>
+    <message>
+        <source>la tarjeta del kin de la fecha, con --png o --svg</source>
+        <translation>o cartão do kin da data, com --png ou --svg</translation>
+    </message>
+    <message>
+        <source>talmiroc: --tarjeta va con --png o --svg
+</source>
+        <translation>talmiroc: --tarjeta vai com --png ou --svg
+</translation>
+    </message>
+    <message>
+        <source>escribe la tarjeta como imagen PNG en ARCHIVO, sin abrir
+ventana; con ARCHIVO -, en la salida estándar</source>
+        <translation>escreve o cartão como imagem PNG em ARQUIVO, sem abrir
+janela; com ARQUIVO -, na saída padrão</translation>
+    </message>
+    <message>
+        <source>talmiroc: --png va con --tarjeta
+</source>
+        <translation>talmiroc: --png vai com --tarjeta
+</translation>
+    </message>
+    <message>
+        <source>la escribe como SVG (texto como texto); las dos, si se piden</source>
+        <translation>escreve-o como SVG (texto como texto); os dois, se pedidos</translation>
+    </message>
+    <message>
+        <source>talmiroc: --svg va con --tarjeta
+</source>
+        <translation>talmiroc: --svg vai com --tarjeta
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: --forma va con --tarjeta
+</source>
+        <translation>talmiroc: --forma vai com --tarjeta
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: --tarjeta no va con --luna, --modulo, --onda ni --año
+</source>
+        <translation>talmiroc: --tarjeta não vai com --luna, --modulo, --onda nem --año
+</translation>
+    </message>
+    <message>
+        <source>FORMA</source>
+        <translation>FORMA</translation>
+    </message>
+    <message>
+        <source>la de la tarjeta: cuadrada, 1080 × 1080 (si no se dice),
+vertical, 1080 × 1920, o ancha, 1200 × 630</source>
+        <translation>a do cartão: cuadrada, 1080 × 1080 (se não for dito),
+vertical, 1080 × 1920, ou ancha, 1200 × 630</translation>
+    </message>
+    <message>
+        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
+       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+       talmiroc --bandeja [--idioma IDIOMA]
+
+Sin opciones abre la ventana del día en la fecha de hoy.
+</source>
+        <translation>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DIA MÊS ANO]]
+       talmiroc --luna|--año|--modulo|--onda [DIA MÊS ANO] --pdf ARQUIVO [--papel a4|carta]
+       talmiroc --bandeja [--idioma IDIOMA]
+
+Sem opções, abre a janela do dia na data de hoje.
+</translation>
+    </message>
+    <message>
+        <source>el libro de personas: sus kines, cómo se relacionan y sus regresos</source>
+        <translation>o livro de pessoas: os seus kins, como se relacionam e os seus retornos</translation>
     </message>
 </context>
 <context>
@@ -355,6 +453,18 @@ com ARQUIVO -, na saída padrão</translation>
     <message>
         <source>Lectura copiada</source>
         <translation>Leitura copiada</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta…</source>
+        <translation>Salvar cartão…</translation>
+    </message>
+    <message>
+        <source>Copiar tarjeta</source>
+        <translation>Copiar cartão</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta</source>
+        <translation>Salvar cartão</translation>
     </message>
 </context>
 <context>
@@ -597,6 +707,297 @@ com ARQUIVO -, na saída padrão</translation>
     <message>
         <source>onda-kin-%1.pdf</source>
         <translation>onda-kin-%1.pdf</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica · esquina negra: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
+        <translation>Moldura verde: portal de ativação galáctica · canto preto: hoje · moldura azul: o dia selecionado · Enter: ler o dia</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · esquina negra: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · canto preto: hoje · moldura azul: o kin selecionado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
+    </message>
+    <message>
+        <source>%1, vuelve el kin de %2</source>
+        <translation>%1, volta o kin de %2</translation>
+    </message>
+    <message>
+        <source>Pe&amp;rsonas</source>
+        <translation>Pe&amp;ssoas</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Tarjeta</name>
+    <message>
+        <source>Nacimiento: %1</source>
+        <translation>Nascimento: %1</translation>
+    </message>
+    <message>
+        <source>Tarjeta cuadrada</source>
+        <translation>Cartão quadrado</translation>
+    </message>
+    <message>
+        <source>Tarjeta vertical</source>
+        <translation>Cartão vertical</translation>
+    </message>
+    <message>
+        <source>Tarjeta ancha</source>
+        <translation>Cartão largo</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Modelo_personas</name>
+    <message>
+        <source>Kin %1</source>
+        <translation>Kin %1</translation>
+    </message>
+    <message>
+        <source>Nombre</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Nacimiento</source>
+        <translation>Nascimento</translation>
+    </message>
+    <message>
+        <source>Kin de nacimiento</source>
+        <translation>Kin de nascimento</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Pagina_personas</name>
+    <message>
+        <source>no es un archivo normal</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>Buscar por nombre</source>
+        <translation>Buscar por nome</translation>
+    </message>
+    <message>
+        <source>Personas</source>
+        <translation>Pessoas</translation>
+    </message>
+    <message>
+        <source>Empezar un libro &amp;nuevo</source>
+        <translation>Começar um livro &amp;novo</translation>
+    </message>
+    <message>
+        <source>&amp;Añadir…</source>
+        <translation>&amp;Adicionar…</translation>
+    </message>
+    <message>
+        <source>Una persona nueva en el libro</source>
+        <translation>Uma pessoa nova no livro</translation>
+    </message>
+    <message>
+        <source>&amp;Editar…</source>
+        <translation>&amp;Editar…</translation>
+    </message>
+    <message>
+        <source>El nombre o la fecha de la persona elegida</source>
+        <translation>O nome ou a data da pessoa escolhida</translation>
+    </message>
+    <message>
+        <source>&amp;Quitar</source>
+        <translation>Re&amp;mover</translation>
+    </message>
+    <message>
+        <source>Quita del libro a las personas elegidas (Supr)</source>
+        <translation>Remove do livro as pessoas escolhidas (Del)</translation>
+    </message>
+    <message>
+        <source>&amp;Deshacer</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>Deshace el último cambio del libro (Ctrl+Z)</source>
+        <translation>Desfaz a última mudança do livro (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Guardar ca&amp;lendario…</source>
+        <translation>Salvar ca&amp;lendário…</translation>
+    </message>
+    <message>
+        <source>Los 10 próximos regresos del kin de cada persona, como iCalendar</source>
+        <translation>Os 10 próximos retornos do kin de cada pessoa, como iCalendar</translation>
+    </message>
+    <message>
+        <source>El libro de personas %1 no se puede leer (%2). Se conserva tal cual y no se cambiará: está en solo lectura hasta que empiece uno nuevo, que guardará el viejo aparte.</source>
+        <translation>O livro de pessoas %1 não pode ser lido (%2). Ele é mantido como está e não será alterado: fica somente leitura até você começar um novo, que guarda o antigo à parte.</translation>
+    </message>
+    <message>
+        <source>Cambios sin guardar en el libro %1: %2. Se guardarán con el próximo.</source>
+        <translation>Mudanças não salvas no livro %1: %2. Serão salvas com a próxima.</translation>
+    </message>
+    <message>
+        <source>el sistema no deja leerlo: %1</source>
+        <translation>o sistema não deixa lê-lo: %1</translation>
+    </message>
+    <message>
+        <source>no es JSON válido o está cortado, en la línea %1</source>
+        <translation>não é JSON válido ou está cortado, na linha %1</translation>
+    </message>
+    <message>
+        <source>no es un libro de personas</source>
+        <translation>não é um livro de pessoas</translation>
+    </message>
+    <message>
+        <source>su versión, %1, es de otro programa</source>
+        <translation>a sua versão, %1, é de outro programa</translation>
+    </message>
+    <message>
+        <source>la persona %1 no tiene justo nombre, dia, mes y año</source>
+        <translation>a pessoa %1 não tem exatamente nombre, dia, mes e año</translation>
+    </message>
+    <message>
+        <source>el nombre de la persona %1 está vacío, es demasiado largo o tiene caracteres de control</source>
+        <translation>o nome da pessoa %1 está vazio, é longo demais ou tem caracteres de controle</translation>
+    </message>
+    <message>
+        <source>la fecha de la persona %1 no es válida</source>
+        <translation>a data da pessoa %1 não é válida</translation>
+    </message>
+    <message>
+        <source>Libro de personas</source>
+        <translation>Livro de pessoas</translation>
+    </message>
+    <message>
+        <source>Otros usuarios de esta máquina pueden leer el libro de personas %1. Para que solo usted pueda: chmod 600 &apos;%1&apos;</source>
+        <translation>Outros usuários desta máquina podem ler o livro de pessoas %1. Para que só você possa: chmod 600 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el libro de personas %1: %2. El cambio se ve aquí y se guardará con el próximo.</source>
+        <translation>Não foi possível salvar o livro de pessoas %1: %2. A mudança aparece aqui e será salva com a próxima.</translation>
+    </message>
+    <message>
+        <source>El nombre lleva de 1 a 200 caracteres, sin saltos de línea.</source>
+        <translation>O nome tem de 1 a 200 caracteres, sem quebras de linha.</translation>
+    </message>
+    <message>
+        <source>No se pudo empezar un libro nuevo en %1: %2</source>
+        <translation>Não foi possível começar um livro novo em %1: %2</translation>
+    </message>
+    <message>
+        <source>El libro que no se podía leer está ahora en %1.</source>
+        <translation>O livro que não podia ser lido está agora em %1.</translation>
+    </message>
+    <message>
+        <source>Añadir una persona</source>
+        <translation>Adicionar uma pessoa</translation>
+    </message>
+    <message>
+        <source>Editar una persona</source>
+        <translation>Editar uma pessoa</translation>
+    </message>
+    <message>
+        <source>Día</source>
+        <translation>Dia</translation>
+    </message>
+    <message>
+        <source>Mes</source>
+        <translation>Mês</translation>
+    </message>
+    <message>
+        <source>Año</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>&amp;Nombre:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>Nacimiento (día, mes, año):</source>
+        <translation>Nascimento (dia, mês, ano):</translation>
+    </message>
+    <message>
+        <source>Lo que %1 es para %2</source>
+        <translation>O que %1 é para %2</translation>
+    </message>
+    <message>
+        <source>Ninguna relación.</source>
+        <translation>Nenhuma relação.</translation>
+    </message>
+    <message>
+        <source>El libro está vacío. Añada a alguien con Añadir.</source>
+        <translation>O livro está vazio. Adicione alguém com Adicionar.</translation>
+    </message>
+    <message>
+        <source>Elija una persona para ver su kin, o dos (Ctrl+clic) para ver cómo se relacionan sus kines.</source>
+        <translation>Escolha uma pessoa para ver o seu kin, ou duas (Ctrl+clique) para ver como os seus kins se relacionam.</translation>
+    </message>
+    <message>
+        <source>Elija una persona o dos.</source>
+        <translation>Escolha uma pessoa ou duas.</translation>
+    </message>
+    <message>
+        <source>Nacimiento</source>
+        <translation>Nascimento</translation>
+    </message>
+    <message>
+        <source>Guía</source>
+        <translation>Guia</translation>
+    </message>
+    <message>
+        <source>Antípoda</source>
+        <translation>Antípoda</translation>
+    </message>
+    <message>
+        <source>Análogo</source>
+        <translation>Análogo</translation>
+    </message>
+    <message>
+        <source>Oculto</source>
+        <translation>Oculto</translation>
+    </message>
+    <message>
+        <source>%1
+Kin %2</source>
+        <translation>%1
+Kin %2</translation>
+    </message>
+    <message>
+        <source>Color: %1</source>
+        <translation>Cor: %1</translation>
+    </message>
+    <message>
+        <source>Familia terrestre: %1</source>
+        <translation>Família terrestre: %1</translation>
+    </message>
+    <message>
+        <source>Próximos regresos de su kin (cada 260 días)</source>
+        <translation>Próximos retornos do seu kin (a cada 260 dias)</translation>
+    </message>
+    <message>
+        <source>Cumpleaños</source>
+        <translation>Aniversários</translation>
+    </message>
+    <message>
+        <source>Vive el año %1 de su ciclo %2 de 52 años: a los 52 años el kin vuelve el día del cumpleaños.</source>
+        <translation>Vive o ano %1 do seu ciclo %2 de 52 anos: aos 52 anos o kin volta no dia do aniversário.</translation>
+    </message>
+    <message>
+        <source>Hoy, %1</source>
+        <translation>Hoje, %1</translation>
+    </message>
+    <message>
+        <source>Ninguna relación con su kin.</source>
+        <translation>Nenhuma relação com o seu kin.</translation>
+    </message>
+    <message>
+        <source>Guardar calendario</source>
+        <translation>Salvar calendário</translation>
+    </message>
+    <message>
+        <source>regresos-de-kin.ics</source>
+        <translation>retornos-de-kin.ics</translation>
+    </message>
+    <message>
+        <source>Calendarios iCalendar (*.ics)</source>
+        <translation>Calendários iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1: %2</source>
+        <translation>Não foi possível gravar o arquivo %1: %2</translation>
     </message>
 </context>
 </TS>

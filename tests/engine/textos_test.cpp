@@ -104,6 +104,28 @@ TEST(Textos, PortadorAntesDel26DeJulioDel38) {
     EXPECT_EQ(l.a_maya, "* Año de la Semilla Galáctica Amarilla Kin 164\r\n <Kan Uakac> ");
 }
 
+// The reading as one sentence, for a picture's alternative text: one line
+// without the captions' marks, holding the name and every line of the
+// affirmation, for every kin and both special days in every language.
+TEST(Textos, FraseDelDia) {
+    for (const Palabras* p : idiomas) {
+        for (Fecha f{25, 7, 2027}; f <= Fecha{25, 7, 2028}; f = Siguiente(f)) {
+            const Lectura_dia l = Describir_dia(f, *p);
+            const std::string frase = Frase_dia(l);
+            const std::string cual = std::string(p->idioma) + " " + l.fecha;
+            EXPECT_EQ(frase.find_first_of("\r\n<>*"), std::string::npos) << cual;
+            EXPECT_EQ(frase.back(), '.') << cual;
+            EXPECT_NE(frase.find(l.nombre_kin), std::string::npos) << cual;
+            EXPECT_NE(frase.find(Para_oir(l.linea_trece_lunas)), std::string::npos) << cual;
+            std::string_view inter = l.inter;
+            for (std::size_t fin; !inter.empty(); inter.remove_prefix(std::min(inter.size(), fin + 2))) {
+                fin = inter.find("\r\n");
+                EXPECT_NE(frase.find(inter.substr(0, fin)), std::string::npos) << cual;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace talmiroc
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include "cups.h"
 
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
     talmiroc::prueba::Preparar_sistema_privado();
     int resultado = 0;
     {
+        const QTemporaryDir datos;  // the people book's folder: the run's own
+        qputenv("XDG_DATA_HOME", datos.path().toLocal8Bit());
         QApplication app(argc, argv);
         resultado = RUN_ALL_TESTS();
     }

@@ -71,6 +71,13 @@ struct Efectos_prueba final : Efectos, Impresoras {
             Mensaje(QStringLiteral("fallida"), documento, Icono::error);
     }
     QString Archivo_pdf(QWidget&, const QString&) override { return {}; }
+    QString Archivo(QWidget&, const QString&, const QString&, const QString&, bool) override {
+        return {};
+    }
+    Archivo_elegido Archivo_guardar(QWidget&, const QString&, const QString&,
+                                    const QStringList&) override {
+        return {};
+    }
     std::unique_ptr<QPrinter> Predeterminada() override {
         ++pedidas;
         return predeterminada();

@@ -54,6 +54,28 @@ FILAS = [
      "talmiroc: 29-2-2023 no es una fecha del calendario; las páginas piden una fecha real\n"),
     ("fecha_irreal_pdf", ["--modulo", "31", "4", "2024", "--pdf", "{}"], 1,
      "talmiroc: 31-4-2024 no es una fecha del calendario; las páginas piden una fecha real\n"),
+    ("tarjeta_fecha_rechazada", ["--tarjeta", "31", "2", "2027", "--png", "{}"], 1,
+     "Tzolkin: Fecha incorrecta. Debe introducir una fecha correcta\n"),
+    ("tarjeta_carpeta_que_no_existe", ["--tarjeta", "--svg", "/no/hay/t.svg"], 1,
+     "talmiroc: No se pudo escribir el archivo /no/hay/t.svg: No such file or directory\n"),
+    ("tarjeta_sin_archivo", ["--tarjeta", "25", "7", "2003"], 2,
+     "talmiroc: --tarjeta va con --png o --svg\n"),
+    ("png_sin_tarjeta", ["--luna", "--png", "{}"], 2, "talmiroc: --png va con --tarjeta\n"),
+    ("forma_desconocida", ["--tarjeta", "--png", "{}", "--forma", "redonda"], 2,
+     "talmiroc: --forma es cuadrada, vertical o ancha, no «redonda»\n"),
+    ("tarjeta_y_luna", ["--tarjeta", "--luna", "--png", "{}"], 2,
+     "talmiroc: --tarjeta no va con --luna, --modulo, --onda ni --año\n"),
+]
+
+# The kin card: arguments ({} a file), what the file begins with and the
+# size a reader sees. Each is written twice, by two processes: the same
+# bytes both times.
+TARJETAS = [
+    ("png_cuadrada", ["--tarjeta", "25", "7", "2003", "--png", "{}"], b"\x89PNG", "1080x1080"),
+    ("svg_ancha_en", ["--idioma", "en", "--tarjeta", "9", "4", "2003", "--forma", "ancha",
+                      "--svg", "{}"], b"<?xml", "1200x630"),
+    ("png_vertical_pt", ["--tarjeta", "29", "2", "2028", "--png", "{}", "--idioma", "pt",
+                         "--forma", "vertical"], b"\x89PNG", "1080x1920"),
 ]
 
 
@@ -89,6 +111,18 @@ def main():
             if not bien:
                 fallos.append(f"{nombre}: status {r.returncode}, {error!r}, "
                               f"files {os.listdir(carpeta)}")
+    for nombre, argumentos, inicio, tamaño in TARJETAS:
+        with tempfile.TemporaryDirectory() as carpeta:
+            archivos = [os.path.join(carpeta, f"t{n}") for n in (1, 2)]
+            estados = [correr([a.replace("{}", f) for a in argumentos]).returncode for f in archivos]
+            bytes_ = [open(f, "rb").read() if os.path.exists(f) else b"" for f in archivos]
+            medida = subprocess.run(["identify", "-format", "%wx%h", archivos[0]],
+                                    capture_output=True, text=True).stdout
+            if estados != [0, 0] or not bytes_[0].startswith(inicio) or bytes_[0] != bytes_[1] \
+                    or medida != tamaño:
+                fallos.append(f"{nombre}: status {estados}, {len(bytes_[0])} and "
+                              f"{len(bytes_[1])} bytes, {medida!r}")
+    filas += TARJETAS
     # Help, -h as tzolkin takes it, and help that cannot be written.
     if correr(["-h"]).stdout.decode() != ayuda or not con_valor:
         fallos.append("ayuda: -h differs from --help, or no option with a value listed")

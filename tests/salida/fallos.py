@@ -2,8 +2,9 @@
 """Every kind of file the programs write, through every fault of a write.
 
 Usage: fallos.py TALMIROC TZOLKIN. Each case is a kind of file (a PDF named
-on the line, a PDF on standard output, each tzolkin format on standard
-output, the formats read from tzolkin --help) and a fault: a file-size
+on the line, a PDF on standard output, the kin card as PNG and SVG named
+and as PNG on standard output, each tzolkin format on standard output, the
+formats read from tzolkin --help) and a fault: a file-size
 limit, a full disk (a private tmpfs in a mount namespace of the test's own;
 skipped with the reason where none can be made, never under CI=true), a
 device (the same: /dev/full bound in that namespace, so no fault can reach
@@ -33,8 +34,11 @@ def clases():
     ayuda = subprocess.run([TZOLKIN, "--help"], capture_output=True, text=True).stdout
     formatos = re.search(r"--formato (\S+)", ayuda).group(1).split("|")
     pdf = [TALMIROC, "--luna", "13", "11", "2013", "--pdf"]
+    tarjeta = [TALMIROC, "--tarjeta", "25", "7", "2003"]
     rango = ["--desde", "1", "1", "2000", "--hasta", "31", "12", "2001"]
-    return [("pdf", pdf, True), ("pdf_salida", pdf + ["-"], False)] + [
+    return [("pdf", pdf, True), ("pdf_salida", pdf + ["-"], False),
+            ("tarjeta_png", tarjeta + ["--png"], True), ("tarjeta_svg", tarjeta + ["--svg"], True),
+            ("tarjeta_png_salida", tarjeta + ["--png", "-"], False)] + [
         (f"tzolkin_{f}", [TZOLKIN, "--formato", f] + rango, False) for f in formatos]
 
 

@@ -9,7 +9,7 @@ tzolkin, fallos = sys.argv[1], []
 CABECERA = ("fecha_iso,kin,sello,tono,nombre_kin,nombre,fecha,onda_encantada,a_maya,inter,"
             "dia_fuera_del_tiempo,oraculo.guia,oraculo.antipoda,oraculo.analogo,oraculo.oculto,"
             "portador,linea_trece_lunas,trece_lunas.ns,trece_lunas.luna,trece_lunas.nombre,"
-            "trece_lunas.dia,trece_lunas.heptada,trece_lunas.plasma").split(",")
+            "trece_lunas.dia,trece_lunas.heptada,trece_lunas.plasma,familia_terrestre").split(",")
 
 
 def correr(*args, entrada=None):

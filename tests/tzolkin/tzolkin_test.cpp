@@ -98,11 +98,13 @@ TEST(Tzolkin, JsonDeUnaFecha) {
                                 "dia_fuera_del_tiempo",
                                 "trece_lunas",
                                 "nombre_kin",
-                                "linea_trece_lunas"};
+                                "linea_trece_lunas",
+                                "familia_terrestre"};
     EXPECT_EQ(o.keys().size(), campos.size());
     for (const QString& k : campos) EXPECT_TRUE(o.contains(k)) << k.toStdString();
     EXPECT_EQ(o["kin"].toInt(), 46);
     EXPECT_EQ(o["tono"].toInt(), 7);
+    EXPECT_EQ(o["familia_terrestre"].toString(), "Cardinal");
     EXPECT_EQ(o["sello"].toInt(), 6);
     EXPECT_EQ(o["portador"].toInt(), 49);
     EXPECT_EQ(o["fecha"].toString(), "Fecha Gregoriana: 9-4-2003");
@@ -348,7 +350,7 @@ TEST(Tzolkin, IdiomaEnCadaFormato) {
          {"\"nombre\":\"Dia Fora do Tempo\"", "\"a_maya\":\"* Ano da Lua Planetária Vermelha"}},
         {{"--idioma", "en", "--formato", "csv", "9", "4", "2003"},
          {"fecha_iso,kin,sello,", "White Resonant Worldbridger,", ",Planetary Dog Moon,",
-          ",Limi\r\n"}},
+          ",Limi,Cardinal\r\n"}},
         {{"--idioma", "pt", "--formato", "ics", "9", "4", "2003"},
          {"UID:kin-20030409@talmiroc", "SUMMARY:Kin 46 · Enlaçador de Mundos Ressonante Branco",
           "CATEGORIES:Branco\r\n",

@@ -1,0 +1,57 @@
+// A killed save leaves the book before or after it: a helper that saves a
+// growing book in a loop is killed with SIGKILL at random moments, 200
+// times; after each kill the file reads back whole, and holds P0 .. Pk-1
+// for a k no smaller than the last.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+#include <thread>
+
+#include "carpeta.h"
+#include "libro.h"
+
+extern char** environ;
+
+namespace talmiroc::personas {
+namespace {
+
+TEST(Matar, DoscientasVecesElLibroQuedaEntero) {
+    prueba::Carpeta c;
+    const unsigned semilla = std::random_device{}();
+    SCOPED_TRACE(testing::Message() << "seed " << semilla);
+    std::mt19937 azar(semilla);
+    std::uniform_int_distribution<int> espera(0, 30000);  // microseconds: a save takes about 15 ms here
+    std::size_t antes = 0;
+    for (int vez = 0; vez < 200; ++vez) {
+        pid_t hijo = 0;
+        const std::string ruta = c.Libro();
+        char* argumentos[] = {const_cast<char*>(PERSONAS_BUCLE), const_cast<char*>(ruta.c_str()),
+                              nullptr};
+        ASSERT_EQ(posix_spawn(&hijo, PERSONAS_BUCLE, nullptr, nullptr, argumentos, environ), 0);
+        std::this_thread::sleep_for(std::chrono::microseconds(espera(azar)));
+        ::kill(hijo, SIGKILL);
+        int estado = 0;
+        ASSERT_EQ(::waitpid(hijo, &estado, 0), hijo);
+        ASSERT_TRUE(WIFSIGNALED(estado)) << "kill " << vez << ": the helper ended by itself, "
+                                         << WEXITSTATUS(estado);
+        if (antes == 0 && !std::filesystem::exists(ruta)) continue;  // killed before a save
+        Estado_lectura e;
+        const std::vector<Persona> libro = Leer_texto(prueba::Leer(ruta), e);
+        ASSERT_TRUE(e.ok()) << "kill " << vez << ": " << Texto_defecto(e);
+        ASSERT_GE(libro.size(), antes) << "kill " << vez;
+        for (std::size_t n = 0; n < libro.size(); ++n) {
+            ASSERT_EQ(libro[n].nombre, "P" + std::to_string(n)) << "kill " << vez;
+        }
+        antes = libro.size();
+    }
+    EXPECT_GT(antes, 20u) << "the helper saved too little to prove anything";
+}
+
+}  // namespace
+}  // namespace talmiroc::personas
