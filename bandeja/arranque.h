@@ -14,8 +14,8 @@ QString Ruta_arranque();
 bool Arranque_puesto();
 
 // The entry for the program at `programa` (an absolute path), valid for
-// desktop-file-validate: its Exec quotes the path as the Desktop Entry
-// Specification asks, so "/opt/mi talmiroc/talmiroc" reads
+// desktop-file-validate: its Exec quotes the path as desktop entries
+// require, so "/opt/mi talmiroc/talmiroc" reads
 // Exec="/opt/mi talmiroc/talmiroc" --bandeja.
 QByteArray Entrada_arranque(const QString& programa);
 

@@ -20,7 +20,7 @@ namespace talmiroc::personas {
 
 // The people of `personas` whose birth kin returns on `dia` (its kin is
 // theirs and it comes after their birth), in the book's order:
-// Regresan_el(libro.Personas(), {14, 12, 2026}) holds Ana, born 9 April 2003.
+// Regresan_el(libro.Personas(), {28, 6, 2027}) holds Ana, born 9 April 2003.
 std::vector<const Persona*> Regresan_el(std::span<const Persona> personas, const Fecha& dia);
 
 // A person's kin return.

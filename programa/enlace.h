@@ -22,4 +22,10 @@ void Enlazar(Calendario& dia, Efectos& efectos);
 // session has a tray already. Needs the QApplication.
 int Correr_bandeja(Efectos& efectos, Notificador& notificador, Vueltas_de vueltas);
 
+// Who of the people book has a kin return on a day, for the tray's notice:
+// the book read as it is on disk when asked ($XDG_DATA_HOME/talmiroc/
+// personas.json), never written. With Ana born 9 April 2003 in the book,
+// Vueltas_del_libro()({28, 6, 2027}) == {{"Ana", Kin(46)}}.
+Vueltas_de Vueltas_del_libro();
+
 }  // namespace talmiroc

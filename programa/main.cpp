@@ -39,60 +39,59 @@ QString Texto_main(const talmiroc::Palabras& p, const talmiroc::Error_uso& e) {
     return t;
 }
 
-// Qt for a file, with no window and no display, whatever platform the line
-// names: the offscreen platform gives Qt its fonts, and Qt's own options are
-// not Qt's business in a file. A machine with no session has no runtime
-// folder, which Qt warns about though no file needs one.
-void Sin_pantalla() {
+// Runs `escribir` on the date asked for (today without one) under Qt for a
+// file, with no window and no display, whatever platform the line names:
+// the offscreen platform gives Qt its fonts, and Qt's own options are not
+// Qt's business in a file. A machine with no session has no runtime folder,
+// which Qt warns about though no file needs one.
+template <typename Escribir>
+int Sin_pantalla(const talmiroc::Pedido_programa& p, std::optional<talmiroc::Fecha> fecha,
+                 char* programa, Escribir escribir) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QtMessageHandler qt = nullptr;
     qt = qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext& c, const QString& m) {
         if (!m.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))) qt(tipo, c, m);
     });
+    int argc = 1;
+    char* argv[] = {programa, nullptr};
+    QGuiApplication app(argc, argv);
+    talmiroc::Fijar_idioma(*p.idioma);
+    const QDate hoy = QDate::currentDate();
+    return escribir(fecha.value_or(talmiroc::Fecha{hoy.day(), hoy.month(), hoy.year()}));
+}
+
+// A file's failure, said on its line.
+int Fallo_archivo(const QString& error) {
+    if (error.isEmpty()) return 0;
+    Decir(stderr, QStringLiteral("talmiroc: ") + error + QLatin1Char('\n'));
+    return 1;
 }
 
 // The pages as a PDF. Without a date, today's moon or year, and the module
 // with no kin highlighted.
 int Escribir_hojas(const talmiroc::Pedido_programa& p, std::optional<talmiroc::Fecha> fecha,
                    char* programa) {
-    Sin_pantalla();
-    int argc = 1;
-    char* argv[] = {programa, nullptr};
-    QGuiApplication app(argc, argv);
-    talmiroc::Fijar_idioma(*p.idioma);
-    const QDate hoy = QDate::currentDate();
-    const talmiroc::Pedido_hojas pedido{
-        *p.hojas, fecha.value_or(talmiroc::Fecha{hoy.day(), hoy.month(), hoy.year()}),
-        fecha.has_value()};
-    const QString error = talmiroc::Escribir_pdf(
-        *p.pdf, pedido, p.papel.value_or(talmiroc::Papel_del_lugar(QLocale())));
-    if (error.isEmpty()) return 0;
-    Decir(stderr, QStringLiteral("talmiroc: ") + error + QLatin1Char('\n'));
-    return 1;
+    return Sin_pantalla(p, fecha, programa, [&](const talmiroc::Fecha& dia) {
+        const talmiroc::Pedido_hojas pedido{*p.hojas, dia, fecha.has_value()};
+        return Fallo_archivo(talmiroc::Escribir_pdf(
+            *p.pdf, pedido, p.papel.value_or(talmiroc::Papel_del_lugar(QLocale()))));
+    });
 }
 
 // The kin card of the date (today's without one) in the files asked for,
 // PNG first; each failure said on its line.
 int Escribir_tarjetas(const talmiroc::Pedido_programa& p, std::optional<talmiroc::Fecha> fecha,
                       char* programa) {
-    Sin_pantalla();
-    int argc = 1;
-    char* argv[] = {programa, nullptr};
-    QGuiApplication app(argc, argv);
-    talmiroc::Fijar_idioma(*p.idioma);
-    const QDate hoy = QDate::currentDate();
-    const talmiroc::Tarjeta tarjeta = talmiroc::Tarjeta_dia(
-        fecha.value_or(talmiroc::Fecha{hoy.day(), hoy.month(), hoy.year()}), *p.idioma);
-    int estado = 0;
-    for (const auto& [ruta, formato] : {std::pair{p.png, talmiroc::Formato_tarjeta::png},
-                                        std::pair{p.svg, talmiroc::Formato_tarjeta::svg}}) {
-        if (!ruta) continue;
-        const QString error = talmiroc::Escribir_tarjeta(*ruta, tarjeta, p.forma, formato);
-        if (error.isEmpty()) continue;
-        Decir(stderr, QStringLiteral("talmiroc: ") + error + QLatin1Char('\n'));
-        estado = 1;
-    }
-    return estado;
+    return Sin_pantalla(p, fecha, programa, [&](const talmiroc::Fecha& dia) {
+        const talmiroc::Tarjeta tarjeta = talmiroc::Tarjeta_dia(dia, *p.idioma);
+        int estado = 0;
+        for (const auto& [ruta, formato] : {std::pair{p.png, talmiroc::Formato_tarjeta::png},
+                                            std::pair{p.svg, talmiroc::Formato_tarjeta::svg}}) {
+            if (ruta && Fallo_archivo(talmiroc::Escribir_tarjeta(*ruta, tarjeta, p.forma, formato)))
+                estado = 1;
+        }
+        return estado;
+    });
 }
 
 }  // namespace
@@ -147,7 +146,7 @@ int main(int argc, char** argv) {
     talmiroc::Efectos_qt efectos;
     if (p.bandeja) {
         talmiroc::Notificador_dbus notificador;
-        return talmiroc::Correr_bandeja(efectos, notificador, {});
+        return talmiroc::Correr_bandeja(efectos, notificador, talmiroc::Vueltas_del_libro());
     }
     talmiroc::Calendario ventana(efectos);
     talmiroc::Enlazar(ventana, efectos);

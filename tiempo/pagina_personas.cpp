@@ -330,7 +330,8 @@ bool Pagina_personas::Añadir(const QString& nombre, const QString& dia, const Q
                              const QString& año) {
     Persona p;
     if (libro_->Solo_lectura() || !Comprobar(nombre, dia, mes, año, p)) return false;
-    Aplicar({Cambio::Tipo::añadir, {}, p});
+    Cambio alta{Cambio::Tipo::añadir, Persona{}, std::move(p)};
+    Aplicar(alta);
     return true;
 }
 

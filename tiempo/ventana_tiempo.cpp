@@ -90,7 +90,12 @@ void Ventana_tiempo::Crear_paginas() {
     paginas_->addTab(Crear_pagina_onda(), tr("&Onda encantada"));
     paginas_->addTab(Crear_pagina_como(), tr("&Cómo se cuenta"));
     personas_ = new Pagina_personas(efectos_, palabras_);
-    paginas_->addTab(personas_, tr("Pe&rsonas"));
+    // The people page scrolls as the rules do, so the window stays usable small.
+    auto* rollo_personas = new QScrollArea;
+    rollo_personas->setWidget(personas_);
+    rollo_personas->setWidgetResizable(true);
+    rollo_personas->setFrameShape(QFrame::NoFrame);
+    paginas_->addTab(rollo_personas, tr("Pe&rsonas"));
     // The moon marks the people's kin returns, and follows their book.
     modelo_luna_->Fijar_regresos([this](const Fecha& f) { return personas_->Regresan_el(f); });
     connect(personas_, &Pagina_personas::cambiado, this, [this] {

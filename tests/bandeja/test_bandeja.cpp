@@ -16,6 +16,8 @@
 #include "arranque.h"
 #include "aviso.h"
 #include "bandeja.h"
+#include "enlace.h"
+#include "libro.h"
 #include "efectos_grabados.h"
 #include "idioma_qt.h"
 #include "vigia_dia.h"
@@ -172,6 +174,29 @@ TEST(Arranque, EntradaValidaParaCadaRuta) {
     iniciar->setChecked(true);
     EXPECT_TRUE(QFile::exists(Ruta_arranque()));
     EXPECT_TRUE(efectos.mensajes.empty());
+}
+
+}  // namespace
+}  // namespace talmiroc::prueba
+
+namespace talmiroc::prueba {
+namespace {
+
+// The tray's notice names whoever of the book returns that day, read from the
+// book on disk: Ana (9 April 2003, kin 46) on one of her returns, nobody the
+// day before, nobody in an empty book.
+TEST(Bandeja, LasVueltasDelLibroEnDisco) {
+    const Vueltas_de vueltas = Vueltas_del_libro();
+    EXPECT_TRUE(vueltas({28, 6, 2027}).empty()) << "no book yet";
+    personas::Libro libro(personas::Ruta_libro(std::getenv("XDG_DATA_HOME"), nullptr));
+    libro.Abrir();
+    personas::Cambio alta{personas::Cambio::Tipo::añadir, {}, {"Ana", {9, 4, 2003}}};
+    ASSERT_TRUE(libro.Aplicar(alta).aplicado);
+    const std::vector<Vuelta> hoy = vueltas({28, 6, 2027});
+    ASSERT_EQ(hoy.size(), 1u);
+    EXPECT_EQ(hoy[0].nombre, "Ana");
+    EXPECT_EQ(hoy[0].kin, Kin(46));
+    EXPECT_TRUE(vueltas({27, 6, 2027}).empty());
 }
 
 }  // namespace

@@ -33,7 +33,20 @@ TEST(Matar, DoscientasVecesElLibroQuedaEntero) {
         const std::string ruta = c.Libro();
         char* argumentos[] = {const_cast<char*>(PERSONAS_BUCLE), const_cast<char*>(ruta.c_str()),
                               nullptr};
-        ASSERT_EQ(posix_spawn(&hijo, PERSONAS_BUCLE, nullptr, nullptr, argumentos, environ), 0);
+        int tubo[2];
+        ASSERT_EQ(::pipe(tubo), 0);
+        posix_spawn_file_actions_t acciones;
+        posix_spawn_file_actions_init(&acciones);
+        posix_spawn_file_actions_adddup2(&acciones, tubo[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&acciones, tubo[0]);
+        const int lanzado = posix_spawn(&hijo, PERSONAS_BUCLE, &acciones, nullptr, argumentos, environ);
+        posix_spawn_file_actions_destroy(&acciones);
+        ::close(tubo[1]);
+        ASSERT_EQ(lanzado, 0);
+        char listo = 0;  // the helper has opened the book and starts saving
+        const bool abierto = ::read(tubo[0], &listo, 1) == 1;
+        ::close(tubo[0]);
+        ASSERT_TRUE(abierto) << "kill " << vez << ": the helper never opened the book";
         std::this_thread::sleep_for(std::chrono::microseconds(espera(azar)));
         ::kill(hijo, SIGKILL);
         int estado = 0;
