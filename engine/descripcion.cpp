@@ -16,20 +16,35 @@ std::string& operator<<(std::string& s, std::int64_t n) {
 }
 
 // A kin's seal, tone and colour in the language's order, the tone and the
-// colour in the seal's gender; `antes_del_color` sets the colour off.
+// colour in the seal's gender; `antes_del_color` sets the colour off. After
+// an opening (`tras_apertura`), in the forms the language declines them to.
 std::string& Añadir_nombre(std::string& s, Kin kin, const Palabras& p,
-                           std::string_view antes_del_color = " ") {
+                           std::string_view antes_del_color = " ", bool tras_apertura = false) {
     const Tono t = kin.tono();
     const Sello c = kin.sello();
+    std::string_view sello = Nombre_sello(c, p);
+    std::string_view tono = Nombre_tono(t, c, p);
+    std::string_view color = Palabra_color(c, p);
+    if (tras_apertura && p.tras_apertura != nullptr) {
+        const Formas_nombre& f = *p.tras_apertura;
+        const Genero g = Genero_sello(c, p);
+        const Palabras_color pc = f.colores[static_cast<std::size_t>(Color_sello(c))];
+        sello = En(f.sellos, c.valor);
+        tono = En_genero(g, En(f.tonos_m, t.valor), En(f.tonos_f, t.valor), En(f.tonos_n, t.valor));
+        color = En_genero(g, pc.m, pc.f, pc.n);
+    }
     switch (p.orden) {
         case Orden_nombre::sello_tono_color:
-            return s << Nombre_sello(c, p) << " " << Nombre_tono(t, c, p) << antes_del_color
-                     << Palabra_color(c, p);
+            return s << sello << " " << tono << antes_del_color << color;
         case Orden_nombre::color_tono_sello:
-            return s << Palabra_color(c, p) << antes_del_color << Nombre_tono(t, c, p) << " "
-                     << Nombre_sello(c, p);
+            return s << color << antes_del_color << tono << " " << sello;
     }
     return s;
+}
+
+// A seal's name after an opening: Russian "Волна Дракона".
+std::string_view Sello_tras_apertura(Sello s, const Palabras& p) {
+    return p.tras_apertura != nullptr ? En(p.tras_apertura->sellos, s.valor) : Nombre_sello(s, p);
 }
 
 // " <Cimi Uuk> ": the Maya day and numeral after a line break.
@@ -37,16 +52,12 @@ std::string& Añadir_maya(std::string& s, Kin kin) {
     return s << salto << " <" << Dia_maya(kin.sello()) << " " << Numero_maya(kin.tono()) << "> ";
 }
 
-std::size_t Genero_de(Sello s, const Palabras& p) {
-    return static_cast<std::size_t>(Genero_sello(s, p));
-}
-
 }  // namespace
 
 std::string Linea_nombre(Kin kin, const Palabras& p) {
     std::string l;
     l.reserve(80);
-    l << "* Kin " << std::int64_t{kin.valor} << ": ";
+    l << "* Kin " << std::int64_t{kin.valor} << p.tras_rotulo;
     Añadir_nombre(l, kin, p, p.antes_del_color);
     return Añadir_maya(l, kin);
 }
@@ -56,21 +67,54 @@ std::string Nombre_kin(Kin kin, const Palabras& p) {
     return Añadir_nombre(s, kin, p);
 }
 
+std::string& Añadir_fecha(std::string& s, std::string_view forma, int dia, int mes,
+                          std::int64_t año, const Palabras& p) {
+    for (std::size_t i = 0; i < forma.size(); ++i) {
+        if (forma[i] != '%' || i + 1 == forma.size()) {
+            s += forma[i];
+            continue;
+        }
+        switch (forma[++i]) {
+            case 'd':
+                s << std::int64_t{dia};
+                break;
+            case 'm':
+                s << std::int64_t{mes};
+                break;
+            case 'M': {
+                const std::string_view declinado = En(p.meses_en_fecha, mes);
+                s << (declinado.empty() ? En(p.meses, mes) : declinado);
+                break;
+            }
+            case 'a':
+                s << año;
+                break;
+            default:
+                s += forma[i];
+        }
+    }
+    return s;
+}
+
+std::string Nombre_kin_tras_apertura(Kin kin, const Palabras& p) {
+    std::string s;
+    return Añadir_nombre(s, kin, p, " ", true);
+}
+
 std::string Linea_fecha(int dia, int mes, std::int64_t año, const Palabras& p) {
     std::string s(p.fecha);
-    if (!p.fecha_con_mes) return s << std::int64_t{dia} << "-" << std::int64_t{mes} << "-" << año;
-    return s << std::int64_t{dia} << p.de_mes << En(p.meses, mes) << p.de_mes << año;
+    return Añadir_fecha(s, p.forma_fecha, dia, mes, año, p);
 }
 
 std::string Lineas_onda(Sello sello_onda, const Palabras& p) {
-    std::string t(p.onda[Genero_de(sello_onda, p)]);
-    t << Nombre_sello(sello_onda, p) << salto << Castillo(sello_onda, p);
+    std::string t(Antes_de(p.onda, sello_onda, p));
+    t << Sello_tras_apertura(sello_onda, p) << salto << Castillo(sello_onda, p);
     return t;
 }
 
 std::string Lineas_portador(Kin portador, const Palabras& p) {
-    std::string l(p.portador[Genero_de(portador.sello(), p)]);
-    Añadir_nombre(l, portador, p) << " Kin " << std::int64_t{portador.valor};
+    std::string l(Antes_de(p.portador, portador.sello(), p));
+    Añadir_nombre(l, portador, p, " ", true) << " Kin " << std::int64_t{portador.valor};
     return Añadir_maya(l, portador);
 }
 
@@ -82,10 +126,13 @@ std::string Texto_meditacion(Kin kin, const Palabras& p) {
     const int fila = (cuarteto - 1) % 20 + 1;
     std::string s;
     s.reserve(320);
-    s << En(p.verbo_tono, tono) << p.con_el_fin_de << En(p.fin_sello, sello) << salto;
+    s << En(p.verbo_tono, tono) << Antes_de(p.con_el_fin_de, kin.sello(), p)
+      << En(p.fin_sello, sello) << salto;
     s << En(p.gerundio_tono, tono) << " " << En(p.objeto_sello, sello) << salto;
     s << p.sello_etapa << En(p.etapa_cuarteto, fila) << " " << En(p.poder_sello, sello) << salto;
-    s << p.con_el_tono << En(p.tonos_m, tono) << p.tras_el_tono << En(p.complemento_tono, tono)
+    const std::string_view tono_declinado = En(p.tonos_afirmacion, tono);
+    s << p.con_el_tono << (tono_declinado.empty() ? En(p.tonos_m, tono) : tono_declinado)
+      << p.tras_el_tono << En(p.complemento_tono, tono)
       << salto;
     if (tono == 1 || tono == 6 || tono == 11) {
         s << p.guia_propia << salto;
@@ -218,7 +265,7 @@ std::string Texto_dia(const Lectura_dia& l) {
     linea(l.onda_encantada);
     const std::array<Sello, 4> socios = l.oraculo.socios();
     for (std::size_t i = 0; i < socios.size(); ++i) {
-        s << p.rotulos_oraculo[i] << ": " << Nombre_sello(socios[i], p) << "\n";
+        s << p.rotulos_oraculo[i] << p.tras_rotulo << Nombre_sello(socios[i], p) << "\n";
     }
     linea(l.inter);
     if (l.dia_fuera_del_tiempo) linea(p.fuera_del_tiempo);

@@ -30,9 +30,19 @@ std::string Linea_nombre(Kin kin, const Palabras& p);
 // language's order.
 std::string Nombre_kin(Kin kin, const Palabras& p);
 
+// Nombre_kin as it reads after an opening, in a language that declines it:
+// Russian "Красной Планетарной Луны" in "Год Красной Планетарной Луны".
+std::string Nombre_kin_tras_apertura(Kin kin, const Palabras& p);
+
 // "Fecha Gregoriana: 9-4-2003"; "Gregorian date: 9 April 2003" in a
-// language that writes the month's name (fecha_con_mes).
+// language whose forma_fecha writes the month's name.
 std::string Linea_fecha(int dia, int mes, std::int64_t año, const Palabras& p);
+
+// Appends a date in `forma`'s letters (see Palabras::forma_fecha):
+// (s, "%d de %M de %a", 13, 11, 2013, palabras_es) appends
+// "13 de noviembre de 2013".
+std::string& Añadir_fecha(std::string& s, std::string_view forma, int dia, int mes,
+                          std::int64_t año, const Palabras& p);
 
 // "* Onda encantada del Sol\r\n* Castillo Rojo Este del Girar"
 std::string Lineas_onda(Sello sello_onda, const Palabras& p);

@@ -18,9 +18,8 @@ std::string Numero(std::int64_t n) {
 }  // namespace
 
 std::string Fecha_escrita(const Fecha& f, const Palabras& p) {
-    std::string s = Numero(f.dia);
-    s.append(p.de_mes).append(En(p.meses, f.mes)).append(p.de_mes);
-    return Añadir_numero(s, f.año);
+    std::string s;
+    return Añadir_fecha(s, p.fecha_escrita, f.dia, f.mes, f.año, p);
 }
 
 std::string Fecha_corta(const Fecha& f, const Palabras& p) {
@@ -29,7 +28,7 @@ std::string Fecha_corta(const Fecha& f, const Palabras& p) {
 }
 
 std::string Titulo_kin(Kin k, const Palabras& p) {
-    std::string s("Kin ");
+    std::string s("Kin\u00a0");  // never broken from its number where a caption wraps
     Añadir_numero(s, k.valor).append(" ").append(Nombre_kin(k, p));
     if (Es_portal(k)) s.append(p.marca_portal);
     return s;
@@ -82,7 +81,7 @@ Lectura_luna Describir_luna(Luna_del_año l, const Palabras& p) {
                 break;
         }
         d.nombre.append(", ").append(Fecha_escrita(f, p)).append(", ").append(Titulo_kin(d.kin, p));
-        d.kin_nombre = "Kin ";
+        d.kin_nombre = "Kin\u00a0";
         Añadir_numero(d.kin_nombre, d.kin.valor).append(p.separador_titulo);
         d.kin_nombre.append(Nombre_kin(d.kin, p));
         return d;
@@ -104,8 +103,8 @@ Lectura_año Describir_año(std::int64_t año, const Palabras& p) {
     Lectura_año r;
     r.año = año;
     r.portador = Kin_portador(año);
-    r.nombre = p.año_de[static_cast<std::size_t>(Genero_sello(r.portador.sello(), p))];
-    r.nombre.append(Nombre_kin(r.portador, p));
+    r.nombre = Antes_de(p.año_de, r.portador.sello(), p);
+    r.nombre.append(Nombre_kin_tras_apertura(r.portador, p));
     const Fecha_trece_lunas t = Calculo_trece_lunas(26, 7, año);
     r.ns = "NS";
     Añadir_numero(r.ns, t.ciclo).push_back('.');
@@ -121,14 +120,15 @@ Lectura_onda Describir_onda(Kin k, const Fecha& dentro, const Palabras& p) {
     Lectura_onda r;
     const std::array<Kin, 13> onda = Onda_de(k);
     r.sello = onda[0].sello();
-    r.titulo = p.titulo_onda[static_cast<std::size_t>(Genero_sello(r.sello, p))];
-    r.titulo.append(Nombre_sello(r.sello, p));
+    r.titulo = Antes_de(p.titulo_onda, r.sello, p);
+    r.titulo.append(p.tras_apertura != nullptr ? En(p.tras_apertura->sellos, r.sello.valor)
+                                               : Nombre_sello(r.sello, p));
     Fecha f = Fecha_en_ciclo(onda[0], dentro);
     for (std::size_t i = 0; i < onda.size(); ++i) {
         while (Kin_fecha(f) != onda[i]) f = Siguiente(f);
         Kin_de_onda& d = r.kines[i];
         d.kin = onda[i];
-        d.tono = Nombre_tono(onda[i].tono(), onda[i].sello(), p);
+        d.tono = En(p.tonos_m, onda[i].tono().valor);  // the tone itself, not the kin's
         d.fecha = f;
         d.cuando = Fecha_escrita(f, p);
         d.nombre = Titulo_kin(onda[i], p);

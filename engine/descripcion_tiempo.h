@@ -91,7 +91,7 @@ Lectura_año Describir_año(std::int64_t año, const Palabras& p);
 
 struct Kin_de_onda {
     Kin kin;
-    std::string tono;    // "Magnético", in the seal's gender
+    std::string tono;    // "Magnético": the tone itself, masculine whatever the seal
     Fecha fecha;         // in the round that holds the date the wavespell was asked for
     std::string cuando;  // "25 de julio de 2003"
     std::string nombre;  // Titulo_kin

@@ -29,10 +29,10 @@ constexpr Palabras palabras_es = {
     .castillos = {"* Castillo Rojo Este del Girar", "* Castillo Blanco Norte del Cruzar",
                   "* Castillo Azul Oeste del Quemar", "* Castillo Amarillo Sur del Dar",
                   "* Castillo Verde Central del Encantar"},
-    .onda = {"* Onda encantada del ", "* Onda encantada de la "},
-    .portador = {"* Año del ", "* Año de la "},
+    .onda = {{"* Onda encantada del ", "* Onda encantada de la ", "* Onda encantada del "}},
+    .portador = {{"* Año del ", "* Año de la ", "* Año del "}},
     .fecha = "Fecha Gregoriana: ",
-    .fecha_con_mes = false,  // 9-4-2003
+    .forma_fecha = "%d-%m-%a",  // 9-4-2003
     .fuera_del_tiempo = "Dia Verde, del Perdón Universal o de la Libertad Galáctica",
 
     // The captions keep their own spelling of the guide.
@@ -95,7 +95,7 @@ constexpr Palabras palabras_es = {
                        " la matriz"},
     .espectro_polar = {" el espectro galáctico Rojo", " el espectro galáctico Blanco",
                        " el espectro galáctico Azul", " el espectro galáctico Amarillo"},
-    .con_el_fin_de = " con el fin de ",
+    .con_el_fin_de = {{" con el fin de ", " con el fin de ", " con el fin de "}},
     .sello_etapa = "Sello",
     .con_el_tono = "Con el tono ",
     .tras_el_tono = " ",
@@ -120,11 +120,11 @@ constexpr Palabras palabras_es = {
               "septiembre", "octubre", "noviembre", "diciembre"},
     .meses_cortos = {"", "ene", "feb", "mar", "abr", "may", "jun", "jul", "ago", "sep", "oct",
                      "nov", "dic"},
-    .de_mes = " de ",
+    .fecha_escrita = "%d de %M de %a",
     .dia_luna = "Día ",
     .marca_portal = ", portal",
-    .titulo_onda = {"Onda encantada del ", "Onda encantada de la "},
-    .año_de = {"Año del ", "Año de la "},
+    .titulo_onda = {{"Onda encantada del ", "Onda encantada de la ", "Onda encantada del "}},
+    .año_de = {{"Año del ", "Año de la ", "Año del "}},
     .separador_titulo = " · ",
     .separador_periodo = " – ",
     .vuelve_kin = {"Hoy vuelve el kin de ", ": "},

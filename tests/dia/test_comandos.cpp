@@ -211,11 +211,13 @@ const Texto_en_idioma textos_en_idioma[] = {
     {"en", "año", "Year"},
     {"en", "nombre", "* Kin 153: Red Planetary Skywalker\r\n <Ben Lahum> "},
     {"en", "Caminante_cielo(0)", "Seal Skywalker"},
-    {"en", "diafueradeltiempo", "Green Day, of Universal Forgiveness or of Galactic Freedom"},
+    {"en", "diafueradeltiempo", "Green Day: day of Universal Forgiveness and Galactic Freedom"},
     {"pt", "Boton4", "S&obre"},
     {"pt", "Label2", "Mês"},
     {"pt", "nombre", "* Kin 153: Caminhante do Céu Planetário Vermelho\r\n <Ben Lahum> "},
     {"pt", "fecha", "Data gregoriana: 25-7-2003"},
+    {"fr", "nombre", "* Kin 153\u00a0: Marcheur du Ciel Planétaire Rouge\r\n <Ben Lahum> "},
+    {"ru", "nombre", "* Kin 153: Красный Планетарный Небесный Странник\r\n <Ben Lahum> "},
 };
 
 QString Texto_de(const QWidget* w) {
@@ -237,12 +239,16 @@ TEST(Idiomas, LaVentanaMuestraSusTextosEnElIdioma) {
 struct Mensajes_en_idioma {
     const char* idioma;
     const char* fecha_rechazada;  // 31 2 2003, under "Tzolkin"
-    const char* sin_fecha;        // Imprimir with no date, under "Quenabre"
+    const char* sin_fecha;        // Imprimir with no date, under `titulo`
+    const char* titulo;           // "Quenabre" in Spanish only
 };
 
 const Mensajes_en_idioma mensajes_en_idioma[] = {
-    {"en", "Incorrect date. Please enter a correct date", "Please enter a date"},
-    {"pt", "Data incorreta. Digite uma data correta", "Digite uma data"},
+    {"es", "Fecha incorrecta. Debe introducir una fecha correcta", "Debe introducir una fecha",
+     "Quenabre"},
+    {"en", "Invalid date. Please enter a valid date.", "Please enter a date", "Talmiroc"},
+    {"pt", "Data inválida. Digite uma data válida.", "Digite uma data", "Talmiroc"},
+    {"fr", "Date incorrecte. Veuillez saisir une date valide", "Veuillez saisir une date", "Talmiroc"},
 };
 
 TEST(Idiomas, LosMensajesEnElIdioma) {
@@ -256,7 +262,7 @@ TEST(Idiomas, LosMensajesEnElIdioma) {
         EXPECT_EQ(p.efectos.mensajes[0].texto, QString::fromUtf8(f.fecha_rechazada));
         EXPECT_EQ(p.efectos.mensajes[0].titulo, QStringLiteral("Tzolkin"));
         EXPECT_EQ(p.efectos.mensajes[1].texto, QString::fromUtf8(f.sin_fecha)) << f.idioma;
-        EXPECT_EQ(p.efectos.mensajes[1].titulo, QStringLiteral("Quenabre"));
+        EXPECT_EQ(p.efectos.mensajes[1].titulo, QString::fromUtf8(f.titulo)) << f.idioma;
     }
 }
 

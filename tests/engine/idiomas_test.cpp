@@ -30,7 +30,7 @@ TEST(Idiomas, TextosEscritosAMano) {
          "I am a galactic activation portal, enter me"},
         {"en mensaje",
          std::string(std::get<Rechazo>(Comprobar_fecha("1", "1", "37", palabras_en)).mensaje),
-         "Sorry, for now the year can only be 38 or later"},
+         "Sorry, the year must be 38 or later for now."},
         {"en luna del tiempo", Describir_luna({2013, 4}, palabras_en).titulo,
          "Self-Existing Owl Moon · NS1.26.4 · 18 Oct – 14 Nov 2013"},
         {"pt onda del tiempo", Describir_onda(Kin(153), {25, 7, 2003}, palabras_pt).kines[9].cuando,
@@ -44,13 +44,35 @@ TEST(Idiomas, TextosEscritosAMano) {
         {"pt luna", std::string(Nombre_trece_lunas(Calculo_trece_lunas(9, 4, 2003), palabras_pt)),
          "Lua Planetária do Cachorro"},
         {"pt afirmación polar", Texto_meditacion(Kin(50), palabras_pt),
-         "Dissolvo a fim de amar\r\nDivulgando a lealdade\r\nSelo o processo do coração\r\n"
+         "Dissolvo a fim de amar\r\nLiberando a lealdade\r\nEu selo o processo do coração\r\n"
          "Com o tom Espectral da liberação\r\nGuia-me o meu próprio poder duplicado\r\n"
          "Sou um kin Polar. Transporto o espectro galáctico Branco\r\n"
-         "Sou um portal de ativação galáctico, entre em mim"},
+         "Sou um portal de ativação galáctica, entre em mim"},
         {"pt mensaje",
          std::string(std::get<Rechazo>(Comprobar_fecha("", "1", "2003", palabras_pt)).mensaje),
-         "Data incorreta. Digite uma data correta"},
+         "Data inválida. Digite uma data válida."},
+        {"fr élision", Lineas_onda(Sello(15), palabras_fr),
+         "* Onde enchantée de l'Aigle\r\n* Château Vert Central de l'Enchantement"},
+        {"fr féminin", Describir_año(2002, palabras_fr).nombre, "Année de la Lune Planétaire Rouge"},
+        {"fr afin d'", Texto_meditacion(Kin(153), palabras_fr).substr(0, 31),
+         "Je perfectionne afin d'explorer"},
+        {"fr afin de", Texto_meditacion(Kin(1), palabras_fr).substr(0, 24), "J'unifie afin de nourrir"},
+        {"fr deux-points", Linea_nombre(Kin(46), palabras_fr),
+         "* Kin 46\u00a0: Passeur de Mondes Résonant Blanc\r\n <Cimi Uuk> "},
+        {"fr date", Linea_fecha(9, 4, 2003, palabras_fr), "Date grégorienne\u00a0: 9 avril 2003"},
+        {"ru masculino", Nombre_kin(Kin(153), palabras_ru), "Красный Планетарный Небесный Странник"},
+        {"ru femenino", Nombre_kin(Kin(11), palabras_ru), "Синяя Спектральная Обезьяна"},
+        {"ru neutro", Nombre_kin(Kin(4), palabras_ru), "Жёлтое Самосущное Семя"},
+        {"ru genitivo", Lineas_portador(Kin(49), palabras_ru),
+         "* Год Красной Планетарной Луны Kin 49\r\n <Muluc Lahum> "},
+        {"ru genitivo neutro", Describir_año(2005, palabras_ru).nombre, "Год Жёлтого Космического Семени"},
+        {"ru onda", Describir_onda(Kin(1), {26, 7, 1987}, palabras_ru).titulo,
+         "Волшебная волна Дракона"},
+        {"ru fecha", Linea_fecha(9, 4, 2003, palabras_ru), "Григорианская дата: 9 апреля 2003 г."},
+        {"ru afirmación", Texto_meditacion(Kin(1), palabras_ru),
+         "Я объединяю, чтобы питать\r\nПритягивая бытие\r\nЯ запечатываю вход рождения\r\n"
+         "Магнитным тоном цели\r\nМеня ведёт моя собственная удвоенная сила\r\n"
+         "Я портал галактической активации, войди в меня"},
     };
     for (const auto& f : filas) EXPECT_EQ(f.texto, f.letras) << f.que;
 }
@@ -95,7 +117,7 @@ std::set<std::string> Palabras_leidas(const Palabras& p) {
 // of the Spanish readings, but those every language shares (the Maya names,
 // the plasmas, "kin") and those the language says it has too.
 TEST(Idiomas, NingunaPalabraEspañolaEnOtroIdioma) {
-    std::string comunes = "kin tzolkin hunab ku ns · –";
+    std::string comunes = "kin kin\u00a0 tzolkin hunab ku ns · –";
     for (const auto w : dias_maya) comunes.append(" ").append(w);
     for (const auto w : numeros_maya) comunes.append(" ").append(w);
     for (const auto w : palabras_es.plasmas) comunes.append(" ").append(w);
@@ -126,6 +148,17 @@ TEST(Idiomas, DelEntorno) {
         {nullptr, "de_DE", nullptr, "en_US", palabras_es},
         {nullptr, "", "pt_PT@euro", "en_US", palabras_pt},
         {nullptr, nullptr, nullptr, "english", palabras_es},
+        // Which variable wins when several are set: LANGUAGE, then LC_ALL,
+        // LC_MESSAGES, LANG; C and POSIX, from whichever of the three is
+        // read, silence LANGUAGE.
+        {"en", "fr_FR.UTF-8", "ru_RU", "pt_BR", palabras_en},
+        {nullptr, "fr_FR.UTF-8", "ru_RU", "pt_BR", palabras_fr},
+        {nullptr, nullptr, "ru_RU.UTF-8", "pt_BR", palabras_ru},
+        {"xx:ru:fr", nullptr, nullptr, "en_US", palabras_ru},
+        {"pt", "POSIX", "en_US", "fr_FR", palabras_es},
+        {"pt", nullptr, "POSIX", "fr_FR", palabras_es},
+        {"pt", nullptr, "C", "fr_FR", palabras_es},
+        {"fr", nullptr, "en_US", "C", palabras_fr},
     };
     for (const auto& f : filas) {
         EXPECT_EQ(&Idioma_de(f.language, f.lc_all, f.lc_messages, f.lang), &f.p)

@@ -289,7 +289,7 @@ TEST(Tiempo, UnKinSeleccionaSuDiaYIntroLoLeeEnLaVentanaDelDia) {
     const QModelIndex k153 =
         modulo->model()->index(Fila_modulo(Kin{153}) - 1, Columna_modulo(Kin{153}) - 1);
     EXPECT_EQ(k153.data(Qt::AccessibleTextRole).toString(),
-              QStringLiteral("Kin 153 Caminante del Cielo Planetario Rojo, portal"));
+              QStringLiteral("Kin\u00a0153 Caminante del Cielo Planetario Rojo, portal"));
     QTest::mouseClick(modulo->viewport(), Qt::LeftButton, {}, modulo->visualRect(k153).center());
     EXPECT_EQ(Tiempo()->Seleccionada(), (Fecha{25, 7, 2003}));
     EXPECT_EQ(Rejilla("onda")->currentIndex().row(), 9) << "tone 10 in its wavespell";

@@ -1,0 +1,602 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="es_ES">
+<context>
+    <name>main</name>
+    <message>
+        <source>talmiroc: falta el idioma tras --idioma; son %1
+</source>
+        <translation>talmiroc : --idioma attend une langue ; ce sont %1
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: idioma desconocido: %1; son %2
+</source>
+        <translation>talmiroc : langue inconnue : %1 ; ce sont %2
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: una sola de --luna, --modulo y --onda
+</source>
+        <translation>talmiroc : une seule de --luna, --modulo et --onda
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 espera una fecha: DÍA MES AÑO
+</source>
+        <translation>talmiroc : %1 attend une date : JOUR MOIS ANNÉE
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 espera un valor
+</source>
+        <translation>talmiroc : %1 attend une valeur
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: --papel va con --pdf
+</source>
+        <translation>talmiroc : --papel va avec --pdf
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: --papel es a4 o carta, no «%1»
+</source>
+        <translation>talmiroc : --papel vaut a4 ou carta, pas « %1 »
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: no se pudo escribir la ayuda: %1
+</source>
+        <translation>talmiroc : l'aide n'a pas pu être écrite : %1
+</translation>
+    </message>
+    <message>
+        <source>[DÍA MES AÑO]</source>
+        <translation>[JOUR MOIS ANNÉE]</translation>
+    </message>
+    <message>
+        <source>los 28 días de la luna de la fecha</source>
+        <translation>les 28 jours de la lune de la date</translation>
+    </message>
+    <message>
+        <source>el módulo armónico, con el kin de la fecha</source>
+        <translation>le module harmonique, avec le kin de la date</translation>
+    </message>
+    <message>
+        <source>la onda encantada del kin de la fecha</source>
+        <translation>l'onde enchantée du kin de la date</translation>
+    </message>
+    <message>
+        <source>el año de trece lunas de la fecha (con --pdf; sin él, su luna)</source>
+        <translation>l'année de treize lunes de la date (avec --pdf ; sans lui, sa lune)</translation>
+    </message>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>el papel del PDF; si no, carta donde se mide en
+pulgadas y A4 en los demás lugares</source>
+        <translation>le papier du PDF ; sinon Letter là où l'on mesure en
+pouces, et A4 ailleurs</translation>
+    </message>
+    <message>
+        <source>el idioma de las ventanas; sin él, el del sistema</source>
+        <translation>la langue des fenêtres ; sans elle, celle du système</translation>
+    </message>
+    <message>
+        <source>esta ayuda</source>
+        <translation>cette aide</translation>
+    </message>
+    <message>
+        <source>talmiroc: opción desconocida: %1
+</source>
+        <translation>talmiroc : option inconnue : %1
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 repetida
+</source>
+        <translation>talmiroc : %1 donnée deux fois
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: la fecha va con --luna, --modulo, --onda o --año
+</source>
+        <translation>talmiroc : une date va avec --luna, --modulo, --onda ou --año
+</translation>
+    </message>
+    <message>
+        <source>Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
+En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
+Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
+</source>
+        <translation>Sans date, aujourd'hui. La date se lit comme la lisent les trois cases de la fenêtre.
+Dans la fenêtre du jour, le menu contextuel (bouton droit ou touche Menu) et
+Ctrl+L, Ctrl+M et Ctrl+O ouvrent les mêmes pages.
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 no es una fecha del calendario; las páginas piden una fecha real
+</source>
+        <translation>talmiroc : %1 n'est pas une date du calendrier ; les pages demandent une date réelle
+</translation>
+    </message>
+    <message>
+        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
+la luna en una hoja, el año en 15 (portada, el año
+en una hoja y 13 lunas), el módulo en una (con fecha,
+su kin resaltado), la onda encantada en una;
+con ARCHIVO -, en la salida estándar</source>
+        <translation>écrit les pages dans FICHIER, sans ouvrir de fenêtre :
+la lune sur une page, l'année sur 15 (couverture, l'année
+sur une page et 13 lunes), le module sur une (avec une date,
+son kin mis en évidence), l'onde enchantée sur une ;
+avec FICHIER -, sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>talmiroc: --pdf va con --luna, --año, --modulo u --onda
+</source>
+        <translation>talmiroc : --pdf va avec --luna, --año, --modulo ou --onda
+</translation>
+    </message>
+    <message>
+        <source>el kin de hoy en la bandeja del escritorio y un aviso
+cada día; si ya está en la bandeja, no hace nada</source>
+        <translation>le kin du jour dans la zone de notification et un avis
+chaque jour ; s'il y est déjà, ne fait rien</translation>
+    </message>
+    <message>
+        <source>talmiroc: --bandeja no va con una página ni con --pdf
+</source>
+        <translation>talmiroc : --bandeja ne va ni avec une page ni avec --pdf
+</translation>
+    </message>
+    <message>
+        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
+       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+       talmiroc --bandeja [--idioma IDIOMA]
+
+Sin opciones abre la ventana del día en la fecha de hoy.
+</source>
+        <translation>Usage : talmiroc [--idioma LANGUE] [--luna|--modulo|--onda [JOUR MOIS ANNÉE]]
+       talmiroc --luna|--año|--modulo|--onda [JOUR MOIS ANNÉE] --pdf FICHIER [--papel a4|carta]
+       talmiroc --bandeja [--idioma LANGUE]
+
+Sans option, ouvre la fenêtre du jour à la date d'aujourd'hui.
+</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Archivo</name>
+    <message>
+        <source>la salida estándar</source>
+        <translation>la sortie standard</translation>
+    </message>
+    <message>
+        <source>no es un archivo común (es un dispositivo o una tubería)</source>
+        <translation>ce n'est pas un fichier ordinaire (c'est un périphérique ou un tube)</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Bandeja</name>
+    <message>
+        <source>No se pudo borrar el archivo %1: %2</source>
+        <translation>Le fichier %1 n'a pas pu être supprimé : %2</translation>
+    </message>
+    <message>
+        <source>No se pudo crear la carpeta %1</source>
+        <translation>Le dossier %1 n'a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>Lectura de hoy</source>
+        <translation>Lecture du jour</translation>
+    </message>
+    <message>
+        <source>Luna de hoy</source>
+        <translation>Lune du jour</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Module harmonique</translation>
+    </message>
+    <message>
+        <source>Personas</source>
+        <translation>Personnes</translation>
+    </message>
+    <message>
+        <source>Notificar cada día</source>
+        <translation>Avertir chaque jour</translation>
+    </message>
+    <message>
+        <source>Iniciar con la sesión</source>
+        <translation>Lancer avec la session</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Calendario</name>
+    <message>
+        <source>&amp;Luna</source>
+        <translation>&amp;Lune</translation>
+    </message>
+    <message>
+        <source>&amp;Módulo armónico</source>
+        <translation>&amp;Module harmonique</translation>
+    </message>
+    <message>
+        <source>&amp;Onda encantada</source>
+        <translation>&amp;Onde enchantée</translation>
+    </message>
+    <message>
+        <source>Dia</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Mes</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Año</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Oráculo</source>
+        <translation>Oracle</translation>
+    </message>
+    <message>
+        <source>Kin Guia</source>
+        <translation>Kin Guide</translation>
+    </message>
+    <message>
+        <source>Duplica el poder de la 5º fuerza</source>
+        <translation>Double le pouvoir de la 5e force</translation>
+    </message>
+    <message>
+        <source>Kin Antípoda</source>
+        <translation>Kin Antipode</translation>
+    </message>
+    <message>
+        <source>Refuerza Memoria del Génesis</source>
+        <translation>Renforce la Mémoire de la Genèse</translation>
+    </message>
+    <message>
+        <source>Kin Análogo</source>
+        <translation>Kin Analogue</translation>
+    </message>
+    <message>
+        <source>Da refuerzo, van juntas</source>
+        <translation>Donne du renfort : ils vont ensemble</translation>
+    </message>
+    <message>
+        <source>Kin Oculto</source>
+        <translation>Kin caché</translation>
+    </message>
+    <message>
+        <source>Poder de lo inesperado</source>
+        <translation>Pouvoir de l'inattendu</translation>
+    </message>
+    <message>
+        <source>Creado en:</source>
+        <translation>Créé le :</translation>
+    </message>
+    <message>
+        <source>Por:</source>
+        <translation>Par :</translation>
+    </message>
+    <message>
+        <source>Brenoval Serpiente Eléctrica Roja</source>
+        <translation>Brenoval Serpent Électrique Rouge</translation>
+    </message>
+    <message>
+        <source>Varnesca 9 de abril de 2003</source>
+        <translation>Varnesca 9 avril 2003</translation>
+    </message>
+    <message>
+        <source>Día</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>&amp;Calcular</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>&amp;Limpiar</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>&amp;Salir</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Acerca de </source>
+        <translation>&amp;À propos</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Año de la Luna Planetaria Roja</source>
+        <translation>Année de la Lune Planétaire Rouge</translation>
+    </message>
+    <message>
+        <source>Luna Planetaria del Perro</source>
+        <translation>Lune Planétaire du Chien</translation>
+    </message>
+    <message>
+        <source>Enlazador de mundos resonante blanco</source>
+        <translation>Passeur de Mondes Résonant Blanc</translation>
+    </message>
+    <message>
+        <source>Debe introducir una fecha</source>
+        <translation>Veuillez saisir une date</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir la ventana</source>
+        <translation>La fenêtre n'a pas pu être imprimée</translation>
+    </message>
+    <message>
+        <source>Quenabre</source>
+        <translation>Talmiroc</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir la página</source>
+        <translation>La page n'a pas pu être imprimée</translation>
+    </message>
+    <message>
+        <source>Lectura copiada</source>
+        <translation>Lecture copiée</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Papel</name>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1</source>
+        <translation>Le fichier %1 n'a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica</source>
+        <translation>Cadre vert : portail d'activation galactique</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Module harmonique</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Vert : portail d'activation galactique · colonne 7 entre deux lignes : colonne centrale · cadre bleu : le kin mis en évidence · Gu guide, Ap antipode, An analogue, Oc occulte · barre violette : son onde enchantée</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
+        <translation>Vert : portail d'activation galactique · colonne 7 entre deux lignes : colonne centrale</translation>
+    </message>
+    <message>
+        <source>En cada día, su fecha y su kin · 0.0: %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
+        <translation>Dans chaque jour, sa date et son kin · 0.0 : %1 · 25/7 : %2 · cadre vert : portail d'activation galactique</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Ventana_tiempo</name>
+    <message>
+        <source>hoy</source>
+        <translation>aujourd'hui</translation>
+    </message>
+    <message>
+        <source>Héptada %1</source>
+        <translation>Heptade %1</translation>
+    </message>
+    <message>
+        <source>Columna %1, central</source>
+        <translation>Colonne %1, centrale</translation>
+    </message>
+    <message>
+        <source>%1 ·</source>
+        <translation>%1 ·</translation>
+    </message>
+    <message>
+        <source>columna central</source>
+        <translation>colonne centrale</translation>
+    </message>
+    <message>
+        <source>guía del seleccionado</source>
+        <translation>guide du kin choisi</translation>
+    </message>
+    <message>
+        <source>antípoda del seleccionado</source>
+        <translation>antipode du kin choisi</translation>
+    </message>
+    <message>
+        <source>análogo del seleccionado</source>
+        <translation>analogue du kin choisi</translation>
+    </message>
+    <message>
+        <source>oculto del seleccionado</source>
+        <translation>occulte du kin choisi</translation>
+    </message>
+    <message>
+        <source>en la onda encantada del seleccionado</source>
+        <translation>dans l'onde enchantée du kin choisi</translation>
+    </message>
+    <message>
+        <source>Kin</source>
+        <translation>Kin</translation>
+    </message>
+    <message>
+        <source>Tono</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Fecha</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Kin %1</source>
+        <translation>Kin %1</translation>
+    </message>
+    <message>
+        <source>Gu</source>
+        <translation>Gu</translation>
+    </message>
+    <message>
+        <source>Ap</source>
+        <translation>Ap</translation>
+    </message>
+    <message>
+        <source>An</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Oc</source>
+        <translation>Oc</translation>
+    </message>
+    <message>
+        <source>Talmiroc: la cuenta en el tiempo</source>
+        <translation>Talmiroc : le compte dans le temps</translation>
+    </message>
+    <message>
+        <source>&amp;Luna</source>
+        <translation>&amp;Lune</translation>
+    </message>
+    <message>
+        <source>&amp;Módulo armónico</source>
+        <translation>&amp;Module harmonique</translation>
+    </message>
+    <message>
+        <source>&amp;Onda encantada</source>
+        <translation>&amp;Onde enchantée</translation>
+    </message>
+    <message>
+        <source>&amp;Cómo se cuenta</source>
+        <translation>&amp;Comment on compte</translation>
+    </message>
+    <message>
+        <source>«</source>
+        <translation>«</translation>
+    </message>
+    <message>
+        <source>Año anterior (Mayús+Re Pág)</source>
+        <translation>Année précédente (Maj+Page préc.)</translation>
+    </message>
+    <message>
+        <source>‹</source>
+        <translation>‹</translation>
+    </message>
+    <message>
+        <source>Luna anterior (Re Pág)</source>
+        <translation>Lune précédente (Page préc.)</translation>
+    </message>
+    <message>
+        <source>›</source>
+        <translation>›</translation>
+    </message>
+    <message>
+        <source>Luna siguiente (Av Pág)</source>
+        <translation>Lune suivante (Page suiv.)</translation>
+    </message>
+    <message>
+        <source>»</source>
+        <translation>»</translation>
+    </message>
+    <message>
+        <source>Año siguiente (Mayús+Av Pág)</source>
+        <translation>Année suivante (Maj+Page suiv.)</translation>
+    </message>
+    <message>
+        <source>&amp;Hoy</source>
+        <translation>&amp;Aujourd'hui</translation>
+    </message>
+    <message>
+        <source>Hoy (Inicio)</source>
+        <translation>Aujourd'hui (Origine)</translation>
+    </message>
+    <message>
+        <source>Días de la luna</source>
+        <translation>Jours de la lune</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Module harmonique</translation>
+    </message>
+    <message>
+        <source>Onda encantada</source>
+        <translation>Onde enchantée</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Así lleva Talmiroc la cuenta:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;El año de trece lunas empieza el 26 de julio, y el kin de ese día es el portador del año hasta el 25 de julio siguiente.&lt;/li&gt;&lt;li&gt;Cada luna tiene 28 días, en cuatro héptadas de siete plasmas: Dali, Seli, Gamma, Kali, Alfa, Limi y Silio. La primera luna va del 26 de julio al 22 de agosto; la decimotercera, del 27 de junio al 24 de julio.&lt;/li&gt;&lt;li&gt;El 25 de julio no pertenece a ninguna luna: es el Día fuera del tiempo.&lt;/li&gt;&lt;li&gt;El 29 de febrero no avanza la cuenta: lleva el kin del 28 de febrero y se muestra como «0.0 Hunab Ku», entre los días 22 y 23 de la octava luna.&lt;/li&gt;&lt;li&gt;La notación NS cuenta ciclos de 52 años desde el año que empezó el 26 de julio de 1987: NS1.26.4.27 es el ciclo 1, año 26 del ciclo, luna 4, día 27.&lt;/li&gt;&lt;li&gt;Los 52 portales de activación galáctica son los del módulo armónico; la columna central es la séptima, de los kines 121 a 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Otras calculadoras cuentan distinto el 29 de febrero o el 25 de julio; por eso sus kines pueden no coincidir con estos.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Voici comment Talmiroc tient le compte :&lt;/p&gt;&lt;ul&gt;&lt;li&gt;L'année de treize lunes commence le 26 juillet, et le kin de ce jour est le porteur de l'année jusqu'au 25 juillet suivant.&lt;/li&gt;&lt;li&gt;Chaque lune a 28 jours, en quatre heptades de sept plasmas : Dali, Seli, Gamma, Kali, Alpha, Limi et Silio. La première lune va du 26 juillet au 22 août ; la treizième, du 27 juin au 24 juillet.&lt;/li&gt;&lt;li&gt;Le 25 juillet n'appartient à aucune lune : c'est le Jour Hors du Temps.&lt;/li&gt;&lt;li&gt;Le 29 février ne fait pas avancer le compte : il porte le kin du 28 février et s'affiche « 0.0 Hunab Ku », entre les jours 22 et 23 de la huitième lune.&lt;/li&gt;&lt;li&gt;La notation NS compte des cycles de 52 ans depuis l'année qui a commencé le 26 juillet 1987 : NS1.26.4.27 est le cycle 1, année 26 du cycle, lune 4, jour 27.&lt;/li&gt;&lt;li&gt;Les 52 portails d'activation galactique sont ceux du module harmonique ; la colonne centrale est la septième, des kins 121 à 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;D'autres calculateurs comptent autrement le 29 février ou le 25 juillet ; c'est pourquoi leurs kins peuvent différer de ceux-ci.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Seleccionado: %1 (%2) · Hoy: %3</source>
+        <translation>Choisi : %1 (%2) · Aujourd'hui : %3</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>La página que se ve, en papel</source>
+        <translation>La page affichée, sur papier</translation>
+    </message>
+    <message>
+        <source>Guardar &amp;PDF…</source>
+        <translation>Enregistrer en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>La página que se ve, en un archivo PDF</source>
+        <translation>La page affichée, dans un fichier PDF</translation>
+    </message>
+    <message>
+        <source>luna-%1-%2.pdf</source>
+        <translation>lune-%1-%2.pdf</translation>
+    </message>
+    <message>
+        <source>modulo-kin-%1.pdf</source>
+        <translation>module-kin-%1.pdf</translation>
+    </message>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica · número blanco sobre negro: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
+        <translation>Cadre vert : portail d'activation galactique · chiffre blanc sur noir : aujourd'hui · cadre bleu : le jour choisi · Entrée : lire le jour</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · número blanco sobre negro: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Vert : portail d'activation galactique · colonne 7 entre deux lignes : colonne centrale · chiffre blanc sur noir : aujourd'hui · cadre bleu : le kin choisi · Gu guide, Ap antipode, An analogue, Oc occulte · barre violette : son onde enchantée</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Para comprobar una cuenta: el %1 es el %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Pour vérifier un compte : le %1 est le %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Los %1 portales de activación galáctica son los kines %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Les %1 portails d'activation galactique sont les kins %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>La ventana del día lee años de hasta %1 cifras: el %2 no se puede leer en ella.</source>
+        <translation>La fenêtre du jour lit les années d'au plus %1 chiffres : %2 ne peut pas y être lu.</translation>
+    </message>
+    <message>
+        <source>onda-kin-%1.pdf</source>
+        <translation>onde-kin-%1.pdf</translation>
+    </message>
+</context>
+</TS>

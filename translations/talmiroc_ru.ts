@@ -1,0 +1,602 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU" sourcelanguage="es_ES">
+<context>
+    <name>main</name>
+    <message>
+        <source>talmiroc: falta el idioma tras --idioma; son %1
+</source>
+        <translation>talmiroc: после --idioma нужен язык; доступны %1
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: idioma desconocido: %1; son %2
+</source>
+        <translation>talmiroc: неизвестный язык: %1; доступны %2
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: una sola de --luna, --modulo y --onda
+</source>
+        <translation>talmiroc: можно только одно из --luna, --modulo и --onda
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 espera una fecha: DÍA MES AÑO
+</source>
+        <translation>talmiroc: %1 ожидает дату: ДЕНЬ МЕСЯЦ ГОД
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 espera un valor
+</source>
+        <translation>talmiroc: %1 ожидает значение
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: --papel va con --pdf
+</source>
+        <translation>talmiroc: --papel используется с --pdf
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: --papel es a4 o carta, no «%1»
+</source>
+        <translation>talmiroc: --papel — это a4 или carta, а не «%1»
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: no se pudo escribir la ayuda: %1
+</source>
+        <translation>talmiroc: не удалось вывести справку: %1
+</translation>
+    </message>
+    <message>
+        <source>[DÍA MES AÑO]</source>
+        <translation>[ДЕНЬ МЕСЯЦ ГОД]</translation>
+    </message>
+    <message>
+        <source>los 28 días de la luna de la fecha</source>
+        <translation>28 дней луны этой даты</translation>
+    </message>
+    <message>
+        <source>el módulo armónico, con el kin de la fecha</source>
+        <translation>гармонический модуль с кином этой даты</translation>
+    </message>
+    <message>
+        <source>la onda encantada del kin de la fecha</source>
+        <translation>волшебная волна кина этой даты</translation>
+    </message>
+    <message>
+        <source>el año de trece lunas de la fecha (con --pdf; sin él, su luna)</source>
+        <translation>год тринадцати лун этой даты (с --pdf; без него — его луна)</translation>
+    </message>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>ФАЙЛ</translation>
+    </message>
+    <message>
+        <source>el papel del PDF; si no, carta donde se mide en
+pulgadas y A4 en los demás lugares</source>
+        <translation>бумага PDF; иначе Letter там, где меряют
+дюймами, и A4 в остальных местах</translation>
+    </message>
+    <message>
+        <source>el idioma de las ventanas; sin él, el del sistema</source>
+        <translation>язык окон; без него — язык системы</translation>
+    </message>
+    <message>
+        <source>esta ayuda</source>
+        <translation>эта справка</translation>
+    </message>
+    <message>
+        <source>talmiroc: opción desconocida: %1
+</source>
+        <translation>talmiroc: неизвестный параметр: %1
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 repetida
+</source>
+        <translation>talmiroc: %1 указан дважды
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: la fecha va con --luna, --modulo, --onda o --año
+</source>
+        <translation>talmiroc: дата используется с --luna, --modulo, --onda или --año
+</translation>
+    </message>
+    <message>
+        <source>Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
+En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
+Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
+</source>
+        <translation>Без даты — сегодня. Дата читается так же, как её читают три поля окна.
+В окне дня контекстное меню (правая кнопка или клавиша Menu) и
+Ctrl+L, Ctrl+M и Ctrl+O открывают те же страницы.
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: %1 no es una fecha del calendario; las páginas piden una fecha real
+</source>
+        <translation>talmiroc: %1 — не календарная дата; страницам нужна настоящая дата
+</translation>
+    </message>
+    <message>
+        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
+la luna en una hoja, el año en 15 (portada, el año
+en una hoja y 13 lunas), el módulo en una (con fecha,
+su kin resaltado), la onda encantada en una;
+con ARCHIVO -, en la salida estándar</source>
+        <translation>записывает страницы в ФАЙЛ, не открывая окна:
+луну на одну страницу, год на 15 (обложка, год
+на одной странице и 13 лун), модуль на одну (с датой —
+её кин выделен), волшебную волну на одну;
+с ФАЙЛОМ - — в стандартный вывод</translation>
+    </message>
+    <message>
+        <source>talmiroc: --pdf va con --luna, --año, --modulo u --onda
+</source>
+        <translation>talmiroc: --pdf используется с --luna, --año, --modulo или --onda
+</translation>
+    </message>
+    <message>
+        <source>el kin de hoy en la bandeja del escritorio y un aviso
+cada día; si ya está en la bandeja, no hace nada</source>
+        <translation>кин дня в системном лотке и уведомление
+каждый день; если он уже в лотке, ничего не делает</translation>
+    </message>
+    <message>
+        <source>talmiroc: --bandeja no va con una página ni con --pdf
+</source>
+        <translation>talmiroc: --bandeja не используется ни со страницей, ни с --pdf
+</translation>
+    </message>
+    <message>
+        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
+       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+       talmiroc --bandeja [--idioma IDIOMA]
+
+Sin opciones abre la ventana del día en la fecha de hoy.
+</source>
+        <translation>Использование: talmiroc [--idioma ЯЗЫК] [--luna|--modulo|--onda [ДЕНЬ МЕСЯЦ ГОД]]
+       talmiroc --luna|--año|--modulo|--onda [ДЕНЬ МЕСЯЦ ГОД] --pdf ФАЙЛ [--papel a4|carta]
+       talmiroc --bandeja [--idioma ЯЗЫК]
+
+Без параметров открывает окно дня на сегодняшней дате.
+</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Archivo</name>
+    <message>
+        <source>la salida estándar</source>
+        <translation>стандартный вывод</translation>
+    </message>
+    <message>
+        <source>no es un archivo común (es un dispositivo o una tubería)</source>
+        <translation>это не обычный файл (это устройство или канал)</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Bandeja</name>
+    <message>
+        <source>No se pudo borrar el archivo %1: %2</source>
+        <translation>Не удалось удалить файл %1: %2</translation>
+    </message>
+    <message>
+        <source>No se pudo crear la carpeta %1</source>
+        <translation>Не удалось создать папку %1</translation>
+    </message>
+    <message>
+        <source>Lectura de hoy</source>
+        <translation>Прочтение дня</translation>
+    </message>
+    <message>
+        <source>Luna de hoy</source>
+        <translation>Луна сегодня</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Гармонический модуль</translation>
+    </message>
+    <message>
+        <source>Personas</source>
+        <translation>Люди</translation>
+    </message>
+    <message>
+        <source>Notificar cada día</source>
+        <translation>Уведомлять каждый день</translation>
+    </message>
+    <message>
+        <source>Iniciar con la sesión</source>
+        <translation>Запускать вместе с сеансом</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Calendario</name>
+    <message>
+        <source>&amp;Luna</source>
+        <translation>&amp;Луна</translation>
+    </message>
+    <message>
+        <source>&amp;Módulo armónico</source>
+        <translation>&amp;Гармонический модуль</translation>
+    </message>
+    <message>
+        <source>&amp;Onda encantada</source>
+        <translation>&amp;Волшебная волна</translation>
+    </message>
+    <message>
+        <source>Dia</source>
+        <translation>День</translation>
+    </message>
+    <message>
+        <source>Mes</source>
+        <translation>Месяц</translation>
+    </message>
+    <message>
+        <source>Año</source>
+        <translation>Год</translation>
+    </message>
+    <message>
+        <source>Oráculo</source>
+        <translation>Оракул</translation>
+    </message>
+    <message>
+        <source>Kin Guia</source>
+        <translation>Ведущий</translation>
+    </message>
+    <message>
+        <source>Duplica el poder de la 5º fuerza</source>
+        <translation>Удваивает силу 5-й силы</translation>
+    </message>
+    <message>
+        <source>Kin Antípoda</source>
+        <translation>Антипод</translation>
+    </message>
+    <message>
+        <source>Refuerza Memoria del Génesis</source>
+        <translation>Укрепляет Память Генезиса</translation>
+    </message>
+    <message>
+        <source>Kin Análogo</source>
+        <translation>Аналог</translation>
+    </message>
+    <message>
+        <source>Da refuerzo, van juntas</source>
+        <translation>Даёт поддержку: они идут вместе</translation>
+    </message>
+    <message>
+        <source>Kin Oculto</source>
+        <translation>Скрытый</translation>
+    </message>
+    <message>
+        <source>Poder de lo inesperado</source>
+        <translation>Сила неожиданного</translation>
+    </message>
+    <message>
+        <source>Creado en:</source>
+        <translation>Создано:</translation>
+    </message>
+    <message>
+        <source>Por:</source>
+        <translation>©</translation>
+    </message>
+    <message>
+        <source>Brenoval Serpiente Eléctrica Roja</source>
+        <translation>Бреновал, Красный Электрический Змей</translation>
+    </message>
+    <message>
+        <source>Varnesca 9 de abril de 2003</source>
+        <translation>Варнеска, 9 апреля 2003 г.</translation>
+    </message>
+    <message>
+        <source>Día</source>
+        <translation>День</translation>
+    </message>
+    <message>
+        <source>&amp;Calcular</source>
+        <translation>&amp;Расчёт</translation>
+    </message>
+    <message>
+        <source>&amp;Limpiar</source>
+        <translation>&amp;Очистить</translation>
+    </message>
+    <message>
+        <source>&amp;Salir</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>&amp;Acerca de </source>
+        <translation>&amp;Сведения</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir</source>
+        <translation>&amp;Печать</translation>
+    </message>
+    <message>
+        <source>Año de la Luna Planetaria Roja</source>
+        <translation>Год Красной Планетарной Луны</translation>
+    </message>
+    <message>
+        <source>Luna Planetaria del Perro</source>
+        <translation>Планетарная Луна Собаки</translation>
+    </message>
+    <message>
+        <source>Enlazador de mundos resonante blanco</source>
+        <translation>Белый Резонансный Соединитель Миров</translation>
+    </message>
+    <message>
+        <source>Debe introducir una fecha</source>
+        <translation>Введите дату</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir la ventana</source>
+        <translation>Не удалось напечатать окно</translation>
+    </message>
+    <message>
+        <source>Quenabre</source>
+        <translation>Talmiroc</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir la página</source>
+        <translation>Не удалось напечатать страницу</translation>
+    </message>
+    <message>
+        <source>Lectura copiada</source>
+        <translation>Прочтение скопировано</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Papel</name>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Сохранить в PDF</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>Документы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1</source>
+        <translation>Не удалось записать файл %1</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica</source>
+        <translation>Зелёная рамка: портал галактической активации</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Гармонический модуль</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Зелёный: портал галактической активации · столбец 7 между линиями: центральный столбец · синяя рамка: выделенный кин · Вд ведущий, Ап антипод, Ан аналог, Ск скрытый · фиолетовая полоса: его волшебная волна</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
+        <translation>Зелёный: портал галактической активации · столбец 7 между линиями: центральный столбец</translation>
+    </message>
+    <message>
+        <source>En cada día, su fecha y su kin · 0.0: %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
+        <translation>В каждом дне — его дата и кин · 0.0: %1 · 25/7: %2 · зелёная рамка: портал галактической активации</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Ventana_tiempo</name>
+    <message>
+        <source>hoy</source>
+        <translation>сегодня</translation>
+    </message>
+    <message>
+        <source>Héptada %1</source>
+        <translation>Гептада %1</translation>
+    </message>
+    <message>
+        <source>Columna %1, central</source>
+        <translation>Столбец %1, центральный</translation>
+    </message>
+    <message>
+        <source>%1 ·</source>
+        <translation>%1 ·</translation>
+    </message>
+    <message>
+        <source>columna central</source>
+        <translation>центральный столбец</translation>
+    </message>
+    <message>
+        <source>guía del seleccionado</source>
+        <translation>ведущий выбранного кина</translation>
+    </message>
+    <message>
+        <source>antípoda del seleccionado</source>
+        <translation>антипод выбранного кина</translation>
+    </message>
+    <message>
+        <source>análogo del seleccionado</source>
+        <translation>аналог выбранного кина</translation>
+    </message>
+    <message>
+        <source>oculto del seleccionado</source>
+        <translation>скрытый кин выбранного</translation>
+    </message>
+    <message>
+        <source>en la onda encantada del seleccionado</source>
+        <translation>в волшебной волне выбранного кина</translation>
+    </message>
+    <message>
+        <source>Kin</source>
+        <translation>Кин</translation>
+    </message>
+    <message>
+        <source>Tono</source>
+        <translation>Тон</translation>
+    </message>
+    <message>
+        <source>Fecha</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Kin %1</source>
+        <translation>Кин %1</translation>
+    </message>
+    <message>
+        <source>Gu</source>
+        <translation>Вд</translation>
+    </message>
+    <message>
+        <source>Ap</source>
+        <translation>Ап</translation>
+    </message>
+    <message>
+        <source>An</source>
+        <translation>Ан</translation>
+    </message>
+    <message>
+        <source>Oc</source>
+        <translation>Ск</translation>
+    </message>
+    <message>
+        <source>Talmiroc: la cuenta en el tiempo</source>
+        <translation>Talmiroc: счёт во времени</translation>
+    </message>
+    <message>
+        <source>&amp;Luna</source>
+        <translation>&amp;Луна</translation>
+    </message>
+    <message>
+        <source>&amp;Módulo armónico</source>
+        <translation>&amp;Гармонический модуль</translation>
+    </message>
+    <message>
+        <source>&amp;Onda encantada</source>
+        <translation>&amp;Волшебная волна</translation>
+    </message>
+    <message>
+        <source>&amp;Cómo se cuenta</source>
+        <translation>&amp;Как ведётся счёт</translation>
+    </message>
+    <message>
+        <source>«</source>
+        <translation>«</translation>
+    </message>
+    <message>
+        <source>Año anterior (Mayús+Re Pág)</source>
+        <translation>Предыдущий год (Shift+Page Up)</translation>
+    </message>
+    <message>
+        <source>‹</source>
+        <translation>‹</translation>
+    </message>
+    <message>
+        <source>Luna anterior (Re Pág)</source>
+        <translation>Предыдущая луна (Page Up)</translation>
+    </message>
+    <message>
+        <source>›</source>
+        <translation>›</translation>
+    </message>
+    <message>
+        <source>Luna siguiente (Av Pág)</source>
+        <translation>Следующая луна (Page Down)</translation>
+    </message>
+    <message>
+        <source>»</source>
+        <translation>»</translation>
+    </message>
+    <message>
+        <source>Año siguiente (Mayús+Av Pág)</source>
+        <translation>Следующий год (Shift+Page Down)</translation>
+    </message>
+    <message>
+        <source>&amp;Hoy</source>
+        <translation>&amp;Сегодня</translation>
+    </message>
+    <message>
+        <source>Hoy (Inicio)</source>
+        <translation>Сегодня (Home)</translation>
+    </message>
+    <message>
+        <source>Días de la luna</source>
+        <translation>Дни луны</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Гармонический модуль</translation>
+    </message>
+    <message>
+        <source>Onda encantada</source>
+        <translation>Волшебная волна</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Así lleva Talmiroc la cuenta:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;El año de trece lunas empieza el 26 de julio, y el kin de ese día es el portador del año hasta el 25 de julio siguiente.&lt;/li&gt;&lt;li&gt;Cada luna tiene 28 días, en cuatro héptadas de siete plasmas: Dali, Seli, Gamma, Kali, Alfa, Limi y Silio. La primera luna va del 26 de julio al 22 de agosto; la decimotercera, del 27 de junio al 24 de julio.&lt;/li&gt;&lt;li&gt;El 25 de julio no pertenece a ninguna luna: es el Día fuera del tiempo.&lt;/li&gt;&lt;li&gt;El 29 de febrero no avanza la cuenta: lleva el kin del 28 de febrero y se muestra como «0.0 Hunab Ku», entre los días 22 y 23 de la octava luna.&lt;/li&gt;&lt;li&gt;La notación NS cuenta ciclos de 52 años desde el año que empezó el 26 de julio de 1987: NS1.26.4.27 es el ciclo 1, año 26 del ciclo, luna 4, día 27.&lt;/li&gt;&lt;li&gt;Los 52 portales de activación galáctica son los del módulo armónico; la columna central es la séptima, de los kines 121 a 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Otras calculadoras cuentan distinto el 29 de febrero o el 25 de julio; por eso sus kines pueden no coincidir con estos.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Так Talmiroc ведёт счёт:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Год тринадцати лун начинается 26 июля, и кин этого дня — носитель года до следующего 25 июля.&lt;/li&gt;&lt;li&gt;В каждой луне 28 дней, в четырёх гептадах из семи плазм: Дали, Сели, Гамма, Кали, Альфа, Лими и Силио. Первая луна длится с 26 июля по 22 августа; тринадцатая — с 27 июня по 24 июля.&lt;/li&gt;&lt;li&gt;25 июля не принадлежит ни одной луне: это День Вне Времени.&lt;/li&gt;&lt;li&gt;29 февраля не продвигает счёт: у него кин 28 февраля, и он показан как «0.0 Хунаб Ку», между 22-м и 23-м днями восьмой луны.&lt;/li&gt;&lt;li&gt;Нотация NS считает циклы по 52 года от года, начавшегося 26 июля 1987 г.: NS1.26.4.27 — это цикл 1, год 26 цикла, луна 4, день 27.&lt;/li&gt;&lt;li&gt;52 портала галактической активации — это порталы гармонического модуля; центральный столбец — седьмой, кины со 121 по 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Другие калькуляторы считают 29 февраля или 25 июля иначе; поэтому их кины могут не совпадать с этими.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Seleccionado: %1 (%2) · Hoy: %3</source>
+        <translation>Выбрано: %1 (%2) · Сегодня: %3</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Печать…</translation>
+    </message>
+    <message>
+        <source>La página que se ve, en papel</source>
+        <translation>Видимая страница, на бумаге</translation>
+    </message>
+    <message>
+        <source>Guardar &amp;PDF…</source>
+        <translation>Сохранить в &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>La página que se ve, en un archivo PDF</source>
+        <translation>Видимая страница, в файл PDF</translation>
+    </message>
+    <message>
+        <source>luna-%1-%2.pdf</source>
+        <translation>luna-%1-%2.pdf</translation>
+    </message>
+    <message>
+        <source>modulo-kin-%1.pdf</source>
+        <translation>modul-kin-%1.pdf</translation>
+    </message>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Сохранить в PDF</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica · número blanco sobre negro: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
+        <translation>Зелёная рамка: портал галактической активации · белое число на чёрном: сегодня · синяя рамка: выбранный день · Enter: прочесть день</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · número blanco sobre negro: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Зелёный: портал галактической активации · столбец 7 между линиями: центральный столбец · белое число на чёрном: сегодня · синяя рамка: выбранный кин · Вд ведущий, Ап антипод, Ан аналог, Ск скрытый · фиолетовая полоса: его волшебная волна</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Para comprobar una cuenta: el %1 es el %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Для проверки счёта: %1 — это %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Los %1 portales de activación galáctica son los kines %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;%1 порталов галактической активации — это кины %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>La ventana del día lee años de hasta %1 cifras: el %2 no se puede leer en ella.</source>
+        <translation>Окно дня читает годы не длиннее %1 цифр: %2 в нём прочесть нельзя.</translation>
+    </message>
+    <message>
+        <source>onda-kin-%1.pdf</source>
+        <translation>volna-kin-%1.pdf</translation>
+    </message>
+</context>
+</TS>
