@@ -388,8 +388,8 @@ Sans option, ouvre la fenêtre du jour à la date d'aujourd'hui.
         <translation>Vert : portail d'activation galactique · colonne 7 entre deux lignes : colonne centrale</translation>
     </message>
     <message>
-        <source>En cada día, su fecha y su kin · 0.0: %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
-        <translation>Dans chaque jour, sa date et son kin · 0.0 : %1 · 25/7 : %2 · cadre vert : portail d'activation galactique</translation>
+        <source>En cada día, su fecha y su kin · %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
+        <translation>Dans chaque jour, sa date et son kin · %1 · 25/7 : %2 · cadre vert : portail d'activation galactique</translation>
     </message>
 </context>
 <context>

@@ -388,8 +388,8 @@ Sin opciones abre la ventana del día en la fecha de hoy.
         <translation>Зелёный: портал галактической активации · столбец 7 между линиями: центральный столбец</translation>
     </message>
     <message>
-        <source>En cada día, su fecha y su kin · 0.0: %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
-        <translation>В каждом дне — его дата и кин · 0.0: %1 · 25/7: %2 · зелёная рамка: портал галактической активации</translation>
+        <source>En cada día, su fecha y su kin · %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
+        <translation>В каждом дне — его дата и кин · %1 · 25/7: %2 · зелёная рамка: портал галактической активации</translation>
     </message>
 </context>
 <context>
