@@ -82,7 +82,7 @@ QAccessibleInterface* Acceso_de(const QString& clase, QObject* objeto) {
 }  // namespace
 
 Calendario::Calendario(Efectos& efectos, QWidget* parent)
-    : QWidget(parent), efectos_(efectos), palabras_(Palabras_ventana()) {
+    : QWidget(parent), efectos_(efectos), palabras_(Palabras_dia(Palabras_ventana())) {
     static const bool acceso_instalado = (QAccessible::installFactory(Acceso_de), true);
     (void)acceso_instalado;
     Instalar_sustituciones_fuentes();
@@ -396,7 +396,7 @@ void Calendario::contextMenuEvent(QContextMenuEvent* evento) {
 
 void Calendario::Guardar_tarjeta() {
     if (fecha->Caption().isEmpty()) return;
-    const Tarjeta tarjeta = Tarjeta_dia(lectura_.entrada, palabras_);
+    const Tarjeta tarjeta = Tarjeta_dia(lectura_.entrada, Palabras_ventana());
     const std::vector<Opcion_tarjeta> opciones = Opciones_tarjeta();
     QStringList filtros;
     for (const Opcion_tarjeta& o : opciones) filtros << o.filtro;
@@ -414,7 +414,7 @@ void Calendario::Guardar_tarjeta() {
 void Calendario::Copiar_tarjeta() {
     if (fecha->Caption().isEmpty()) return;
     QGuiApplication::clipboard()->setMimeData(
-        Datos_portapapeles(Tarjeta_dia(lectura_.entrada, palabras_), Forma_tarjeta::cuadrada)
+        Datos_portapapeles(Tarjeta_dia(lectura_.entrada, Palabras_ventana()), Forma_tarjeta::cuadrada)
             .release());
 }
 

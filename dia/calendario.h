@@ -138,7 +138,9 @@ private:
     Imagen* Imagen_de(int sello, int elemento);
 
     Efectos& efectos_;
-    const Palabras& palabras_;  // the language of every text the window shows
+    // The language of every text the window shows, in its own spellings
+    // (Palabras_dia); the kin card it saves is written in Palabras_ventana.
+    const Palabras& palabras_;
 
     // Luna, Módulo armónico, Onda encantada: the context menu, with their shortcuts.
     QList<QAction*> acciones_tiempo_;

@@ -512,6 +512,8 @@ bool Campos_linea(std::string_view linea, std::string& dia, std::string& mes, st
 int Ejecutar(const std::vector<std::string>& argumentos, Entorno& e) {
     Peticion p;
     if (const auto estado = Leer_opciones(argumentos, p, e)) return *estado;
+    // tzolkin writes the spellings its callers have always read.
+    e.palabras = &Palabras_dia(*e.palabras);
     Recorrido r{};
     if (const auto estado = Comprobar_opciones(p, e, r)) return *estado;
     const Formato& formato = p.formato ? *p.formato : Formatos().front();

@@ -35,7 +35,8 @@ struct Entorno {
     // (status 2) when malformed or past 9999, for the formats that stamp.
     const char* source_date_epoch = nullptr;
     // The language of the readings and of the refusals, unless --idioma
-    // names another: the environment's (Idioma_del_entorno).
+    // names another: the environment's (Idioma_del_entorno). Written with
+    // that language's day words (Palabras_dia).
     const Palabras* palabras = &palabras_es;
     // The people book --personas reads (personas::Ruta_libro); "" when the
     // environment names no place for it.

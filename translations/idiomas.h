@@ -9,22 +9,45 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 #include "palabras.h"
 
 namespace talmiroc {
 
-#define IDIOMA(codigo) extern const Palabras palabras_##codigo;
+#define IDIOMA(codigo, dia) \
+    extern const Palabras palabras_##codigo; \
+    extern const Palabras dia;
 #include "idiomas.def"
 #undef IDIOMA
 
-// Every language in the order of idiomas.def; Spanish first.
+// Every language in the order of idiomas.def; Spanish first. These are the
+// words every surface writes with but the day window and tzolkin.
 inline constexpr std::array idiomas = {
-#define IDIOMA(codigo) &palabras_##codigo,
+#define IDIOMA(codigo, dia) &palabras_##codigo,
 #include "idiomas.def"
 #undef IDIOMA
 };
+
+// The day window's and tzolkin's words, in the same order.
+inline constexpr std::array idiomas_dia = {
+#define IDIOMA(codigo, dia) &dia,
+#include "idiomas.def"
+#undef IDIOMA
+};
+
+// The words the day window and tzolkin write with in the language of `p`
+// (one of `idiomas`, or already one of `idiomas_dia`): p's own but where
+// those outputs keep a spelling their callers rely on.
+// Palabras_dia(palabras_es).sellos[1] == "Dragon" (palabras_es: "Dragón");
+// &Palabras_dia(palabras_en) == &palabras_en.
+inline const Palabras& Palabras_dia(const Palabras& p) {
+    for (std::size_t i = 0; i < idiomas.size(); ++i) {
+        if (idiomas[i] == &p) return *idiomas_dia[i];
+    }
+    return p;
+}
 
 // The words of a language by its code; null for a language not listed.
 // Palabras_idioma("es") == &palabras_es.
@@ -56,15 +79,15 @@ const Palabras& Idioma_del_entorno();
 // ---------------------------------------------------------------------------
 // Spanish, by the names the day window's tests read
 
-inline constexpr const auto& sellos = palabras_es.sellos;
-inline constexpr const auto& tonos_m = palabras_es.tonos_m;
-inline constexpr const auto& tonos_f = palabras_es.tonos_f;
-inline constexpr const auto& palabras_color = palabras_es.colores;
-inline constexpr const auto& lugares_oraculo = palabras_es.lugares_oraculo;
-inline constexpr const auto& lugar_centro = palabras_es.centro_oraculo;
-inline constexpr const auto& texto_fuera_del_tiempo = palabras_es.fuera_del_tiempo;
-inline constexpr const auto& mensaje_fecha = palabras_es.mensaje_fecha;
-inline constexpr const auto& mensaje_año = palabras_es.mensaje_año;
-inline constexpr const auto& titulo_fecha = palabras_es.titulo_fecha;
+inline constexpr const auto& sellos = palabras_es_dia.sellos;
+inline constexpr const auto& tonos_m = palabras_es_dia.tonos_m;
+inline constexpr const auto& tonos_f = palabras_es_dia.tonos_f;
+inline constexpr const auto& palabras_color = palabras_es_dia.colores;
+inline constexpr const auto& lugares_oraculo = palabras_es_dia.lugares_oraculo;
+inline constexpr const auto& lugar_centro = palabras_es_dia.centro_oraculo;
+inline constexpr const auto& texto_fuera_del_tiempo = palabras_es_dia.fuera_del_tiempo;
+inline constexpr const auto& mensaje_fecha = palabras_es_dia.mensaje_fecha;
+inline constexpr const auto& mensaje_año = palabras_es_dia.mensaje_año;
+inline constexpr const auto& titulo_fecha = palabras_es_dia.titulo_fecha;
 
 }  // namespace talmiroc

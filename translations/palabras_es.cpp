@@ -1,4 +1,7 @@
-// Spanish: every word and phrase the engine composes with.
+// Spanish: every word and phrase the engine composes with, spelled as the
+// language is written (palabras_es), and the same words with the spellings
+// the day window and tzolkin have always shown (palabras_es_dia), which
+// their callers rely on letter for letter.
 #include "idiomas.h"
 
 namespace talmiroc {
@@ -7,9 +10,9 @@ constexpr Palabras palabras_es = {
     .idioma = "es",
 
     .sellos =
-        {"Sol",  "Dragon",   "Viento",   "Noche",  "Semilla", "Serpiente", "Enlazador de Mundos",
+        {"Sol",  "Dragón",   "Viento",   "Noche",  "Semilla", "Serpiente", "Enlazador de Mundos",
          "Mano", "Estrella", "Luna",     "Perro",  "Mono",    "Humano",    "Caminante del Cielo",
-         "Mago", "Aguila",   "Guerrero", "Tierra", "Espejo",  "Tormenta",  "Sol"},
+         "Mago", "Águila",   "Guerrero", "Tierra", "Espejo",  "Tormenta",  "Sol"},
     // "del" goes before a masculine seal's name, "de la" before a feminine one.
     .generos = {Genero::masculino, Genero::masculino, Genero::masculino, Genero::femenino,
                 Genero::femenino,  Genero::femenino,  Genero::masculino, Genero::femenino,
@@ -17,9 +20,9 @@ constexpr Palabras palabras_es = {
                 Genero::masculino, Genero::masculino, Genero::masculino, Genero::femenino,
                 Genero::masculino, Genero::femenino,  Genero::masculino, Genero::femenino,
                 Genero::masculino},
-    .tonos_m = {"Error", "Magnético", "Lunar", "Eléctrico", "Auto-exitente", "Entonado", "Rítmico",
+    .tonos_m = {"Error", "Magnético", "Lunar", "Eléctrico", "Autoexistente", "Entonado", "Rítmico",
                 "Resonante", "Galáctico", "Solar", "Planetario", "Espectral", "Cristal", "Cósmico"},
-    .tonos_f = {"Error", "Magnética", "Lunar", "Eléctrica", "Auto-exitente", "Entonada", "Rítmica",
+    .tonos_f = {"Error", "Magnética", "Lunar", "Eléctrica", "Autoexistente", "Entonada", "Rítmica",
                 "Resonante", "Galáctica", "Solar", "Planetaria", "Espectral", "Cristal", "Cósmica"},
     .colores =
         {{{"Rojo", "Roja"}, {"Blanco", "Blanca"}, {"Azul", "Azul"}, {"Amarillo", "Amarilla"}}},
@@ -33,11 +36,10 @@ constexpr Palabras palabras_es = {
     .portador = {{"* Año del ", "* Año de la ", "* Año del "}},
     .fecha = "Fecha Gregoriana: ",
     .forma_fecha = "%d-%m-%a",  // 9-4-2003
-    .fuera_del_tiempo = "Dia Verde, del Perdón Universal o de la Libertad Galáctica",
+    .fuera_del_tiempo = "Día Verde, del Perdón Universal o de la Libertad Galáctica",
 
-    // The captions keep their own spelling of the guide.
     .lugares_oraculo = {"Kin Guía", "Kin Antípoda", "Kin Análogo", "Kin Oculto"},
-    .rotulos_oraculo = {"Kin Guia", "Kin Antípoda", "Kin Análogo", "Kin Oculto"},
+    .rotulos_oraculo = {"Kin Guía", "Kin Antípoda", "Kin Análogo", "Kin Oculto"},
     .centro_oraculo = "Centro del oráculo",
     .glifo_sello = "Sello ",
     .glifo_tono = "Tono ",
@@ -68,7 +70,7 @@ constexpr Palabras palabras_es = {
                      "la vida"},
     .poder_sello = {"ERROR",
                     "del nacimiento",
-                    "del espiritu",
+                    "del espíritu",
                     "de la abundancia",
                     "del florecimiento",
                     "de la fuerza vital",
@@ -85,13 +87,12 @@ constexpr Palabras palabras_es = {
                     "de la inteligencia",
                     "de la navegación",
                     "del sinfín",
-                    "de la auto-generación",
+                    "de la autogeneración",
                     "del fuego universal"},
-    // "almacén" keeps its accent in row 2 only.
     .etapa_cuarteto = {"ERROR",      " la entrada", " el almacén", " el proceso", " la salida",
-                       " la matriz", " la entrada", " el almacen", " el proceso", " la salida",
-                       " la matriz", " la entrada", " el almacen", " el proceso", " la salida",
-                       " la matriz", " la entrada", " el almacen", " el proceso", " la salida",
+                       " la matriz", " la entrada", " el almacén", " el proceso", " la salida",
+                       " la matriz", " la entrada", " el almacén", " el proceso", " la salida",
+                       " la matriz", " la entrada", " el almacén", " el proceso", " la salida",
                        " la matriz"},
     .espectro_polar = {" el espectro galáctico Rojo", " el espectro galáctico Blanco",
                        " el espectro galáctico Azul", " el espectro galáctico Amarillo"},
@@ -100,7 +101,7 @@ constexpr Palabras palabras_es = {
     .con_el_tono = "Con el tono ",
     .tras_el_tono = " ",
     .guia_poder = "Me guía el poder ",
-    .guia_propia = "Me guia mi propio poder duplicado",
+    .guia_propia = "Me guía mi propio poder duplicado",
     .kin_polar = "Soy un kin Polar.",
     .linea_portal = "Soy un portal de activación galáctico, entra en mí",
     .categoria_portal = "Portal de activación galáctica",
@@ -160,5 +161,25 @@ constexpr Palabras palabras_es = {
     .titulo_fecha = "Tzolkin",
     .como_en_español = "",
 };
+
+// The day window's and tzolkin's spellings: seals 1 and 15, tone 4 in both
+// genders, the 25 July banner, the guide's caption and its own-power line,
+// the power of seals 2 and 19, and "almacen" in rows 7, 12 and 17 of the
+// quartet (row 2 keeps its accent there too). A function, so the two sets
+// differ only where it says.
+constexpr Palabras Grafias_del_dia(Palabras p) {
+    p.sellos[1] = "Dragon";
+    p.sellos[15] = "Aguila";
+    p.tonos_m[4] = p.tonos_f[4] = "Auto-exitente";
+    p.fuera_del_tiempo = "Dia Verde, del Perdón Universal o de la Libertad Galáctica";
+    p.rotulos_oraculo[0] = "Kin Guia";
+    p.guia_propia = "Me guia mi propio poder duplicado";
+    p.poder_sello[2] = "del espiritu";
+    p.poder_sello[19] = "de la auto-generación";
+    p.etapa_cuarteto[7] = p.etapa_cuarteto[12] = p.etapa_cuarteto[17] = " el almacen";
+    return p;
+}
+
+constexpr Palabras palabras_es_dia = Grafias_del_dia(palabras_es);
 
 }  // namespace talmiroc

@@ -96,7 +96,7 @@ TEST(Meditacion, EjemplosTrabajados) {
     for (const auto& f : filas) {
         const Kin k(f.kin);
         ASSERT_EQ(Calculo_oraculo(k.sello(), k.tono()).guia, f.guia) << "kin " << f.kin;
-        EXPECT_EQ(Texto_meditacion(k, palabras_es), Unir(f.lineas)) << "kin " << f.kin;
+        EXPECT_EQ(Texto_meditacion(k, palabras_es_dia), Unir(f.lineas)) << "kin " << f.kin;
     }
 }
 
@@ -112,7 +112,7 @@ TEST(Meditacion, CuentaDeLineasDeLos260Kins) {
     std::map<int, int> por_lineas;
     std::vector<int> siete;
     for (int kin = 1; kin <= 260; ++kin) {
-        const std::string texto = Texto_meditacion(Kin(kin), palabras_es);
+        const std::string texto = Texto_meditacion(Kin(kin), palabras_es_dia);
         const int n = Lineas(texto);
         ++por_lineas[n];
         if (n == 7) siete.push_back(kin);
@@ -159,7 +159,7 @@ TEST(Meditacion, AcentoDeAlmacen) {
         {249, "Sello el proceso del agua universal"},
     };
     for (const auto& f : filas) {
-        EXPECT_NE(Texto_meditacion(Kin(f.kin), palabras_es)
+        EXPECT_NE(Texto_meditacion(Kin(f.kin), palabras_es_dia)
                       .find(std::string("\r\n") + std::string(f.tercera) + "\r\n"),
                   std::string::npos)
             << "kin " << f.kin;
@@ -168,7 +168,7 @@ TEST(Meditacion, AcentoDeAlmacen) {
 
 TEST(Meditacion, FueraDeRangoLeeElCentinela) {
     for (int kin : {0, -300, 100000}) {
-        EXPECT_EQ(Texto_meditacion(Kin(kin), palabras_es).substr(0, 5), "ERROR") << "kin " << kin;
+        EXPECT_EQ(Texto_meditacion(Kin(kin), palabras_es_dia).substr(0, 5), "ERROR") << "kin " << kin;
     }
 }
 

@@ -23,23 +23,23 @@ constexpr FilaNombre filas_nombre[] = {
 
 TEST(Textos, LineaDeNombre) {
     for (const auto& f : filas_nombre) {
-        EXPECT_EQ(Linea_nombre(Kin(f.kin), palabras_es), f.linea) << "kin " << f.kin;
+        EXPECT_EQ(Linea_nombre(Kin(f.kin), palabras_es_dia), f.linea) << "kin " << f.kin;
     }
 }
 
 // No kin's name reads a table's sentinel.
 TEST(Textos, NingunNombreLeeElCentinela) {
     for (int kin = 1; kin <= 260; ++kin) {
-        EXPECT_EQ(Linea_nombre(Kin(kin), palabras_es).find("Error"), std::string::npos)
+        EXPECT_EQ(Linea_nombre(Kin(kin), palabras_es_dia).find("Error"), std::string::npos)
             << "kin " << kin;
     }
 }
 
 TEST(Textos, LineaDeFecha) {
-    EXPECT_EQ(Linea_fecha(9, 4, 2003, palabras_es), "Fecha Gregoriana: 9-4-2003");
-    EXPECT_EQ(Linea_fecha(29, 2, 2004, palabras_es), "Fecha Gregoriana: 29-2-2004");
-    EXPECT_EQ(Linea_fecha(31, 12, 38, palabras_es), "Fecha Gregoriana: 31-12-38");
-    EXPECT_EQ(Linea_fecha(1, 1, 999'999'999'999'999'999, palabras_es),
+    EXPECT_EQ(Linea_fecha(9, 4, 2003, palabras_es_dia), "Fecha Gregoriana: 9-4-2003");
+    EXPECT_EQ(Linea_fecha(29, 2, 2004, palabras_es_dia), "Fecha Gregoriana: 29-2-2004");
+    EXPECT_EQ(Linea_fecha(31, 12, 38, palabras_es_dia), "Fecha Gregoriana: 31-12-38");
+    EXPECT_EQ(Linea_fecha(1, 1, 999'999'999'999'999'999, palabras_es_dia),
               "Fecha Gregoriana: 1-1-999999999999999999");
 }
 
@@ -56,16 +56,16 @@ TEST(Textos, LineasDeOnda) {
         {40, "* Onda encantada del Sol\r\n* Castillo Rojo Este del Girar"},
     };
     for (const auto& f : filas) {
-        EXPECT_EQ(Lineas_onda(Sello_onda(Kin(f.kin).sello(), Kin(f.kin).tono()), palabras_es),
+        EXPECT_EQ(Lineas_onda(Sello_onda(Kin(f.kin).sello(), Kin(f.kin).tono()), palabras_es_dia),
                   f.lineas)
             << "kin " << f.kin;
     }
 }
 
 TEST(Textos, LineasDelPortador) {
-    EXPECT_EQ(Lineas_portador(Kin(49), palabras_es),
+    EXPECT_EQ(Lineas_portador(Kin(49), palabras_es_dia),
               "* Año de la Luna Planetaria Roja Kin 49\r\n <Muluc Lahum> ");
-    EXPECT_EQ(Lineas_portador(Kin(154), palabras_es),
+    EXPECT_EQ(Lineas_portador(Kin(154), palabras_es_dia),
               "* Año del Mago Espectral Blanco Kin 154\r\n <Ix Buluk> ");
 }
 
@@ -73,7 +73,7 @@ TEST(Textos, PortadorDeUnAñoEntero) {
     for (int mes = 1; mes <= 12; ++mes) {
         for (int dia = 1; dia <= 31; ++dia) {
             const std::int64_t año = (mes > 7 || (mes == 7 && dia >= 26)) ? 2002 : 2003;
-            const Lectura_dia l = Describir_dia(Fecha{dia, mes, año}, palabras_es);
+            const Lectura_dia l = Describir_dia(Fecha{dia, mes, año}, palabras_es_dia);
             EXPECT_EQ(l.a_maya, "* Año de la Luna Planetaria Roja Kin 49\r\n <Muluc Lahum> ")
                 << dia << "-" << mes << "-" << año;
         }
@@ -81,7 +81,7 @@ TEST(Textos, PortadorDeUnAñoEntero) {
 }
 
 TEST(Textos, DescribirDia) {
-    const Lectura_dia l = Describir_dia(Fecha{9, 4, 2003}, palabras_es);
+    const Lectura_dia l = Describir_dia(Fecha{9, 4, 2003}, palabras_es_dia);
     EXPECT_EQ(l.kin, 46);
     EXPECT_EQ(l.portador, 49);
     EXPECT_EQ(l.fecha, "Fecha Gregoriana: 9-4-2003");
@@ -90,16 +90,16 @@ TEST(Textos, DescribirDia) {
     EXPECT_EQ(l.color, (Rgb{160, 160, 160}));
     EXPECT_FALSE(l.dia_fuera_del_tiempo);
     // A feminine seal: the numeral's name keeps the tone's masculine form.
-    EXPECT_EQ(Describir_dia(Fecha{26, 7, 2002}, palabras_es).nombre_tono, "Tono 10, Planetario");
-    EXPECT_TRUE(Describir_dia(Fecha{25, 7, 2003}, palabras_es).dia_fuera_del_tiempo);
+    EXPECT_EQ(Describir_dia(Fecha{26, 7, 2002}, palabras_es_dia).nombre_tono, "Tono 10, Planetario");
+    EXPECT_TRUE(Describir_dia(Fecha{25, 7, 2003}, palabras_es_dia).dia_fuera_del_tiempo);
     // An entered 29 February keeps its day in the date line, counts as 28.
-    const Lectura_dia bisiesto = Describir_dia(Fecha{29, 2, 2004}, palabras_es);
+    const Lectura_dia bisiesto = Describir_dia(Fecha{29, 2, 2004}, palabras_es_dia);
     EXPECT_EQ(bisiesto.fecha, "Fecha Gregoriana: 29-2-2004");
     EXPECT_EQ(bisiesto.kin, 111);
 }
 
 TEST(Textos, PortadorAntesDel26DeJulioDel38) {
-    const Lectura_dia l = Describir_dia(Fecha{1, 1, 38}, palabras_es);
+    const Lectura_dia l = Describir_dia(Fecha{1, 1, 38}, palabras_es_dia);
     EXPECT_EQ(l.portador, 164);
     EXPECT_EQ(l.a_maya, "* Año de la Semilla Galáctica Amarilla Kin 164\r\n <Kan Uakac> ");
 }
@@ -182,7 +182,7 @@ TEST(Textos, LoEspecialDeUnDia) {
         {{29, 2, 2024}, {}, {}},
     };
     for (const auto& f : filas) {
-        EXPECT_EQ(Lo_especial(Describir_dia(f.fecha, palabras_es), f.vueltas), f.lineas)
+        EXPECT_EQ(Lo_especial(Describir_dia(f.fecha, palabras_es_dia), f.vueltas), f.lineas)
             << f.fecha.dia << "-" << f.fecha.mes << "-" << f.fecha.año;
     }
     for (const Palabras* p : idiomas) {

@@ -8,21 +8,38 @@
 namespace talmiroc {
 namespace {
 
-// The spellings the day window shows that are the system's own, misspellings
-// included ("Dragon", "Aguila", "Auto-exitente"); the rest of the tables are
-// read through the readings (idiomas_test.cpp) and the sweeps.
+// The spellings the day window and tzolkin show (Palabras_dia), which are
+// the system's own, misspellings included ("Dragon", "Aguila",
+// "Auto-exitente"), and the same words as every other surface spells them;
+// the rest of the tables are read through the readings (idiomas_test.cpp)
+// and the sweeps.
 TEST(Vocabulario, GrafiasDeLaVentana) {
+    const Palabras& dia = Palabras_dia(palabras_es);
     const std::pair<std::string_view, std::string_view> filas[] = {
-        {Nombre_sello(Sello(1), palabras_es), "Dragon"},
-        {Nombre_sello(Sello(15), palabras_es), "Aguila"},
-        {Nombre_tono(Tono(4), Sello(1), palabras_es), "Auto-exitente"},
-        {Nombre_tono(Tono(5), Sello(9), palabras_es), "Entonada"},
-        {palabras_es.rotulos_oraculo[0], "Kin Guia"},
-        {palabras_es.guia_propia, "Me guia mi propio poder duplicado"},
+        {Nombre_sello(Sello(1), dia), "Dragon"},
+        {Nombre_sello(Sello(15), dia), "Aguila"},
+        {Nombre_tono(Tono(4), Sello(1), dia), "Auto-exitente"},
+        {Nombre_tono(Tono(5), Sello(9), dia), "Entonada"},
+        {dia.rotulos_oraculo[0], "Kin Guia"},
+        {dia.guia_propia, "Me guia mi propio poder duplicado"},
+        {dia.fuera_del_tiempo.substr(0, 10), "Dia Verde,"},
+        {dia.poder_sello[2], "del espiritu"},
+        {dia.etapa_cuarteto[2], " el almacén"},
+        {dia.etapa_cuarteto[7], " el almacen"},
+        {Nombre_sello(Sello(1), palabras_es), "Dragón"},
+        {Nombre_sello(Sello(15), palabras_es), "Águila"},
+        {Nombre_tono(Tono(4), Sello(1), palabras_es), "Autoexistente"},
+        {palabras_es.rotulos_oraculo[0], "Kin Guía"},
+        {palabras_es.guia_propia, "Me guía mi propio poder duplicado"},
+        {palabras_es.fuera_del_tiempo.substr(0, 11), "Día Verde,"},
+        {palabras_es.poder_sello[2], "del espíritu"},
+        {palabras_es.poder_sello[19], "de la autogeneración"},
+        {palabras_es.etapa_cuarteto[7], " el almacén"},
         {Dia_maya(Sello(20)), "Ahau"},
         {Numero_maya(Tono(8)), "Uakac"},
     };
-    for (const auto& [texto, letras] : filas) EXPECT_EQ(texto, letras);
+    for (std::size_t i = 0; i < std::size(filas); ++i)
+        EXPECT_EQ(filas[i].first, filas[i].second) << "row " << i;
 }
 
 // The names as each language's community publishes them: seals 1..20 with

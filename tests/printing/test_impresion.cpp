@@ -525,6 +525,14 @@ const Pedido pedidos[] = {
      "842 x 595 pts (A4)",
      nullptr,
      "10 Planetario"},
+    // Spanish as it is written, not as the day window spells it.
+    {"onda_bien_escrita",
+     {"--onda", "29", "2", "2016"},
+     "o.pdf",
+     0,
+     "842 x 595 pts (A4)",
+     nullptr,
+     "Kin 69 Luna Autoexistente Roja"},
     // Kin 153's oracle, as the published tables give it.
     {"modulo_antipoda",
      {"--modulo", "25", "7", "2003"},

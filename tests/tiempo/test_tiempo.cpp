@@ -85,6 +85,8 @@ TEST(Tiempo, LunaConSusDosDiasEspeciales) {
                   hoy ? QStringLiteral("hoy") : QString())
             << "wavespell row " << fila;
     }
+    EXPECT_EQ(o->index(3, 0).data().toString(), Texto(Titulo_kin(Kin{69}, palabras_es)))
+        << "the language's own spelling, not the day window's";
 
     Tiempo()->Seleccionar({24, 7, 2016});
     ASSERT_EQ(m->rowCount(), 5);

@@ -70,7 +70,7 @@ TEST(Libical, LeeCadaEventoDeUnAño) {
         std::snprintf(uid, sizeof uid, "kin-2028%02d%02d@talmiroc", f.mes, f.dia);
         EXPECT_STREQ(icalcomponent_get_uid(ev), uid);
         EXPECT_EQ(icalcomponent_get_description(ev) + std::string("\n"),
-                  Texto_dia(Describir_dia(f, palabras_es)))
+                  Texto_dia(Describir_dia(f, palabras_es_dia)))
             << uid;
         EXPECT_EQ(icaltime_as_timet(icalcomponent_get_dtstamp(ev)), 1'700'000'000);
         EXPECT_EQ(icaldurationtype_as_int(icalcomponent_get_duration(ev)), 86400);
