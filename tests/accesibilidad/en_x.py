@@ -341,7 +341,9 @@ def Prueba_tiempo(s, programa):
         return None
 
     def Celdas(tabla):
-        return [c.name for c in tabla if c is not None and c.getRoleName() == "table cell"]
+        # Kin keeps its number with a no-break space; a reader hears a space.
+        return [c.name.replace("\u00a0", " ") for c in tabla
+                if c is not None and c.getRoleName() == "table cell"]
 
     def Leer(nombre, condicion, que):
         return Esperar(lambda: (lambda t: t and (lambda c: condicion(c) and (t, c))(Celdas(t)))(

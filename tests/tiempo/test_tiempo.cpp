@@ -63,9 +63,9 @@ TEST(Tiempo, LunaConSusDosDiasEspeciales) {
         int fila, columna;
         const char* nombre;
     } celdas[] = {
-        {3, 0, "Día 22, Dali, 28 de febrero de 2016, Kin 71 Mono Rítmico Azul"},
-        {3, 1, "Día 23, Seli, 1 de marzo de 2016, Kin 72 Humano Resonante Amarillo, portal"},
-        {4, 0, "0.0 Hunab Ku, 29 de febrero de 2016, Kin 71 Mono Rítmico Azul"},
+        {3, 0, "Día 22, Dali, 28 de febrero de 2016, Kin\u00a071 Mono Rítmico Azul"},
+        {3, 1, "Día 23, Seli, 1 de marzo de 2016, Kin\u00a072 Humano Resonante Amarillo, portal"},
+        {4, 0, "0.0 Hunab Ku, 29 de febrero de 2016, Kin\u00a071 Mono Rítmico Azul"},
         {4, 1, ""},
     };
     for (const auto& c : celdas) {
@@ -95,7 +95,7 @@ TEST(Tiempo, LunaConSusDosDiasEspeciales) {
     EXPECT_TRUE(m->index(4, 0)
                     .data(Qt::AccessibleTextRole)
                     .toString()
-                    .startsWith(QStringLiteral("Día fuera del tiempo, 25 de julio de 2016, Kin ")));
+                    .startsWith(QStringLiteral("Día fuera del tiempo, 25 de julio de 2016, Kin\u00a0")));
 }
 
 // Each key from a day, on its page: the day it selects, and what Enter then
@@ -332,7 +332,7 @@ TEST(Tiempo, LaOndaNombraCadaTono) {
                   QStringLiteral("%1 %2").arg(fila + 1).arg(QString::fromUtf8(tonos[fila])))
             << "kin " << 144 + fila;
         EXPECT_TRUE(m->index(fila, 0).data().toString().startsWith(
-            QStringLiteral("Kin %1 ").arg(144 + fila)));
+            QStringLiteral("Kin\u00a0%1 ").arg(144 + fila)));
     }
 }
 

@@ -345,7 +345,7 @@ TEST(Tzolkin, IdiomaEnCadaFormato) {
         std::vector<std::string_view> partes;
     } filas[] = {
         {{"--idioma", "en", "25", "7", "2003"},
-         {"* Kin 153: Red Planetary Skywalker\n", "Guide Kin: Dragon\n", "\nGreen Day, "}},
+         {"* Kin 153: Red Planetary Skywalker\n", "Guide Kin: Dragon\n", "\nGreen Day: day of "}},
         {{"--idioma", "pt", "--json", "25", "7", "2003"},
          {"\"nombre\":\"Dia Fora do Tempo\"", "\"a_maya\":\"* Ano da Lua Planetária Vermelha"}},
         {{"--idioma", "en", "--formato", "csv", "9", "4", "2003"},
@@ -364,7 +364,7 @@ TEST(Tzolkin, IdiomaEnCadaFormato) {
         }
     }
     EXPECT_EQ(Correr({"--idioma", "pt", "30", "2", "2004"}).errores,
-              "Tzolkin: Data incorreta. Digite uma data correta\n");
+              "Tzolkin: Data inválida. Digite uma data válida.\n");
 }
 
 // The real executable: exit status and a batch through a pipe.
