@@ -27,7 +27,7 @@ TEST_P(ArranqueTest, AbreCalculadoElDiaDelReloj) {
     Ventana_en_dia p(a.hoy);
     const Controles& v = p.c;
     const Lectura_dia l =
-        Describir_dia(Fecha{a.hoy.day(), a.hoy.month(), a.hoy.year()}, Palabras_ventana());
+        Describir_dia(Fecha{a.hoy.day(), a.hoy.month(), a.hoy.year()}, Palabras_dia(Palabras_ventana()));
 
     EXPECT_TRUE(p.efectos.mensajes.empty());
     for (const QLineEdit* caja : {v.dia, v.mes, v.año}) EXPECT_EQ(caja->text(), QString());

@@ -103,10 +103,10 @@ TEST(Relaciones, EnPalabrasEnCadaIdioma) {
         std::string_view es;  // a part of the first rule, in Spanish
     } filas[] = {
         {153, 108, 3, "El kin 108 es el oculto del kin 153"},
-        {1, 1, 2, "Los dos son el kin 1, Dragon Magnético Rojo."},
+        {1, 1, 2, "Los dos son el kin 1, Dragón Magnético Rojo."},
         {46, 98, 3, "El kin 98 es el guía del kin 46"},
         {153, 46, 1, "Enlazador de Mundos es el sello análogo de Caminante del Cielo"},
-        {2, 3, 2, "Los dos kines están en la misma onda encantada: Onda encantada del Dragon (1–13)."},
+        {2, 3, 2, "Los dos kines están en la misma onda encantada: Onda encantada del Dragón (1–13)."},
     };
     for (const Palabras* p : idiomas) {
         for (const auto& f : filas) {

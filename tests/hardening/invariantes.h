@@ -199,9 +199,9 @@ inline std::string Invariantes(const Controles& v) {
         Fecha f{};
         if (!Leer_fecha(v.fecha->Caption(), f)) return "fecha ilegible: " + U8(v.fecha->Caption());
         const Veredicto veredicto = Comprobar_fecha(std::to_string(f.dia), std::to_string(f.mes),
-                                                    std::to_string(f.año), Palabras_ventana());
+                                                    std::to_string(f.año), Palabras_dia(Palabras_ventana()));
         if (!std::holds_alternative<Fecha>(veredicto)) return "fecha no aceptable en pantalla";
-        return Como_el_motor(v, Describir_dia(f, Palabras_ventana()));
+        return Como_el_motor(v, Describir_dia(f, Palabras_dia(Palabras_ventana())));
     }
     return {};
 }

@@ -21,7 +21,7 @@ TEST_P(AnioExtremoTest, CadaDiaComoElMotor) {
                 std::to_string(dia) + "-" + std::to_string(mes) + "-" + std::to_string(año);
             p.Calcular(QString::number(dia), QString::number(mes), QString::number(año));
             ASSERT_TRUE(p.efectos.mensajes.empty()) << fecha;
-            const Lectura_dia l = Describir_dia(Fecha{dia, mes, año}, Palabras_ventana());
+            const Lectura_dia l = Describir_dia(Fecha{dia, mes, año}, Palabras_dia(Palabras_ventana()));
             EXPECT_EQ(Como_el_motor(v, l), "") << fecha;
             EXPECT_EQ(Invariantes(v), "") << fecha;
             kines.insert(l.kin.valor);

@@ -312,7 +312,7 @@ TEST(Tiempo, UnKinSeleccionaSuDiaYIntroLoLeeEnLaVentanaDelDia) {
     QTest::keyClick(modulo, Qt::Key_Return);
     EXPECT_EQ(p.c.fecha->Caption(), QStringLiteral("Fecha Gregoriana: 25-7-2003"));
     EXPECT_EQ(p.c.nombre->Caption(),
-              Texto(Describir_dia(Fecha{25, 7, 2003}, Palabras_ventana()).nombre));
+              Texto(Describir_dia(Fecha{25, 7, 2003}, Palabras_dia(Palabras_ventana())).nombre));
     EXPECT_TRUE(p.c.diafueradeltiempo->isVisible());
     EXPECT_EQ(p.ventana->size(), vista_principal);
     EXPECT_TRUE(p.efectos.mensajes.empty());
