@@ -57,7 +57,7 @@ std::string& Añadir_maya(std::string& s, Kin kin) {
 std::string Linea_nombre(Kin kin, const Palabras& p) {
     std::string l;
     l.reserve(80);
-    l << "* Kin " << std::int64_t{kin.valor} << p.tras_rotulo;
+    l << "* " << p.kin << " " << std::int64_t{kin.valor} << p.tras_kin;
     Añadir_nombre(l, kin, p, p.antes_del_color);
     return Añadir_maya(l, kin);
 }
@@ -114,7 +114,7 @@ std::string Lineas_onda(Sello sello_onda, const Palabras& p) {
 
 std::string Lineas_portador(Kin portador, const Palabras& p) {
     std::string l(Antes_de(p.portador, portador.sello(), p));
-    Añadir_nombre(l, portador, p, " ", true) << " Kin " << std::int64_t{portador.valor};
+    Añadir_nombre(l, portador, p, " ", true) << " " << p.kin << " " << std::int64_t{portador.valor};
     return Añadir_maya(l, portador);
 }
 
@@ -209,7 +209,7 @@ Lectura_dia Describir_dia(const Fecha& f, const Palabras& p) {
     for (std::size_t i = 0; i < socios.size(); ++i) {
         l.nombres_oraculo[i] << p.lugares_oraculo[i] << ", " << Nombre_sello(socios[i], p);
     }
-    l.anuncio << "Kin " << std::int64_t{c.kin.valor} << ", " << l.nombre_kin;
+    l.anuncio << p.kin << " " << std::int64_t{c.kin.valor} << ", " << l.nombre_kin;
     if (l.dia_fuera_del_tiempo) l.anuncio << ". " << p.fuera_del_tiempo;
     return l;
 }
@@ -291,7 +291,8 @@ std::string Frase_dia(const Lectura_dia& l) {
 }
 
 std::string Linea_kin(const Lectura_dia& l) {
-    std::string s("Kin ");
+    std::string s(l.palabras->kin);
+    s << " ";
     return s << std::int64_t{l.kin.valor} << " · " << l.nombre_kin;
 }
 
@@ -305,8 +306,8 @@ std::string Linea_estado(const Lectura_dia& l) {
 }
 
 std::string Oido_dia(const Lectura_dia& l) {
-    std::string s("Kin ");
-    s << std::int64_t{l.kin.valor} << ": " << l.nombre_kin << salto << l.linea_trece_lunas;
+    std::string s(l.palabras->kin);
+    s << " " << std::int64_t{l.kin.valor} << ": " << l.nombre_kin << salto << l.linea_trece_lunas;
     return Para_oir(s);
 }
 
@@ -315,7 +316,7 @@ std::vector<std::string> Lo_especial(const Lectura_dia& l, std::span<const Vuelt
     std::vector<std::string> lineas;
     for (const Vuelta& v : vueltas) {
         std::string s(p.vuelve_kin[0]);
-        s << v.nombre << p.vuelve_kin[1] << "Kin " << std::int64_t{v.kin.valor};
+        s << v.nombre << p.vuelve_kin[1] << p.kin << " " << std::int64_t{v.kin.valor};
         lineas.push_back(std::move(s));
     }
     const Fecha_trece_lunas& f = l.trece_lunas;

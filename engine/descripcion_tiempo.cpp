@@ -28,7 +28,8 @@ std::string Fecha_corta(const Fecha& f, const Palabras& p) {
 }
 
 std::string Titulo_kin(Kin k, const Palabras& p) {
-    std::string s("Kin\u00a0");  // never broken from its number where a caption wraps
+    std::string s(p.kin);
+    s.append("\u00a0");  // never broken from its number where a caption wraps
     Añadir_numero(s, k.valor).append(" ").append(Nombre_kin(k, p));
     if (Es_portal(k)) s.append(p.marca_portal);
     return s;
@@ -81,7 +82,7 @@ Lectura_luna Describir_luna(Luna_del_año l, const Palabras& p) {
                 break;
         }
         d.nombre.append(", ").append(Fecha_escrita(f, p)).append(", ").append(Titulo_kin(d.kin, p));
-        d.kin_nombre = "Kin\u00a0";
+        d.kin_nombre.assign(p.kin).append("\u00a0");
         Añadir_numero(d.kin_nombre, d.kin.valor).append(p.separador_titulo);
         d.kin_nombre.append(Nombre_kin(d.kin, p));
         return d;

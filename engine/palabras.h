@@ -71,6 +71,13 @@ struct Palabras {
     // After a label ("* Kin 46: ", "Kin Guia: "): French sets a colon off
     // with a no-break space.
     std::string_view tras_rotulo = ": ";
+    // The word before a kin's number ("Kin 153"): Russian writes it in its
+    // own letters.
+    std::string_view kin = "Kin";
+    // After the kin's number on the name line ("* Kin 46: "). Russian's
+    // longest names fill the day window's box, so it writes the number as
+    // its pages' titles do, with a blank ("* Кин 133 Красный …").
+    std::string_view tras_kin = ": ";
 
     // The name, wavespell and year-bearer lines (Linea_nombre, Lineas_onda,
     // Lineas_portador), and the date line.

@@ -62,7 +62,8 @@ std::string Calendario_regresos(std::span<const Regreso> regresos, std::int64_t 
     if (regresos.empty()) return s;
     cli::Añadir_inicio_ics(s, "Tzolkin · Personas");
     for (const Regreso& r : regresos) {
-        std::string resumen = "Kin ";
+        std::string resumen(p.kin);
+        resumen.append(" ");
         Añadir_numero(resumen, r.kin.valor).append(" · ").append(r.persona->nombre);
         cli::Añadir_evento_ics(
             s, {Uid_regreso(*r.persona, r.kin, r.fecha), r.fecha, resumen, Titulo_kin(r.kin, p)},

@@ -136,7 +136,7 @@ Textos Textos_de(const Tarjeta& t) {
                                                                         "Nacimiento: %1"))
                            .arg(Texto(Fecha_escrita(l.entrada, p)));
     }
-    x.kin = QStringLiteral("Kin %1").arg(l.kin.valor);
+    x.kin = QStringLiteral("%1 %2").arg(Texto(p.kin)).arg(l.kin.valor);
     x.nombre = Texto(l.nombre_kin);
     // The name line's second line: the Maya day and numeral.
     QStringList nombre = Lineas(l.nombre).split(QLatin1Char('\n'));

@@ -104,7 +104,7 @@ Tarjeta Tarjeta_persona(const QString& nombre, const Fecha& nacimiento, const Pa
 QString Titulo_tarjeta(const Tarjeta& t) {
     const Palabras& p = *t.lectura.palabras;
     const QString sep = Texto(p.separador_titulo);
-    QString titulo = QStringLiteral("Kin %1").arg(t.lectura.kin.valor) + sep +
+    QString titulo = QStringLiteral("%1 %2").arg(Texto(p.kin)).arg(t.lectura.kin.valor) + sep +
                      Texto(t.lectura.nombre_kin) + sep + Texto(Fecha_escrita(t.lectura.entrada, p));
     return t.persona.isEmpty() ? titulo : t.persona + sep + titulo;
 }

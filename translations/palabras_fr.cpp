@@ -46,6 +46,7 @@ constexpr Palabras palabras_fr = {
     .orden = Orden_nombre::sello_tono_color,
     .antes_del_color = " ",
     .tras_rotulo = "\u00a0: ",
+    .tras_kin = "\u00a0: ",
 
     .castillos = {"* Château Rouge Est de la Rotation",
                   "* Château Blanc Nord du Croisement",

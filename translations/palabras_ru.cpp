@@ -61,6 +61,8 @@ constexpr Palabras palabras_ru = {
                  {"Жёлтый", "Жёлтая", "Жёлтое"}}},
     .orden = Orden_nombre::color_tono_sello,
     .antes_del_color = " ",
+    .kin = "Кин",
+    .tras_kin = " ",
 
     .castillos = {"* Красный Восточный Замок Вращения", "* Белый Северный Замок Пересечения",
                   "* Синий Западный Замок Сжигания", "* Жёлтый Южный Замок Отдачи",

@@ -172,22 +172,6 @@ com ARQUIVO -, na saída padrão</translation>
 </translation>
     </message>
     <message>
-        <source>talmiroc: --pdf va con --luna, --año o --modulo
-</source>
-        <translation>talmiroc: --pdf vai com --luna, --año ou --modulo
-</translation>
-    </message>
-    <message>
-        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
-la luna en una hoja, el año en 14 (portada y 13 lunas),
-el módulo en una (con fecha, su kin resaltado);
-con ARCHIVO -, en la salida estándar</source>
-        <translation>escreve as folhas em ARQUIVO, sem abrir janela:
-a lua em uma folha, o ano em 14 (capa e 13 luas),
-o módulo em uma (com data, o seu kin destacado);
-com ARQUIVO -, na saída padrão</translation>
-    </message>
-    <message>
         <source>talmiroc: --forma es cuadrada, vertical o ancha, no «%1»
 </source>
         <translation>talmiroc: --forma é cuadrada, vertical ou ancha, não «%1»
@@ -246,20 +230,6 @@ janela; com ARQUIVO -, na saída padrão</translation>
 vertical, 1080 × 1920, o ancha, 1200 × 630</source>
         <translation>a do cartão: cuadrada, 1080 × 1080 (se não for dito),
 vertical, 1080 × 1920, ou ancha, 1200 × 630</translation>
-    </message>
-    <message>
-        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
-       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
-       talmiroc --bandeja [--idioma IDIOMA]
-
-Sin opciones abre la ventana del día en la fecha de hoy.
-</source>
-        <translation>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DIA MÊS ANO]]
-       talmiroc --luna|--año|--modulo|--onda [DIA MÊS ANO] --pdf ARQUIVO [--papel a4|carta]
-       talmiroc --bandeja [--idioma IDIOMA]
-
-Sem opções, abre a janela do dia na data de hoje.
-</translation>
     </message>
     <message>
         <source>el libro de personas: sus kines, cómo se relacionan y sus regresos</source>
@@ -465,283 +435,6 @@ Sem opções, abre a janela do dia na data de hoje.
     <message>
         <source>Guardar tarjeta</source>
         <translation>Salvar cartão</translation>
-    </message>
-</context>
-<context>
-    <name>talmiroc::Papel</name>
-    <message>
-        <source>Guardar PDF</source>
-        <translation>Salvar PDF</translation>
-    </message>
-    <message>
-        <source>Documentos PDF (*.pdf)</source>
-        <translation>Documentos PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>No se pudo escribir el archivo %1</source>
-        <translation>Não foi possível gravar o arquivo %1</translation>
-    </message>
-    <message>
-        <source>Marco verde: portal de activación galáctica</source>
-        <translation>Moldura verde: portal de ativação galáctica</translation>
-    </message>
-    <message>
-        <source>Módulo armónico</source>
-        <translation>Módulo harmônico</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · moldura azul: o kin destacado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
-        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central</translation>
-    </message>
-    <message>
-        <source>En cada día, su fecha y su kin · %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
-        <translation>Em cada dia, a sua data e o seu kin · %1 · 25/7: %2 · moldura verde: portal de ativação galáctica</translation>
-    </message>
-</context>
-<context>
-    <name>talmiroc::Ventana_tiempo</name>
-    <message>
-        <source>hoy</source>
-        <translation>hoje</translation>
-    </message>
-    <message>
-        <source>Héptada %1</source>
-        <translation>Héptade %1</translation>
-    </message>
-    <message>
-        <source>Columna %1, central</source>
-        <translation>Coluna %1, central</translation>
-    </message>
-    <message>
-        <source>%1 ·</source>
-        <translation>%1 ·</translation>
-    </message>
-    <message>
-        <source>columna central</source>
-        <translation>coluna central</translation>
-    </message>
-    <message>
-        <source>guía del seleccionado</source>
-        <translation>guia do selecionado</translation>
-    </message>
-    <message>
-        <source>antípoda del seleccionado</source>
-        <translation>antípoda do selecionado</translation>
-    </message>
-    <message>
-        <source>análogo del seleccionado</source>
-        <translation>análogo do selecionado</translation>
-    </message>
-    <message>
-        <source>oculto del seleccionado</source>
-        <translation>oculto do selecionado</translation>
-    </message>
-    <message>
-        <source>en la onda encantada del seleccionado</source>
-        <translation>na onda encantada do selecionado</translation>
-    </message>
-    <message>
-        <source>Kin</source>
-        <translation>Kin</translation>
-    </message>
-    <message>
-        <source>Tono</source>
-        <translation>Tom</translation>
-    </message>
-    <message>
-        <source>Fecha</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Kin %1</source>
-        <translation>Kin %1</translation>
-    </message>
-    <message>
-        <source>Gu</source>
-        <translation>Gu</translation>
-    </message>
-    <message>
-        <source>Ap</source>
-        <translation>Ap</translation>
-    </message>
-    <message>
-        <source>An</source>
-        <translation>An</translation>
-    </message>
-    <message>
-        <source>Oc</source>
-        <translation>Oc</translation>
-    </message>
-    <message>
-        <source>Talmiroc: la cuenta en el tiempo</source>
-        <translation>Talmiroc: a contagem no tempo</translation>
-    </message>
-    <message>
-        <source>&amp;Luna</source>
-        <translation>&amp;Lua</translation>
-    </message>
-    <message>
-        <source>&amp;Módulo armónico</source>
-        <translation>&amp;Módulo harmônico</translation>
-    </message>
-    <message>
-        <source>&amp;Onda encantada</source>
-        <translation>&amp;Onda encantada</translation>
-    </message>
-    <message>
-        <source>&amp;Cómo se cuenta</source>
-        <translation>&amp;Como se conta</translation>
-    </message>
-    <message>
-        <source>«</source>
-        <translation>«</translation>
-    </message>
-    <message>
-        <source>Año anterior (Mayús+Re Pág)</source>
-        <translation>Ano anterior (Shift+Page Up)</translation>
-    </message>
-    <message>
-        <source>‹</source>
-        <translation>‹</translation>
-    </message>
-    <message>
-        <source>Luna anterior (Re Pág)</source>
-        <translation>Lua anterior (Page Up)</translation>
-    </message>
-    <message>
-        <source>›</source>
-        <translation>›</translation>
-    </message>
-    <message>
-        <source>Luna siguiente (Av Pág)</source>
-        <translation>Próxima lua (Page Down)</translation>
-    </message>
-    <message>
-        <source>»</source>
-        <translation>»</translation>
-    </message>
-    <message>
-        <source>Año siguiente (Mayús+Av Pág)</source>
-        <translation>Próximo ano (Shift+Page Down)</translation>
-    </message>
-    <message>
-        <source>&amp;Hoy</source>
-        <translation>&amp;Hoje</translation>
-    </message>
-    <message>
-        <source>Hoy (Inicio)</source>
-        <translation>Hoje (Home)</translation>
-    </message>
-    <message>
-        <source>Días de la luna</source>
-        <translation>Dias da lua</translation>
-    </message>
-    <message>
-        <source>Módulo armónico</source>
-        <translation>Módulo harmônico</translation>
-    </message>
-    <message>
-        <source>Onda encantada</source>
-        <translation>Onda encantada</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;Así lleva Talmiroc la cuenta:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;El año de trece lunas empieza el 26 de julio, y el kin de ese día es el portador del año hasta el 25 de julio siguiente.&lt;/li&gt;&lt;li&gt;Cada luna tiene 28 días, en cuatro héptadas de siete plasmas: Dali, Seli, Gamma, Kali, Alfa, Limi y Silio. La primera luna va del 26 de julio al 22 de agosto; la decimotercera, del 27 de junio al 24 de julio.&lt;/li&gt;&lt;li&gt;El 25 de julio no pertenece a ninguna luna: es el Día fuera del tiempo.&lt;/li&gt;&lt;li&gt;El 29 de febrero no avanza la cuenta: lleva el kin del 28 de febrero y se muestra como «0.0 Hunab Ku», entre los días 22 y 23 de la octava luna.&lt;/li&gt;&lt;li&gt;La notación NS cuenta ciclos de 52 años desde el año que empezó el 26 de julio de 1987: NS1.26.4.27 es el ciclo 1, año 26 del ciclo, luna 4, día 27.&lt;/li&gt;&lt;li&gt;Los 52 portales de activación galáctica son los del módulo armónico; la columna central es la séptima, de los kines 121 a 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Otras calculadoras cuentan distinto el 29 de febrero o el 25 de julio; por eso sus kines pueden no coincidir con estos.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Assim o Talmiroc faz a contagem:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;O ano de treze luas começa em 26 de julho, e o kin desse dia é o portador do ano até o 25 de julho seguinte.&lt;/li&gt;&lt;li&gt;Cada lua tem 28 dias, em quatro héptades de sete plasmas: Dali, Seli, Gamma, Kali, Alfa, Limi e Silio. A primeira lua vai de 26 de julho a 22 de agosto; a décima terceira, de 27 de junho a 24 de julho.&lt;/li&gt;&lt;li&gt;O 25 de julho não pertence a nenhuma lua: é o Dia Fora do Tempo.&lt;/li&gt;&lt;li&gt;O 29 de fevereiro não avança a contagem: leva o kin de 28 de fevereiro e é mostrado como «0.0 Hunab Ku», entre os dias 22 e 23 da oitava lua.&lt;/li&gt;&lt;li&gt;A notação NS conta ciclos de 52 anos a partir do ano que começou em 26 de julho de 1987: NS1.26.4.27 é o ciclo 1, ano 26 do ciclo, lua 4, dia 27.&lt;/li&gt;&lt;li&gt;Os 52 portais de ativação galáctica são os do módulo harmônico; a coluna central é a sétima, dos kins 121 a 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Outras calculadoras contam de outro modo o 29 de fevereiro ou o 25 de julho; por isso seus kins podem não coincidir com estes.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Seleccionado: %1 (%2) · Hoy: %3</source>
-        <translation>Selecionado: %1 (%2) · Hoje: %3</translation>
-    </message>
-    <message>
-        <source>&amp;Imprimir…</source>
-        <translation>&amp;Imprimir…</translation>
-    </message>
-    <message>
-        <source>La página que se ve, en papel</source>
-        <translation>A página que se vê, em papel</translation>
-    </message>
-    <message>
-        <source>Guardar &amp;PDF…</source>
-        <translation>Salvar &amp;PDF…</translation>
-    </message>
-    <message>
-        <source>La página que se ve, en un archivo PDF</source>
-        <translation>A página que se vê, em um arquivo PDF</translation>
-    </message>
-    <message>
-        <source>luna-%1-%2.pdf</source>
-        <translation>lua-%1-%2.pdf</translation>
-    </message>
-    <message>
-        <source>modulo-kin-%1.pdf</source>
-        <translation>modulo-kin-%1.pdf</translation>
-    </message>
-    <message>
-        <source>Guardar PDF</source>
-        <translation>Salvar PDF</translation>
-    </message>
-    <message>
-        <source>Marco verde: portal de activación galáctica · número blanco sobre negro: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
-        <translation>Moldura verde: portal de ativação galáctica · número branco sobre preto: hoje · moldura azul: o dia selecionado · Enter: ler o dia</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · número blanco sobre negro: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · número branco sobre preto: hoje · moldura azul: o kin selecionado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;Para comprobar una cuenta: el %1 es el %2.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Para conferir uma contagem: %1 é o %2.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;Los %1 portales de activación galáctica son los kines %2.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Os %1 portais de ativação galáctica são os kins %2.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>La ventana del día lee años de hasta %1 cifras: el %2 no se puede leer en ella.</source>
-        <translation>A janela do dia lê anos de até %1 algarismos: %2 não pode ser lido nela.</translation>
-    </message>
-    <message>
-        <source>onda-kin-%1.pdf</source>
-        <translation>onda-kin-%1.pdf</translation>
-    </message>
-    <message>
-        <source>Marco verde: portal de activación galáctica · esquina negra: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
-        <translation>Moldura verde: portal de ativação galáctica · canto preto: hoje · moldura azul: o dia selecionado · Enter: ler o dia</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · esquina negra: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · canto preto: hoje · moldura azul: o kin selecionado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
-    </message>
-    <message>
-        <source>%1, vuelve el kin de %2</source>
-        <translation>%1, volta o kin de %2</translation>
-    </message>
-    <message>
-        <source>Pe&amp;rsonas</source>
-        <translation>Pe&amp;ssoas</translation>
-    </message>
-</context>
-<context>
-    <name>talmiroc::Tarjeta</name>
-    <message>
-        <source>Nacimiento: %1</source>
-        <translation>Nascimento: %1</translation>
-    </message>
-    <message>
-        <source>Tarjeta cuadrada</source>
-        <translation>Cartão quadrado</translation>
-    </message>
-    <message>
-        <source>Tarjeta vertical</source>
-        <translation>Cartão vertical</translation>
-    </message>
-    <message>
-        <source>Tarjeta ancha</source>
-        <translation>Cartão largo</translation>
     </message>
 </context>
 <context>
@@ -998,6 +691,275 @@ Kin %2</translation>
     <message>
         <source>No se pudo escribir el archivo %1: %2</source>
         <translation>Não foi possível gravar o arquivo %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Papel</name>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Salvar PDF</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1</source>
+        <translation>Não foi possível gravar o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica</source>
+        <translation>Moldura verde: portal de ativação galáctica</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Módulo harmônico</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · moldura azul: o kin destacado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
+        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central</translation>
+    </message>
+    <message>
+        <source>En cada día, su fecha y su kin · %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
+        <translation>Em cada dia, a sua data e o seu kin · %1 · 25/7: %2 · moldura verde: portal de ativação galáctica</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Tarjeta</name>
+    <message>
+        <source>Nacimiento: %1</source>
+        <translation>Nascimento: %1</translation>
+    </message>
+    <message>
+        <source>Tarjeta cuadrada</source>
+        <translation>Cartão quadrado</translation>
+    </message>
+    <message>
+        <source>Tarjeta vertical</source>
+        <translation>Cartão vertical</translation>
+    </message>
+    <message>
+        <source>Tarjeta ancha</source>
+        <translation>Cartão largo</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Ventana_tiempo</name>
+    <message>
+        <source>hoy</source>
+        <translation>hoje</translation>
+    </message>
+    <message>
+        <source>Héptada %1</source>
+        <translation>Héptade %1</translation>
+    </message>
+    <message>
+        <source>Columna %1, central</source>
+        <translation>Coluna %1, central</translation>
+    </message>
+    <message>
+        <source>%1 ·</source>
+        <translation>%1 ·</translation>
+    </message>
+    <message>
+        <source>columna central</source>
+        <translation>coluna central</translation>
+    </message>
+    <message>
+        <source>guía del seleccionado</source>
+        <translation>guia do selecionado</translation>
+    </message>
+    <message>
+        <source>antípoda del seleccionado</source>
+        <translation>antípoda do selecionado</translation>
+    </message>
+    <message>
+        <source>análogo del seleccionado</source>
+        <translation>análogo do selecionado</translation>
+    </message>
+    <message>
+        <source>oculto del seleccionado</source>
+        <translation>oculto do selecionado</translation>
+    </message>
+    <message>
+        <source>en la onda encantada del seleccionado</source>
+        <translation>na onda encantada do selecionado</translation>
+    </message>
+    <message>
+        <source>Kin</source>
+        <translation>Kin</translation>
+    </message>
+    <message>
+        <source>Tono</source>
+        <translation>Tom</translation>
+    </message>
+    <message>
+        <source>Fecha</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Kin %1</source>
+        <translation>Kin %1</translation>
+    </message>
+    <message>
+        <source>Gu</source>
+        <translation>Gu</translation>
+    </message>
+    <message>
+        <source>Ap</source>
+        <translation>Ap</translation>
+    </message>
+    <message>
+        <source>An</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Oc</source>
+        <translation>Oc</translation>
+    </message>
+    <message>
+        <source>Talmiroc: la cuenta en el tiempo</source>
+        <translation>Talmiroc: a contagem no tempo</translation>
+    </message>
+    <message>
+        <source>&amp;Luna</source>
+        <translation>&amp;Lua</translation>
+    </message>
+    <message>
+        <source>&amp;Módulo armónico</source>
+        <translation>&amp;Módulo harmônico</translation>
+    </message>
+    <message>
+        <source>&amp;Onda encantada</source>
+        <translation>&amp;Onda encantada</translation>
+    </message>
+    <message>
+        <source>&amp;Cómo se cuenta</source>
+        <translation>&amp;Como se conta</translation>
+    </message>
+    <message>
+        <source>«</source>
+        <translation>«</translation>
+    </message>
+    <message>
+        <source>Año anterior (Mayús+Re Pág)</source>
+        <translation>Ano anterior (Shift+Page Up)</translation>
+    </message>
+    <message>
+        <source>‹</source>
+        <translation>‹</translation>
+    </message>
+    <message>
+        <source>Luna anterior (Re Pág)</source>
+        <translation>Lua anterior (Page Up)</translation>
+    </message>
+    <message>
+        <source>›</source>
+        <translation>›</translation>
+    </message>
+    <message>
+        <source>Luna siguiente (Av Pág)</source>
+        <translation>Próxima lua (Page Down)</translation>
+    </message>
+    <message>
+        <source>»</source>
+        <translation>»</translation>
+    </message>
+    <message>
+        <source>Año siguiente (Mayús+Av Pág)</source>
+        <translation>Próximo ano (Shift+Page Down)</translation>
+    </message>
+    <message>
+        <source>&amp;Hoy</source>
+        <translation>&amp;Hoje</translation>
+    </message>
+    <message>
+        <source>Hoy (Inicio)</source>
+        <translation>Hoje (Home)</translation>
+    </message>
+    <message>
+        <source>Días de la luna</source>
+        <translation>Dias da lua</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Módulo harmônico</translation>
+    </message>
+    <message>
+        <source>Onda encantada</source>
+        <translation>Onda encantada</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Así lleva Talmiroc la cuenta:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;El año de trece lunas empieza el 26 de julio, y el kin de ese día es el portador del año hasta el 25 de julio siguiente.&lt;/li&gt;&lt;li&gt;Cada luna tiene 28 días, en cuatro héptadas de siete plasmas: Dali, Seli, Gamma, Kali, Alfa, Limi y Silio. La primera luna va del 26 de julio al 22 de agosto; la decimotercera, del 27 de junio al 24 de julio.&lt;/li&gt;&lt;li&gt;El 25 de julio no pertenece a ninguna luna: es el Día fuera del tiempo.&lt;/li&gt;&lt;li&gt;El 29 de febrero no avanza la cuenta: lleva el kin del 28 de febrero y se muestra como «0.0 Hunab Ku», entre los días 22 y 23 de la octava luna.&lt;/li&gt;&lt;li&gt;La notación NS cuenta ciclos de 52 años desde el año que empezó el 26 de julio de 1987: NS1.26.4.27 es el ciclo 1, año 26 del ciclo, luna 4, día 27.&lt;/li&gt;&lt;li&gt;Los 52 portales de activación galáctica son los del módulo armónico; la columna central es la séptima, de los kines 121 a 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Otras calculadoras cuentan distinto el 29 de febrero o el 25 de julio; por eso sus kines pueden no coincidir con estos.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Assim o Talmiroc faz a contagem:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;O ano de treze luas começa em 26 de julho, e o kin desse dia é o portador do ano até o 25 de julho seguinte.&lt;/li&gt;&lt;li&gt;Cada lua tem 28 dias, em quatro héptades de sete plasmas: Dali, Seli, Gamma, Kali, Alfa, Limi e Silio. A primeira lua vai de 26 de julho a 22 de agosto; a décima terceira, de 27 de junho a 24 de julho.&lt;/li&gt;&lt;li&gt;O 25 de julho não pertence a nenhuma lua: é o Dia Fora do Tempo.&lt;/li&gt;&lt;li&gt;O 29 de fevereiro não avança a contagem: leva o kin de 28 de fevereiro e é mostrado como «0.0 Hunab Ku», entre os dias 22 e 23 da oitava lua.&lt;/li&gt;&lt;li&gt;A notação NS conta ciclos de 52 anos a partir do ano que começou em 26 de julho de 1987: NS1.26.4.27 é o ciclo 1, ano 26 do ciclo, lua 4, dia 27.&lt;/li&gt;&lt;li&gt;Os 52 portais de ativação galáctica são os do módulo harmônico; a coluna central é a sétima, dos kins 121 a 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Outras calculadoras contam de outro modo o 29 de fevereiro ou o 25 de julho; por isso seus kins podem não coincidir com estes.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Seleccionado: %1 (%2) · Hoy: %3</source>
+        <translation>Selecionado: %1 (%2) · Hoje: %3</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>La página que se ve, en papel</source>
+        <translation>A página que se vê, em papel</translation>
+    </message>
+    <message>
+        <source>Guardar &amp;PDF…</source>
+        <translation>Salvar &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>La página que se ve, en un archivo PDF</source>
+        <translation>A página que se vê, em um arquivo PDF</translation>
+    </message>
+    <message>
+        <source>luna-%1-%2.pdf</source>
+        <translation>lua-%1-%2.pdf</translation>
+    </message>
+    <message>
+        <source>modulo-kin-%1.pdf</source>
+        <translation>modulo-kin-%1.pdf</translation>
+    </message>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Salvar PDF</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica · número blanco sobre negro: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
+        <translation>Moldura verde: portal de ativação galáctica · número branco sobre preto: hoje · moldura azul: o dia selecionado · Enter: ler o dia</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · número blanco sobre negro: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · número branco sobre preto: hoje · moldura azul: o kin selecionado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Para comprobar una cuenta: el %1 es el %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Para conferir uma contagem: %1 é o %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Los %1 portales de activación galáctica son los kines %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Os %1 portais de ativação galáctica são os kins %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>La ventana del día lee años de hasta %1 cifras: el %2 no se puede leer en ella.</source>
+        <translation>A janela do dia lê anos de até %1 algarismos: %2 não pode ser lido nela.</translation>
+    </message>
+    <message>
+        <source>onda-kin-%1.pdf</source>
+        <translation>onda-kin-%1.pdf</translation>
+    </message>
+    <message>
+        <source>%1, vuelve el kin de %2</source>
+        <translation>%1, volta o kin de %2</translation>
+    </message>
+    <message>
+        <source>Pe&amp;rsonas</source>
+        <translation>Pe&amp;ssoas</translation>
     </message>
 </context>
 </TS>

@@ -154,14 +154,82 @@ cada día; si ya está en la bandeja, no hace nada</source>
 </translation>
     </message>
     <message>
+        <source>talmiroc: --forma es cuadrada, vertical o ancha, no «%1»
+</source>
+        <translation>talmiroc: --forma — это cuadrada, vertical или ancha, а не «%1»
+</translation>
+    </message>
+    <message>
+        <source>el libro de personas: sus kines, cómo se relacionan y sus regresos</source>
+        <translation>книга людей: их кины, их связи и возвращения кинов</translation>
+    </message>
+    <message>
+        <source>la tarjeta del kin de la fecha, con --png o --svg</source>
+        <translation>карточка кина этой даты, с --png или --svg</translation>
+    </message>
+    <message>
+        <source>talmiroc: --tarjeta va con --png o --svg
+</source>
+        <translation>talmiroc: --tarjeta используется с --png или --svg
+</translation>
+    </message>
+    <message>
+        <source>escribe la tarjeta como imagen PNG en ARCHIVO, sin abrir
+ventana; con ARCHIVO -, en la salida estándar</source>
+        <translation>записывает карточку как PNG в ФАЙЛ, не открывая
+окна; с ФАЙЛОМ - — в стандартный вывод</translation>
+    </message>
+    <message>
+        <source>talmiroc: --png va con --tarjeta
+</source>
+        <translation>talmiroc: --png используется с --tarjeta
+</translation>
+    </message>
+    <message>
+        <source>la escribe como SVG (texto como texto); las dos, si se piden</source>
+        <translation>записывает её как SVG (текст остаётся текстом); обе, если заданы обе</translation>
+    </message>
+    <message>
+        <source>talmiroc: --svg va con --tarjeta
+</source>
+        <translation>talmiroc: --svg используется с --tarjeta
+</translation>
+    </message>
+    <message>
+        <source>FORMA</source>
+        <translation>ФОРМА</translation>
+    </message>
+    <message>
+        <source>la de la tarjeta: cuadrada, 1080 × 1080 (si no se dice),
+vertical, 1080 × 1920, o ancha, 1200 × 630</source>
+        <translation>форма карточки: cuadrada, 1080 × 1080 (по умолчанию),
+vertical, 1080 × 1920, или ancha, 1200 × 630</translation>
+    </message>
+    <message>
+        <source>talmiroc: --forma va con --tarjeta
+</source>
+        <translation>talmiroc: --forma используется с --tarjeta
+</translation>
+    </message>
+    <message>
+        <source>talmiroc: --tarjeta no va con --luna, --modulo, --onda ni --año
+</source>
+        <translation>talmiroc: --tarjeta не используется с --luna, --modulo, --onda и --año
+</translation>
+    </message>
+    <message>
         <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
        talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+       talmiroc --tarjeta [DÍA MES AÑO] --png ARCHIVO | --svg ARCHIVO
+                [--forma cuadrada|vertical|ancha]
        talmiroc --bandeja [--idioma IDIOMA]
 
 Sin opciones abre la ventana del día en la fecha de hoy.
 </source>
         <translation>Использование: talmiroc [--idioma ЯЗЫК] [--luna|--modulo|--onda [ДЕНЬ МЕСЯЦ ГОД]]
        talmiroc --luna|--año|--modulo|--onda [ДЕНЬ МЕСЯЦ ГОД] --pdf ФАЙЛ [--papel a4|carta]
+       talmiroc --tarjeta [ДЕНЬ МЕСЯЦ ГОД] --png ФАЙЛ | --svg ФАЙЛ
+                [--forma cuadrada|vertical|ancha]
        talmiroc --bandeja [--idioma ЯЗЫК]
 
 Без параметров открывает окно дня на сегодняшней дате.
@@ -356,6 +424,274 @@ Sin opciones abre la ventana del día en la fecha de hoy.
         <source>Lectura copiada</source>
         <translation>Прочтение скопировано</translation>
     </message>
+    <message>
+        <source>Guardar tarjeta…</source>
+        <translation>Сохранить карточку…</translation>
+    </message>
+    <message>
+        <source>Copiar tarjeta</source>
+        <translation>Копировать карточку</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta</source>
+        <translation>Сохранить карточку</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Modelo_personas</name>
+    <message>
+        <source>Kin %1</source>
+        <translation>Кин %1</translation>
+    </message>
+    <message>
+        <source>Nombre</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Nacimiento</source>
+        <translation>Рождение</translation>
+    </message>
+    <message>
+        <source>Kin de nacimiento</source>
+        <translation>Кин рождения</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Pagina_personas</name>
+    <message>
+        <source>no es un archivo normal</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>Buscar por nombre</source>
+        <translation>Поиск по имени</translation>
+    </message>
+    <message>
+        <source>Personas</source>
+        <translation>Люди</translation>
+    </message>
+    <message>
+        <source>Empezar un libro &amp;nuevo</source>
+        <translation>Начать &amp;новую книгу</translation>
+    </message>
+    <message>
+        <source>&amp;Añadir…</source>
+        <translation>&amp;Добавить…</translation>
+    </message>
+    <message>
+        <source>Una persona nueva en el libro</source>
+        <translation>Новый человек в книге</translation>
+    </message>
+    <message>
+        <source>&amp;Editar…</source>
+        <translation>&amp;Изменить…</translation>
+    </message>
+    <message>
+        <source>El nombre o la fecha de la persona elegida</source>
+        <translation>Имя или дата выбранного человека</translation>
+    </message>
+    <message>
+        <source>&amp;Quitar</source>
+        <translation>&amp;Убрать</translation>
+    </message>
+    <message>
+        <source>Quita del libro a las personas elegidas (Supr)</source>
+        <translation>Убирает выбранных людей из книги (Delete)</translation>
+    </message>
+    <message>
+        <source>&amp;Deshacer</source>
+        <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>Deshace el último cambio del libro (Ctrl+Z)</source>
+        <translation>Отменяет последнее изменение книги (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Guardar ca&amp;lendario…</source>
+        <translation>Сохранить &amp;календарь…</translation>
+    </message>
+    <message>
+        <source>Los 10 próximos regresos del kin de cada persona, como iCalendar</source>
+        <translation>Ближайшие 10 возвращений кина каждого человека в формате iCalendar</translation>
+    </message>
+    <message>
+        <source>El libro de personas %1 no se puede leer (%2). Se conserva tal cual y no se cambiará: está en solo lectura hasta que empiece uno nuevo, que guardará el viejo aparte.</source>
+        <translation>Книгу людей %1 не удаётся прочитать (%2). Она сохраняется как есть и не будет изменена: она доступна только для чтения, пока вы не начнёте новую, а старая будет отложена в сторону.</translation>
+    </message>
+    <message>
+        <source>Cambios sin guardar en el libro %1: %2. Se guardarán con el próximo.</source>
+        <translation>Несохранённые изменения в книге %1: %2. Они будут сохранены вместе со следующим.</translation>
+    </message>
+    <message>
+        <source>el sistema no deja leerlo: %1</source>
+        <translation>система не даёт его прочитать: %1</translation>
+    </message>
+    <message>
+        <source>no es JSON válido o está cortado, en la línea %1</source>
+        <translation>это не корректный JSON или он обрезан, в строке %1</translation>
+    </message>
+    <message>
+        <source>no es un libro de personas</source>
+        <translation>это не книга людей</translation>
+    </message>
+    <message>
+        <source>su versión, %1, es de otro programa</source>
+        <translation>его версия, %1, от другой программы</translation>
+    </message>
+    <message>
+        <source>la persona %1 no tiene justo nombre, dia, mes y año</source>
+        <translation>у человека %1 не ровно поля nombre, dia, mes и año</translation>
+    </message>
+    <message>
+        <source>el nombre de la persona %1 está vacío, es demasiado largo o tiene caracteres de control</source>
+        <translation>имя человека %1 пустое, слишком длинное или содержит управляющие символы</translation>
+    </message>
+    <message>
+        <source>la fecha de la persona %1 no es válida</source>
+        <translation>дата человека %1 недействительна</translation>
+    </message>
+    <message>
+        <source>Libro de personas</source>
+        <translation>Книга людей</translation>
+    </message>
+    <message>
+        <source>Otros usuarios de esta máquina pueden leer el libro de personas %1. Para que solo usted pueda: chmod 600 &apos;%1&apos;</source>
+        <translation>Другие пользователи этого компьютера могут читать книгу людей %1. Чтобы читать её могли только вы: chmod 600 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el libro de personas %1: %2. El cambio se ve aquí y se guardará con el próximo.</source>
+        <translation>Не удалось сохранить книгу людей %1: %2. Изменение видно здесь и будет сохранено вместе со следующим.</translation>
+    </message>
+    <message>
+        <source>El nombre lleva de 1 a 200 caracteres, sin saltos de línea.</source>
+        <translation>Имя — от 1 до 200 символов, без переносов строки.</translation>
+    </message>
+    <message>
+        <source>No se pudo empezar un libro nuevo en %1: %2</source>
+        <translation>Не удалось начать новую книгу в %1: %2</translation>
+    </message>
+    <message>
+        <source>El libro que no se podía leer está ahora en %1.</source>
+        <translation>Книга, которую не удалось прочитать, теперь находится в %1.</translation>
+    </message>
+    <message>
+        <source>Añadir una persona</source>
+        <translation>Добавить человека</translation>
+    </message>
+    <message>
+        <source>Editar una persona</source>
+        <translation>Изменить данные человека</translation>
+    </message>
+    <message>
+        <source>Día</source>
+        <translation>День</translation>
+    </message>
+    <message>
+        <source>Mes</source>
+        <translation>Месяц</translation>
+    </message>
+    <message>
+        <source>Año</source>
+        <translation>Год</translation>
+    </message>
+    <message>
+        <source>&amp;Nombre:</source>
+        <translation>&amp;Имя:</translation>
+    </message>
+    <message>
+        <source>Nacimiento (día, mes, año):</source>
+        <translation>Рождение (день, месяц, год):</translation>
+    </message>
+    <message>
+        <source>Lo que %1 es para %2</source>
+        <translation>Связь: %1 → %2</translation>
+    </message>
+    <message>
+        <source>Ninguna relación.</source>
+        <translation>Связей нет.</translation>
+    </message>
+    <message>
+        <source>El libro está vacío. Añada a alguien con Añadir.</source>
+        <translation>Книга пуста. Добавьте кого-нибудь кнопкой «Добавить».</translation>
+    </message>
+    <message>
+        <source>Elija una persona para ver su kin, o dos (Ctrl+clic) para ver cómo se relacionan sus kines.</source>
+        <translation>Выберите одного человека, чтобы увидеть его кин, или двух (Ctrl+щелчок), чтобы увидеть связи их кинов.</translation>
+    </message>
+    <message>
+        <source>Elija una persona o dos.</source>
+        <translation>Выберите одного или двух человек.</translation>
+    </message>
+    <message>
+        <source>Nacimiento</source>
+        <translation>Рождение</translation>
+    </message>
+    <message>
+        <source>Guía</source>
+        <translation>Ведущий</translation>
+    </message>
+    <message>
+        <source>Antípoda</source>
+        <translation>Антипод</translation>
+    </message>
+    <message>
+        <source>Análogo</source>
+        <translation>Аналог</translation>
+    </message>
+    <message>
+        <source>Oculto</source>
+        <translation>Скрытый</translation>
+    </message>
+    <message>
+        <source>%1
+Kin %2</source>
+        <translation>%1
+Кин %2</translation>
+    </message>
+    <message>
+        <source>Color: %1</source>
+        <translation>Цвет: %1</translation>
+    </message>
+    <message>
+        <source>Familia terrestre: %1</source>
+        <translation>Земная семья: %1</translation>
+    </message>
+    <message>
+        <source>Próximos regresos de su kin (cada 260 días)</source>
+        <translation>Ближайшие возвращения кина (каждые 260 дней)</translation>
+    </message>
+    <message>
+        <source>Cumpleaños</source>
+        <translation>Дни рождения</translation>
+    </message>
+    <message>
+        <source>Vive el año %1 de su ciclo %2 de 52 años: a los 52 años el kin vuelve el día del cumpleaños.</source>
+        <translation>Идёт %1-й год %2-го 52-летнего цикла: в 52 года кин возвращается в сам день рождения.</translation>
+    </message>
+    <message>
+        <source>Hoy, %1</source>
+        <translation>Сегодня, %1</translation>
+    </message>
+    <message>
+        <source>Ninguna relación con su kin.</source>
+        <translation>Связей с кином рождения нет.</translation>
+    </message>
+    <message>
+        <source>Guardar calendario</source>
+        <translation>Сохранить календарь</translation>
+    </message>
+    <message>
+        <source>regresos-de-kin.ics</source>
+        <translation>vozvrashcheniya-kina.ics</translation>
+    </message>
+    <message>
+        <source>Calendarios iCalendar (*.ics)</source>
+        <translation>Календари iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1: %2</source>
+        <translation>Не удалось записать файл %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>talmiroc::Papel</name>
@@ -390,6 +726,25 @@ Sin opciones abre la ventana del día en la fecha de hoy.
     <message>
         <source>En cada día, su fecha y su kin · %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
         <translation>В каждом дне — его дата и кин · %1 · 25/7: %2 · зелёная рамка: портал галактической активации</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Tarjeta</name>
+    <message>
+        <source>Nacimiento: %1</source>
+        <translation>Дата рождения: %1</translation>
+    </message>
+    <message>
+        <source>Tarjeta cuadrada</source>
+        <translation>Квадратная карточка</translation>
+    </message>
+    <message>
+        <source>Tarjeta vertical</source>
+        <translation>Вертикальная карточка</translation>
+    </message>
+    <message>
+        <source>Tarjeta ancha</source>
+        <translation>Широкая карточка</translation>
     </message>
 </context>
 <context>
@@ -448,7 +803,7 @@ Sin opciones abre la ventana del día en la fecha de hoy.
     </message>
     <message>
         <source>Kin %1</source>
-        <translation>Кин %1</translation>
+        <translation>Кин&#xa0;%1</translation>
     </message>
     <message>
         <source>Gu</source>
@@ -597,6 +952,14 @@ Sin opciones abre la ventana del día en la fecha de hoy.
     <message>
         <source>onda-kin-%1.pdf</source>
         <translation>volna-kin-%1.pdf</translation>
+    </message>
+    <message>
+        <source>%1, vuelve el kin de %2</source>
+        <translation>%1, возвращается кин: %2</translation>
+    </message>
+    <message>
+        <source>Pe&amp;rsonas</source>
+        <translation>&amp;Люди</translation>
     </message>
 </context>
 </TS>

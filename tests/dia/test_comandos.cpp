@@ -217,7 +217,7 @@ const Texto_en_idioma textos_en_idioma[] = {
     {"pt", "nombre", "* Kin 153: Caminhante do Céu Planetário Vermelho\r\n <Ben Lahum> "},
     {"pt", "fecha", "Data gregoriana: 25-7-2003"},
     {"fr", "nombre", "* Kin 153\u00a0: Marcheur du Ciel Planétaire Rouge\r\n <Ben Lahum> "},
-    {"ru", "nombre", "* Kin 153: Красный Планетарный Небесный Странник\r\n <Ben Lahum> "},
+    {"ru", "nombre", "* Кин 153 Красный Планетарный Небесный Странник\r\n <Ben Lahum> "},
 };
 
 QString Texto_de(const QWidget* w) {

@@ -616,7 +616,6 @@ TEST(Papel, CadaHojaEnSuIdioma) {
         for (const auto& t : p.lugares_oraculo) añadir(t);
         añadir(p.nombre_fuera_del_tiempo);
         añadir(p.nombre_hunab_ku);
-        añadir(Titulo_kin(Kin{1}, p));  // "Kin 1 ...", as every language titles a kin
         return v;
     };
     const QStringList hojas[] = {{"--luna", "29", "2", "2016"},

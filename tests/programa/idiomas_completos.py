@@ -1,13 +1,19 @@
 #!/usr/bin/env python3
 """Every language of the registry is whole: its windows' catalogue with every
 text translated, and its name in the desktop entry, the AppStream data and the
-README. Usage: idiomas_completos.py SOURCE_DIR CODE...  (Spanish, the texts'
-own language, needs no catalogue)."""
+README. Usage: idiomas_completos.py SOURCE_DIR LUPDATE SOURCE,SOURCE... CODE...
+(Spanish, the texts' own language, needs no catalogue). Each catalogue is read
+after LUPDATE has brought a copy of it up to date with the sources."""
+import os
 import re
+import shutil
+import subprocess
 import sys
+import tempfile
 import xml.etree.ElementTree as ET
 
-raiz, codigos = sys.argv[1], sys.argv[2:]
+raiz, lupdate, fuentes, codigos = sys.argv[1], sys.argv[2], sys.argv[3].split(","), sys.argv[4:]
+copias = tempfile.TemporaryDirectory()
 faltas = []
 escritorio = open(f"{raiz}/packaging/talmiroc.desktop", encoding="utf-8").read()
 appstream = open(f"{raiz}/packaging/io.github.talmiroc.Talmiroc.metainfo.xml", encoding="utf-8").read()
@@ -18,14 +24,18 @@ for codigo in codigos:
     if codigo == "es":
         continue
     try:
-        ts = ET.parse(f"{raiz}/translations/talmiroc_{codigo}.ts").getroot()
+        copia = os.path.join(copias.name, f"talmiroc_{codigo}.ts")
+        shutil.copyfile(f"{raiz}/translations/talmiroc_{codigo}.ts", copia)
+        subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none", *fuentes,
+                        "-ts", copia], check=True)
+        ts = ET.parse(copia).getroot()
         for m in ts.iter("message"):
             t = m.find("translation")
             if t.get("type") in ("obsolete", "vanished"):
                 continue
             if t.get("type") == "unfinished" or not (t.text or "").strip():
                 faltas.append(f"{codigo}: sin traducir en talmiroc_{codigo}.ts: {m.find('source').text[:60]!r}")
-    except (OSError, ET.ParseError) as e:
+    except (OSError, ET.ParseError, subprocess.CalledProcessError) as e:
         faltas.append(f"{codigo}: sin catálogo de ventanas: {e}")
     for clave in ("GenericName", "Comment", "Keywords"):
         if not re.search(rf"^{clave}\[{codigo}(_[A-Z]+)?\]=.+", escritorio, re.M):
