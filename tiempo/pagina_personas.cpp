@@ -5,6 +5,7 @@
 
 #include <QBoxLayout>
 #include <QDialog>
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -26,6 +27,7 @@
 #include "modelo_personas.h"
 #include "regresos.h"
 #include "archivo.h"
+#include "tarjeta.h"
 
 namespace talmiroc {
 
@@ -101,6 +103,19 @@ Pagina_personas::Pagina_personas(Efectos& efectos, const Palabras& palabras, std
     connect(lista_, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
         Dialogo(filtro_->mapToSource(i).row());
     });
+
+    // The chosen person's kin card, from the list's menu, as the day
+    // window's menu offers a day's.
+    acciones_tarjeta_ = Acciones_tarjeta(*this, efectos_, [this]() -> std::optional<Tarjeta> {
+        const std::vector<int> elegidas = Seleccionadas();
+        if (elegidas.size() != 1) return std::nullopt;
+        const Persona& p = libro_->Personas()[static_cast<std::size_t>(elegidas.front())];
+        return Tarjeta_persona(Texto(p.nombre), p.nacimiento, palabras_);
+    });
+    acciones_tarjeta_[0]->setObjectName(QStringLiteral("guardar_tarjeta"));
+    acciones_tarjeta_[1]->setObjectName(QStringLiteral("copiar_tarjeta"));
+    lista_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    lista_->addActions(acciones_tarjeta_);
 
     aviso_ = new QLabel;
     aviso_->setObjectName(QStringLiteral("aviso_libro"));
@@ -465,6 +480,7 @@ void Pagina_personas::Mostrar_detalle() {
     editar_->setEnabled(elegidas.size() == 1 && !libro_->Solo_lectura());
     quitar_->setEnabled(!elegidas.empty() && !libro_->Solo_lectura());
     glifos_->setVisible(elegidas.size() == 1);
+    for (QAction* a : acciones_tarjeta_) a->setEnabled(elegidas.size() == 1);
     const auto& lista = libro_->Personas();
     QString html;
     const auto relaciones = [this](const Persona& a, const Persona& b) {
@@ -565,9 +581,12 @@ std::string Pagina_personas::Calendario(int cuantas) const {
 }
 
 void Pagina_personas::Guardar_calendario() {
-    const QString archivo =
-        efectos_.Archivo(*this, tr("Guardar calendario"), tr("regresos-de-kin.ics"),
-                         tr("Calendarios iCalendar (*.ics)"), false);
+    const QString archivo = efectos_
+                                .Archivo_guardar(*this, tr("Guardar calendario"),
+                                                 tr("regresos-de-kin.ics"),
+                                                 {tr("Calendarios iCalendar (*.ics)")},
+                                                 Efectos::Carpeta::documentos)
+                                .archivo;
     if (archivo.isEmpty()) return;
     // Through the one file writer: beside, flushed, renamed; a calendar is
     // no secret, so a new file gets the usual mode.

@@ -16,6 +16,7 @@
 #include "libro.h"
 #include "tzolkin.h"
 
+class QAction;
 class QFileSystemWatcher;
 class QHBoxLayout;
 class QLabel;
@@ -37,7 +38,8 @@ public:
     // empty), read now. Controls are named for tests: `lista_personas`,
     // `buscar_persona`, `añadir_persona`, `editar_persona`, `quitar_persona`,
     // `deshacer_persona`, `calendario_personas`, `detalle_persona`,
-    // `aviso_libro`, `libro_nuevo`.
+    // `aviso_libro`, `libro_nuevo`, `importar_personas`; the list's menu
+    // holds `guardar_tarjeta` and `copiar_tarjeta` for the one person chosen.
     Pagina_personas(Efectos& efectos, const Palabras& palabras, std::string ruta = {},
                     QWidget* parent = nullptr);
     ~Pagina_personas() override;
@@ -112,6 +114,7 @@ private:
     std::vector<QLabel*> oraculo_;  // the birth kin and its four partners
     std::vector<QLabel*> lugares_;  // their places under them
     QFileSystemWatcher* vigia_ = nullptr;
+    QList<QAction*> acciones_tarjeta_;  // Guardar tarjeta…, Copiar tarjeta
 };
 
 }  // namespace talmiroc

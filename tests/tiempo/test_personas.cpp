@@ -1,7 +1,12 @@
 // The people page: changes through the page with the day window's checks,
 // undo, two windows on one book, a bad book kept and said once, and the
 // kin returns on the moon.
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMimeData>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -148,6 +153,56 @@ TEST(Personas, RegresosEnLaLuna) {
         }
     }
     EXPECT_EQ(marcadas, 1);
+}
+
+// The list's menu saves or copies the card of the one person chosen, as the
+// day window's does a day's; with none or two chosen it does nothing.
+TEST(Personas, TarjetaDeLaPersonaElegida) {
+    Libro_propio libro;
+    Efectos_grabados efectos(QDate(2026, 12, 10));
+    Pagina_personas pagina(efectos, palabras_es, libro.Ruta());
+    pagina.Añadir(QStringLiteral("Ana María"), QStringLiteral("9"), QStringLiteral("4"), QStringLiteral("2003"));
+    pagina.Añadir(QStringLiteral("Luis"), QStringLiteral("25"), QStringLiteral("7"), QStringLiteral("2003"));
+    auto* guardar = pagina.findChild<QAction*>(QStringLiteral("guardar_tarjeta"));
+    auto* copiar = pagina.findChild<QAction*>(QStringLiteral("copiar_tarjeta"));
+    ASSERT_TRUE(guardar && copiar);
+    const QTemporaryDir carpeta;
+    const struct {
+        std::vector<int> elegidas;
+        const char* archivo;   // what the dialog answers; "" cancelled
+        const char* propuesto; // the name proposed; "" no dialog
+        const char* inicio;    // how the file begins; "" none written
+    } filas[] = {
+        {{0}, "ana.png", "Talmiroc-Kin-46-2003-04-09-Ana-María.png", "\x89PNG"},
+        {{1}, "luis.svg", "Talmiroc-Kin-153-2003-07-25-Luis.png", "<?xml"},
+        {{0}, "", "Talmiroc-Kin-46-2003-04-09-Ana-María.png", ""},
+        {{}, "nadie.png", "", ""},
+        {{0, 1}, "dos.png", "", ""},
+    };
+    for (const auto& f : filas) {
+        const std::string fila = std::to_string(&f - filas);
+        pagina.Seleccionar(f.elegidas);
+        efectos.propuestos.clear();
+        efectos.archivo_elegido = {*f.archivo ? carpeta.filePath(QString::fromUtf8(f.archivo)) : QString()};
+        QGuiApplication::clipboard()->setText(QStringLiteral("marca"));
+        EXPECT_EQ(guardar->isEnabled(), f.elegidas.size() == 1) << fila;
+        guardar->trigger();
+        copiar->trigger();
+        EXPECT_EQ(efectos.propuestos, *f.propuesto ? std::vector<QString>{QString::fromUtf8(f.propuesto)}
+                                                   : std::vector<QString>{})
+            << fila;
+        const QMimeData* copiado = QGuiApplication::clipboard()->mimeData();
+        EXPECT_EQ(copiado->hasFormat(QStringLiteral("image/png")), f.elegidas.size() == 1) << fila;
+        if (f.elegidas.size() == 1) {
+            EXPECT_TRUE(copiado->data(QStringLiteral("image/svg+xml")).startsWith("<?xml")) << fila;
+        }
+        QFile escrito(carpeta.filePath(QString::fromUtf8(f.archivo)));
+        EXPECT_EQ(escrito.open(QIODevice::ReadOnly) && escrito.readAll().startsWith(f.inicio),
+                  *f.inicio != '\0')
+            << fila;
+    }
+    EXPECT_TRUE(efectos.mensajes.empty());
+    EXPECT_EQ(efectos.carpetas.front(), Efectos::Carpeta::imagenes);
 }
 
 }  // namespace
