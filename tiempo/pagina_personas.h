@@ -27,6 +27,10 @@ class QTableView;
 
 namespace talmiroc {
 
+namespace personas {
+struct Importacion;  // importar.h
+}
+
 class Efectos;
 class Modelo_personas;
 
@@ -68,6 +72,19 @@ public:
     // Today, for the returns and how today stands to each person.
     void Fijar_hoy(const Fecha& hoy);
 
+    // Adds the people of a vCard or CSV file (importar.h) in one change,
+    // undone at once; says what was added and what skipped and why, or
+    // why the file cannot be imported (then nothing is added).
+    void Importar(const QString& archivo);
+
+    // What an import did, in the windows' language: "Añadidas: 3.
+    // Omitidas: 1." and a line for each omitted card or line with why.
+    static QStringList Resumen_importacion(const personas::Importacion& i);
+    // Why file `archivo` cannot be imported, one line.
+    static QString Fallo_importacion(const personas::Importacion& i, const QString& archivo);
+    // Why a book cannot be read, as the page's notice says it.
+    static QString Texto_defecto(const personas::Estado_lectura& e);
+
 signals:
     // The book changed (here, or in another window): the moon's marks follow.
     void cambiado();
@@ -78,22 +95,23 @@ protected:
 private:
     QHBoxLayout* Crear_botones();
     QWidget* Crear_detalle();
-    void Aplicar(const personas::Cambio& cambio, bool deshacible = true);
+    void Aplicar(const personas::Cambio& cambio);
+    void Aplicado(const personas::Libro::Resultado& r);  // shown, and a failed save said
     bool Comprobar(const QString& nombre, const QString& dia, const QString& mes,
                    const QString& año, personas::Persona& persona);
     void Dialogo(int persona);  // -1: a new one
     void Guardar_calendario();
+    void Elegir_importacion();  // asks for the file
     void Empezar_de_nuevo();
     void Recargar();
     void Mostrar_libro();      // the list and the notice from the book
     void Mostrar_detalle();    // from the selection
     void Avisar_una_vez();     // a bad or open book, said once
-    QString Texto_defecto() const;
 
     Efectos& efectos_;
     const Palabras& palabras_;
     std::unique_ptr<personas::Libro> libro_;
-    std::vector<personas::Cambio> deshacer_;
+    std::vector<std::vector<personas::Cambio>> deshacer_;  // each step's changes
     std::vector<Kin> kines_;  // each person's birth kin, in the book's order
     Fecha hoy_{1, 1, 2000};
     bool avisado_ = false;
@@ -103,6 +121,7 @@ private:
     QTableView* lista_ = nullptr;
     QLineEdit* buscar_ = nullptr;
     QPushButton* añadir_ = nullptr;
+    QPushButton* importar_ = nullptr;
     QPushButton* editar_ = nullptr;
     QPushButton* quitar_ = nullptr;
     QPushButton* deshacer_boton_ = nullptr;
