@@ -237,6 +237,9 @@ void Leer_vcard(const std::vector<Linea>& lineas, Importacion& i, Recogida& r) {
         i.linea = linea;
     };
     for (const auto& [texto, numero] : logicas) {
+        const std::string_view l = texto;
+        if (Primer_byte_malo(l) < l.size() || l.find('\0') != std::string_view::npos)
+            return falla(Fallo::no_utf8, numero);
         if (Recortar(texto).empty()) continue;
         const std::optional<Propiedad> p = Leer_propiedad(texto);
         if (!t) {
@@ -381,16 +384,12 @@ void Leer_csv(std::string_view texto, Importacion& i, Recogida& r) {
 Importacion Leer_importacion(std::string_view texto, const Palabras& p) {
     Importacion i;
     if (texto.starts_with("\xEF\xBB\xBF")) texto.remove_prefix(3);  // a byte-order mark
-    if (const std::size_t malo = Primer_byte_malo(texto); malo < texto.size()) {
-        i.fallo = Fallo::no_utf8;
-        i.linea = 1 + static_cast<std::size_t>(std::count(texto.begin(), texto.begin() + static_cast<std::ptrdiff_t>(malo), '\n'));
-        return i;
-    }
-    if (texto.find('\0') != std::string_view::npos) {
-        i.fallo = Fallo::no_utf8;
-        i.linea = 1 + static_cast<std::size_t>(std::count(texto.begin(), texto.begin() + static_cast<std::ptrdiff_t>(texto.find('\0')), '\n'));
-        return i;
-    }
+    // Where the text stops being UTF-8; a NUL is no text either.
+    const std::size_t malo = std::min(Primer_byte_malo(texto), texto.find('\0'));
+    const auto linea_de = [&texto](std::size_t k) {
+        return 1 + static_cast<std::size_t>(
+                       std::count(texto.begin(), texto.begin() + static_cast<std::ptrdiff_t>(k), '\n'));
+    };
     const std::vector<Linea> lineas = Lineas(texto);
     const auto primera = std::find_if(lineas.begin(), lineas.end(),
                                       [](const Linea& l) { return !Recortar(l.texto).empty(); });
@@ -398,11 +397,20 @@ Importacion Leer_importacion(std::string_view texto, const Palabras& p) {
     if (primera != lineas.end()) {
         const std::optional<Propiedad> q = Leer_propiedad(Recortar(primera->texto));
         if (q && q->nombre == "BEGIN" && Igual_sin_caja(Recortar(q->valor), "VCARD")) {
+            // Checked line by line once unfolded: a fold may fall inside a
+            // character.
             i.formato = Formato_importar::vcard;
             Leer_vcard(lineas, i, r);
+        } else if (malo < texto.size()) {
+            i.fallo = Fallo::no_utf8;
+            i.linea = linea_de(malo);
         } else {
             Leer_csv(texto, i, r);
         }
+    }
+    if (primera == lineas.end() && malo < texto.size()) {
+        i.fallo = Fallo::no_utf8;
+        i.linea = linea_de(malo);
     }
     if (i.ok() && i.nuevas.empty() && i.omitidas.empty()) i.fallo = Fallo::vacio;
     if (!i.ok()) {

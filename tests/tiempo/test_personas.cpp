@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -203,6 +204,35 @@ TEST(Personas, TarjetaDeLaPersonaElegida) {
     }
     EXPECT_TRUE(efectos.mensajes.empty());
     EXPECT_EQ(efectos.carpetas.front(), Efectos::Carpeta::imagenes);
+}
+
+// Importar… adds a file's people in one step that one Deshacer undoes, and
+// says what it added and skipped; a bad file adds nobody and says why.
+TEST(Personas, ImportarYDeshacer) {
+    Libro_propio libro;
+    Efectos_grabados efectos(QDate(2026, 12, 10));
+    Pagina_personas pagina(efectos, palabras_es, libro.Ruta());
+    pagina.Añadir(QStringLiteral("Ana"), QStringLiteral("9"), QStringLiteral("4"), QStringLiteral("2003"));
+    const QTemporaryDir carpeta;
+    const auto escribir = [&carpeta](const char* nombre, const QByteArray& texto) {
+        QFile f(carpeta.filePath(QString::fromUtf8(nombre)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(texto) == texto.size());
+        return f.fileName();
+    };
+    efectos.archivo_abierto = escribir("l.csv", "Luis,25,7,2003\nAna,9,4,2003\nSol,1,1,2000\n");
+    pagina.findChild<QPushButton*>(QStringLiteral("importar_personas"))->click();
+    EXPECT_EQ(Nombres(pagina), (std::vector<std::string>{"Ana", "Luis", "Sol"}));
+    ASSERT_EQ(efectos.mensajes.size(), 1U);
+    EXPECT_EQ(efectos.mensajes[0].texto,
+              QStringLiteral("Añadidas: 2. Omitidas: 1.\nLínea 2: Ana ya está en el libro"));
+    pagina.Deshacer();
+    EXPECT_EQ(Nombres(pagina), (std::vector<std::string>{"Ana"})) << "the import undone at once";
+    efectos.mensajes.clear();
+    pagina.Importar(escribir("m.vcf", "BEGIN:VCARD\nFN:Luis\nBDAY:2003-07-25\n"));
+    EXPECT_EQ(Nombres(pagina), (std::vector<std::string>{"Ana"}));
+    ASSERT_EQ(efectos.mensajes.size(), 1U);
+    EXPECT_EQ(efectos.mensajes[0].icono, Icono::error);
+    EXPECT_TRUE(efectos.mensajes[0].texto.contains(QStringLiteral("END:VCARD")));
 }
 
 }  // namespace
