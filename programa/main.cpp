@@ -109,16 +109,18 @@ int Importar_personas(const talmiroc::Pedido_programa& p, char* programa) {
         personas::Libro libro(ruta);
         const QString al_libro = QString::fromStdString(ruta);
         if (!libro.Abrir().ok()) {
-            return Fallo_archivo(Pagina_personas::tr("El libro de personas %1 no se puede leer (%2); "
-                                                     "no se añadió a nadie.")
+            return Fallo_archivo(QCoreApplication::translate(
+                                     "talmiroc::Pagina_personas",
+                                     "El libro de personas %1 no se puede leer (%2); no se añadió a nadie.")
                                      .arg(al_libro, Pagina_personas::Texto_defecto(libro.Lectura())));
         }
         personas::Importacion i = personas::Leer_archivo_importacion(*p.importar, *p.idioma);
         if (!i.ok()) return Fallo_archivo(Pagina_personas::Fallo_importacion(i, archivo));
         const personas::Libro::Resultado r = personas::Importar(libro, i);
         if (r.error != 0) {
-            return Fallo_archivo(Pagina_personas::tr("No se pudo guardar el libro de personas %1: %2. "
-                                                     "No se añadió a nadie.")
+            return Fallo_archivo(QCoreApplication::translate(
+                                     "talmiroc::Pagina_personas",
+                                     "No se pudo guardar el libro de personas %1: %2. No se añadió a nadie.")
                                      .arg(al_libro, QString::fromLocal8Bit(std::strerror(r.error))));
         }
         return Decir(stdout, Pagina_personas::Resumen_importacion(i).join(QLatin1Char('\n')) +

@@ -96,24 +96,6 @@ every day; if it is in the tray already, does nothing</translation>
         <translation>this help</translation>
     </message>
     <message>
-        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
-       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
-       talmiroc --tarjeta [DÍA MES AÑO] --png ARCHIVO | --svg ARCHIVO
-                [--forma cuadrada|vertical|ancha]
-       talmiroc --bandeja [--idioma IDIOMA]
-
-Sin opciones abre la ventana del día en la fecha de hoy.
-</source>
-        <translation>Usage: talmiroc [--idioma LANGUAGE] [--luna|--modulo|--onda [DAY MONTH YEAR]]
-       talmiroc --luna|--año|--modulo|--onda [DAY MONTH YEAR] --pdf FILE [--papel a4|carta]
-       talmiroc --tarjeta [DAY MONTH YEAR] --png FILE | --svg FILE
-                [--forma cuadrada|vertical|ancha]
-       talmiroc --bandeja [--idioma LANGUAGE]
-
-With no options, opens the day window on today&apos;s date.
-</translation>
-    </message>
-    <message>
         <source>Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
 En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
 Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
@@ -170,22 +152,6 @@ with FILE -, to standard output</translation>
 </source>
         <translation>talmiroc: --pdf goes with --luna, --año, --modulo or --onda
 </translation>
-    </message>
-    <message>
-        <source>talmiroc: --pdf va con --luna, --año o --modulo
-</source>
-        <translation>talmiroc: --pdf goes with --luna, --año or --modulo
-</translation>
-    </message>
-    <message>
-        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
-la luna en una hoja, el año en 14 (portada y 13 lunas),
-el módulo en una (con fecha, su kin resaltado);
-con ARCHIVO -, en la salida estándar</source>
-        <translation>writes the pages to FILE, opening no window:
-the moon on one page, the year on 14 (cover and 13 moons),
-the module on one (given a date, its kin highlighted);
-with FILE -, to standard output</translation>
     </message>
     <message>
         <source>talmiroc: --forma es cuadrada, vertical o ancha, no «%1»
@@ -248,22 +214,42 @@ vertical, 1080 × 1920, o ancha, 1200 × 630</source>
 vertical, 1080 × 1920, or ancha, 1200 × 630</translation>
     </message>
     <message>
+        <source>el libro de personas: sus kines, cómo se relacionan y sus regresos</source>
+        <translation>the people book: their kins, how they relate and their returns</translation>
+    </message>
+    <message>
+        <source>con --personas, añade al libro las personas de ARCHIVO,
+vCard (FN y BDAY) o CSV (nombre,dia,mes,año), sin abrir
+ventana, y dice cuántas añadió y cuáles omitió y por qué</source>
+        <translation>with --personas, adds the people of FILE to the book,
+vCard (FN and BDAY) or CSV (nombre,dia,mes,año), with no
+window, saying how many were added, which skipped and why</translation>
+    </message>
+    <message>
+        <source>talmiroc: --importar va con --personas
+</source>
+        <translation>talmiroc: --importar goes with --personas
+</translation>
+    </message>
+    <message>
         <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
        talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+       talmiroc --tarjeta [DÍA MES AÑO] --png ARCHIVO | --svg ARCHIVO
+                [--forma cuadrada|vertical|ancha]
+       talmiroc --personas --importar ARCHIVO
        talmiroc --bandeja [--idioma IDIOMA]
 
 Sin opciones abre la ventana del día en la fecha de hoy.
 </source>
         <translation>Usage: talmiroc [--idioma LANGUAGE] [--luna|--modulo|--onda [DAY MONTH YEAR]]
        talmiroc --luna|--año|--modulo|--onda [DAY MONTH YEAR] --pdf FILE [--papel a4|carta]
+       talmiroc --tarjeta [DAY MONTH YEAR] --png FILE | --svg FILE
+                [--forma cuadrada|vertical|ancha]
+       talmiroc --personas --importar FILE
        talmiroc --bandeja [--idioma LANGUAGE]
 
 With no options, opens the day window on today&apos;s date.
 </translation>
-    </message>
-    <message>
-        <source>el libro de personas: sus kines, cómo se relacionan y sus regresos</source>
-        <translation>the people book: their kins, how they relate and their returns</translation>
     </message>
 </context>
 <context>
@@ -453,295 +439,6 @@ With no options, opens the day window on today&apos;s date.
     <message>
         <source>Lectura copiada</source>
         <translation>Reading copied</translation>
-    </message>
-    <message>
-        <source>Guardar tarjeta…</source>
-        <translation>Save Card…</translation>
-    </message>
-    <message>
-        <source>Copiar tarjeta</source>
-        <translation>Copy Card</translation>
-    </message>
-    <message>
-        <source>Guardar tarjeta</source>
-        <translation>Save Card</translation>
-    </message>
-</context>
-<context>
-    <name>talmiroc::Papel</name>
-    <message>
-        <source>Guardar PDF</source>
-        <translation>Save as PDF</translation>
-    </message>
-    <message>
-        <source>Documentos PDF (*.pdf)</source>
-        <translation>PDF documents (*.pdf)</translation>
-    </message>
-    <message>
-        <source>No se pudo escribir el archivo %1</source>
-        <translation>The file %1 could not be written</translation>
-    </message>
-    <message>
-        <source>Marco verde: portal de activación galáctica</source>
-        <translation>Green frame: galactic activation portal</translation>
-    </message>
-    <message>
-        <source>Módulo armónico</source>
-        <translation>Harmonic module</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Green: galactic activation portal · column 7 between lines: central column · blue frame: the highlighted kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
-        <translation>Green: galactic activation portal · column 7 between lines: central column</translation>
-    </message>
-    <message>
-        <source>En cada día, su fecha y su kin · 0.0: %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
-        <translation>In each day, its date and its kin · 0.0: %1 · 25/7: %2 · green frame: galactic activation portal</translation>
-    </message>
-</context>
-<context>
-    <name>talmiroc::Ventana_tiempo</name>
-    <message>
-        <source>hoy</source>
-        <translation>today</translation>
-    </message>
-    <message>
-        <source>Héptada %1</source>
-        <translation>Heptad %1</translation>
-    </message>
-    <message>
-        <source>Columna %1, central</source>
-        <translation>Column %1, central</translation>
-    </message>
-    <message>
-        <source>%1 ·</source>
-        <translation>%1 ·</translation>
-    </message>
-    <message>
-        <source>columna central</source>
-        <translation>central column</translation>
-    </message>
-    <message>
-        <source>guía del seleccionado</source>
-        <translation>guide of the selected kin</translation>
-    </message>
-    <message>
-        <source>antípoda del seleccionado</source>
-        <translation>antipode of the selected kin</translation>
-    </message>
-    <message>
-        <source>análogo del seleccionado</source>
-        <translation>analog of the selected kin</translation>
-    </message>
-    <message>
-        <source>oculto del seleccionado</source>
-        <translation>occult of the selected kin</translation>
-    </message>
-    <message>
-        <source>en la onda encantada del seleccionado</source>
-        <translation>in the selected kin&apos;s wavespell</translation>
-    </message>
-    <message>
-        <source>Kin</source>
-        <translation>Kin</translation>
-    </message>
-    <message>
-        <source>Tono</source>
-        <translation>Tone</translation>
-    </message>
-    <message>
-        <source>Fecha</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Kin %1</source>
-        <translation>Kin %1</translation>
-    </message>
-    <message>
-        <source>Gu</source>
-        <translation>Gu</translation>
-    </message>
-    <message>
-        <source>Ap</source>
-        <translation>Ap</translation>
-    </message>
-    <message>
-        <source>An</source>
-        <translation>An</translation>
-    </message>
-    <message>
-        <source>Oc</source>
-        <translation>Oc</translation>
-    </message>
-    <message>
-        <source>Talmiroc: la cuenta en el tiempo</source>
-        <translation>Talmiroc: the count over time</translation>
-    </message>
-    <message>
-        <source>&amp;Luna</source>
-        <translation>&amp;Moon</translation>
-    </message>
-    <message>
-        <source>&amp;Módulo armónico</source>
-        <translation>&amp;Harmonic module</translation>
-    </message>
-    <message>
-        <source>&amp;Onda encantada</source>
-        <translation>&amp;Wavespell</translation>
-    </message>
-    <message>
-        <source>&amp;Cómo se cuenta</source>
-        <translation>How it is &amp;counted</translation>
-    </message>
-    <message>
-        <source>«</source>
-        <translation>«</translation>
-    </message>
-    <message>
-        <source>Año anterior (Mayús+Re Pág)</source>
-        <translation>Previous year (Shift+Page Up)</translation>
-    </message>
-    <message>
-        <source>‹</source>
-        <translation>‹</translation>
-    </message>
-    <message>
-        <source>Luna anterior (Re Pág)</source>
-        <translation>Previous moon (Page Up)</translation>
-    </message>
-    <message>
-        <source>›</source>
-        <translation>›</translation>
-    </message>
-    <message>
-        <source>Luna siguiente (Av Pág)</source>
-        <translation>Next moon (Page Down)</translation>
-    </message>
-    <message>
-        <source>»</source>
-        <translation>»</translation>
-    </message>
-    <message>
-        <source>Año siguiente (Mayús+Av Pág)</source>
-        <translation>Next year (Shift+Page Down)</translation>
-    </message>
-    <message>
-        <source>&amp;Hoy</source>
-        <translation>&amp;Today</translation>
-    </message>
-    <message>
-        <source>Hoy (Inicio)</source>
-        <translation>Today (Home)</translation>
-    </message>
-    <message>
-        <source>Días de la luna</source>
-        <translation>Days of the moon</translation>
-    </message>
-    <message>
-        <source>Módulo armónico</source>
-        <translation>Harmonic module</translation>
-    </message>
-    <message>
-        <source>Onda encantada</source>
-        <translation>Wavespell</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;Así lleva Talmiroc la cuenta:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;El año de trece lunas empieza el 26 de julio, y el kin de ese día es el portador del año hasta el 25 de julio siguiente.&lt;/li&gt;&lt;li&gt;Cada luna tiene 28 días, en cuatro héptadas de siete plasmas: Dali, Seli, Gamma, Kali, Alfa, Limi y Silio. La primera luna va del 26 de julio al 22 de agosto; la decimotercera, del 27 de junio al 24 de julio.&lt;/li&gt;&lt;li&gt;El 25 de julio no pertenece a ninguna luna: es el Día fuera del tiempo.&lt;/li&gt;&lt;li&gt;El 29 de febrero no avanza la cuenta: lleva el kin del 28 de febrero y se muestra como «0.0 Hunab Ku», entre los días 22 y 23 de la octava luna.&lt;/li&gt;&lt;li&gt;La notación NS cuenta ciclos de 52 años desde el año que empezó el 26 de julio de 1987: NS1.26.4.27 es el ciclo 1, año 26 del ciclo, luna 4, día 27.&lt;/li&gt;&lt;li&gt;Los 52 portales de activación galáctica son los del módulo armónico; la columna central es la séptima, de los kines 121 a 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Otras calculadoras cuentan distinto el 29 de febrero o el 25 de julio; por eso sus kines pueden no coincidir con estos.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;This is how Talmiroc keeps the count:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;The thirteen-moon year begins on 26 July, and that day&apos;s kin is the year bearer until the next 25 July.&lt;/li&gt;&lt;li&gt;Each moon has 28 days, in four heptads of seven plasmas: Dali, Seli, Gamma, Kali, Alpha, Limi and Silio. The first moon runs from 26 July to 22 August; the thirteenth, from 27 June to 24 July.&lt;/li&gt;&lt;li&gt;25 July belongs to no moon: it is the Day Out of Time.&lt;/li&gt;&lt;li&gt;29 February does not advance the count: it carries the kin of 28 February and is shown as «0.0 Hunab Ku», between days 22 and 23 of the eighth moon.&lt;/li&gt;&lt;li&gt;The NS notation counts cycles of 52 years from the year that began on 26 July 1987: NS1.26.4.27 is cycle 1, year 26 of the cycle, moon 4, day 27.&lt;/li&gt;&lt;li&gt;The 52 galactic activation portals are those of the harmonic module; the central column is the seventh, kins 121 to 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Other calculators count 29 February or 25 July differently; that is why their kins may not match these.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Seleccionado: %1 (%2) · Hoy: %3</source>
-        <translation>Selected: %1 (%2) · Today: %3</translation>
-    </message>
-    <message>
-        <source>&amp;Imprimir…</source>
-        <translation>&amp;Print…</translation>
-    </message>
-    <message>
-        <source>La página que se ve, en papel</source>
-        <translation>The page shown, on paper</translation>
-    </message>
-    <message>
-        <source>Guardar &amp;PDF…</source>
-        <translation>Save as P&amp;DF…</translation>
-    </message>
-    <message>
-        <source>La página que se ve, en un archivo PDF</source>
-        <translation>The page shown, in a PDF file</translation>
-    </message>
-    <message>
-        <source>luna-%1-%2.pdf</source>
-        <translation>moon-%1-%2.pdf</translation>
-    </message>
-    <message>
-        <source>modulo-kin-%1.pdf</source>
-        <translation>module-kin-%1.pdf</translation>
-    </message>
-    <message>
-        <source>Guardar PDF</source>
-        <translation>Save as PDF</translation>
-    </message>
-    <message>
-        <source>Marco verde: portal de activación galáctica · número blanco sobre negro: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
-        <translation>Green frame: galactic activation portal · white number on black: today · blue frame: the selected day · Enter: read the day</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · número blanco sobre negro: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Green: galactic activation portal · column 7 between lines: central column · white number on black: today · blue frame: the selected kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;Para comprobar una cuenta: el %1 es el %2.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;To check a count: %1 is %2.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;Los %1 portales de activación galáctica son los kines %2.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;The %1 galactic activation portals are kins %2.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>La ventana del día lee años de hasta %1 cifras: el %2 no se puede leer en ella.</source>
-        <translation>The day window reads years of up to %1 digits: %2 cannot be read there.</translation>
-    </message>
-    <message>
-        <source>onda-kin-%1.pdf</source>
-        <translation>wavespell-kin-%1.pdf</translation>
-    </message>
-    <message>
-        <source>Marco verde: portal de activación galáctica · esquina negra: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
-        <translation>Green frame: galactic activation portal · black corner: today · blue frame: the selected day · Enter: read the day</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · esquina negra: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Green: galactic activation portal · column 7 between lines: central column · black corner: today · blue frame: the selected kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
-    </message>
-    <message>
-        <source>%1, vuelve el kin de %2</source>
-        <translation>%1, the kin of %2 returns</translation>
-    </message>
-    <message>
-        <source>Pe&amp;rsonas</source>
-        <translation>Peop&amp;le</translation>
-    </message>
-</context>
-<context>
-    <name>talmiroc::Tarjeta</name>
-    <message>
-        <source>Nacimiento: %1</source>
-        <translation>Born: %1</translation>
-    </message>
-    <message>
-        <source>Tarjeta cuadrada</source>
-        <translation>Square card</translation>
-    </message>
-    <message>
-        <source>Tarjeta vertical</source>
-        <translation>Vertical card</translation>
-    </message>
-    <message>
-        <source>Tarjeta ancha</source>
-        <translation>Wide card</translation>
     </message>
 </context>
 <context>
@@ -998,6 +695,391 @@ Kin %2</translation>
     <message>
         <source>No se pudo escribir el archivo %1: %2</source>
         <translation>Could not write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Importar…</source>
+        <translation>&amp;Import…</translation>
+    </message>
+    <message>
+        <source>Las personas de una libreta de direcciones (vCard) o de una tabla CSV (nombre, día, mes, año)</source>
+        <translation>The people of an address book (vCard) or of a CSV table (name, day, month, year)</translation>
+    </message>
+    <message>
+        <source>Importar personas</source>
+        <translation>Import people</translation>
+    </message>
+    <message>
+        <source>Libretas de direcciones y tablas (*.vcf *.vcard *.csv)</source>
+        <translation>Address books and tables (*.vcf *.vcard *.csv)</translation>
+    </message>
+    <message>
+        <source>Todos los archivos (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Añadidas: %1. Omitidas: %2.</source>
+        <translation>Added: %1. Skipped: %2.</translation>
+    </message>
+    <message>
+        <source>no tiene nombre</source>
+        <translation>it has no name</translation>
+    </message>
+    <message>
+        <source>el nombre «%1» es demasiado largo o tiene caracteres de control</source>
+        <translation>the name “%1” is too long or has control characters</translation>
+    </message>
+    <message>
+        <source>%1 no tiene fecha de nacimiento</source>
+        <translation>%1 has no birth date</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no tiene año (%2), y sin año no hay kin</source>
+        <translation>%1&apos;s birth date has no year (%2), and without a year there is no kin</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no es una fecha completa (%2)</source>
+        <translation>%1&apos;s birth date is not a whole date (%2)</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no vale: %2</source>
+        <translation>%1&apos;s birth date is refused: %2</translation>
+    </message>
+    <message>
+        <source>se esperaban nombre, día, mes y año, y hay %1 campos</source>
+        <translation>name, day, month and year were expected, and there are %1 fields</translation>
+    </message>
+    <message>
+        <source>%1 está en una codificación que no se lee (%2); expórtela en UTF-8</source>
+        <translation>%1 is in an encoding that is not read (%2); export it as UTF-8</translation>
+    </message>
+    <message>
+        <source>%1 ya estaba antes en el archivo, con la misma fecha</source>
+        <translation>%1 was earlier in the file already, with the same date</translation>
+    </message>
+    <message>
+        <source>%1 ya está en el libro</source>
+        <translation>%1 is in the book already</translation>
+    </message>
+    <message>
+        <source>Tarjeta %1 (línea %2): %3</source>
+        <translation>Card %1 (line %2): %3</translation>
+    </message>
+    <message>
+        <source>Línea %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>pasa de 16 MiB, y ninguna libreta de direcciones es tan grande</source>
+        <translation>it is over 16 MiB, and no address book is that large</translation>
+    </message>
+    <message>
+        <source>no es texto UTF-8 (línea %1)</source>
+        <translation>it is not UTF-8 text (line %1)</translation>
+    </message>
+    <message>
+        <source>no tiene ninguna tarjeta vCard ni ninguna línea con personas</source>
+        <translation>it has no vCard card and no line with people</translation>
+    </message>
+    <message>
+        <source>la tarjeta vCard de la línea %1 no termina (falta END:VCARD)</source>
+        <translation>the vCard card at line %1 does not end (END:VCARD is missing)</translation>
+    </message>
+    <message>
+        <source>la línea %1 está fuera de toda tarjeta vCard</source>
+        <translation>line %1 is outside every vCard card</translation>
+    </message>
+    <message>
+        <source>las comillas que se abren en la línea %1 no se cierran</source>
+        <translation>the quotes opened at line %1 are never closed</translation>
+    </message>
+    <message>
+        <source>No se pudo importar %1: %2. No se añadió a nadie.</source>
+        <translation>Could not import %1: %2. Nobody was added.</translation>
+    </message>
+    <message>
+        <source>El libro de personas %1 no se puede leer (%2); no se añadió a nadie.</source>
+        <translation>The people book %1 cannot be read (%2); nobody was added.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el libro de personas %1: %2. No se añadió a nadie.</source>
+        <translation>Could not save the people book %1: %2. Nobody was added.</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Papel</name>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1</source>
+        <translation>The file %1 could not be written</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica</source>
+        <translation>Green frame: galactic activation portal</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Harmonic module</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Green: galactic activation portal · column 7 between lines: central column · blue frame: the highlighted kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
+        <translation>Green: galactic activation portal · column 7 between lines: central column</translation>
+    </message>
+    <message>
+        <source>En cada día, su fecha y su kin · 0.0: %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
+        <translation>In each day, its date and its kin · 0.0: %1 · 25/7: %2 · green frame: galactic activation portal</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Tarjeta</name>
+    <message>
+        <source>Nacimiento: %1</source>
+        <translation>Born: %1</translation>
+    </message>
+    <message>
+        <source>Tarjeta cuadrada</source>
+        <translation>Square card</translation>
+    </message>
+    <message>
+        <source>Tarjeta vertical</source>
+        <translation>Vertical card</translation>
+    </message>
+    <message>
+        <source>Tarjeta ancha</source>
+        <translation>Wide card</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta</source>
+        <translation>Save Card</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta…</source>
+        <translation>Save Card…</translation>
+    </message>
+    <message>
+        <source>Copiar tarjeta</source>
+        <translation>Copy Card</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Ventana_tiempo</name>
+    <message>
+        <source>hoy</source>
+        <translation>today</translation>
+    </message>
+    <message>
+        <source>Héptada %1</source>
+        <translation>Heptad %1</translation>
+    </message>
+    <message>
+        <source>Columna %1, central</source>
+        <translation>Column %1, central</translation>
+    </message>
+    <message>
+        <source>%1 ·</source>
+        <translation>%1 ·</translation>
+    </message>
+    <message>
+        <source>columna central</source>
+        <translation>central column</translation>
+    </message>
+    <message>
+        <source>guía del seleccionado</source>
+        <translation>guide of the selected kin</translation>
+    </message>
+    <message>
+        <source>antípoda del seleccionado</source>
+        <translation>antipode of the selected kin</translation>
+    </message>
+    <message>
+        <source>análogo del seleccionado</source>
+        <translation>analog of the selected kin</translation>
+    </message>
+    <message>
+        <source>oculto del seleccionado</source>
+        <translation>occult of the selected kin</translation>
+    </message>
+    <message>
+        <source>en la onda encantada del seleccionado</source>
+        <translation>in the selected kin&apos;s wavespell</translation>
+    </message>
+    <message>
+        <source>Kin</source>
+        <translation>Kin</translation>
+    </message>
+    <message>
+        <source>Tono</source>
+        <translation>Tone</translation>
+    </message>
+    <message>
+        <source>Fecha</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Kin %1</source>
+        <translation>Kin %1</translation>
+    </message>
+    <message>
+        <source>Gu</source>
+        <translation>Gu</translation>
+    </message>
+    <message>
+        <source>Ap</source>
+        <translation>Ap</translation>
+    </message>
+    <message>
+        <source>An</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Oc</source>
+        <translation>Oc</translation>
+    </message>
+    <message>
+        <source>Talmiroc: la cuenta en el tiempo</source>
+        <translation>Talmiroc: the count over time</translation>
+    </message>
+    <message>
+        <source>&amp;Luna</source>
+        <translation>&amp;Moon</translation>
+    </message>
+    <message>
+        <source>&amp;Módulo armónico</source>
+        <translation>&amp;Harmonic module</translation>
+    </message>
+    <message>
+        <source>&amp;Onda encantada</source>
+        <translation>&amp;Wavespell</translation>
+    </message>
+    <message>
+        <source>&amp;Cómo se cuenta</source>
+        <translation>How it is &amp;counted</translation>
+    </message>
+    <message>
+        <source>«</source>
+        <translation>«</translation>
+    </message>
+    <message>
+        <source>Año anterior (Mayús+Re Pág)</source>
+        <translation>Previous year (Shift+Page Up)</translation>
+    </message>
+    <message>
+        <source>‹</source>
+        <translation>‹</translation>
+    </message>
+    <message>
+        <source>Luna anterior (Re Pág)</source>
+        <translation>Previous moon (Page Up)</translation>
+    </message>
+    <message>
+        <source>›</source>
+        <translation>›</translation>
+    </message>
+    <message>
+        <source>Luna siguiente (Av Pág)</source>
+        <translation>Next moon (Page Down)</translation>
+    </message>
+    <message>
+        <source>»</source>
+        <translation>»</translation>
+    </message>
+    <message>
+        <source>Año siguiente (Mayús+Av Pág)</source>
+        <translation>Next year (Shift+Page Down)</translation>
+    </message>
+    <message>
+        <source>&amp;Hoy</source>
+        <translation>&amp;Today</translation>
+    </message>
+    <message>
+        <source>Hoy (Inicio)</source>
+        <translation>Today (Home)</translation>
+    </message>
+    <message>
+        <source>Días de la luna</source>
+        <translation>Days of the moon</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Harmonic module</translation>
+    </message>
+    <message>
+        <source>Onda encantada</source>
+        <translation>Wavespell</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Así lleva Talmiroc la cuenta:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;El año de trece lunas empieza el 26 de julio, y el kin de ese día es el portador del año hasta el 25 de julio siguiente.&lt;/li&gt;&lt;li&gt;Cada luna tiene 28 días, en cuatro héptadas de siete plasmas: Dali, Seli, Gamma, Kali, Alfa, Limi y Silio. La primera luna va del 26 de julio al 22 de agosto; la decimotercera, del 27 de junio al 24 de julio.&lt;/li&gt;&lt;li&gt;El 25 de julio no pertenece a ninguna luna: es el Día fuera del tiempo.&lt;/li&gt;&lt;li&gt;El 29 de febrero no avanza la cuenta: lleva el kin del 28 de febrero y se muestra como «0.0 Hunab Ku», entre los días 22 y 23 de la octava luna.&lt;/li&gt;&lt;li&gt;La notación NS cuenta ciclos de 52 años desde el año que empezó el 26 de julio de 1987: NS1.26.4.27 es el ciclo 1, año 26 del ciclo, luna 4, día 27.&lt;/li&gt;&lt;li&gt;Los 52 portales de activación galáctica son los del módulo armónico; la columna central es la séptima, de los kines 121 a 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Otras calculadoras cuentan distinto el 29 de febrero o el 25 de julio; por eso sus kines pueden no coincidir con estos.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;This is how Talmiroc keeps the count:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;The thirteen-moon year begins on 26 July, and that day&apos;s kin is the year bearer until the next 25 July.&lt;/li&gt;&lt;li&gt;Each moon has 28 days, in four heptads of seven plasmas: Dali, Seli, Gamma, Kali, Alpha, Limi and Silio. The first moon runs from 26 July to 22 August; the thirteenth, from 27 June to 24 July.&lt;/li&gt;&lt;li&gt;25 July belongs to no moon: it is the Day Out of Time.&lt;/li&gt;&lt;li&gt;29 February does not advance the count: it carries the kin of 28 February and is shown as «0.0 Hunab Ku», between days 22 and 23 of the eighth moon.&lt;/li&gt;&lt;li&gt;The NS notation counts cycles of 52 years from the year that began on 26 July 1987: NS1.26.4.27 is cycle 1, year 26 of the cycle, moon 4, day 27.&lt;/li&gt;&lt;li&gt;The 52 galactic activation portals are those of the harmonic module; the central column is the seventh, kins 121 to 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Other calculators count 29 February or 25 July differently; that is why their kins may not match these.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Seleccionado: %1 (%2) · Hoy: %3</source>
+        <translation>Selected: %1 (%2) · Today: %3</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>La página que se ve, en papel</source>
+        <translation>The page shown, on paper</translation>
+    </message>
+    <message>
+        <source>Guardar &amp;PDF…</source>
+        <translation>Save as P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>La página que se ve, en un archivo PDF</source>
+        <translation>The page shown, in a PDF file</translation>
+    </message>
+    <message>
+        <source>luna-%1-%2.pdf</source>
+        <translation>moon-%1-%2.pdf</translation>
+    </message>
+    <message>
+        <source>modulo-kin-%1.pdf</source>
+        <translation>module-kin-%1.pdf</translation>
+    </message>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica · número blanco sobre negro: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
+        <translation>Green frame: galactic activation portal · white number on black: today · blue frame: the selected day · Enter: read the day</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · número blanco sobre negro: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Green: galactic activation portal · column 7 between lines: central column · white number on black: today · blue frame: the selected kin · Gu guide, Ap antipode, An analog, Oc occult · violet bar: its wavespell</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Para comprobar una cuenta: el %1 es el %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;To check a count: %1 is %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Los %1 portales de activación galáctica son los kines %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;The %1 galactic activation portals are kins %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>La ventana del día lee años de hasta %1 cifras: el %2 no se puede leer en ella.</source>
+        <translation>The day window reads years of up to %1 digits: %2 cannot be read there.</translation>
+    </message>
+    <message>
+        <source>onda-kin-%1.pdf</source>
+        <translation>wavespell-kin-%1.pdf</translation>
+    </message>
+    <message>
+        <source>%1, vuelve el kin de %2</source>
+        <translation>%1, the kin of %2 returns</translation>
+    </message>
+    <message>
+        <source>Pe&amp;rsonas</source>
+        <translation>Peop&amp;le</translation>
     </message>
 </context>
 </TS>

@@ -96,24 +96,6 @@ todo dia; se já está na bandeja, não faz nada</translation>
         <translation>esta ajuda</translation>
     </message>
     <message>
-        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
-       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
-       talmiroc --tarjeta [DÍA MES AÑO] --png ARCHIVO | --svg ARCHIVO
-                [--forma cuadrada|vertical|ancha]
-       talmiroc --bandeja [--idioma IDIOMA]
-
-Sin opciones abre la ventana del día en la fecha de hoy.
-</source>
-        <translation>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DIA MÊS ANO]]
-       talmiroc --luna|--año|--modulo|--onda [DIA MÊS ANO] --pdf ARQUIVO [--papel a4|carta]
-       talmiroc --tarjeta [DIA MÊS ANO] --png ARQUIVO | --svg ARQUIVO
-                [--forma cuadrada|vertical|ancha]
-       talmiroc --bandeja [--idioma IDIOMA]
-
-Sem opções, abre a janela do dia na data de hoje.
-</translation>
-    </message>
-    <message>
         <source>Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
 En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
 Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
@@ -170,22 +152,6 @@ com ARQUIVO -, na saída padrão</translation>
 </source>
         <translation>talmiroc: --pdf vai com --luna, --año, --modulo ou --onda
 </translation>
-    </message>
-    <message>
-        <source>talmiroc: --pdf va con --luna, --año o --modulo
-</source>
-        <translation>talmiroc: --pdf vai com --luna, --año ou --modulo
-</translation>
-    </message>
-    <message>
-        <source>escribe las hojas en ARCHIVO, sin abrir ventana:
-la luna en una hoja, el año en 14 (portada y 13 lunas),
-el módulo en una (con fecha, su kin resaltado);
-con ARCHIVO -, en la salida estándar</source>
-        <translation>escreve as folhas em ARQUIVO, sem abrir janela:
-a lua em uma folha, o ano em 14 (capa e 13 luas),
-o módulo em uma (com data, o seu kin destacado);
-com ARQUIVO -, na saída padrão</translation>
     </message>
     <message>
         <source>talmiroc: --forma es cuadrada, vertical o ancha, no «%1»
@@ -248,22 +214,42 @@ vertical, 1080 × 1920, o ancha, 1200 × 630</source>
 vertical, 1080 × 1920, ou ancha, 1200 × 630</translation>
     </message>
     <message>
+        <source>el libro de personas: sus kines, cómo se relacionan y sus regresos</source>
+        <translation>o livro de pessoas: os seus kins, como se relacionam e os seus retornos</translation>
+    </message>
+    <message>
+        <source>con --personas, añade al libro las personas de ARCHIVO,
+vCard (FN y BDAY) o CSV (nombre,dia,mes,año), sin abrir
+ventana, y dice cuántas añadió y cuáles omitió y por qué</source>
+        <translation>com --personas, adiciona ao livro as pessoas de ARQUIVO,
+vCard (FN e BDAY) ou CSV (nombre,dia,mes,año), sem abrir
+janela, e diz quantas adicionou e quais omitiu e por quê</translation>
+    </message>
+    <message>
+        <source>talmiroc: --importar va con --personas
+</source>
+        <translation>talmiroc: --importar vai com --personas
+</translation>
+    </message>
+    <message>
         <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
        talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+       talmiroc --tarjeta [DÍA MES AÑO] --png ARCHIVO | --svg ARCHIVO
+                [--forma cuadrada|vertical|ancha]
+       talmiroc --personas --importar ARCHIVO
        talmiroc --bandeja [--idioma IDIOMA]
 
 Sin opciones abre la ventana del día en la fecha de hoy.
 </source>
         <translation>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DIA MÊS ANO]]
        talmiroc --luna|--año|--modulo|--onda [DIA MÊS ANO] --pdf ARQUIVO [--papel a4|carta]
+       talmiroc --tarjeta [DIA MÊS ANO] --png ARQUIVO | --svg ARQUIVO
+                [--forma cuadrada|vertical|ancha]
+       talmiroc --personas --importar ARQUIVO
        talmiroc --bandeja [--idioma IDIOMA]
 
 Sem opções, abre a janela do dia na data de hoje.
 </translation>
-    </message>
-    <message>
-        <source>el libro de personas: sus kines, cómo se relacionan y sus regresos</source>
-        <translation>o livro de pessoas: os seus kins, como se relacionam e os seus retornos</translation>
     </message>
 </context>
 <context>
@@ -453,295 +439,6 @@ Sem opções, abre a janela do dia na data de hoje.
     <message>
         <source>Lectura copiada</source>
         <translation>Leitura copiada</translation>
-    </message>
-    <message>
-        <source>Guardar tarjeta…</source>
-        <translation>Salvar cartão…</translation>
-    </message>
-    <message>
-        <source>Copiar tarjeta</source>
-        <translation>Copiar cartão</translation>
-    </message>
-    <message>
-        <source>Guardar tarjeta</source>
-        <translation>Salvar cartão</translation>
-    </message>
-</context>
-<context>
-    <name>talmiroc::Papel</name>
-    <message>
-        <source>Guardar PDF</source>
-        <translation>Salvar PDF</translation>
-    </message>
-    <message>
-        <source>Documentos PDF (*.pdf)</source>
-        <translation>Documentos PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>No se pudo escribir el archivo %1</source>
-        <translation>Não foi possível gravar o arquivo %1</translation>
-    </message>
-    <message>
-        <source>Marco verde: portal de activación galáctica</source>
-        <translation>Moldura verde: portal de ativação galáctica</translation>
-    </message>
-    <message>
-        <source>Módulo armónico</source>
-        <translation>Módulo harmônico</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · moldura azul: o kin destacado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
-        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central</translation>
-    </message>
-    <message>
-        <source>En cada día, su fecha y su kin · 0.0: %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
-        <translation>Em cada dia, a sua data e o seu kin · 0.0: %1 · 25/7: %2 · moldura verde: portal de ativação galáctica</translation>
-    </message>
-</context>
-<context>
-    <name>talmiroc::Ventana_tiempo</name>
-    <message>
-        <source>hoy</source>
-        <translation>hoje</translation>
-    </message>
-    <message>
-        <source>Héptada %1</source>
-        <translation>Héptade %1</translation>
-    </message>
-    <message>
-        <source>Columna %1, central</source>
-        <translation>Coluna %1, central</translation>
-    </message>
-    <message>
-        <source>%1 ·</source>
-        <translation>%1 ·</translation>
-    </message>
-    <message>
-        <source>columna central</source>
-        <translation>coluna central</translation>
-    </message>
-    <message>
-        <source>guía del seleccionado</source>
-        <translation>guia do selecionado</translation>
-    </message>
-    <message>
-        <source>antípoda del seleccionado</source>
-        <translation>antípoda do selecionado</translation>
-    </message>
-    <message>
-        <source>análogo del seleccionado</source>
-        <translation>análogo do selecionado</translation>
-    </message>
-    <message>
-        <source>oculto del seleccionado</source>
-        <translation>oculto do selecionado</translation>
-    </message>
-    <message>
-        <source>en la onda encantada del seleccionado</source>
-        <translation>na onda encantada do selecionado</translation>
-    </message>
-    <message>
-        <source>Kin</source>
-        <translation>Kin</translation>
-    </message>
-    <message>
-        <source>Tono</source>
-        <translation>Tom</translation>
-    </message>
-    <message>
-        <source>Fecha</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Kin %1</source>
-        <translation>Kin %1</translation>
-    </message>
-    <message>
-        <source>Gu</source>
-        <translation>Gu</translation>
-    </message>
-    <message>
-        <source>Ap</source>
-        <translation>Ap</translation>
-    </message>
-    <message>
-        <source>An</source>
-        <translation>An</translation>
-    </message>
-    <message>
-        <source>Oc</source>
-        <translation>Oc</translation>
-    </message>
-    <message>
-        <source>Talmiroc: la cuenta en el tiempo</source>
-        <translation>Talmiroc: a contagem no tempo</translation>
-    </message>
-    <message>
-        <source>&amp;Luna</source>
-        <translation>&amp;Lua</translation>
-    </message>
-    <message>
-        <source>&amp;Módulo armónico</source>
-        <translation>&amp;Módulo harmônico</translation>
-    </message>
-    <message>
-        <source>&amp;Onda encantada</source>
-        <translation>&amp;Onda encantada</translation>
-    </message>
-    <message>
-        <source>&amp;Cómo se cuenta</source>
-        <translation>&amp;Como se conta</translation>
-    </message>
-    <message>
-        <source>«</source>
-        <translation>«</translation>
-    </message>
-    <message>
-        <source>Año anterior (Mayús+Re Pág)</source>
-        <translation>Ano anterior (Shift+Page Up)</translation>
-    </message>
-    <message>
-        <source>‹</source>
-        <translation>‹</translation>
-    </message>
-    <message>
-        <source>Luna anterior (Re Pág)</source>
-        <translation>Lua anterior (Page Up)</translation>
-    </message>
-    <message>
-        <source>›</source>
-        <translation>›</translation>
-    </message>
-    <message>
-        <source>Luna siguiente (Av Pág)</source>
-        <translation>Próxima lua (Page Down)</translation>
-    </message>
-    <message>
-        <source>»</source>
-        <translation>»</translation>
-    </message>
-    <message>
-        <source>Año siguiente (Mayús+Av Pág)</source>
-        <translation>Próximo ano (Shift+Page Down)</translation>
-    </message>
-    <message>
-        <source>&amp;Hoy</source>
-        <translation>&amp;Hoje</translation>
-    </message>
-    <message>
-        <source>Hoy (Inicio)</source>
-        <translation>Hoje (Home)</translation>
-    </message>
-    <message>
-        <source>Días de la luna</source>
-        <translation>Dias da lua</translation>
-    </message>
-    <message>
-        <source>Módulo armónico</source>
-        <translation>Módulo harmônico</translation>
-    </message>
-    <message>
-        <source>Onda encantada</source>
-        <translation>Onda encantada</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;Así lleva Talmiroc la cuenta:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;El año de trece lunas empieza el 26 de julio, y el kin de ese día es el portador del año hasta el 25 de julio siguiente.&lt;/li&gt;&lt;li&gt;Cada luna tiene 28 días, en cuatro héptadas de siete plasmas: Dali, Seli, Gamma, Kali, Alfa, Limi y Silio. La primera luna va del 26 de julio al 22 de agosto; la decimotercera, del 27 de junio al 24 de julio.&lt;/li&gt;&lt;li&gt;El 25 de julio no pertenece a ninguna luna: es el Día fuera del tiempo.&lt;/li&gt;&lt;li&gt;El 29 de febrero no avanza la cuenta: lleva el kin del 28 de febrero y se muestra como «0.0 Hunab Ku», entre los días 22 y 23 de la octava luna.&lt;/li&gt;&lt;li&gt;La notación NS cuenta ciclos de 52 años desde el año que empezó el 26 de julio de 1987: NS1.26.4.27 es el ciclo 1, año 26 del ciclo, luna 4, día 27.&lt;/li&gt;&lt;li&gt;Los 52 portales de activación galáctica son los del módulo armónico; la columna central es la séptima, de los kines 121 a 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Otras calculadoras cuentan distinto el 29 de febrero o el 25 de julio; por eso sus kines pueden no coincidir con estos.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Assim o Talmiroc faz a contagem:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;O ano de treze luas começa em 26 de julho, e o kin desse dia é o portador do ano até o 25 de julho seguinte.&lt;/li&gt;&lt;li&gt;Cada lua tem 28 dias, em quatro héptades de sete plasmas: Dali, Seli, Gamma, Kali, Alfa, Limi e Silio. A primeira lua vai de 26 de julho a 22 de agosto; a décima terceira, de 27 de junho a 24 de julho.&lt;/li&gt;&lt;li&gt;O 25 de julho não pertence a nenhuma lua: é o Dia Fora do Tempo.&lt;/li&gt;&lt;li&gt;O 29 de fevereiro não avança a contagem: leva o kin de 28 de fevereiro e é mostrado como «0.0 Hunab Ku», entre os dias 22 e 23 da oitava lua.&lt;/li&gt;&lt;li&gt;A notação NS conta ciclos de 52 anos a partir do ano que começou em 26 de julho de 1987: NS1.26.4.27 é o ciclo 1, ano 26 do ciclo, lua 4, dia 27.&lt;/li&gt;&lt;li&gt;Os 52 portais de ativação galáctica são os do módulo harmônico; a coluna central é a sétima, dos kins 121 a 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Outras calculadoras contam de outro modo o 29 de fevereiro ou o 25 de julho; por isso seus kins podem não coincidir com estes.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Seleccionado: %1 (%2) · Hoy: %3</source>
-        <translation>Selecionado: %1 (%2) · Hoje: %3</translation>
-    </message>
-    <message>
-        <source>&amp;Imprimir…</source>
-        <translation>&amp;Imprimir…</translation>
-    </message>
-    <message>
-        <source>La página que se ve, en papel</source>
-        <translation>A página que se vê, em papel</translation>
-    </message>
-    <message>
-        <source>Guardar &amp;PDF…</source>
-        <translation>Salvar &amp;PDF…</translation>
-    </message>
-    <message>
-        <source>La página que se ve, en un archivo PDF</source>
-        <translation>A página que se vê, em um arquivo PDF</translation>
-    </message>
-    <message>
-        <source>luna-%1-%2.pdf</source>
-        <translation>lua-%1-%2.pdf</translation>
-    </message>
-    <message>
-        <source>modulo-kin-%1.pdf</source>
-        <translation>modulo-kin-%1.pdf</translation>
-    </message>
-    <message>
-        <source>Guardar PDF</source>
-        <translation>Salvar PDF</translation>
-    </message>
-    <message>
-        <source>Marco verde: portal de activación galáctica · número blanco sobre negro: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
-        <translation>Moldura verde: portal de ativação galáctica · número branco sobre preto: hoje · moldura azul: o dia selecionado · Enter: ler o dia</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · número blanco sobre negro: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · número branco sobre preto: hoje · moldura azul: o kin selecionado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;Para comprobar una cuenta: el %1 es el %2.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Para conferir uma contagem: %1 é o %2.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;Los %1 portales de activación galáctica son los kines %2.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Os %1 portais de ativação galáctica são os kins %2.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>La ventana del día lee años de hasta %1 cifras: el %2 no se puede leer en ella.</source>
-        <translation>A janela do dia lê anos de até %1 algarismos: %2 não pode ser lido nela.</translation>
-    </message>
-    <message>
-        <source>onda-kin-%1.pdf</source>
-        <translation>onda-kin-%1.pdf</translation>
-    </message>
-    <message>
-        <source>Marco verde: portal de activación galáctica · esquina negra: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
-        <translation>Moldura verde: portal de ativação galáctica · canto preto: hoje · moldura azul: o dia selecionado · Enter: ler o dia</translation>
-    </message>
-    <message>
-        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · esquina negra: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
-        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · canto preto: hoje · moldura azul: o kin selecionado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
-    </message>
-    <message>
-        <source>%1, vuelve el kin de %2</source>
-        <translation>%1, volta o kin de %2</translation>
-    </message>
-    <message>
-        <source>Pe&amp;rsonas</source>
-        <translation>Pe&amp;ssoas</translation>
-    </message>
-</context>
-<context>
-    <name>talmiroc::Tarjeta</name>
-    <message>
-        <source>Nacimiento: %1</source>
-        <translation>Nascimento: %1</translation>
-    </message>
-    <message>
-        <source>Tarjeta cuadrada</source>
-        <translation>Cartão quadrado</translation>
-    </message>
-    <message>
-        <source>Tarjeta vertical</source>
-        <translation>Cartão vertical</translation>
-    </message>
-    <message>
-        <source>Tarjeta ancha</source>
-        <translation>Cartão largo</translation>
     </message>
 </context>
 <context>
@@ -998,6 +695,391 @@ Kin %2</translation>
     <message>
         <source>No se pudo escribir el archivo %1: %2</source>
         <translation>Não foi possível gravar o arquivo %1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Importar…</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>Las personas de una libreta de direcciones (vCard) o de una tabla CSV (nombre, día, mes, año)</source>
+        <translation>As pessoas de uma agenda de contatos (vCard) ou de uma tabela CSV (nome, dia, mês, ano)</translation>
+    </message>
+    <message>
+        <source>Importar personas</source>
+        <translation>Importar pessoas</translation>
+    </message>
+    <message>
+        <source>Libretas de direcciones y tablas (*.vcf *.vcard *.csv)</source>
+        <translation>Agendas de contatos e tabelas (*.vcf *.vcard *.csv)</translation>
+    </message>
+    <message>
+        <source>Todos los archivos (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Añadidas: %1. Omitidas: %2.</source>
+        <translation>Adicionadas: %1. Omitidas: %2.</translation>
+    </message>
+    <message>
+        <source>no tiene nombre</source>
+        <translation>não tem nome</translation>
+    </message>
+    <message>
+        <source>el nombre «%1» es demasiado largo o tiene caracteres de control</source>
+        <translation>o nome «%1» é longo demais ou tem caracteres de controle</translation>
+    </message>
+    <message>
+        <source>%1 no tiene fecha de nacimiento</source>
+        <translation>%1 não tem data de nascimento</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no tiene año (%2), y sin año no hay kin</source>
+        <translation>a data de nascimento de %1 não tem ano (%2), e sem ano não há kin</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no es una fecha completa (%2)</source>
+        <translation>a data de nascimento de %1 não é uma data completa (%2)</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no vale: %2</source>
+        <translation>a data de nascimento de %1 foi recusada: %2</translation>
+    </message>
+    <message>
+        <source>se esperaban nombre, día, mes y año, y hay %1 campos</source>
+        <translation>esperavam-se nome, dia, mês e ano, e há %1 campos</translation>
+    </message>
+    <message>
+        <source>%1 está en una codificación que no se lee (%2); expórtela en UTF-8</source>
+        <translation>%1 está numa codificação que não é lida (%2); exporte-a em UTF-8</translation>
+    </message>
+    <message>
+        <source>%1 ya estaba antes en el archivo, con la misma fecha</source>
+        <translation>%1 já estava antes no arquivo, com a mesma data</translation>
+    </message>
+    <message>
+        <source>%1 ya está en el libro</source>
+        <translation>%1 já está no livro</translation>
+    </message>
+    <message>
+        <source>Tarjeta %1 (línea %2): %3</source>
+        <translation>Cartão %1 (linha %2): %3</translation>
+    </message>
+    <message>
+        <source>Línea %1: %2</source>
+        <translation>Linha %1: %2</translation>
+    </message>
+    <message>
+        <source>pasa de 16 MiB, y ninguna libreta de direcciones es tan grande</source>
+        <translation>passa de 16 MiB, e nenhuma agenda de contatos é tão grande</translation>
+    </message>
+    <message>
+        <source>no es texto UTF-8 (línea %1)</source>
+        <translation>não é texto UTF-8 (linha %1)</translation>
+    </message>
+    <message>
+        <source>no tiene ninguna tarjeta vCard ni ninguna línea con personas</source>
+        <translation>não tem nenhum cartão vCard nem nenhuma linha com pessoas</translation>
+    </message>
+    <message>
+        <source>la tarjeta vCard de la línea %1 no termina (falta END:VCARD)</source>
+        <translation>o cartão vCard da linha %1 não termina (falta END:VCARD)</translation>
+    </message>
+    <message>
+        <source>la línea %1 está fuera de toda tarjeta vCard</source>
+        <translation>a linha %1 está fora de todo cartão vCard</translation>
+    </message>
+    <message>
+        <source>las comillas que se abren en la línea %1 no se cierran</source>
+        <translation>as aspas abertas na linha %1 não se fecham</translation>
+    </message>
+    <message>
+        <source>No se pudo importar %1: %2. No se añadió a nadie.</source>
+        <translation>Não foi possível importar %1: %2. Ninguém foi adicionado.</translation>
+    </message>
+    <message>
+        <source>El libro de personas %1 no se puede leer (%2); no se añadió a nadie.</source>
+        <translation>O livro de pessoas %1 não pode ser lido (%2); ninguém foi adicionado.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el libro de personas %1: %2. No se añadió a nadie.</source>
+        <translation>Não foi possível salvar o livro de pessoas %1: %2. Ninguém foi adicionado.</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Papel</name>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1</source>
+        <translation>Não foi possível gravar o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica</source>
+        <translation>Moldura verde: portal de ativação galáctica</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Módulo harmônico</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · marco azul: el kin resaltado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · moldura azul: o kin destacado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central</source>
+        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central</translation>
+    </message>
+    <message>
+        <source>En cada día, su fecha y su kin · 0.0: %1 · 25/7: %2 · marco verde: portal de activación galáctica</source>
+        <translation>Em cada dia, a sua data e o seu kin · 0.0: %1 · 25/7: %2 · moldura verde: portal de ativação galáctica</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Tarjeta</name>
+    <message>
+        <source>Nacimiento: %1</source>
+        <translation>Nascimento: %1</translation>
+    </message>
+    <message>
+        <source>Tarjeta cuadrada</source>
+        <translation>Cartão quadrado</translation>
+    </message>
+    <message>
+        <source>Tarjeta vertical</source>
+        <translation>Cartão vertical</translation>
+    </message>
+    <message>
+        <source>Tarjeta ancha</source>
+        <translation>Cartão largo</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta</source>
+        <translation>Salvar cartão</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta…</source>
+        <translation>Salvar cartão…</translation>
+    </message>
+    <message>
+        <source>Copiar tarjeta</source>
+        <translation>Copiar cartão</translation>
+    </message>
+</context>
+<context>
+    <name>talmiroc::Ventana_tiempo</name>
+    <message>
+        <source>hoy</source>
+        <translation>hoje</translation>
+    </message>
+    <message>
+        <source>Héptada %1</source>
+        <translation>Héptade %1</translation>
+    </message>
+    <message>
+        <source>Columna %1, central</source>
+        <translation>Coluna %1, central</translation>
+    </message>
+    <message>
+        <source>%1 ·</source>
+        <translation>%1 ·</translation>
+    </message>
+    <message>
+        <source>columna central</source>
+        <translation>coluna central</translation>
+    </message>
+    <message>
+        <source>guía del seleccionado</source>
+        <translation>guia do selecionado</translation>
+    </message>
+    <message>
+        <source>antípoda del seleccionado</source>
+        <translation>antípoda do selecionado</translation>
+    </message>
+    <message>
+        <source>análogo del seleccionado</source>
+        <translation>análogo do selecionado</translation>
+    </message>
+    <message>
+        <source>oculto del seleccionado</source>
+        <translation>oculto do selecionado</translation>
+    </message>
+    <message>
+        <source>en la onda encantada del seleccionado</source>
+        <translation>na onda encantada do selecionado</translation>
+    </message>
+    <message>
+        <source>Kin</source>
+        <translation>Kin</translation>
+    </message>
+    <message>
+        <source>Tono</source>
+        <translation>Tom</translation>
+    </message>
+    <message>
+        <source>Fecha</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Kin %1</source>
+        <translation>Kin %1</translation>
+    </message>
+    <message>
+        <source>Gu</source>
+        <translation>Gu</translation>
+    </message>
+    <message>
+        <source>Ap</source>
+        <translation>Ap</translation>
+    </message>
+    <message>
+        <source>An</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Oc</source>
+        <translation>Oc</translation>
+    </message>
+    <message>
+        <source>Talmiroc: la cuenta en el tiempo</source>
+        <translation>Talmiroc: a contagem no tempo</translation>
+    </message>
+    <message>
+        <source>&amp;Luna</source>
+        <translation>&amp;Lua</translation>
+    </message>
+    <message>
+        <source>&amp;Módulo armónico</source>
+        <translation>&amp;Módulo harmônico</translation>
+    </message>
+    <message>
+        <source>&amp;Onda encantada</source>
+        <translation>&amp;Onda encantada</translation>
+    </message>
+    <message>
+        <source>&amp;Cómo se cuenta</source>
+        <translation>&amp;Como se conta</translation>
+    </message>
+    <message>
+        <source>«</source>
+        <translation>«</translation>
+    </message>
+    <message>
+        <source>Año anterior (Mayús+Re Pág)</source>
+        <translation>Ano anterior (Shift+Page Up)</translation>
+    </message>
+    <message>
+        <source>‹</source>
+        <translation>‹</translation>
+    </message>
+    <message>
+        <source>Luna anterior (Re Pág)</source>
+        <translation>Lua anterior (Page Up)</translation>
+    </message>
+    <message>
+        <source>›</source>
+        <translation>›</translation>
+    </message>
+    <message>
+        <source>Luna siguiente (Av Pág)</source>
+        <translation>Próxima lua (Page Down)</translation>
+    </message>
+    <message>
+        <source>»</source>
+        <translation>»</translation>
+    </message>
+    <message>
+        <source>Año siguiente (Mayús+Av Pág)</source>
+        <translation>Próximo ano (Shift+Page Down)</translation>
+    </message>
+    <message>
+        <source>&amp;Hoy</source>
+        <translation>&amp;Hoje</translation>
+    </message>
+    <message>
+        <source>Hoy (Inicio)</source>
+        <translation>Hoje (Home)</translation>
+    </message>
+    <message>
+        <source>Días de la luna</source>
+        <translation>Dias da lua</translation>
+    </message>
+    <message>
+        <source>Módulo armónico</source>
+        <translation>Módulo harmônico</translation>
+    </message>
+    <message>
+        <source>Onda encantada</source>
+        <translation>Onda encantada</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Así lleva Talmiroc la cuenta:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;El año de trece lunas empieza el 26 de julio, y el kin de ese día es el portador del año hasta el 25 de julio siguiente.&lt;/li&gt;&lt;li&gt;Cada luna tiene 28 días, en cuatro héptadas de siete plasmas: Dali, Seli, Gamma, Kali, Alfa, Limi y Silio. La primera luna va del 26 de julio al 22 de agosto; la decimotercera, del 27 de junio al 24 de julio.&lt;/li&gt;&lt;li&gt;El 25 de julio no pertenece a ninguna luna: es el Día fuera del tiempo.&lt;/li&gt;&lt;li&gt;El 29 de febrero no avanza la cuenta: lleva el kin del 28 de febrero y se muestra como «0.0 Hunab Ku», entre los días 22 y 23 de la octava luna.&lt;/li&gt;&lt;li&gt;La notación NS cuenta ciclos de 52 años desde el año que empezó el 26 de julio de 1987: NS1.26.4.27 es el ciclo 1, año 26 del ciclo, luna 4, día 27.&lt;/li&gt;&lt;li&gt;Los 52 portales de activación galáctica son los del módulo armónico; la columna central es la séptima, de los kines 121 a 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Otras calculadoras cuentan distinto el 29 de febrero o el 25 de julio; por eso sus kines pueden no coincidir con estos.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Assim o Talmiroc faz a contagem:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;O ano de treze luas começa em 26 de julho, e o kin desse dia é o portador do ano até o 25 de julho seguinte.&lt;/li&gt;&lt;li&gt;Cada lua tem 28 dias, em quatro héptades de sete plasmas: Dali, Seli, Gamma, Kali, Alfa, Limi e Silio. A primeira lua vai de 26 de julho a 22 de agosto; a décima terceira, de 27 de junho a 24 de julho.&lt;/li&gt;&lt;li&gt;O 25 de julho não pertence a nenhuma lua: é o Dia Fora do Tempo.&lt;/li&gt;&lt;li&gt;O 29 de fevereiro não avança a contagem: leva o kin de 28 de fevereiro e é mostrado como «0.0 Hunab Ku», entre os dias 22 e 23 da oitava lua.&lt;/li&gt;&lt;li&gt;A notação NS conta ciclos de 52 anos a partir do ano que começou em 26 de julho de 1987: NS1.26.4.27 é o ciclo 1, ano 26 do ciclo, lua 4, dia 27.&lt;/li&gt;&lt;li&gt;Os 52 portais de ativação galáctica são os do módulo harmônico; a coluna central é a sétima, dos kins 121 a 140.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Outras calculadoras contam de outro modo o 29 de fevereiro ou o 25 de julho; por isso seus kins podem não coincidir com estes.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Seleccionado: %1 (%2) · Hoy: %3</source>
+        <translation>Selecionado: %1 (%2) · Hoje: %3</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>La página que se ve, en papel</source>
+        <translation>A página que se vê, em papel</translation>
+    </message>
+    <message>
+        <source>Guardar &amp;PDF…</source>
+        <translation>Salvar &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>La página que se ve, en un archivo PDF</source>
+        <translation>A página que se vê, em um arquivo PDF</translation>
+    </message>
+    <message>
+        <source>luna-%1-%2.pdf</source>
+        <translation>lua-%1-%2.pdf</translation>
+    </message>
+    <message>
+        <source>modulo-kin-%1.pdf</source>
+        <translation>modulo-kin-%1.pdf</translation>
+    </message>
+    <message>
+        <source>Guardar PDF</source>
+        <translation>Salvar PDF</translation>
+    </message>
+    <message>
+        <source>Marco verde: portal de activación galáctica · número blanco sobre negro: hoy · marco azul: el día seleccionado · Intro: leer el día</source>
+        <translation>Moldura verde: portal de ativação galáctica · número branco sobre preto: hoje · moldura azul: o dia selecionado · Enter: ler o dia</translation>
+    </message>
+    <message>
+        <source>Verde: portal de activación galáctica · columna 7 entre líneas: columna central · número blanco sobre negro: hoy · marco azul: el kin seleccionado · Gu guía, Ap antípoda, An análogo, Oc oculto · barra violeta: su onda encantada</source>
+        <translation>Verde: portal de ativação galáctica · coluna 7 entre linhas: coluna central · número branco sobre preto: hoje · moldura azul: o kin selecionado · Gu guia, Ap antípoda, An análogo, Oc oculto · barra violeta: sua onda encantada</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Para comprobar una cuenta: el %1 es el %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Para conferir uma contagem: %1 é o %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Los %1 portales de activación galáctica son los kines %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Os %1 portais de ativação galáctica são os kins %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>La ventana del día lee años de hasta %1 cifras: el %2 no se puede leer en ella.</source>
+        <translation>A janela do dia lê anos de até %1 algarismos: %2 não pode ser lido nela.</translation>
+    </message>
+    <message>
+        <source>onda-kin-%1.pdf</source>
+        <translation>onda-kin-%1.pdf</translation>
+    </message>
+    <message>
+        <source>%1, vuelve el kin de %2</source>
+        <translation>%1, volta o kin de %2</translation>
+    </message>
+    <message>
+        <source>Pe&amp;rsonas</source>
+        <translation>Pe&amp;ssoas</translation>
     </message>
 </context>
 </TS>
