@@ -135,8 +135,8 @@ Pagina_personas::Pagina_personas(Efectos& efectos, const Palabras& palabras, std
     izquierda->addWidget(lista_, 1);
     izquierda->addLayout(Crear_botones());
     auto* cuerpo = new QHBoxLayout;
-    cuerpo->addLayout(izquierda, 5);
-    cuerpo->addWidget(Crear_detalle(), 6);
+    cuerpo->addLayout(izquierda, 1);
+    cuerpo->addWidget(Crear_detalle(), 1);
     auto* capas = new QVBoxLayout(this);
     capas->addLayout(barra_aviso);
     capas->addLayout(cuerpo, 1);
@@ -157,7 +157,7 @@ Pagina_personas::Pagina_personas(Efectos& efectos, const Palabras& palabras, std
 
 Pagina_personas::~Pagina_personas() = default;
 
-QHBoxLayout* Pagina_personas::Crear_botones() {
+QBoxLayout* Pagina_personas::Crear_botones() {
     const auto boton = [this](const char* nombre, const QString& texto, const QString& ayuda,
                               auto accion) {
         auto* b = new QPushButton(texto);
@@ -168,7 +168,7 @@ QHBoxLayout* Pagina_personas::Crear_botones() {
     };
     añadir_ = boton("añadir_persona", tr("&Añadir…"), tr("Una persona nueva en el libro"),
                     [this] { Dialogo(-1); });
-    importar_ = boton("importar_personas", tr("&Importar…"),
+    importar_ = boton("importar_personas", tr("Impor&tar…"),
                       tr("Las personas de una libreta de direcciones (vCard) o de una tabla CSV "
                          "(nombre, día, mes, año)"),
                       [this] { Elegir_importacion(); });
@@ -184,10 +184,18 @@ QHBoxLayout* Pagina_personas::Crear_botones() {
     calendario_ = boton("calendario_personas", tr("Guardar ca&lendario…"),
                         tr("Los 10 próximos regresos del kin de cada persona, como iCalendar"),
                         [this] { Guardar_calendario(); });
-    auto* barra = new QHBoxLayout;
-    for (QPushButton* b : {añadir_, editar_, quitar_, deshacer_boton_, importar_}) barra->addWidget(b);
-    barra->addStretch(1);
-    barra->addWidget(calendario_);
+    // The book's changes on one row; what comes in and goes out under them,
+    // so the list stays as narrow as before and the kin beside it whole.
+    auto* cambios = new QHBoxLayout;
+    for (QPushButton* b : {añadir_, editar_, quitar_, deshacer_boton_}) cambios->addWidget(b);
+    cambios->addStretch(1);
+    auto* archivos = new QHBoxLayout;
+    archivos->addWidget(importar_);
+    archivos->addWidget(calendario_);
+    archivos->addStretch(1);
+    auto* barra = new QVBoxLayout;
+    barra->addLayout(cambios);
+    barra->addLayout(archivos);
     return barra;
 }
 

@@ -18,7 +18,7 @@
 
 class QAction;
 class QFileSystemWatcher;
-class QHBoxLayout;
+class QBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -93,7 +93,7 @@ protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
-    QHBoxLayout* Crear_botones();
+    QBoxLayout* Crear_botones();
     QWidget* Crear_detalle();
     void Aplicar(const personas::Cambio& cambio);
     void Aplicado(const personas::Libro::Resultado& r);  // shown, and a failed save said

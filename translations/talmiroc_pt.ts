@@ -697,8 +697,8 @@ Kin %2</translation>
         <translation>Não foi possível gravar o arquivo %1: %2</translation>
     </message>
     <message>
-        <source>&amp;Importar…</source>
-        <translation>&amp;Importar…</translation>
+        <source>Impor&amp;tar…</source>
+        <translation>Impor&amp;tar…</translation>
     </message>
     <message>
         <source>Las personas de una libreta de direcciones (vCard) o de una tabla CSV (nombre, día, mes, año)</source>
