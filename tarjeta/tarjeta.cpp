@@ -179,8 +179,8 @@ QByteArray Png_tarjeta(const Tarjeta& t, Forma_tarjeta forma) {
     // The texts right after the header, where readers look for them first.
     constexpr qsizetype tras_cabecera = 8 + 25;
     if (png.size() < tras_cabecera || png.mid(12, 4) != "IHDR") return {};
-    const QByteArray idioma(t.lectura.palabras->idioma.data(),
-                            static_cast<qsizetype>(t.lectura.palabras->idioma.size()));
+    const std::string_view etiqueta = Etiqueta_idioma(*t.lectura.palabras);
+    const QByteArray idioma(etiqueta.data(), static_cast<qsizetype>(etiqueta.size()));
     png.insert(tras_cabecera, Itxt("Title", idioma, Titulo_tarjeta(t)) +
                                   Itxt("Description", idioma, Texto_alternativo(t)));
     return png;
@@ -204,8 +204,8 @@ QByteArray Svg_tarjeta(const Tarjeta& t, Forma_tarjeta forma) {
         Pintar_tarjeta(pintor, t, forma);
         if (!pintor.end()) return {};
     }
-    const QByteArray idioma(t.lectura.palabras->idioma.data(),
-                            static_cast<qsizetype>(t.lectura.palabras->idioma.size()));
+    const std::string_view etiqueta = Etiqueta_idioma(*t.lectura.palabras);
+    const QByteArray idioma(etiqueta.data(), static_cast<qsizetype>(etiqueta.size()));
     return Ajustar_svg(svg, d, idioma, Titulo_tarjeta(t), Texto_alternativo(t));
 }
 
