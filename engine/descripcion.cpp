@@ -224,6 +224,9 @@ std::string Para_oir(std::string_view caption) {
         // reader would otherwise say the colon itself ("dos puntos").
         if (c == ':' && (i + 1 == caption.size() || caption[i + 1] == ' ' ||
                          caption[i + 1] == '\r' || caption[i + 1] == '\n')) {
+            // French sets its colon off with a no-break space: no blank
+            // before the comma.
+            if (oido.ends_with("\u00a0")) oido.resize(oido.size() - 2);
             if (!inicio_linea) oido += ',';
             continue;
         }

@@ -503,14 +503,15 @@ void Pagina_personas::Mostrar_detalle() {
     for (QAction* a : acciones_tarjeta_) a->setEnabled(elegidas.size() == 1);
     const auto& lista = libro_->Personas();
     QString html;
-    const auto relaciones = [this](const Persona& a, const Persona& b) {
+    const QString tras = Html(palabras_.tras_rotulo);  // after a label: ": ", " : "
+    const auto relaciones = [this, &tras](const Persona& a, const Persona& b) {
         const auto v = Describir_relaciones(Kin_de(a.nacimiento), Kin_de(b.nacimiento), palabras_);
         QString s = QStringLiteral("<h3>%1</h3>")
                         .arg(tr("Lo que %1 es para %2").arg(Html(b.nombre), Html(a.nombre)));
         if (v.empty()) return s + QStringLiteral("<p>%1</p>").arg(tr("Ninguna relación."));
         s += QStringLiteral("<ul>");
         for (const Relacion_descrita& r : v) {
-            s += QStringLiteral("<li><b>%1</b>: %2</li>").arg(Html(r.nombre), Html(r.regla));
+            s += QStringLiteral("<li><b>%1</b>%2%3</li>").arg(Html(r.nombre), tras, Html(r.regla));
         }
         return s + QStringLiteral("</ul>");
     };
@@ -538,8 +539,8 @@ void Pagina_personas::Mostrar_detalle() {
         for (std::size_t i = 0; i < 5; ++i) {
             oraculo_[i]->setPixmap(
                 Cache_svg::Pixmap(Recurso_sello(kines[i].sello()), QSize(40, 40), dpr));
-            oraculo_[i]->setToolTip(QStringLiteral("%1: %2").arg(
-                lugares[i], Texto(Titulo_kin(kines[i], palabras_))));
+            oraculo_[i]->setToolTip(QStringLiteral("%1%2%3").arg(
+                lugares[i], tras, Texto(Titulo_kin(kines[i], palabras_))));
             oraculo_[i]->setAccessibleName(oraculo_[i]->toolTip());
             lugares_[i]->setText(tr("%1\nKin %2").arg(lugares[i]).arg(kines[i].valor));
         }
@@ -547,14 +548,14 @@ void Pagina_personas::Mostrar_detalle() {
         for (const Fecha& f : l.regresos) regresos << Html(Fecha_escrita(f, palabras_));
         QString cumples;
         for (const Cumpleaños& c : l.cumpleaños) {
-            cumples += QStringLiteral("<li>%1: %2</li>")
-                           .arg(Html(Fecha_escrita(c.fecha, palabras_)),
+            cumples += QStringLiteral("<li>%1%2%3</li>")
+                           .arg(Html(Fecha_escrita(c.fecha, palabras_)), tras,
                                 Html(Titulo_kin(c.kin, palabras_)));
         }
         QString hoy;
         const auto hoy_rel = Describir_relaciones(l.kin, l.kin_hoy, palabras_);
         for (const Relacion_descrita& r : hoy_rel) {
-            hoy += QStringLiteral("<li><b>%1</b>: %2</li>").arg(Html(r.nombre), Html(r.regla));
+            hoy += QStringLiteral("<li><b>%1</b>%2%3</li>").arg(Html(r.nombre), tras, Html(r.regla));
         }
         html = QStringLiteral("<h2>%1</h2><p>%2</p><p><b>%3</b></p>")
                    .arg(Html(p.nombre), Html(Fecha_escrita(p.nacimiento, palabras_)),

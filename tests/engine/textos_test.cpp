@@ -153,6 +153,7 @@ TEST(Textos, ParaOirCadaRotulo) {
                 EXPECT_EQ(oido.find(",,"), std::string::npos) << fila();
                 EXPECT_EQ(oido.find("  "), std::string::npos) << fila();
                 EXPECT_EQ(oido.find(" ,"), std::string::npos) << fila();
+                EXPECT_EQ(oido.find("\u00a0,"), std::string::npos) << fila();
                 if (que == std::string("nombre")) {
                     EXPECT_NE(oido.find(l.nombre_kin), std::string::npos) << fila();
                 }
