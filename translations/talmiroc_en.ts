@@ -430,7 +430,7 @@ With no options, opens the day window on today&apos;s date.
     </message>
     <message>
         <source>Quenabre</source>
-        <translation>Quenabre</translation>
+        <translation>Talmiroc</translation>
     </message>
     <message>
         <source>No se pudo imprimir la página</source>

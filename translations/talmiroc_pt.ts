@@ -430,7 +430,7 @@ Sem opções, abre a janela do dia na data de hoje.
     </message>
     <message>
         <source>Quenabre</source>
-        <translation>Quenabre</translation>
+        <translation>Talmiroc</translation>
     </message>
     <message>
         <source>No se pudo imprimir la página</source>
