@@ -11,7 +11,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QPixmap>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 
@@ -77,6 +79,24 @@ public:
 
     // Forgets every rendering, every size and the count (for tests).
     static void Vaciar();
+
+    // One picture to be painted into `caja` (logical pixels, as
+    // Pintar_recurso is given it) at `dpr`.
+    struct Pedido {
+        QString recurso;
+        QRectF caja;
+        Qt::AspectRatioMode ajuste;
+        qreal dpr;
+    };
+
+    // Starts rendering these pictures on another thread, exactly as Pixmap
+    // would, and returns at once: a window about to show lays out and draws
+    // its text meanwhile, and its first paint finds them made. A rendering
+    // is taken into the cache (and counted) when first asked for; one asked
+    // for before the thread is done waits for it. Adelantar({{":/sellos/Dragon.svg",
+    // {0, 0, 67, 67}, Qt::IgnoreAspectRatio, 1.0}}) then Pixmap of that
+    // resource at 67 x 67 and 1.0 renders nothing more.
+    static void Adelantar(QList<Pedido> pedidos);
 };
 
 // Paints the resource into `caja`, in the painter's logical coordinates.

@@ -1,5 +1,7 @@
 #include "fuentes.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QFont>
 
 namespace talmiroc {
@@ -29,6 +31,8 @@ constexpr Sustitucion sustituciones[] = {
 void Instalar_sustituciones_fuentes() {
     for (const Sustitucion& s : sustituciones) QFont::insertSubstitution(s.original, s.instalada);
 }
+
+Fuentes_adelantadas::Fuentes_adelantadas() : hilo_([] { FcInit(); }) {}
 
 QStringList Caras_pedidas(const QString& cara) {
     for (const Sustitucion& s : sustituciones) {

@@ -95,6 +95,16 @@ Calendario::Calendario(Efectos& efectos, QWidget* parent)
     Crear_menu();
     Form_Load();
     Avisar_visibilidad(this);
+    Adelantar_imagenes();
+}
+
+// The glyphs today's reading shows are rendered on another thread while the
+// window is shown and its text drawn: its first paint finds them made.
+void Calendario::Adelantar_imagenes() {
+    QList<Cache_svg::Pedido> pedidos;
+    for (const Imagen* imagen : findChildren<Imagen*>(Qt::FindDirectChildrenOnly))
+        if (imagen->isVisibleTo(this)) pedidos.append(imagen->Pedido(devicePixelRatioF()));
+    Cache_svg::Adelantar(std::move(pedidos));
 }
 
 Calendario::~Calendario() = default;

@@ -118,6 +118,7 @@ private:
     // oracle cross, 2 the oracle glyph that the cross moves to its places.
     using Arreglo_sello = std::array<Imagen*, 3>;
 
+    void Adelantar_imagenes();
     void Crear_ventana();
     void Crear_etiquetas();
     void Crear_imagenes();

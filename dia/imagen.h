@@ -28,6 +28,9 @@ public:
 
     const QString& Recurso() const { return recurso_; }
 
+    // The rendering its next paint at `dpr` asks the cache for.
+    Cache_svg::Pedido Pedido(qreal dpr) const { return {recurso_, QRectF(rect()), ajuste_, dpr}; }
+
     // Moves the box's top-left corner, in twips.
     void Mover(int left, int top);
 

@@ -16,6 +16,7 @@
 #include "aviso.h"
 #include "calendario.h"
 #include "efectos_qt.h"
+#include "fuentes.h"
 #include "enlace.h"
 #include "idioma_qt.h"
 #include "opciones.h"
@@ -141,9 +142,11 @@ int main(int argc, char** argv) {
     if (p.pdf) return Escribir_hojas(p, fecha, argv[0]);
     if (p.tarjeta) return Escribir_tarjetas(p, fecha, argv[0]);
 
+    talmiroc::Fuentes_adelantadas fuentes;
     QApplication app(argc, argv);
     talmiroc::Fijar_idioma(*p.idioma);
     talmiroc::Efectos_qt efectos;
+    fuentes.Esperar();
     if (p.bandeja) {
         talmiroc::Notificador_dbus notificador;
         return talmiroc::Correr_bandeja(efectos, notificador, talmiroc::Vueltas_del_libro());

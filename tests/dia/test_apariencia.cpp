@@ -257,5 +257,45 @@ TEST(Imagenes, UnaRenderizacionPorRecursoTamanoYDensidad) {
     EXPECT_EQ(Cache_svg::Pixmap(dragon, QSize(67, 67), 2.0).cacheKey(), nitida.cacheKey());
 }
 
+// A picture rendered ahead, on another thread, is the one its paint would
+// make: the same pixels, and taken for it (nothing rendered a second time).
+TEST(Imagenes, LoAdelantadoEsLoQueSePinta) {
+    struct Fila {
+        QSizeF caja;
+        Qt::AspectRatioMode ajuste;
+        qreal dpr;
+    };
+    const Fila filas[] = {{{67, 67}, Qt::IgnoreAspectRatio, 1.0},
+                          {{165, 145}, Qt::IgnoreAspectRatio, 2.0},
+                          {{90, 40}, Qt::KeepAspectRatio, 2.0},
+                          {{50.5, 70}, Qt::KeepAspectRatio, 1.5}};
+    for (const Fila& f : filas) {
+        const std::string fila = std::to_string(f.caja.width()) + "x" +
+                                 std::to_string(f.caja.height()) + "@" + std::to_string(f.dpr);
+        QList<Cache_svg::Pedido> pedidos;
+        for (int s = 1; s <= 20; ++s)
+            pedidos.append({Recurso_sello(Sello(s)), QRectF(QPointF(), f.caja), f.ajuste, f.dpr});
+        const auto pintar = [&] {
+            QList<QImage> hechas;
+            for (const Cache_svg::Pedido& p : pedidos) {
+                QImage lienzo((f.caja * f.dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+                lienzo.setDevicePixelRatio(f.dpr);
+                lienzo.fill(Qt::white);
+                QPainter pintor(&lienzo);
+                Pintar_recurso(pintor, p.caja, p.recurso, p.ajuste);
+                pintor.end();
+                hechas.append(lienzo);
+            }
+            return hechas;
+        };
+        Cache_svg::Vaciar();
+        Cache_svg::Adelantar(pedidos);
+        const QList<QImage> adelantadas = pintar();
+        EXPECT_EQ(Cache_svg::Renderizados(), 20) << fila;
+        Cache_svg::Vaciar();
+        EXPECT_EQ(pintar(), adelantadas) << fila;
+    }
+}
+
 }  // namespace
 }  // namespace talmiroc::prueba
