@@ -42,24 +42,27 @@ public:
     virtual void Imprimir_hojas(QWidget& ventana, const QString& documento,
                                 const Escritor_pdf& escribir) = 0;
 
-    // Asks where to save a PDF file, proposing `nombre`: the file chosen, or
-    // empty when the dialog is cancelled.
-    virtual QString Archivo_pdf(QWidget& ventana, const QString& nombre) = 0;
+    // Where a file dialog opens: the documents folder (PDF pages, calendars)
+    // or the pictures folder (cards).
+    enum class Carpeta { documentos, imagenes };
 
-    // Asks for a file to write (`abrir` false) or to read, in a dialog titled
-    // `titulo` that proposes `nombre` and offers `filtro` ("Calendarios
-    // (*.ics)"): the file chosen, or empty when the dialog is cancelled.
-    virtual QString Archivo(QWidget& ventana, const QString& titulo, const QString& nombre,
-                            const QString& filtro, bool abrir) = 0;
-    // Asks where to save a file under the dialog title `titulo`, proposing
-    // `nombre` and offering the file kinds `filtros` (as "PNG (*.png)"): the
-    // file and the index of the kind chosen, or an empty file when cancelled.
+    // Asks where to save a file, in a dialog titled `titulo` that opens in
+    // `carpeta`, proposes `nombre` and offers the file kinds `filtros` (as
+    // "PNG (*.png)"): the file and the index of the kind chosen, or an empty
+    // file when the dialog is cancelled. The only dialog for a file to write.
     struct Archivo_elegido {
         QString archivo;
         int filtro = 0;
     };
     virtual Archivo_elegido Archivo_guardar(QWidget& ventana, const QString& titulo,
-                                            const QString& nombre, const QStringList& filtros) = 0;
+                                            const QString& nombre, const QStringList& filtros,
+                                            Carpeta carpeta) = 0;
+
+    // Asks for a file to read, in a dialog titled `titulo` that opens in the
+    // documents folder and offers the kinds `filtros`: the file chosen, or
+    // empty when the dialog is cancelled.
+    virtual QString Archivo_abrir(QWidget& ventana, const QString& titulo,
+                                  const QStringList& filtros) = 0;
 };
 
 }  // namespace talmiroc

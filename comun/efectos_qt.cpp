@@ -58,33 +58,24 @@ void Efectos_qt::Imprimir_hojas(QWidget& ventana, const QString& documento,
     }
 }
 
-QString Efectos_qt::Archivo_pdf(QWidget& ventana, const QString& nombre) {
-    Cargar_palabras_qt();
-    const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileDialog::getSaveFileName(
-        &ventana, QCoreApplication::translate("talmiroc::Papel", "Guardar PDF"),
-        QDir(carpeta).filePath(nombre),
-        QCoreApplication::translate("talmiroc::Papel", "Documentos PDF (*.pdf)"));
-}
-
-QString Efectos_qt::Archivo(QWidget& ventana, const QString& titulo, const QString& nombre,
-                            const QString& filtro, bool abrir) {
-    Cargar_palabras_qt();
-    const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return abrir ? QFileDialog::getOpenFileName(&ventana, titulo, carpeta, filtro)
-                 : QFileDialog::getSaveFileName(&ventana, titulo, QDir(carpeta).filePath(nombre),
-                                                filtro);
-}
-
 Efectos::Archivo_elegido Efectos_qt::Archivo_guardar(QWidget& ventana, const QString& titulo,
                                                      const QString& nombre,
-                                                     const QStringList& filtros) {
+                                                     const QStringList& filtros, Carpeta carpeta) {
     Cargar_palabras_qt();
-    const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString lugar = QStandardPaths::writableLocation(
+        carpeta == Carpeta::imagenes ? QStandardPaths::PicturesLocation
+                                     : QStandardPaths::DocumentsLocation);
     QString elegido = filtros.value(0);
     const QString archivo = QFileDialog::getSaveFileName(
-        &ventana, titulo, QDir(carpeta).filePath(nombre), filtros.join(QStringLiteral(";;")), &elegido);
+        &ventana, titulo, QDir(lugar).filePath(nombre), filtros.join(QStringLiteral(";;")), &elegido);
     return {archivo, std::max<int>(0, static_cast<int>(filtros.indexOf(elegido)))};
+}
+
+QString Efectos_qt::Archivo_abrir(QWidget& ventana, const QString& titulo,
+                                  const QStringList& filtros) {
+    Cargar_palabras_qt();
+    const QString lugar = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getOpenFileName(&ventana, titulo, lugar, filtros.join(QStringLiteral(";;")));
 }
 
 }  // namespace talmiroc

@@ -18,11 +18,10 @@ public:
     void Imprimir(QWidget& ventana, const QString& documento) override;
     void Imprimir_hojas(QWidget& ventana, const QString& documento,
                         const Escritor_pdf& escribir) override;
-    QString Archivo_pdf(QWidget& ventana, const QString& nombre) override;
-    QString Archivo(QWidget& ventana, const QString& titulo, const QString& nombre,
-                    const QString& filtro, bool abrir) override;
     Archivo_elegido Archivo_guardar(QWidget& ventana, const QString& titulo, const QString& nombre,
-                                    const QStringList& filtros) override;
+                                    const QStringList& filtros, Carpeta carpeta) override;
+    QString Archivo_abrir(QWidget& ventana, const QString& titulo,
+                          const QStringList& filtros) override;
 
 private:
     Impresoras& impresoras_;

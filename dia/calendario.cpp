@@ -380,11 +380,10 @@ void Calendario::Crear_menu() {
     }
     addActions(acciones_tiempo_);  // the shortcuts work wherever the focus is
 
-    auto* guardar = new QAction(tr("Guardar tarjeta…"), this);
-    connect(guardar, &QAction::triggered, this, &Calendario::Guardar_tarjeta);
-    auto* copiar = new QAction(tr("Copiar tarjeta"), this);
-    connect(copiar, &QAction::triggered, this, &Calendario::Copiar_tarjeta);
-    acciones_tarjeta_ = {guardar, copiar};
+    acciones_tarjeta_ = Acciones_tarjeta(*this, efectos_, [this]() -> std::optional<Tarjeta> {
+        if (fecha->Caption().isEmpty()) return std::nullopt;
+        return Tarjeta_dia(lectura_.entrada, palabras_);
+    });
 }
 
 void Calendario::Menu_contextual(QMenu& menu) {
@@ -405,27 +404,11 @@ void Calendario::contextMenuEvent(QContextMenuEvent* evento) {
 // The kin card
 
 void Calendario::Guardar_tarjeta() {
-    if (fecha->Caption().isEmpty()) return;
-    const Tarjeta tarjeta = Tarjeta_dia(lectura_.entrada, palabras_);
-    const std::vector<Opcion_tarjeta> opciones = Opciones_tarjeta();
-    QStringList filtros;
-    for (const Opcion_tarjeta& o : opciones) filtros << o.filtro;
-    const QString titulo = tr("Guardar tarjeta");
-    const Efectos::Archivo_elegido elegido = efectos_.Archivo_guardar(
-        *this, titulo, Nombre_archivo_tarjeta(tarjeta, Formato_tarjeta::png), filtros);
-    if (elegido.archivo.isEmpty()) return;
-    const Opcion_tarjeta& o = opciones.at(static_cast<std::size_t>(elegido.filtro));
-    // A name that says its format is written in it, whatever kind was chosen.
-    const QString error = Escribir_tarjeta(elegido.archivo, tarjeta, o.forma,
-                                           Formato_de_archivo(elegido.archivo).value_or(o.formato));
-    if (!error.isEmpty()) efectos_.Mensaje(error, titulo, Icono::error);
+    acciones_tarjeta_.at(0)->trigger();
 }
 
 void Calendario::Copiar_tarjeta() {
-    if (fecha->Caption().isEmpty()) return;
-    QGuiApplication::clipboard()->setMimeData(
-        Datos_portapapeles(Tarjeta_dia(lectura_.entrada, palabras_), Forma_tarjeta::cuadrada)
-            .release());
+    acciones_tarjeta_.at(1)->trigger();
 }
 
 void Calendario::Fijar_paginas(Abrir_pagina abrir) {

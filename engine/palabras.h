@@ -54,6 +54,9 @@ struct Formas_nombre {
 
 struct Palabras {
     std::string_view idioma;  // "es"
+    // The language tag files carry (BCP 47): the region too where the words
+    // are one region's ("pt-BR"), else the code alone; empty means the code.
+    std::string_view etiqueta = {};
 
     // Seals 0..20 (entry 0 repeats 20) and the gender of each name.
     std::array<std::string_view, 21> sellos;
@@ -194,6 +197,12 @@ inline constexpr std::array<std::string_view, 14> numeros_maya = {
 
 // ---------------------------------------------------------------------------
 // Lookups. A seal, tone or colour out of range reads its table's entry 0.
+
+// The language tag of `p`'s words: Etiqueta_idioma(palabras_pt) == "pt-BR",
+// Etiqueta_idioma(palabras_es) == "es".
+constexpr std::string_view Etiqueta_idioma(const Palabras& p) {
+    return p.etiqueta.empty() ? p.idioma : p.etiqueta;
+}
 
 inline std::string_view Nombre_sello(Sello s, const Palabras& p) {
     return En(p.sellos, s.valor);

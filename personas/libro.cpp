@@ -113,6 +113,15 @@ bool Entero(const json& v, std::int64_t& n) {
 // ---------------------------------------------------------------------------
 // A person
 
+std::size_t Primer_byte_malo(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t n = Caracter(s, i).second;
+        if (n == 0) return i;
+        i += n;
+    }
+    return s.size();
+}
+
 Nombre_malo Limpiar_nombre(std::string& nombre) {
     std::size_t inicio = std::string::npos, fin = 0;
     for (std::size_t i = 0; i < nombre.size();) {
@@ -345,9 +354,14 @@ bool Libro::Recargar() {
 }
 
 Libro::Resultado Libro::Aplicar(const Cambio& c) {
+    return Aplicar_varios([&c](const std::vector<Persona>&) { return std::vector<Cambio>{c}; });
+}
+
+Libro::Resultado Libro::Aplicar_varios(const Cambios_de& elegir) {
     if (Solo_lectura()) return {};
     Resultado r{true, 0, 0};
     std::vector<Persona> nuevo;
+    std::vector<Cambio> cambios;
     {
         r.error = Hacer_carpeta(Carpeta(ruta_));
         std::optional<Cerrojo> cerrojo;
@@ -360,15 +374,23 @@ Libro::Resultado Libro::Aplicar(const Cambio& c) {
             Leer();
             if (!lectura_.ok()) {
                 // Made unreadable in the meantime: kept as it is, and the
-                // change waits on screen for a new book.
-                pendientes_.push_back(c);
-                r.lugar = Aplicar_a(personas_, c);
+                // changes wait on screen for a new book.
+                cambios = elegir(personas_);
+                for (const Cambio& c : cambios) {
+                    pendientes_.push_back(c);
+                    r.lugar = Aplicar_a(personas_, c);
+                }
                 r.error = EIO;
                 return r;
             }
         }
         nuevo = Con_pendientes();
-        r.lugar = Aplicar_a(nuevo, c);
+        cambios = elegir(nuevo);
+        for (const Cambio& c : cambios) r.lugar = Aplicar_a(nuevo, c);
+        if (cambios.empty() && pendientes_.empty()) {
+            personas_ = std::move(nuevo);
+            return {false, r.error, 0};  // nothing to save
+        }
         if (r.error == 0) r.error = escritor_(ruta_, Texto_libro(nuevo));
         if (r.error == 0) {
             disco_ = nuevo;
@@ -376,7 +398,7 @@ Libro::Resultado Libro::Aplicar(const Cambio& c) {
             huella_ = Huella_actual();
         }
     }
-    if (r.error != 0) pendientes_.push_back(c);
+    if (r.error != 0) pendientes_.insert(pendientes_.end(), cambios.begin(), cambios.end());
     personas_ = std::move(nuevo);
     return r;
 }

@@ -49,6 +49,10 @@ inline constexpr std::size_t nombre_maximo = 200;  // characters (code points)
 
 enum class Nombre_malo { ninguno, vacio, largo, no_utf8, control };
 
+// Where `s` stops being well-formed UTF-8: the offset of the first bad
+// byte, or s.size() when it is all good. Primer_byte_malo("a\xff") == 1.
+std::size_t Primer_byte_malo(std::string_view s);
+
 // Trims blanks (any Unicode space) from both ends and checks the rest:
 // valid UTF-8, 1..200 characters, no control character. "  Ana " becomes
 // "Ana" (ninguno); "   " is vacio.
@@ -156,6 +160,12 @@ public:
     };
     // Applies a change as described above. Not applied on a read-only book.
     Resultado Aplicar(const Cambio& c);
+
+    // Applies in one save the changes `cambios` chooses for the book as it
+    // is then, under the lock (with the changes not yet saved): an import
+    // leaves out who is already there. `lugar` is the last change's.
+    using Cambios_de = std::function<std::vector<Cambio>(const std::vector<Persona>& libro)>;
+    Resultado Aplicar_varios(const Cambios_de& cambios);
 
     // Changes shown but not yet saved.
     std::size_t Pendientes() const { return pendientes_.size(); }

@@ -19,7 +19,9 @@
 #include "fuentes.h"
 #include "enlace.h"
 #include "idioma_qt.h"
+#include "importar.h"
 #include "opciones.h"
+#include "pagina_personas.h"
 #include "papel.h"
 #include "paginas.h"
 
@@ -95,6 +97,40 @@ int Escribir_tarjetas(const talmiroc::Pedido_programa& p, std::optional<talmiroc
     });
 }
 
+// Adds the people of a vCard or CSV file to the book, with no window: the
+// summary on standard output, status 0; a file that cannot be imported, a
+// book that cannot be read or a save that fails said on standard error,
+// status 1, and nobody added.
+int Importar_personas(const talmiroc::Pedido_programa& p, char* programa) {
+    return Sin_pantalla(p, std::nullopt, programa, [&](const talmiroc::Fecha&) {
+        using talmiroc::Pagina_personas;
+        namespace personas = talmiroc::personas;
+        const QString archivo = QString::fromLocal8Bit(*p.importar);
+        const std::string ruta = personas::Ruta_libro(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+        personas::Libro libro(ruta);
+        const QString al_libro = QString::fromStdString(ruta);
+        if (!libro.Abrir().ok()) {
+            return Fallo_archivo(QCoreApplication::translate(
+                                     "talmiroc::Pagina_personas",
+                                     "El libro de personas %1 no se puede leer (%2); no se añadió a nadie.")
+                                     .arg(al_libro, Pagina_personas::Texto_defecto(libro.Lectura())));
+        }
+        personas::Importacion i = personas::Leer_archivo_importacion(*p.importar, *p.idioma);
+        if (!i.ok()) return Fallo_archivo(Pagina_personas::Fallo_importacion(i, archivo));
+        const personas::Libro::Resultado r = personas::Importar(libro, i);
+        if (r.error != 0) {
+            return Fallo_archivo(QCoreApplication::translate(
+                                     "talmiroc::Pagina_personas",
+                                     "No se pudo guardar el libro de personas %1: %2. No se añadió a nadie.")
+                                     .arg(al_libro, QString::fromLocal8Bit(std::strerror(r.error))));
+        }
+        return Decir(stdout, Pagina_personas::Resumen_importacion(i).join(QLatin1Char('\n')) +
+                                 QLatin1Char('\n'))
+                   ? 0
+                   : 1;
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -141,6 +177,7 @@ int main(int argc, char** argv) {
     }
     if (p.pdf) return Escribir_hojas(p, fecha, argv[0]);
     if (p.tarjeta) return Escribir_tarjetas(p, fecha, argv[0]);
+    if (p.importar) return Importar_personas(p, argv[0]);
 
     talmiroc::Fuentes_adelantadas fuentes;
     QApplication app(argc, argv);

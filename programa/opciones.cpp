@@ -85,6 +85,12 @@ Resultado Idioma(Pedido_programa& p, const Opcion&, const std::string* v) {
     return {};
 }
 
+Resultado Importar(Pedido_programa& p, const Opcion& o, const std::string* v) {
+    if (!v) return Falta_valor(o);
+    p.importar = *v;
+    return {};
+}
+
 Resultado Bandeja(Pedido_programa& p, const Opcion&, const std::string*) {
     p.bandeja = true;
     return {};
@@ -110,7 +116,14 @@ constexpr auto opciones = std::to_array<Opcion>({
      Pagina<Pagina_tiempo::onda, static_cast<int>(Hojas::onda)>},
     {"--personas", Valor::ninguno, "",
      QT_TRANSLATE_NOOP("main", "el libro de personas: sus kines, cómo se relacionan y sus regresos"),
-     marca_pagina, 0, nullptr, Pagina<Pagina_tiempo::personas, -1>},
+     marca_pagina | marca_personas, 0, nullptr, Pagina<Pagina_tiempo::personas, -1>},
+    {"--importar", Valor::palabra, QT_TRANSLATE_NOOP("main", "ARCHIVO"),
+     QT_TRANSLATE_NOOP("main",
+                       "con --personas, añade al libro las personas de ARCHIVO,\n"
+                       "vCard (FN y BDAY) o CSV (nombre,dia,mes,año), sin abrir\n"
+                       "ventana, y dice cuántas añadió y cuáles omitió y por qué"),
+     marca_importar, marca_personas,
+     QT_TRANSLATE_NOOP("main", "talmiroc: --importar va con --personas\n"), Importar},
     {"--año", Valor::fecha, fecha_muestra,
      QT_TRANSLATE_NOOP("main", "el año de trece lunas de la fecha (con --pdf; sin él, su luna)"),
      marca_pagina | marca_hojas, 0, nullptr,
@@ -289,6 +302,7 @@ QString Ayuda_programa(const Palabras& idioma) {
         "       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]\n"
         "       talmiroc --tarjeta [DÍA MES AÑO] --png ARCHIVO | --svg ARCHIVO\n"
         "                [--forma cuadrada|vertical|ancha]\n"
+        "       talmiroc --personas --importar ARCHIVO\n"
         "       talmiroc --bandeja [--idioma IDIOMA]\n"
         "\n"
         "Sin opciones abre la ventana del día en la fecha de hoy.\n"));

@@ -39,6 +39,7 @@ struct Pedido_programa {
     Forma_tarjeta forma = Forma_tarjeta::cuadrada;
     bool ayuda = false;
     bool bandeja = false;  // today in the desktop's tray
+    std::optional<std::string> importar;  // a vCard or CSV file for the people book, as bytes
 };
 
 // A usage error: a text of the "main" context (with %1, %2 when given) to
@@ -63,6 +64,8 @@ enum Marca : unsigned {
     marca_tarjeta = 8,  // the kin card
     marca_imagen = 16,  // writes the card
     marca_bandeja = 32,  // sits in the tray
+    marca_personas = 64,  // the people book
+    marca_importar = 128, // adds to it from a file
 };
 
 struct Opcion {

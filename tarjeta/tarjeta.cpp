@@ -1,19 +1,24 @@
 #include "tarjeta.h"
 
+#include <QAction>
 #include <QBuffer>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSvgGenerator>
+#include <QWidget>
 
 #include <zlib.h>
 
 #include "apoyo_qt.h"
 #include "archivo_qt.h"
+#include "efectos.h"
 #include "idioma_qt.h"
 
 namespace talmiroc {
@@ -174,8 +179,8 @@ QByteArray Png_tarjeta(const Tarjeta& t, Forma_tarjeta forma) {
     // The texts right after the header, where readers look for them first.
     constexpr qsizetype tras_cabecera = 8 + 25;
     if (png.size() < tras_cabecera || png.mid(12, 4) != "IHDR") return {};
-    const QByteArray idioma(t.lectura.palabras->idioma.data(),
-                            static_cast<qsizetype>(t.lectura.palabras->idioma.size()));
+    const std::string_view etiqueta = Etiqueta_idioma(*t.lectura.palabras);
+    const QByteArray idioma(etiqueta.data(), static_cast<qsizetype>(etiqueta.size()));
     png.insert(tras_cabecera, Itxt("Title", idioma, Titulo_tarjeta(t)) +
                                   Itxt("Description", idioma, Texto_alternativo(t)));
     return png;
@@ -199,8 +204,8 @@ QByteArray Svg_tarjeta(const Tarjeta& t, Forma_tarjeta forma) {
         Pintar_tarjeta(pintor, t, forma);
         if (!pintor.end()) return {};
     }
-    const QByteArray idioma(t.lectura.palabras->idioma.data(),
-                            static_cast<qsizetype>(t.lectura.palabras->idioma.size()));
+    const std::string_view etiqueta = Etiqueta_idioma(*t.lectura.palabras);
+    const QByteArray idioma(etiqueta.data(), static_cast<qsizetype>(etiqueta.size()));
     return Ajustar_svg(svg, d, idioma, Titulo_tarjeta(t), Texto_alternativo(t));
 }
 
@@ -258,6 +263,41 @@ std::unique_ptr<QMimeData> Datos_portapapeles(const Tarjeta& t, Forma_tarjeta fo
     datos->setData(QStringLiteral("image/png"), Png_tarjeta(t, forma));
     datos->setData(QStringLiteral("image/svg+xml"), Svg_tarjeta(t, forma));
     return datos;
+}
+
+void Guardar_tarjeta(QWidget& ventana, Efectos& efectos, const Tarjeta& t) {
+    const std::vector<Opcion_tarjeta> opciones = Opciones_tarjeta();
+    QStringList filtros;
+    for (const Opcion_tarjeta& o : opciones) filtros << o.filtro;
+    const QString titulo = QCoreApplication::translate("talmiroc::Tarjeta", "Guardar tarjeta");
+    const Efectos::Archivo_elegido elegido =
+        efectos.Archivo_guardar(ventana, titulo, Nombre_archivo_tarjeta(t, Formato_tarjeta::png),
+                                filtros, Efectos::Carpeta::imagenes);
+    if (elegido.archivo.isEmpty()) return;
+    const Opcion_tarjeta& o =
+        opciones.at(std::min(static_cast<std::size_t>(std::max(elegido.filtro, 0)), opciones.size() - 1));
+    const QString error = Escribir_tarjeta(elegido.archivo, t, o.forma,
+                                           Formato_de_archivo(elegido.archivo).value_or(o.formato));
+    if (!error.isEmpty()) efectos.Mensaje(error, titulo, Icono::error);
+}
+
+void Copiar_tarjeta(const Tarjeta& t) {
+    QGuiApplication::clipboard()->setMimeData(
+        Datos_portapapeles(t, Forma_tarjeta::cuadrada).release());
+}
+
+QList<QAction*> Acciones_tarjeta(QWidget& ventana, Efectos& efectos, Tarjeta_elegida elegida) {
+    auto* guardar =
+        new QAction(QCoreApplication::translate("talmiroc::Tarjeta", "Guardar tarjeta…"), &ventana);
+    QObject::connect(guardar, &QAction::triggered, &ventana, [&ventana, &efectos, elegida] {
+        if (const std::optional<Tarjeta> t = elegida()) Guardar_tarjeta(ventana, efectos, *t);
+    });
+    auto* copiar =
+        new QAction(QCoreApplication::translate("talmiroc::Tarjeta", "Copiar tarjeta"), &ventana);
+    QObject::connect(copiar, &QAction::triggered, &ventana, [elegida] {
+        if (const std::optional<Tarjeta> t = elegida()) Copiar_tarjeta(*t);
+    });
+    return {guardar, copiar};
 }
 
 }  // namespace talmiroc

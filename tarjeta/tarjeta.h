@@ -14,6 +14,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,6 +23,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QMimeData>
 #include <QRectF>
 #include <QSize>
@@ -30,7 +32,9 @@
 
 #include "tzolkin.h"
 
+class QAction;
 class QPainter;
+class QWidget;
 
 namespace talmiroc {
 
@@ -154,5 +158,23 @@ QString Escribir_tarjeta(const QString& archivo, const Tarjeta& t, Forma_tarjeta
 // The card for the clipboard: its PNG ("image/png") and, as a second
 // format, its SVG ("image/svg+xml").
 std::unique_ptr<QMimeData> Datos_portapapeles(const Tarjeta& t, Forma_tarjeta forma);
+
+class Efectos;
+
+// "Guardar tarjeta…": asks over `ventana` where to save card `t` (the one
+// save dialog of `efectos`, in the pictures folder, offering
+// Opciones_tarjeta() and proposing Nombre_archivo_tarjeta's PNG name) and
+// writes it there; a name ending in .png or .svg is written in that format
+// whatever kind was chosen. A failure is told in a message.
+void Guardar_tarjeta(QWidget& ventana, Efectos& efectos, const Tarjeta& t);
+
+// "Copiar tarjeta": the square card on the clipboard (Datos_portapapeles).
+void Copiar_tarjeta(const Tarjeta& t);
+
+// The two menu entries every window offers for a card, "Guardar tarjeta…"
+// and "Copiar tarjeta", owned by `ventana`, in the windows' language. Each
+// acts on the card `elegida` gives when it is triggered; none, nothing.
+using Tarjeta_elegida = std::function<std::optional<Tarjeta>()>;
+QList<QAction*> Acciones_tarjeta(QWidget& ventana, Efectos& efectos, Tarjeta_elegida elegida);
 
 }  // namespace talmiroc

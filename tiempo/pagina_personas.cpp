@@ -5,6 +5,7 @@
 
 #include <QBoxLayout>
 #include <QDialog>
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -23,9 +24,11 @@
 
 #include "apoyo_qt.h"
 #include "efectos.h"
+#include "importar.h"
 #include "modelo_personas.h"
 #include "regresos.h"
 #include "archivo.h"
+#include "tarjeta.h"
 
 namespace talmiroc {
 
@@ -102,6 +105,19 @@ Pagina_personas::Pagina_personas(Efectos& efectos, const Palabras& palabras, std
         Dialogo(filtro_->mapToSource(i).row());
     });
 
+    // The chosen person's kin card, from the list's menu, as the day
+    // window's menu offers a day's.
+    acciones_tarjeta_ = Acciones_tarjeta(*this, efectos_, [this]() -> std::optional<Tarjeta> {
+        const std::vector<int> elegidas = Seleccionadas();
+        if (elegidas.size() != 1) return std::nullopt;
+        const Persona& p = libro_->Personas()[static_cast<std::size_t>(elegidas.front())];
+        return Tarjeta_persona(Texto(p.nombre), p.nacimiento, palabras_);
+    });
+    acciones_tarjeta_[0]->setObjectName(QStringLiteral("guardar_tarjeta"));
+    acciones_tarjeta_[1]->setObjectName(QStringLiteral("copiar_tarjeta"));
+    lista_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    lista_->addActions(acciones_tarjeta_);
+
     aviso_ = new QLabel;
     aviso_->setObjectName(QStringLiteral("aviso_libro"));
     aviso_->setWordWrap(true);
@@ -119,8 +135,8 @@ Pagina_personas::Pagina_personas(Efectos& efectos, const Palabras& palabras, std
     izquierda->addWidget(lista_, 1);
     izquierda->addLayout(Crear_botones());
     auto* cuerpo = new QHBoxLayout;
-    cuerpo->addLayout(izquierda, 5);
-    cuerpo->addWidget(Crear_detalle(), 6);
+    cuerpo->addLayout(izquierda, 1);
+    cuerpo->addWidget(Crear_detalle(), 1);
     auto* capas = new QVBoxLayout(this);
     capas->addLayout(barra_aviso);
     capas->addLayout(cuerpo, 1);
@@ -141,7 +157,7 @@ Pagina_personas::Pagina_personas(Efectos& efectos, const Palabras& palabras, std
 
 Pagina_personas::~Pagina_personas() = default;
 
-QHBoxLayout* Pagina_personas::Crear_botones() {
+QBoxLayout* Pagina_personas::Crear_botones() {
     const auto boton = [this](const char* nombre, const QString& texto, const QString& ayuda,
                               auto accion) {
         auto* b = new QPushButton(texto);
@@ -152,6 +168,10 @@ QHBoxLayout* Pagina_personas::Crear_botones() {
     };
     añadir_ = boton("añadir_persona", tr("&Añadir…"), tr("Una persona nueva en el libro"),
                     [this] { Dialogo(-1); });
+    importar_ = boton("importar_personas", tr("Impor&tar…"),
+                      tr("Las personas de una libreta de direcciones (vCard) o de una tabla CSV "
+                         "(nombre, día, mes, año)"),
+                      [this] { Elegir_importacion(); });
     editar_ = boton("editar_persona", tr("&Editar…"), tr("El nombre o la fecha de la persona elegida"),
                     [this] {
                         const std::vector<int> v = Seleccionadas();
@@ -164,10 +184,18 @@ QHBoxLayout* Pagina_personas::Crear_botones() {
     calendario_ = boton("calendario_personas", tr("Guardar ca&lendario…"),
                         tr("Los 10 próximos regresos del kin de cada persona, como iCalendar"),
                         [this] { Guardar_calendario(); });
-    auto* barra = new QHBoxLayout;
-    for (QPushButton* b : {añadir_, editar_, quitar_, deshacer_boton_}) barra->addWidget(b);
-    barra->addStretch(1);
-    barra->addWidget(calendario_);
+    // The book's changes on one row; what comes in and goes out under them,
+    // so the list stays as narrow as before and the kin beside it whole.
+    auto* cambios = new QHBoxLayout;
+    for (QPushButton* b : {añadir_, editar_, quitar_, deshacer_boton_}) cambios->addWidget(b);
+    cambios->addStretch(1);
+    auto* archivos = new QHBoxLayout;
+    archivos->addWidget(importar_);
+    archivos->addWidget(calendario_);
+    archivos->addStretch(1);
+    auto* barra = new QVBoxLayout;
+    barra->addLayout(cambios);
+    barra->addLayout(archivos);
     return barra;
 }
 
@@ -220,7 +248,7 @@ void Pagina_personas::Mostrar_libro() {
         aviso = tr("El libro de personas %1 no se puede leer (%2). Se conserva tal cual y no se "
                    "cambiará: está en solo lectura hasta que empiece uno nuevo, que guardará el "
                    "viejo aparte.")
-                    .arg(QString::fromStdString(libro_->Ruta()), Texto_defecto());
+                    .arg(QString::fromStdString(libro_->Ruta()), Texto_defecto(libro_->Lectura()));
     } else if (libro_->Pendientes() > 0) {
         aviso = tr("Cambios sin guardar en el libro %1: %2. Se guardarán con el próximo.")
                     .arg(QString::fromStdString(libro_->Ruta()))
@@ -230,6 +258,7 @@ void Pagina_personas::Mostrar_libro() {
     aviso_->setVisible(!aviso.isEmpty());
     libro_nuevo_->setVisible(solo_lectura);
     añadir_->setEnabled(!solo_lectura);
+    importar_->setEnabled(!solo_lectura);
     deshacer_boton_->setEnabled(!solo_lectura && !deshacer_.empty());
     calendario_->setEnabled(!libro_->Personas().empty());
     Seleccionar(antes);
@@ -237,8 +266,7 @@ void Pagina_personas::Mostrar_libro() {
     emit cambiado();
 }
 
-QString Pagina_personas::Texto_defecto() const {
-    const personas::Estado_lectura& e = libro_->Lectura();
+QString Pagina_personas::Texto_defecto(const personas::Estado_lectura& e) {
     const QString persona = QString::number(e.persona);
     switch (e.defecto) {
         case personas::Defecto::ninguno:
@@ -290,10 +318,14 @@ void Pagina_personas::Recargar() {
     if (libro_->Recargar()) Mostrar_libro();
 }
 
-void Pagina_personas::Aplicar(const Cambio& cambio, bool deshacible) {
+void Pagina_personas::Aplicar(const Cambio& cambio) {
     const personas::Libro::Resultado r = libro_->Aplicar(cambio);
     if (!r.aplicado) return;
-    if (deshacible) deshacer_.push_back(personas::Inverso(cambio, r.lugar));
+    deshacer_.push_back({personas::Inverso(cambio, r.lugar)});
+    Aplicado(r);
+}
+
+void Pagina_personas::Aplicado(const personas::Libro::Resultado& r) {
     Recargar();  // the folder may be new
     Mostrar_libro();
     if (r.error != 0) {
@@ -357,12 +389,15 @@ void Pagina_personas::Quitar() {
 
 void Pagina_personas::Deshacer() {
     if (deshacer_.empty() || libro_->Solo_lectura()) return;
-    const Cambio c = deshacer_.back();
+    const std::vector<Cambio> paso = deshacer_.back();
     deshacer_.pop_back();
-    Aplicar(c, false);
-    if (c.tipo != Cambio::Tipo::quitar) {
+    const personas::Libro::Resultado r =
+        libro_->Aplicar_varios([&paso](const std::vector<Persona>&) { return paso; });
+    if (!r.aplicado) return;
+    Aplicado(r);
+    if (paso.size() == 1 && paso[0].tipo != Cambio::Tipo::quitar) {
         const auto& lista = libro_->Personas();
-        const auto donde = std::find(lista.begin(), lista.end(), c.despues);
+        const auto donde = std::find(lista.begin(), lista.end(), paso[0].despues);
         if (donde != lista.end()) Seleccionar({static_cast<int>(donde - lista.begin())});
     }
 }
@@ -465,6 +500,7 @@ void Pagina_personas::Mostrar_detalle() {
     editar_->setEnabled(elegidas.size() == 1 && !libro_->Solo_lectura());
     quitar_->setEnabled(!elegidas.empty() && !libro_->Solo_lectura());
     glifos_->setVisible(elegidas.size() == 1);
+    for (QAction* a : acciones_tarjeta_) a->setEnabled(elegidas.size() == 1);
     const auto& lista = libro_->Personas();
     QString html;
     const QString tras = Html(palabras_.tras_rotulo);  // after a label: ": ", " : "
@@ -566,9 +602,12 @@ std::string Pagina_personas::Calendario(int cuantas) const {
 }
 
 void Pagina_personas::Guardar_calendario() {
-    const QString archivo =
-        efectos_.Archivo(*this, tr("Guardar calendario"), tr("regresos-de-kin.ics"),
-                         tr("Calendarios iCalendar (*.ics)"), false);
+    const QString archivo = efectos_
+                                .Archivo_guardar(*this, tr("Guardar calendario"),
+                                                 tr("regresos-de-kin.ics"),
+                                                 {tr("Calendarios iCalendar (*.ics)")},
+                                                 Efectos::Carpeta::documentos)
+                                .archivo;
     if (archivo.isEmpty()) return;
     // Through the one file writer: beside, flushed, renamed; a calendar is
     // no secret, so a new file gets the usual mode.
@@ -579,6 +618,112 @@ void Pagina_personas::Guardar_calendario() {
             tr("No se pudo escribir el archivo %1: %2").arg(archivo, Razon(escritura.Error())),
             tr("Guardar calendario"), Icono::error);
     }
+}
+
+// ---------------------------------------------------------------------------
+// Import
+
+void Pagina_personas::Elegir_importacion() {
+    const QString archivo = efectos_.Archivo_abrir(
+        *this, tr("Importar personas"),
+        {tr("Libretas de direcciones y tablas (*.vcf *.vcard *.csv)"), tr("Todos los archivos (*)")});
+    if (!archivo.isEmpty()) Importar(archivo);
+}
+
+void Pagina_personas::Importar(const QString& archivo) {
+    if (libro_->Solo_lectura()) return;
+    personas::Importacion i =
+        personas::Leer_archivo_importacion(QFile::encodeName(archivo).toStdString(), palabras_);
+    if (!i.ok()) {
+        efectos_.Mensaje(Fallo_importacion(i, archivo), tr("Importar personas"), Icono::error);
+        return;
+    }
+    libro_->Recargar();
+    const personas::Libro::Resultado r = personas::Importar(*libro_, i);
+    std::vector<Cambio> paso;
+    for (const Persona& p : i.nuevas) paso.push_back({Cambio::Tipo::quitar, p, {}});
+    if (r.aplicado && !paso.empty()) deshacer_.push_back(std::move(paso));
+    Aplicado(r);
+    efectos_.Mensaje(Resumen_importacion(i).join(QLatin1Char('\n')), tr("Importar personas"),
+                     Icono::informacion);
+}
+
+QStringList Pagina_personas::Resumen_importacion(const personas::Importacion& i) {
+    using personas::Motivo;
+    QStringList lineas{tr("Añadidas: %1. Omitidas: %2.").arg(i.nuevas.size()).arg(i.omitidas.size())};
+    for (const personas::Omitida& o : i.omitidas) {
+        const QString nombre = QString::fromStdString(o.nombre);
+        const QString detalle = QString::fromStdString(o.detalle);
+        QString por;
+        switch (o.motivo) {
+            case Motivo::sin_nombre:
+                por = tr("no tiene nombre");
+                break;
+            case Motivo::nombre_malo:
+                por = tr("el nombre «%1» es demasiado largo o tiene caracteres de control").arg(nombre);
+                break;
+            case Motivo::sin_fecha:
+                por = tr("%1 no tiene fecha de nacimiento").arg(nombre);
+                break;
+            case Motivo::sin_año:
+                por = tr("la fecha de nacimiento de %1 no tiene año (%2), y sin año no hay kin")
+                          .arg(nombre, detalle);
+                break;
+            case Motivo::fecha_ilegible:
+                por = tr("la fecha de nacimiento de %1 no es una fecha completa (%2)").arg(nombre, detalle);
+                break;
+            case Motivo::fecha_rechazada:
+                por = tr("la fecha de nacimiento de %1 no vale: %2").arg(nombre, detalle);
+                break;
+            case Motivo::campos:
+                por = tr("se esperaban nombre, día, mes y año, y hay %1 campos").arg(detalle);
+                break;
+            case Motivo::codificacion:
+                por = tr("%1 está en una codificación que no se lee (%2); expórtela en UTF-8")
+                          .arg(nombre, detalle);
+                break;
+            case Motivo::repetida:
+                por = tr("%1 ya estaba antes en el archivo, con la misma fecha").arg(nombre);
+                break;
+            case Motivo::ya_en_libro:
+                por = tr("%1 ya está en el libro").arg(nombre);
+                break;
+        }
+        lineas << (o.tarjeta > 0 ? tr("Tarjeta %1 (línea %2): %3").arg(o.tarjeta).arg(o.linea).arg(por)
+                                 : tr("Línea %1: %2").arg(o.linea).arg(por));
+    }
+    return lineas;
+}
+
+QString Pagina_personas::Fallo_importacion(const personas::Importacion& i, const QString& archivo) {
+    using personas::Fallo;
+    QString por;
+    switch (i.fallo) {
+        case Fallo::ninguno:
+            return {};
+        case Fallo::no_se_lee:
+            por = tr("el sistema no deja leerlo: %1").arg(QString::fromStdString(i.detalle));
+            break;
+        case Fallo::demasiado_grande:
+            por = tr("pasa de 16 MiB, y ninguna libreta de direcciones es tan grande");
+            break;
+        case Fallo::no_utf8:
+            por = tr("no es texto UTF-8 (línea %1)").arg(i.linea);
+            break;
+        case Fallo::vacio:
+            por = tr("no tiene ninguna tarjeta vCard ni ninguna línea con personas");
+            break;
+        case Fallo::tarjeta_abierta:
+            por = tr("la tarjeta vCard de la línea %1 no termina (falta END:VCARD)").arg(i.linea);
+            break;
+        case Fallo::fuera_de_tarjeta:
+            por = tr("la línea %1 está fuera de toda tarjeta vCard").arg(i.linea);
+            break;
+        case Fallo::comillas:
+            por = tr("las comillas que se abren en la línea %1 no se cierran").arg(i.linea);
+            break;
+    }
+    return tr("No se pudo importar %1: %2. No se añadió a nadie.").arg(archivo, por);
 }
 
 }  // namespace talmiroc

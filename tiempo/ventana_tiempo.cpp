@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -477,7 +478,12 @@ void Ventana_tiempo::Guardar_pdf() {
                   .arg(Calculo_kin(seleccion_.dia, seleccion_.mes, seleccion_.año).kin.valor)
             : tr("modulo-kin-%1.pdf")
                   .arg(Calculo_kin(seleccion_.dia, seleccion_.mes, seleccion_.año).kin.valor);
-    const QString archivo = efectos_.Archivo_pdf(*this, nombre);
+    const QString archivo =
+        efectos_
+            .Archivo_guardar(*this, tr("Guardar PDF"), nombre,
+                             {QCoreApplication::translate("talmiroc::Papel", "Documentos PDF (*.pdf)")},
+                             Efectos::Carpeta::documentos)
+            .archivo;
     if (archivo.isEmpty()) return;
     const QString error = Escribir_pdf(archivo, *pedido, Papel_predeterminado());
     if (!error.isEmpty()) efectos_.Mensaje(error, tr("Guardar PDF"), Icono::error);

@@ -13,6 +13,7 @@ constexpr Genero f = Genero::femenino;
 
 constexpr Palabras palabras_pt = {
     .idioma = "pt",
+    .etiqueta = "pt-BR",  // Brazil's words: Cachorro, Harmônico
 
     .sellos =
         {"Sol",  "Dragão",  "Vento",     "Noite",    "Semente", "Serpente", "Enlaçador de Mundos",

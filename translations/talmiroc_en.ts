@@ -96,24 +96,6 @@ every day; if it is in the tray already, does nothing</translation>
         <translation>this help</translation>
     </message>
     <message>
-        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
-       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
-       talmiroc --tarjeta [DÍA MES AÑO] --png ARCHIVO | --svg ARCHIVO
-                [--forma cuadrada|vertical|ancha]
-       talmiroc --bandeja [--idioma IDIOMA]
-
-Sin opciones abre la ventana del día en la fecha de hoy.
-</source>
-        <translation>Usage: talmiroc [--idioma LANGUAGE] [--luna|--modulo|--onda [DAY MONTH YEAR]]
-       talmiroc --luna|--año|--modulo|--onda [DAY MONTH YEAR] --pdf FILE [--papel a4|carta]
-       talmiroc --tarjeta [DAY MONTH YEAR] --png FILE | --svg FILE
-                [--forma cuadrada|vertical|ancha]
-       talmiroc --bandeja [--idioma LANGUAGE]
-
-With no options, opens the day window on today&apos;s date.
-</translation>
-    </message>
-    <message>
         <source>Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
 En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
 Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
@@ -234,6 +216,40 @@ vertical, 1080 × 1920, or ancha, 1200 × 630</translation>
     <message>
         <source>el libro de personas: sus kines, cómo se relacionan y sus regresos</source>
         <translation>the people book: their kins, how they relate and their returns</translation>
+    </message>
+    <message>
+        <source>con --personas, añade al libro las personas de ARCHIVO,
+vCard (FN y BDAY) o CSV (nombre,dia,mes,año), sin abrir
+ventana, y dice cuántas añadió y cuáles omitió y por qué</source>
+        <translation>with --personas, adds the people of FILE to the book,
+vCard (FN and BDAY) or CSV (nombre,dia,mes,año), with no
+window, saying how many were added, which skipped and why</translation>
+    </message>
+    <message>
+        <source>talmiroc: --importar va con --personas
+</source>
+        <translation>talmiroc: --importar goes with --personas
+</translation>
+    </message>
+    <message>
+        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
+       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+       talmiroc --tarjeta [DÍA MES AÑO] --png ARCHIVO | --svg ARCHIVO
+                [--forma cuadrada|vertical|ancha]
+       talmiroc --personas --importar ARCHIVO
+       talmiroc --bandeja [--idioma IDIOMA]
+
+Sin opciones abre la ventana del día en la fecha de hoy.
+</source>
+        <translation>Usage: talmiroc [--idioma LANGUAGE] [--luna|--modulo|--onda [DAY MONTH YEAR]]
+       talmiroc --luna|--año|--modulo|--onda [DAY MONTH YEAR] --pdf FILE [--papel a4|carta]
+       talmiroc --tarjeta [DAY MONTH YEAR] --png FILE | --svg FILE
+                [--forma cuadrada|vertical|ancha]
+       talmiroc --personas --importar FILE
+       talmiroc --bandeja [--idioma LANGUAGE]
+
+With no options, opens the day window on today&apos;s date.
+</translation>
     </message>
 </context>
 <context>
@@ -423,18 +439,6 @@ vertical, 1080 × 1920, or ancha, 1200 × 630</translation>
     <message>
         <source>Lectura copiada</source>
         <translation>Reading copied</translation>
-    </message>
-    <message>
-        <source>Guardar tarjeta…</source>
-        <translation>Save Card…</translation>
-    </message>
-    <message>
-        <source>Copiar tarjeta</source>
-        <translation>Copy Card</translation>
-    </message>
-    <message>
-        <source>Guardar tarjeta</source>
-        <translation>Save Card</translation>
     </message>
 </context>
 <context>
@@ -692,13 +696,117 @@ Kin %2</translation>
         <source>No se pudo escribir el archivo %1: %2</source>
         <translation>Could not write the file %1: %2</translation>
     </message>
+    <message>
+        <source>Impor&amp;tar…</source>
+        <translation>Impor&amp;t…</translation>
+    </message>
+    <message>
+        <source>Las personas de una libreta de direcciones (vCard) o de una tabla CSV (nombre, día, mes, año)</source>
+        <translation>The people of an address book (vCard) or of a CSV table (name, day, month, year)</translation>
+    </message>
+    <message>
+        <source>Importar personas</source>
+        <translation>Import people</translation>
+    </message>
+    <message>
+        <source>Libretas de direcciones y tablas (*.vcf *.vcard *.csv)</source>
+        <translation>Address books and tables (*.vcf *.vcard *.csv)</translation>
+    </message>
+    <message>
+        <source>Todos los archivos (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Añadidas: %1. Omitidas: %2.</source>
+        <translation>Added: %1. Skipped: %2.</translation>
+    </message>
+    <message>
+        <source>no tiene nombre</source>
+        <translation>it has no name</translation>
+    </message>
+    <message>
+        <source>el nombre «%1» es demasiado largo o tiene caracteres de control</source>
+        <translation>the name “%1” is too long or has control characters</translation>
+    </message>
+    <message>
+        <source>%1 no tiene fecha de nacimiento</source>
+        <translation>%1 has no birth date</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no tiene año (%2), y sin año no hay kin</source>
+        <translation>%1&apos;s birth date has no year (%2), and without a year there is no kin</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no es una fecha completa (%2)</source>
+        <translation>%1&apos;s birth date is not a whole date (%2)</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no vale: %2</source>
+        <translation>%1&apos;s birth date is refused: %2</translation>
+    </message>
+    <message>
+        <source>se esperaban nombre, día, mes y año, y hay %1 campos</source>
+        <translation>name, day, month and year were expected, and there are %1 fields</translation>
+    </message>
+    <message>
+        <source>%1 está en una codificación que no se lee (%2); expórtela en UTF-8</source>
+        <translation>%1 is in an encoding that is not read (%2); export it as UTF-8</translation>
+    </message>
+    <message>
+        <source>%1 ya estaba antes en el archivo, con la misma fecha</source>
+        <translation>%1 was earlier in the file already, with the same date</translation>
+    </message>
+    <message>
+        <source>%1 ya está en el libro</source>
+        <translation>%1 is in the book already</translation>
+    </message>
+    <message>
+        <source>Tarjeta %1 (línea %2): %3</source>
+        <translation>Card %1 (line %2): %3</translation>
+    </message>
+    <message>
+        <source>Línea %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>pasa de 16 MiB, y ninguna libreta de direcciones es tan grande</source>
+        <translation>it is over 16 MiB, and no address book is that large</translation>
+    </message>
+    <message>
+        <source>no es texto UTF-8 (línea %1)</source>
+        <translation>it is not UTF-8 text (line %1)</translation>
+    </message>
+    <message>
+        <source>no tiene ninguna tarjeta vCard ni ninguna línea con personas</source>
+        <translation>it has no vCard card and no line with people</translation>
+    </message>
+    <message>
+        <source>la tarjeta vCard de la línea %1 no termina (falta END:VCARD)</source>
+        <translation>the vCard card at line %1 does not end (END:VCARD is missing)</translation>
+    </message>
+    <message>
+        <source>la línea %1 está fuera de toda tarjeta vCard</source>
+        <translation>line %1 is outside every vCard card</translation>
+    </message>
+    <message>
+        <source>las comillas que se abren en la línea %1 no se cierran</source>
+        <translation>the quotes opened at line %1 are never closed</translation>
+    </message>
+    <message>
+        <source>No se pudo importar %1: %2. No se añadió a nadie.</source>
+        <translation>Could not import %1: %2. Nobody was added.</translation>
+    </message>
+    <message>
+        <source>El libro de personas %1 no se puede leer (%2); no se añadió a nadie.</source>
+        <translation>The people book %1 cannot be read (%2); nobody was added.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el libro de personas %1: %2. No se añadió a nadie.</source>
+        <translation>Could not save the people book %1: %2. Nobody was added.</translation>
+    </message>
 </context>
 <context>
     <name>talmiroc::Papel</name>
-    <message>
-        <source>Guardar PDF</source>
-        <translation>Save as PDF</translation>
-    </message>
     <message>
         <source>Documentos PDF (*.pdf)</source>
         <translation>PDF documents (*.pdf)</translation>
@@ -745,6 +853,18 @@ Kin %2</translation>
     <message>
         <source>Tarjeta ancha</source>
         <translation>Wide card</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta</source>
+        <translation>Save Card</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta…</source>
+        <translation>Save Card…</translation>
+    </message>
+    <message>
+        <source>Copiar tarjeta</source>
+        <translation>Copy Card</translation>
     </message>
 </context>
 <context>

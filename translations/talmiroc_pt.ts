@@ -96,24 +96,6 @@ todo dia; se já está na bandeja, não faz nada</translation>
         <translation>esta ajuda</translation>
     </message>
     <message>
-        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
-       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
-       talmiroc --tarjeta [DÍA MES AÑO] --png ARCHIVO | --svg ARCHIVO
-                [--forma cuadrada|vertical|ancha]
-       talmiroc --bandeja [--idioma IDIOMA]
-
-Sin opciones abre la ventana del día en la fecha de hoy.
-</source>
-        <translation>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DIA MÊS ANO]]
-       talmiroc --luna|--año|--modulo|--onda [DIA MÊS ANO] --pdf ARQUIVO [--papel a4|carta]
-       talmiroc --tarjeta [DIA MÊS ANO] --png ARQUIVO | --svg ARQUIVO
-                [--forma cuadrada|vertical|ancha]
-       talmiroc --bandeja [--idioma IDIOMA]
-
-Sem opções, abre a janela do dia na data de hoje.
-</translation>
-    </message>
-    <message>
         <source>Sin fecha, hoy. La fecha se lee como la leen las tres casillas de la ventana.
 En la ventana del día, el menú contextual (botón derecho o tecla Menú) y
 Ctrl+L, Ctrl+M y Ctrl+O abren las mismas páginas.
@@ -234,6 +216,40 @@ vertical, 1080 × 1920, ou ancha, 1200 × 630</translation>
     <message>
         <source>el libro de personas: sus kines, cómo se relacionan y sus regresos</source>
         <translation>o livro de pessoas: os seus kins, como se relacionam e os seus retornos</translation>
+    </message>
+    <message>
+        <source>con --personas, añade al libro las personas de ARCHIVO,
+vCard (FN y BDAY) o CSV (nombre,dia,mes,año), sin abrir
+ventana, y dice cuántas añadió y cuáles omitió y por qué</source>
+        <translation>com --personas, adiciona ao livro as pessoas de ARQUIVO,
+vCard (FN e BDAY) ou CSV (nombre,dia,mes,año), sem abrir
+janela, e diz quantas adicionou e quais omitiu e por quê</translation>
+    </message>
+    <message>
+        <source>talmiroc: --importar va con --personas
+</source>
+        <translation>talmiroc: --importar vai com --personas
+</translation>
+    </message>
+    <message>
+        <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
+       talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
+       talmiroc --tarjeta [DÍA MES AÑO] --png ARCHIVO | --svg ARCHIVO
+                [--forma cuadrada|vertical|ancha]
+       talmiroc --personas --importar ARCHIVO
+       talmiroc --bandeja [--idioma IDIOMA]
+
+Sin opciones abre la ventana del día en la fecha de hoy.
+</source>
+        <translation>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DIA MÊS ANO]]
+       talmiroc --luna|--año|--modulo|--onda [DIA MÊS ANO] --pdf ARQUIVO [--papel a4|carta]
+       talmiroc --tarjeta [DIA MÊS ANO] --png ARQUIVO | --svg ARQUIVO
+                [--forma cuadrada|vertical|ancha]
+       talmiroc --personas --importar ARQUIVO
+       talmiroc --bandeja [--idioma IDIOMA]
+
+Sem opções, abre a janela do dia na data de hoje.
+</translation>
     </message>
 </context>
 <context>
@@ -423,18 +439,6 @@ vertical, 1080 × 1920, ou ancha, 1200 × 630</translation>
     <message>
         <source>Lectura copiada</source>
         <translation>Leitura copiada</translation>
-    </message>
-    <message>
-        <source>Guardar tarjeta…</source>
-        <translation>Salvar cartão…</translation>
-    </message>
-    <message>
-        <source>Copiar tarjeta</source>
-        <translation>Copiar cartão</translation>
-    </message>
-    <message>
-        <source>Guardar tarjeta</source>
-        <translation>Salvar cartão</translation>
     </message>
 </context>
 <context>
@@ -692,13 +696,117 @@ Kin %2</translation>
         <source>No se pudo escribir el archivo %1: %2</source>
         <translation>Não foi possível gravar o arquivo %1: %2</translation>
     </message>
+    <message>
+        <source>Impor&amp;tar…</source>
+        <translation>Impor&amp;tar…</translation>
+    </message>
+    <message>
+        <source>Las personas de una libreta de direcciones (vCard) o de una tabla CSV (nombre, día, mes, año)</source>
+        <translation>As pessoas de uma agenda de contatos (vCard) ou de uma tabela CSV (nome, dia, mês, ano)</translation>
+    </message>
+    <message>
+        <source>Importar personas</source>
+        <translation>Importar pessoas</translation>
+    </message>
+    <message>
+        <source>Libretas de direcciones y tablas (*.vcf *.vcard *.csv)</source>
+        <translation>Agendas de contatos e tabelas (*.vcf *.vcard *.csv)</translation>
+    </message>
+    <message>
+        <source>Todos los archivos (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Añadidas: %1. Omitidas: %2.</source>
+        <translation>Adicionadas: %1. Omitidas: %2.</translation>
+    </message>
+    <message>
+        <source>no tiene nombre</source>
+        <translation>não tem nome</translation>
+    </message>
+    <message>
+        <source>el nombre «%1» es demasiado largo o tiene caracteres de control</source>
+        <translation>o nome «%1» é longo demais ou tem caracteres de controle</translation>
+    </message>
+    <message>
+        <source>%1 no tiene fecha de nacimiento</source>
+        <translation>%1 não tem data de nascimento</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no tiene año (%2), y sin año no hay kin</source>
+        <translation>a data de nascimento de %1 não tem ano (%2), e sem ano não há kin</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no es una fecha completa (%2)</source>
+        <translation>a data de nascimento de %1 não é uma data completa (%2)</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no vale: %2</source>
+        <translation>a data de nascimento de %1 foi recusada: %2</translation>
+    </message>
+    <message>
+        <source>se esperaban nombre, día, mes y año, y hay %1 campos</source>
+        <translation>esperavam-se nome, dia, mês e ano, e há %1 campos</translation>
+    </message>
+    <message>
+        <source>%1 está en una codificación que no se lee (%2); expórtela en UTF-8</source>
+        <translation>%1 está numa codificação que não é lida (%2); exporte-a em UTF-8</translation>
+    </message>
+    <message>
+        <source>%1 ya estaba antes en el archivo, con la misma fecha</source>
+        <translation>%1 já estava antes no arquivo, com a mesma data</translation>
+    </message>
+    <message>
+        <source>%1 ya está en el libro</source>
+        <translation>%1 já está no livro</translation>
+    </message>
+    <message>
+        <source>Tarjeta %1 (línea %2): %3</source>
+        <translation>Cartão %1 (linha %2): %3</translation>
+    </message>
+    <message>
+        <source>Línea %1: %2</source>
+        <translation>Linha %1: %2</translation>
+    </message>
+    <message>
+        <source>pasa de 16 MiB, y ninguna libreta de direcciones es tan grande</source>
+        <translation>passa de 16 MiB, e nenhuma agenda de contatos é tão grande</translation>
+    </message>
+    <message>
+        <source>no es texto UTF-8 (línea %1)</source>
+        <translation>não é texto UTF-8 (linha %1)</translation>
+    </message>
+    <message>
+        <source>no tiene ninguna tarjeta vCard ni ninguna línea con personas</source>
+        <translation>não tem nenhum cartão vCard nem nenhuma linha com pessoas</translation>
+    </message>
+    <message>
+        <source>la tarjeta vCard de la línea %1 no termina (falta END:VCARD)</source>
+        <translation>o cartão vCard da linha %1 não termina (falta END:VCARD)</translation>
+    </message>
+    <message>
+        <source>la línea %1 está fuera de toda tarjeta vCard</source>
+        <translation>a linha %1 está fora de todo cartão vCard</translation>
+    </message>
+    <message>
+        <source>las comillas que se abren en la línea %1 no se cierran</source>
+        <translation>as aspas abertas na linha %1 não se fecham</translation>
+    </message>
+    <message>
+        <source>No se pudo importar %1: %2. No se añadió a nadie.</source>
+        <translation>Não foi possível importar %1: %2. Ninguém foi adicionado.</translation>
+    </message>
+    <message>
+        <source>El libro de personas %1 no se puede leer (%2); no se añadió a nadie.</source>
+        <translation>O livro de pessoas %1 não pode ser lido (%2); ninguém foi adicionado.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el libro de personas %1: %2. No se añadió a nadie.</source>
+        <translation>Não foi possível salvar o livro de pessoas %1: %2. Ninguém foi adicionado.</translation>
+    </message>
 </context>
 <context>
     <name>talmiroc::Papel</name>
-    <message>
-        <source>Guardar PDF</source>
-        <translation>Salvar PDF</translation>
-    </message>
     <message>
         <source>Documentos PDF (*.pdf)</source>
         <translation>Documentos PDF (*.pdf)</translation>
@@ -745,6 +853,18 @@ Kin %2</translation>
     <message>
         <source>Tarjeta ancha</source>
         <translation>Cartão largo</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta</source>
+        <translation>Salvar cartão</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta…</source>
+        <translation>Salvar cartão…</translation>
+    </message>
+    <message>
+        <source>Copiar tarjeta</source>
+        <translation>Copiar cartão</translation>
     </message>
 </context>
 <context>

@@ -34,24 +34,28 @@ public:
     void Imprimir_hojas(QWidget& ventana, const QString&, const Escritor_pdf&) override {
         impresiones.push_back(&ventana);
     }
-    QString Archivo_pdf(QWidget&, const QString&) override { return archivo_pdf; }
-    QString Archivo(QWidget&, const QString&, const QString&, const QString&, bool) override {
-        return archivo;
-    }
-    Archivo_elegido Archivo_guardar(QWidget&, const QString&, const QString& nombre,
-                                    const QStringList& filtros) override {
+    Archivo_elegido Archivo_guardar(QWidget&, const QString& titulo, const QString& nombre,
+                                    const QStringList& filtros, Carpeta carpeta) override {
         propuestos.push_back(nombre);
+        titulos.push_back(titulo);
         ofrecidos = filtros;
+        carpetas.push_back(carpeta);
         return archivo_elegido;
+    }
+    QString Archivo_abrir(QWidget&, const QString& titulo, const QStringList& filtros) override {
+        titulos.push_back(titulo);
+        ofrecidos = filtros;
+        return archivo_abierto;
     }
 
     std::vector<Mensaje_grabado> mensajes;
     std::vector<QWidget*> impresiones;
     std::function<void()> al_mostrar;
-    QString archivo_pdf;  // what the file dialog answers; empty: cancelled
-    QString archivo;      // what the other file dialogs answer
-    Archivo_elegido archivo_elegido;  // what the file dialog for other files answers
-    std::vector<QString> propuestos;  // the names it proposed
+    Archivo_elegido archivo_elegido;  // what the save dialog answers; empty: cancelled
+    QString archivo_abierto;          // what the open dialog answers; empty: cancelled
+    std::vector<QString> propuestos;  // the names the save dialog proposed
+    std::vector<QString> titulos;     // the titles of the dialogs asked for
+    std::vector<Carpeta> carpetas;    // where the save dialogs opened
     QStringList ofrecidos;            // the kinds it offered last
     std::function<QDateTime()> reloj;  // a clock that moves, for the day's turn
 

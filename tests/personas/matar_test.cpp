@@ -1,7 +1,7 @@
 // A killed save leaves the book before or after it: a helper that saves a
 // growing book in a loop is killed with SIGKILL at random moments, 200
 // times; after each kill the file reads back whole, and holds P0 .. Pk-1
-// for a k no smaller than the last.
+// for a k no smaller than the last. And two processes adding at once.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <random>
 #include <thread>
@@ -64,6 +65,39 @@ TEST(Matar, DoscientasVecesElLibroQuedaEntero) {
         antes = libro.size();
     }
     EXPECT_GT(antes, 20u) << "the helper saved too little to prove anything";
+}
+
+// Two processes add to one book at once, each saving after every person:
+// under the lock each change lands on the book as the other left it, so
+// every person of both is kept, once.
+TEST(DosProcesos, AñadenALaVezYNadieSePierde) {
+    prueba::Carpeta c;
+    const std::string ruta = c.Libro();
+    constexpr int cuantas = 25;
+    const std::string numero = std::to_string(cuantas);
+    std::vector<pid_t> hijos;
+    for (const char* prefijo : {"A", "B"}) {
+        char* argumentos[] = {const_cast<char*>(PERSONAS_BUCLE), const_cast<char*>(ruta.c_str()),
+                              const_cast<char*>(prefijo), const_cast<char*>(numero.c_str()), nullptr};
+        pid_t hijo = 0;
+        ASSERT_EQ(posix_spawn(&hijo, PERSONAS_BUCLE, nullptr, nullptr, argumentos, environ), 0);
+        hijos.push_back(hijo);
+    }
+    for (const pid_t hijo : hijos) {
+        int estado = 0;
+        ASSERT_EQ(::waitpid(hijo, &estado, 0), hijo);
+        EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << "a helper failed: " << estado;
+    }
+    Estado_lectura e;
+    const std::vector<Persona> libro = Leer_texto(prueba::Leer(ruta), e);
+    ASSERT_TRUE(e.ok()) << Texto_defecto(e);
+    std::vector<std::string> nombres, esperados;
+    for (const Persona& p : libro) nombres.push_back(p.nombre);
+    for (const char* prefijo : {"A", "B"})
+        for (int n = 0; n < cuantas; ++n) esperados.push_back(prefijo + std::to_string(n));
+    std::sort(nombres.begin(), nombres.end());
+    std::sort(esperados.begin(), esperados.end());
+    EXPECT_EQ(nombres, esperados);
 }
 
 }  // namespace

@@ -70,14 +70,11 @@ struct Efectos_prueba final : Efectos, Impresoras {
             Resultado_impresion::fallida)
             Mensaje(QStringLiteral("fallida"), documento, Icono::error);
     }
-    QString Archivo_pdf(QWidget&, const QString&) override { return {}; }
-    QString Archivo(QWidget&, const QString&, const QString&, const QString&, bool) override {
+    Archivo_elegido Archivo_guardar(QWidget&, const QString&, const QString&, const QStringList&,
+                                    Carpeta) override {
         return {};
     }
-    Archivo_elegido Archivo_guardar(QWidget&, const QString&, const QString&,
-                                    const QStringList&) override {
-        return {};
-    }
+    QString Archivo_abrir(QWidget&, const QString&, const QStringList&) override { return {}; }
     std::unique_ptr<QPrinter> Predeterminada() override {
         ++pedidas;
         return predeterminada();

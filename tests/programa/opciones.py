@@ -63,6 +63,7 @@ FILAS = [
     ("png_sin_tarjeta", ["--luna", "--png", "{}"], 2, "talmiroc: --png va con --tarjeta\n"),
     ("forma_desconocida", ["--tarjeta", "--png", "{}", "--forma", "redonda"], 2,
      "talmiroc: --forma es cuadrada, vertical o ancha, no «redonda»\n"),
+    ("importar_sin_personas", ["--importar", "{}"], 2, "talmiroc: --importar va con --personas\n"),
     ("tarjeta_y_luna", ["--tarjeta", "--luna", "--png", "{}"], 2,
      "talmiroc: --tarjeta no va con --luna, --modulo, --onda ni --año\n"),
 ]

@@ -183,7 +183,10 @@ TEST_P(ArchivoTest, PngYSvgDicenLoMismo) {
     }
 
     // The PNG's alternative text, as exiftool reads its iTXt chunk.
-    const QString clave = QStringLiteral("-Description-") + QString::fromLatin1(c.idioma);
+    // In its language's full tag, from the registry ("pt-BR").
+    const std::string_view etiqueta = Etiqueta_idioma(idioma);
+    const QString clave = QStringLiteral("-Description-") +
+                          QString::fromLatin1(etiqueta.data(), static_cast<qsizetype>(etiqueta.size()));
     const std::optional<QByteArray> descripcion =
         Ejecutar(QStringLiteral("exiftool"), {QStringLiteral("-s3"), QStringLiteral("-b"), clave, ruta_png});
     ASSERT_TRUE(descripcion) << "exiftool (libimage-exiftool-perl)";

@@ -1,7 +1,13 @@
 // The people page: changes through the page with the day window's checks,
 // undo, two windows on one book, a bad book kept and said once, and the
 // kin returns on the moon.
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -148,6 +154,65 @@ TEST(Personas, RegresosEnLaLuna) {
         }
     }
     EXPECT_EQ(marcadas, 1);
+}
+
+// The list's menu saves or copies the card of the one person chosen, as the
+// day window's does a day's (the same actions); with none or two, nothing.
+TEST(Personas, TarjetaDeLaPersonaElegida) {
+    Libro_propio libro;
+    Efectos_grabados efectos(QDate(2026, 12, 10));
+    Pagina_personas pagina(efectos, palabras_es, libro.Ruta());
+    pagina.Añadir(QStringLiteral("Ana María"), QStringLiteral("9"), QStringLiteral("4"), QStringLiteral("2003"));
+    pagina.Añadir(QStringLiteral("Luis"), QStringLiteral("25"), QStringLiteral("7"), QStringLiteral("2003"));
+    auto* guardar = pagina.findChild<QAction*>(QStringLiteral("guardar_tarjeta"));
+    auto* copiar = pagina.findChild<QAction*>(QStringLiteral("copiar_tarjeta"));
+    ASSERT_TRUE(guardar && copiar);
+    const QTemporaryDir carpeta;
+    efectos.archivo_elegido = {carpeta.filePath(QStringLiteral("t.svg"))};  // the PNG kind chosen
+    for (const std::vector<int>& elegidas : {std::vector<int>{}, {0, 1}, {0}}) {
+        pagina.Seleccionar(elegidas);
+        QGuiApplication::clipboard()->setText(QStringLiteral("marca"));
+        guardar->trigger();
+        copiar->trigger();
+        const bool una = elegidas.size() == 1;
+        EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("image/png")), una);
+        EXPECT_EQ(efectos.propuestos.size(), una ? 1U : 0U) << elegidas.size() << " chosen";
+    }
+    EXPECT_EQ(efectos.propuestos.at(0), QStringLiteral("Talmiroc-Kin-46-2003-04-09-Ana-María.png"));
+    EXPECT_EQ(efectos.carpetas.at(0), Efectos::Carpeta::imagenes);
+    QFile escrito(carpeta.filePath(QStringLiteral("t.svg")));
+    EXPECT_TRUE(escrito.open(QIODevice::ReadOnly) && escrito.readAll().startsWith("<?xml"))
+        << "a name ending in .svg is written as SVG";
+    EXPECT_TRUE(efectos.mensajes.empty());
+}
+
+// Importar… adds a file's people in one step that one Deshacer undoes, and
+// says what it added and skipped; a bad file adds nobody and says why.
+TEST(Personas, ImportarYDeshacer) {
+    Libro_propio libro;
+    Efectos_grabados efectos(QDate(2026, 12, 10));
+    Pagina_personas pagina(efectos, palabras_es, libro.Ruta());
+    pagina.Añadir(QStringLiteral("Ana"), QStringLiteral("9"), QStringLiteral("4"), QStringLiteral("2003"));
+    const QTemporaryDir carpeta;
+    const auto escribir = [&carpeta](const char* nombre, const QByteArray& texto) {
+        QFile f(carpeta.filePath(QString::fromUtf8(nombre)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(texto) == texto.size());
+        return f.fileName();
+    };
+    efectos.archivo_abierto = escribir("l.csv", "Luis,25,7,2003\nAna,9,4,2003\nSol,1,1,2000\n");
+    pagina.findChild<QPushButton*>(QStringLiteral("importar_personas"))->click();
+    EXPECT_EQ(Nombres(pagina), (std::vector<std::string>{"Ana", "Luis", "Sol"}));
+    ASSERT_EQ(efectos.mensajes.size(), 1U);
+    EXPECT_EQ(efectos.mensajes[0].texto,
+              QStringLiteral("Añadidas: 2. Omitidas: 1.\nLínea 2: Ana ya está en el libro"));
+    pagina.Deshacer();
+    EXPECT_EQ(Nombres(pagina), (std::vector<std::string>{"Ana"})) << "the import undone at once";
+    efectos.mensajes.clear();
+    pagina.Importar(escribir("m.vcf", "BEGIN:VCARD\nFN:Luis\nBDAY:2003-07-25\n"));
+    EXPECT_EQ(Nombres(pagina), (std::vector<std::string>{"Ana"}));
+    ASSERT_EQ(efectos.mensajes.size(), 1U);
+    EXPECT_EQ(efectos.mensajes[0].icono, Icono::error);
+    EXPECT_TRUE(efectos.mensajes[0].texto.contains(QStringLiteral("END:VCARD")));
 }
 
 }  // namespace

@@ -333,11 +333,11 @@ TEST(Tiempo, GuardarPdfEscribeLaPaginaQueSeVe) {
     auto* guardar = Tiempo()->findChild<QPushButton*>(QStringLiteral("guardar_pdf"));
     const QTemporaryDir carpeta;
     QTest::mouseClick(guardar, Qt::LeftButton);  // cancelled
-    p.efectos.archivo_pdf = carpeta.filePath(QStringLiteral("luna.pdf"));
+    p.efectos.archivo_elegido = {carpeta.filePath(QStringLiteral("luna.pdf"))};
     QTest::mouseClick(guardar, Qt::LeftButton);
     EXPECT_EQ(QDir(carpeta.path()).entryList(QDir::Files), QStringList{QStringLiteral("luna.pdf")});
     EXPECT_TRUE(p.efectos.mensajes.empty());
-    p.efectos.archivo_pdf = carpeta.filePath(QStringLiteral("no/hay/luna.pdf"));
+    p.efectos.archivo_elegido = {carpeta.filePath(QStringLiteral("no/hay/luna.pdf"))};
     QTest::mouseClick(guardar, Qt::LeftButton);
     ASSERT_EQ(p.efectos.mensajes.size(), 1u);
     EXPECT_TRUE(p.efectos.mensajes[0].texto.contains(QStringLiteral("no/hay/luna.pdf")));
