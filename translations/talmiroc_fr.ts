@@ -218,10 +218,25 @@ vertical, 1080 × 1920, ou ancha, 1200 × 630</translation>
 </translation>
     </message>
     <message>
+        <source>con --personas, añade al libro las personas de ARCHIVO,
+vCard (FN y BDAY) o CSV (nombre,dia,mes,año), sin abrir
+ventana, y dice cuántas añadió y cuáles omitió y por qué</source>
+        <translation>avec --personas, ajoute au carnet les personnes de FICHIER,
+vCard (FN et BDAY) ou CSV (nombre,dia,mes,año), sans ouvrir
+de fenêtre, et dit combien ont été ajoutées, lesquelles omises et pourquoi</translation>
+    </message>
+    <message>
+        <source>talmiroc: --importar va con --personas
+</source>
+        <translation>talmiroc : --importar va avec --personas
+</translation>
+    </message>
+    <message>
         <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
        talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
        talmiroc --tarjeta [DÍA MES AÑO] --png ARCHIVO | --svg ARCHIVO
                 [--forma cuadrada|vertical|ancha]
+       talmiroc --personas --importar ARCHIVO
        talmiroc --bandeja [--idioma IDIOMA]
 
 Sin opciones abre la ventana del día en la fecha de hoy.
@@ -230,6 +245,7 @@ Sin opciones abre la ventana del día en la fecha de hoy.
        talmiroc --luna|--año|--modulo|--onda [JOUR MOIS ANNÉE] --pdf FICHIER [--papel a4|carta]
        talmiroc --tarjeta [JOUR MOIS ANNÉE] --png FICHIER | --svg FICHIER
                 [--forma cuadrada|vertical|ancha]
+       talmiroc --personas --importar FICHIER
        talmiroc --bandeja [--idioma LANGUE]
 
 Sans option, ouvre la fenêtre du jour à la date d&apos;aujourd&apos;hui.
@@ -424,24 +440,12 @@ Sans option, ouvre la fenêtre du jour à la date d&apos;aujourd&apos;hui.
         <source>Lectura copiada</source>
         <translation>Lecture copiée</translation>
     </message>
-    <message>
-        <source>Guardar tarjeta…</source>
-        <translation>Enregistrer la carte…</translation>
-    </message>
-    <message>
-        <source>Copiar tarjeta</source>
-        <translation>Copier la carte</translation>
-    </message>
-    <message>
-        <source>Guardar tarjeta</source>
-        <translation>Enregistrer la carte</translation>
-    </message>
 </context>
 <context>
     <name>talmiroc::Modelo_personas</name>
     <message>
         <source>Kin %1</source>
-        <translation>Kin %1</translation>
+        <translation>Kin&#xa0;%1</translation>
     </message>
     <message>
         <source>Nombre</source>
@@ -516,15 +520,15 @@ Sans option, ouvre la fenêtre du jour à la date d&apos;aujourd&apos;hui.
     </message>
     <message>
         <source>El libro de personas %1 no se puede leer (%2). Se conserva tal cual y no se cambiará: está en solo lectura hasta que empiece uno nuevo, que guardará el viejo aparte.</source>
-        <translation>Le carnet des personnes %1 ne peut pas être lu (%2). Il est conservé tel quel et ne sera pas modifié : il reste en lecture seule jusqu&apos;à ce que vous en commenciez un nouveau, qui mettra l&apos;ancien de côté.</translation>
+        <translation>Le carnet des personnes %1 ne peut pas être lu (%2). Il est conservé tel quel et ne sera pas modifié&#xa0;: il reste en lecture seule jusqu&apos;à ce que vous en commenciez un nouveau, qui mettra l&apos;ancien de côté.</translation>
     </message>
     <message>
         <source>Cambios sin guardar en el libro %1: %2. Se guardarán con el próximo.</source>
-        <translation>Modifications non enregistrées dans le carnet %1 : %2. Elles le seront avec la prochaine.</translation>
+        <translation>Modifications non enregistrées dans le carnet %1&#xa0;: %2. Elles le seront avec la prochaine.</translation>
     </message>
     <message>
         <source>el sistema no deja leerlo: %1</source>
-        <translation>le système ne permet pas de le lire : %1</translation>
+        <translation>le système ne permet pas de le lire&#xa0;: %1</translation>
     </message>
     <message>
         <source>no es JSON válido o está cortado, en la línea %1</source>
@@ -556,11 +560,11 @@ Sans option, ouvre la fenêtre du jour à la date d&apos;aujourd&apos;hui.
     </message>
     <message>
         <source>Otros usuarios de esta máquina pueden leer el libro de personas %1. Para que solo usted pueda: chmod 600 &apos;%1&apos;</source>
-        <translation>D&apos;autres utilisateurs de cette machine peuvent lire le carnet des personnes %1. Pour que vous seul le puissiez : chmod 600 &apos;%1&apos;</translation>
+        <translation>D&apos;autres utilisateurs de cette machine peuvent lire le carnet des personnes %1. Pour que vous seul le puissiez&#xa0;: chmod 600 &apos;%1&apos;</translation>
     </message>
     <message>
         <source>No se pudo guardar el libro de personas %1: %2. El cambio se ve aquí y se guardará con el próximo.</source>
-        <translation>Le carnet des personnes %1 n&apos;a pas pu être enregistré : %2. La modification reste affichée ici et sera enregistrée avec la prochaine.</translation>
+        <translation>Le carnet des personnes %1 n&apos;a pas pu être enregistré&#xa0;: %2. La modification reste affichée ici et sera enregistrée avec la prochaine.</translation>
     </message>
     <message>
         <source>El nombre lleva de 1 a 200 caracteres, sin saltos de línea.</source>
@@ -568,7 +572,7 @@ Sans option, ouvre la fenêtre du jour à la date d&apos;aujourd&apos;hui.
     </message>
     <message>
         <source>No se pudo empezar un libro nuevo en %1: %2</source>
-        <translation>Impossible de commencer un nouveau carnet dans %1 : %2</translation>
+        <translation>Impossible de commencer un nouveau carnet dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>El libro que no se podía leer está ahora en %1.</source>
@@ -596,11 +600,11 @@ Sans option, ouvre la fenêtre du jour à la date d&apos;aujourd&apos;hui.
     </message>
     <message>
         <source>&amp;Nombre:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Nacimiento (día, mes, año):</source>
-        <translation>Naissance (jour, mois, année) :</translation>
+        <translation>Naissance (jour, mois, année)&#xa0;:</translation>
     </message>
     <message>
         <source>Lo que %1 es para %2</source>
@@ -646,15 +650,15 @@ Sans option, ouvre la fenêtre du jour à la date d&apos;aujourd&apos;hui.
         <source>%1
 Kin %2</source>
         <translation>%1
-Kin %2</translation>
+Kin&#xa0;%2</translation>
     </message>
     <message>
         <source>Color: %1</source>
-        <translation>Couleur : %1</translation>
+        <translation>Couleur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Familia terrestre: %1</source>
-        <translation>Famille terrestre : %1</translation>
+        <translation>Famille terrestre&#xa0;: %1</translation>
     </message>
     <message>
         <source>Próximos regresos de su kin (cada 260 días)</source>
@@ -666,7 +670,7 @@ Kin %2</translation>
     </message>
     <message>
         <source>Vive el año %1 de su ciclo %2 de 52 años: a los 52 años el kin vuelve el día del cumpleaños.</source>
-        <translation>Vit l&apos;année %1 de son cycle de 52 ans n° %2 : à 52 ans, le kin revient le jour même de l&apos;anniversaire.</translation>
+        <translation>Vit l&apos;année %1 de son cycle de 52 ans n°&#xa0;%2&#xa0;: à 52 ans, le kin revient le jour même de l&apos;anniversaire.</translation>
     </message>
     <message>
         <source>Hoy, %1</source>
@@ -690,15 +694,119 @@ Kin %2</translation>
     </message>
     <message>
         <source>No se pudo escribir el archivo %1: %2</source>
-        <translation>Le fichier %1 n&apos;a pas pu être écrit : %2</translation>
+        <translation>Le fichier %1 n&apos;a pas pu être écrit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Impor&amp;tar…</source>
+        <translation>Impor&amp;ter…</translation>
+    </message>
+    <message>
+        <source>Las personas de una libreta de direcciones (vCard) o de una tabla CSV (nombre, día, mes, año)</source>
+        <translation>Les personnes d&apos;un carnet d&apos;adresses (vCard) ou d&apos;un tableau CSV (nom, jour, mois, année)</translation>
+    </message>
+    <message>
+        <source>Importar personas</source>
+        <translation>Importer des personnes</translation>
+    </message>
+    <message>
+        <source>Libretas de direcciones y tablas (*.vcf *.vcard *.csv)</source>
+        <translation>Carnets d&apos;adresses et tableaux (*.vcf *.vcard *.csv)</translation>
+    </message>
+    <message>
+        <source>Todos los archivos (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Añadidas: %1. Omitidas: %2.</source>
+        <translation>Ajoutées : %1. Omises : %2.</translation>
+    </message>
+    <message>
+        <source>no tiene nombre</source>
+        <translation>elle n&apos;a pas de nom</translation>
+    </message>
+    <message>
+        <source>el nombre «%1» es demasiado largo o tiene caracteres de control</source>
+        <translation>le nom « %1 » est trop long ou contient des caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>%1 no tiene fecha de nacimiento</source>
+        <translation>%1 n&apos;a pas de date de naissance</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no tiene año (%2), y sin año no hay kin</source>
+        <translation>la date de naissance de %1 n&apos;a pas d&apos;année (%2), et sans année il n&apos;y a pas de kin</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no es una fecha completa (%2)</source>
+        <translation>la date de naissance de %1 n&apos;est pas une date complète (%2)</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no vale: %2</source>
+        <translation>la date de naissance de %1 est refusée : %2</translation>
+    </message>
+    <message>
+        <source>se esperaban nombre, día, mes y año, y hay %1 campos</source>
+        <translation>on attendait nom, jour, mois et année, et il y a %1 champs</translation>
+    </message>
+    <message>
+        <source>%1 está en una codificación que no se lee (%2); expórtela en UTF-8</source>
+        <translation>%1 est dans un encodage illisible (%2) ; exportez-le en UTF-8</translation>
+    </message>
+    <message>
+        <source>%1 ya estaba antes en el archivo, con la misma fecha</source>
+        <translation>%1 figurait déjà plus haut dans le fichier, avec la même date</translation>
+    </message>
+    <message>
+        <source>%1 ya está en el libro</source>
+        <translation>%1 est déjà dans le carnet</translation>
+    </message>
+    <message>
+        <source>Tarjeta %1 (línea %2): %3</source>
+        <translation>Fiche %1 (ligne %2) : %3</translation>
+    </message>
+    <message>
+        <source>Línea %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>pasa de 16 MiB, y ninguna libreta de direcciones es tan grande</source>
+        <translation>il dépasse 16 Mio, et aucun carnet d&apos;adresses n&apos;est aussi grand</translation>
+    </message>
+    <message>
+        <source>no es texto UTF-8 (línea %1)</source>
+        <translation>ce n&apos;est pas du texte UTF-8 (ligne %1)</translation>
+    </message>
+    <message>
+        <source>no tiene ninguna tarjeta vCard ni ninguna línea con personas</source>
+        <translation>il ne contient aucune fiche vCard ni aucune ligne de personnes</translation>
+    </message>
+    <message>
+        <source>la tarjeta vCard de la línea %1 no termina (falta END:VCARD)</source>
+        <translation>la fiche vCard de la ligne %1 ne se termine pas (END:VCARD manque)</translation>
+    </message>
+    <message>
+        <source>la línea %1 está fuera de toda tarjeta vCard</source>
+        <translation>la ligne %1 est en dehors de toute fiche vCard</translation>
+    </message>
+    <message>
+        <source>las comillas que se abren en la línea %1 no se cierran</source>
+        <translation>les guillemets ouverts à la ligne %1 ne sont jamais fermés</translation>
+    </message>
+    <message>
+        <source>No se pudo importar %1: %2. No se añadió a nadie.</source>
+        <translation>Impossible d&apos;importer %1 : %2. Personne n&apos;a été ajouté.</translation>
+    </message>
+    <message>
+        <source>El libro de personas %1 no se puede leer (%2); no se añadió a nadie.</source>
+        <translation>Le carnet des personnes %1 ne peut pas être lu (%2) ; personne n&apos;a été ajouté.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el libro de personas %1: %2. No se añadió a nadie.</source>
+        <translation>Le carnet des personnes %1 n&apos;a pas pu être enregistré : %2. Personne n&apos;a été ajouté.</translation>
     </message>
 </context>
 <context>
     <name>talmiroc::Papel</name>
-    <message>
-        <source>Guardar PDF</source>
-        <translation>Enregistrer en PDF</translation>
-    </message>
     <message>
         <source>Documentos PDF (*.pdf)</source>
         <translation>Documents PDF (*.pdf)</translation>
@@ -732,7 +840,7 @@ Kin %2</translation>
     <name>talmiroc::Tarjeta</name>
     <message>
         <source>Nacimiento: %1</source>
-        <translation>Naissance : %1</translation>
+        <translation>Naissance&#xa0;: %1</translation>
     </message>
     <message>
         <source>Tarjeta cuadrada</source>
@@ -745,6 +853,18 @@ Kin %2</translation>
     <message>
         <source>Tarjeta ancha</source>
         <translation>Carte large</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta</source>
+        <translation>Enregistrer la carte</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta…</source>
+        <translation>Enregistrer la carte…</translation>
+    </message>
+    <message>
+        <source>Copiar tarjeta</source>
+        <translation>Copier la carte</translation>
     </message>
 </context>
 <context>

@@ -218,10 +218,25 @@ vertical, 1080 × 1920, или ancha, 1200 × 630</translation>
 </translation>
     </message>
     <message>
+        <source>con --personas, añade al libro las personas de ARCHIVO,
+vCard (FN y BDAY) o CSV (nombre,dia,mes,año), sin abrir
+ventana, y dice cuántas añadió y cuáles omitió y por qué</source>
+        <translation>с --personas добавляет в книгу людей из ФАЙЛА,
+vCard (FN и BDAY) или CSV (nombre,dia,mes,año), не открывая
+окна, и сообщает, сколько добавлено, кто пропущен и почему</translation>
+    </message>
+    <message>
+        <source>talmiroc: --importar va con --personas
+</source>
+        <translation>talmiroc: --importar используется с --personas
+</translation>
+    </message>
+    <message>
         <source>Uso: talmiroc [--idioma IDIOMA] [--luna|--modulo|--onda [DÍA MES AÑO]]
        talmiroc --luna|--año|--modulo|--onda [DÍA MES AÑO] --pdf ARCHIVO [--papel a4|carta]
        talmiroc --tarjeta [DÍA MES AÑO] --png ARCHIVO | --svg ARCHIVO
                 [--forma cuadrada|vertical|ancha]
+       talmiroc --personas --importar ARCHIVO
        talmiroc --bandeja [--idioma IDIOMA]
 
 Sin opciones abre la ventana del día en la fecha de hoy.
@@ -230,6 +245,7 @@ Sin opciones abre la ventana del día en la fecha de hoy.
        talmiroc --luna|--año|--modulo|--onda [ДЕНЬ МЕСЯЦ ГОД] --pdf ФАЙЛ [--papel a4|carta]
        talmiroc --tarjeta [ДЕНЬ МЕСЯЦ ГОД] --png ФАЙЛ | --svg ФАЙЛ
                 [--forma cuadrada|vertical|ancha]
+       talmiroc --personas --importar ФАЙЛ
        talmiroc --bandeja [--idioma ЯЗЫК]
 
 Без параметров открывает окно дня на сегодняшней дате.
@@ -424,24 +440,12 @@ Sin opciones abre la ventana del día en la fecha de hoy.
         <source>Lectura copiada</source>
         <translation>Прочтение скопировано</translation>
     </message>
-    <message>
-        <source>Guardar tarjeta…</source>
-        <translation>Сохранить карточку…</translation>
-    </message>
-    <message>
-        <source>Copiar tarjeta</source>
-        <translation>Копировать карточку</translation>
-    </message>
-    <message>
-        <source>Guardar tarjeta</source>
-        <translation>Сохранить карточку</translation>
-    </message>
 </context>
 <context>
     <name>talmiroc::Modelo_personas</name>
     <message>
         <source>Kin %1</source>
-        <translation>Кин %1</translation>
+        <translation>Кин&#xa0;%1</translation>
     </message>
     <message>
         <source>Nombre</source>
@@ -646,7 +650,7 @@ Sin opciones abre la ventana del día en la fecha de hoy.
         <source>%1
 Kin %2</source>
         <translation>%1
-Кин %2</translation>
+Кин&#xa0;%2</translation>
     </message>
     <message>
         <source>Color: %1</source>
@@ -692,13 +696,117 @@ Kin %2</source>
         <source>No se pudo escribir el archivo %1: %2</source>
         <translation>Не удалось записать файл %1: %2</translation>
     </message>
+    <message>
+        <source>Impor&amp;tar…</source>
+        <translation>&amp;Импорт…</translation>
+    </message>
+    <message>
+        <source>Las personas de una libreta de direcciones (vCard) o de una tabla CSV (nombre, día, mes, año)</source>
+        <translation>Люди из адресной книги (vCard) или таблицы CSV (имя, день, месяц, год)</translation>
+    </message>
+    <message>
+        <source>Importar personas</source>
+        <translation>Импорт людей</translation>
+    </message>
+    <message>
+        <source>Libretas de direcciones y tablas (*.vcf *.vcard *.csv)</source>
+        <translation>Адресные книги и таблицы (*.vcf *.vcard *.csv)</translation>
+    </message>
+    <message>
+        <source>Todos los archivos (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Añadidas: %1. Omitidas: %2.</source>
+        <translation>Добавлено: %1. Пропущено: %2.</translation>
+    </message>
+    <message>
+        <source>no tiene nombre</source>
+        <translation>нет имени</translation>
+    </message>
+    <message>
+        <source>el nombre «%1» es demasiado largo o tiene caracteres de control</source>
+        <translation>имя «%1» слишком длинное или содержит управляющие символы</translation>
+    </message>
+    <message>
+        <source>%1 no tiene fecha de nacimiento</source>
+        <translation>%1: нет даты рождения</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no tiene año (%2), y sin año no hay kin</source>
+        <translation>%1: в дате рождения нет года (%2), а без года нет кина</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no es una fecha completa (%2)</source>
+        <translation>%1: дата рождения неполная (%2)</translation>
+    </message>
+    <message>
+        <source>la fecha de nacimiento de %1 no vale: %2</source>
+        <translation>%1: дата рождения не принята: %2</translation>
+    </message>
+    <message>
+        <source>se esperaban nombre, día, mes y año, y hay %1 campos</source>
+        <translation>ожидались имя, день, месяц и год, а полей: %1</translation>
+    </message>
+    <message>
+        <source>%1 está en una codificación que no se lee (%2); expórtela en UTF-8</source>
+        <translation>%1 в нечитаемой кодировке (%2); экспортируйте его в UTF-8</translation>
+    </message>
+    <message>
+        <source>%1 ya estaba antes en el archivo, con la misma fecha</source>
+        <translation>%1 уже встречается выше в файле, с той же датой</translation>
+    </message>
+    <message>
+        <source>%1 ya está en el libro</source>
+        <translation>%1 уже есть в книге</translation>
+    </message>
+    <message>
+        <source>Tarjeta %1 (línea %2): %3</source>
+        <translation>Карточка %1 (строка %2): %3</translation>
+    </message>
+    <message>
+        <source>Línea %1: %2</source>
+        <translation>Строка %1: %2</translation>
+    </message>
+    <message>
+        <source>pasa de 16 MiB, y ninguna libreta de direcciones es tan grande</source>
+        <translation>файл больше 16 МиБ, а адресные книги такими не бывают</translation>
+    </message>
+    <message>
+        <source>no es texto UTF-8 (línea %1)</source>
+        <translation>это не текст UTF-8 (строка %1)</translation>
+    </message>
+    <message>
+        <source>no tiene ninguna tarjeta vCard ni ninguna línea con personas</source>
+        <translation>в нём нет ни одной карточки vCard и ни одной строки с людьми</translation>
+    </message>
+    <message>
+        <source>la tarjeta vCard de la línea %1 no termina (falta END:VCARD)</source>
+        <translation>карточка vCard в строке %1 не закончена (нет END:VCARD)</translation>
+    </message>
+    <message>
+        <source>la línea %1 está fuera de toda tarjeta vCard</source>
+        <translation>строка %1 находится вне карточек vCard</translation>
+    </message>
+    <message>
+        <source>las comillas que se abren en la línea %1 no se cierran</source>
+        <translation>кавычки, открытые в строке %1, не закрыты</translation>
+    </message>
+    <message>
+        <source>No se pudo importar %1: %2. No se añadió a nadie.</source>
+        <translation>Не удалось импортировать %1: %2. Никто не добавлен.</translation>
+    </message>
+    <message>
+        <source>El libro de personas %1 no se puede leer (%2); no se añadió a nadie.</source>
+        <translation>Книгу людей %1 не удаётся прочитать (%2); никто не добавлен.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el libro de personas %1: %2. No se añadió a nadie.</source>
+        <translation>Не удалось сохранить книгу людей %1: %2. Никто не добавлен.</translation>
+    </message>
 </context>
 <context>
     <name>talmiroc::Papel</name>
-    <message>
-        <source>Guardar PDF</source>
-        <translation>Сохранить в PDF</translation>
-    </message>
     <message>
         <source>Documentos PDF (*.pdf)</source>
         <translation>Документы PDF (*.pdf)</translation>
@@ -745,6 +853,18 @@ Kin %2</source>
     <message>
         <source>Tarjeta ancha</source>
         <translation>Широкая карточка</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta</source>
+        <translation>Сохранить карточку</translation>
+    </message>
+    <message>
+        <source>Guardar tarjeta…</source>
+        <translation>Сохранить карточку…</translation>
+    </message>
+    <message>
+        <source>Copiar tarjeta</source>
+        <translation>Копировать карточку</translation>
     </message>
 </context>
 <context>
