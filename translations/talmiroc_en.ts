@@ -418,7 +418,7 @@ With no options, opens the day window on today&apos;s date.
     </message>
     <message>
         <source>Enlazador de mundos resonante blanco</source>
-        <translation>White resonant worldbridger</translation>
+        <translation>White Resonant Worldbridger</translation>
     </message>
     <message>
         <source>Debe introducir una fecha</source>
@@ -959,7 +959,7 @@ Kin %2</translation>
     </message>
     <message>
         <source>&amp;Cómo se cuenta</source>
-        <translation>How it is &amp;counted</translation>
+        <translation>How the &amp;count works</translation>
     </message>
     <message>
         <source>«</source>
