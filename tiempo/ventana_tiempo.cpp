@@ -472,7 +472,7 @@ void Ventana_tiempo::Guardar_pdf() {
     const Luna_del_año luna = Luna_de(seleccion_);
     const QString nombre =
         pedido->hojas == Hojas::luna
-            ? tr("luna-%1-%2.pdf").arg(luna.año).arg(luna.luna, 2, 10, QLatin1Char('0'))
+            ? tr("luna-%1.pdf").arg(Texto(Describir_luna(luna, palabras_).ns))  // luna-NS1.26.4.pdf
         : pedido->hojas == Hojas::onda
             ? tr("onda-kin-%1.pdf")
                   .arg(Calculo_kin(seleccion_.dia, seleccion_.mes, seleccion_.año).kin.valor)

@@ -1038,8 +1038,8 @@ Kin %2</translation>
         <translation>The page shown, in a PDF file</translation>
     </message>
     <message>
-        <source>luna-%1-%2.pdf</source>
-        <translation>moon-%1-%2.pdf</translation>
+        <source>luna-%1.pdf</source>
+        <translation>moon-%1.pdf</translation>
     </message>
     <message>
         <source>modulo-kin-%1.pdf</source>

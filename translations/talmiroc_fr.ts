@@ -1038,8 +1038,8 @@ Kin&#xa0;%2</translation>
         <translation>La page affichée, dans un fichier PDF</translation>
     </message>
     <message>
-        <source>luna-%1-%2.pdf</source>
-        <translation>lune-%1-%2.pdf</translation>
+        <source>luna-%1.pdf</source>
+        <translation>lune-%1.pdf</translation>
     </message>
     <message>
         <source>modulo-kin-%1.pdf</source>

@@ -1038,8 +1038,8 @@ Kin %2</translation>
         <translation>A página que se vê, em um arquivo PDF</translation>
     </message>
     <message>
-        <source>luna-%1-%2.pdf</source>
-        <translation>lua-%1-%2.pdf</translation>
+        <source>luna-%1.pdf</source>
+        <translation>lua-%1.pdf</translation>
     </message>
     <message>
         <source>modulo-kin-%1.pdf</source>

@@ -1038,8 +1038,8 @@ Kin %2</source>
         <translation>Видимая страница, в файл PDF</translation>
     </message>
     <message>
-        <source>luna-%1-%2.pdf</source>
-        <translation>luna-%1-%2.pdf</translation>
+        <source>luna-%1.pdf</source>
+        <translation>luna-%1.pdf</translation>
     </message>
     <message>
         <source>modulo-kin-%1.pdf</source>

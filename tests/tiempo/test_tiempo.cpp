@@ -344,6 +344,7 @@ TEST(Tiempo, GuardarPdfEscribeLaPaginaQueSeVe) {
     auto* guardar = Tiempo()->findChild<QPushButton*>(QStringLiteral("guardar_pdf"));
     const QTemporaryDir carpeta;
     QTest::mouseClick(guardar, Qt::LeftButton);  // cancelled
+    EXPECT_EQ(p.efectos.propuestos.back(), QStringLiteral("luna-NS1.26.4.pdf"));  // not April's
     p.efectos.archivo_elegido = {carpeta.filePath(QStringLiteral("luna.pdf"))};
     QTest::mouseClick(guardar, Qt::LeftButton);
     EXPECT_EQ(QDir(carpeta.path()).entryList(QDir::Files), QStringList{QStringLiteral("luna.pdf")});
