@@ -26,4 +26,10 @@ inline std::string& Añadir_numero(std::string& s, std::int64_t n) {
     return s.append(cifras, r.ptr);
 }
 
+// `n` in decimal: Numero(46) == "46".
+inline std::string Numero(std::int64_t n) {
+    std::string s;
+    return Añadir_numero(s, n);
+}
+
 }  // namespace talmiroc

@@ -20,6 +20,11 @@
 
 namespace talmiroc {
 
+// The kin of a day as the count gives it: Kin_fecha({9, 4, 2003}) == Kin{46}.
+inline Kin Kin_fecha(const Fecha& f) {
+    return Calculo_kin(f.dia, f.mes, f.año).kin;
+}
+
 // ---------------------------------------------------------------------------
 // The lines of a kin and a date
 

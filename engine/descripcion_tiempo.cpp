@@ -4,19 +4,6 @@
 
 namespace talmiroc {
 
-namespace {
-
-Kin Kin_fecha(const Fecha& f) {
-    return Calculo_kin(f.dia, f.mes, f.año).kin;
-}
-
-std::string Numero(std::int64_t n) {
-    std::string s;
-    return Añadir_numero(s, n);
-}
-
-}  // namespace
-
 std::string Fecha_escrita(const Fecha& f, const Palabras& p) {
     std::string s;
     return Añadir_fecha(s, p.fecha_escrita, f.dia, f.mes, f.año, p);

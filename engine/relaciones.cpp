@@ -7,15 +7,6 @@ namespace talmiroc {
 
 namespace {
 
-Kin Kin_fecha(const Fecha& f) {
-    return Calculo_kin(f.dia, f.mes, f.año).kin;
-}
-
-std::string Numero(std::int64_t n) {
-    std::string s;
-    return Añadir_numero(s, n);
-}
-
 // The pattern with each {1}..{5} replaced by its value.
 std::string Componer(std::string_view patron, const std::array<std::string, 5>& valores) {
     std::string s;
