@@ -167,7 +167,7 @@ TEST(Tiempo, CadaTeclaDesdeCadaDia) {
         QTest::keyClick(rejilla, f.tecla, f.mods);
         EXPECT_EQ(Tiempo()->Seleccionada(), f.seleccion) << fila;
         if (f.pagina == P::luna) {
-            EXPECT_EQ(Titulo(), Texto(Describir_luna(Luna_de(f.seleccion), palabras_es).titulo))
+            EXPECT_EQ(Titulo().toStdString(), Describir_luna(Luna_de(f.seleccion), palabras_es).titulo)
                 << fila;
             EXPECT_TRUE(rejilla->currentIndex().data(Qt::AccessibleTextRole).toString().contains(
                 Texto(Fecha_escrita(f.seleccion, palabras_es))))
