@@ -5,7 +5,9 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace talmiroc {
 
@@ -30,6 +32,26 @@ inline std::string& Añadir_numero(std::string& s, std::int64_t n) {
 inline std::string Numero(std::int64_t n) {
     std::string s;
     return Añadir_numero(s, n);
+}
+
+// The pattern with each {1}..{9} replaced by the value in that place ("" for
+// a place past the last value): Componer("línea {1}: ", {"2"}) == "línea 2: ".
+// Any other brace is kept as it is.
+inline std::string Componer(std::string_view patron, std::initializer_list<std::string_view> valores) {
+    std::string s;
+    for (std::size_t i = 0; i < patron.size(); ++i) {
+        const char c = i + 2 < patron.size() && patron[i] == '{' && patron[i + 2] == '}'
+                           ? patron[i + 1]
+                           : '\0';
+        if (c >= '1' && c <= '9') {
+            const auto n = static_cast<std::size_t>(c - '1');
+            if (n < valores.size()) s.append(*(valores.begin() + n));
+            i += 2;
+        } else {
+            s.push_back(patron[i]);
+        }
+    }
+    return s;
 }
 
 }  // namespace talmiroc

@@ -7,21 +7,6 @@ namespace talmiroc {
 
 namespace {
 
-// The pattern with each {1}..{5} replaced by its value.
-std::string Componer(std::string_view patron, const std::array<std::string, 5>& valores) {
-    std::string s;
-    for (std::size_t i = 0; i < patron.size(); ++i) {
-        if (patron[i] == '{' && i + 2 < patron.size() && patron[i + 2] == '}' &&
-            patron[i + 1] >= '1' && patron[i + 1] <= '5') {
-            s.append(valores[static_cast<std::size_t>(patron[i + 1] - '1')]);
-            i += 2;
-        } else {
-            s.push_back(patron[i]);
-        }
-    }
-    return s;
-}
-
 // "144–156": the first and last kin of a run.
 std::string Tramo(int primero, int ultimo) {
     return Numero(primero).append("–").append(Numero(ultimo));
@@ -84,10 +69,10 @@ std::vector<Relacion_descrita> Describir_relaciones(Kin a, Kin b, const Palabras
     for (int i = 0; i < numero_relaciones; ++i) {
         const auto x = static_cast<Relacion>(i);
         if (!r.Tiene(x)) continue;
-        const std::array<std::string, 5> valores = {
-            Numero(a.valor), Numero(b.valor), std::string(Nombre_sello(a.sello(), p)),
-            std::string(Nombre_sello(b.sello(), p)), Detalle(x, a, p)};
-        v.push_back({x, En(p.relaciones, i), Componer(En(p.reglas_relacion, i), valores)});
+        const std::string ka = Numero(a.valor), kb = Numero(b.valor), detalle = Detalle(x, a, p);
+        v.push_back({x, En(p.relaciones, i),
+                     Componer(En(p.reglas_relacion, i), {ka, kb, Nombre_sello(a.sello(), p),
+                                                         Nombre_sello(b.sello(), p), detalle})});
     }
     return v;
 }

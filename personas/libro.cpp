@@ -218,27 +218,10 @@ std::vector<Persona> Leer_texto(std::string_view texto, Estado_lectura& e) {
     return personas;
 }
 
-std::string Texto_defecto(const Estado_lectura& e) {
-    const std::string persona = "la persona " + std::to_string(e.persona);
-    switch (e.defecto) {
-        case Defecto::ninguno:
-            return {};
-        case Defecto::no_se_lee:
-            return "no se puede leer: " + e.detalle;
-        case Defecto::no_json:
-            return "no es JSON válido o está cortado (línea " + std::to_string(e.linea) + ")";
-        case Defecto::no_es_libro:
-            return "no es un libro de personas ({\"version\": 1, \"personas\": [...]})";
-        case Defecto::version:
-            return "tiene una versión desconocida: " + e.detalle;
-        case Defecto::persona:
-            return persona + " no tiene justo nombre, dia, mes y año";
-        case Defecto::nombre:
-            return persona + " tiene un nombre vacío, demasiado largo o con caracteres de control";
-        case Defecto::fecha:
-            return persona + " tiene una fecha rechazada: " + e.detalle;
-    }
-    return {};
+std::string Texto_defecto(const Estado_lectura& e, const Textos_tzolkin& t) {
+    return Componer(En(t.defectos_libro, static_cast<int>(e.defecto)),
+                    {Numero(static_cast<std::int64_t>(e.persona)),
+                     Numero(static_cast<std::int64_t>(e.linea)), e.detalle});
 }
 
 // ---------------------------------------------------------------------------

@@ -32,6 +32,7 @@
 #include <string_view>
 #include <vector>
 
+#include "textos_tzolkin.h"
 #include "tzolkin.h"
 
 namespace talmiroc::personas {
@@ -92,9 +93,10 @@ struct Estado_lectura {
 // Reads a file's text: the people, or what is wrong (the people empty).
 std::vector<Persona> Leer_texto(std::string_view texto, Estado_lectura& estado);
 
-// The defect in Spanish, one line: "la persona 3 tiene una fecha rechazada:
-// Fecha incorrecta. ...". tzolkin says it so; the window has its own words.
-std::string Texto_defecto(const Estado_lectura& e);
+// The defect in one line, in tzolkin's words: Texto_defecto(e, tzolkin_es) ==
+// "la persona 3 tiene una fecha rechazada: Fecha incorrecta. ...". The window
+// has its own words.
+std::string Texto_defecto(const Estado_lectura& e, const Textos_tzolkin& t);
 
 // ---------------------------------------------------------------------------
 // A change

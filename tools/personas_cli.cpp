@@ -57,14 +57,14 @@ void Fila(std::string& s, std::string_view formato, const Persona& p, const Regr
 
 int Listar_personas(const Peticion_personas& pedido, const Formato& formato, Entorno& e) {
     if (e.libro.empty()) {
-        e.errores << "tzolkin: no se sabe dónde está el libro de personas (ni XDG_DATA_HOME ni "
-                     "HOME)\n";
+        e.errores << "tzolkin: " << Textos_de(*e.palabras).sin_libro << '\n';
         return salida_rechazada;
     }
     personas::Libro libro(e.libro, nullptr);  // read-only: no writer
     if (const personas::Estado_lectura& l = libro.Abrir(); !l.ok()) {
-        e.errores << "tzolkin: el libro de personas " << e.libro << ' '
-                  << personas::Texto_defecto(l) << '\n';
+        const Textos_tzolkin& t = Textos_de(*e.palabras);
+        e.errores << "tzolkin: " << Componer(t.libro_malo, {e.libro, personas::Texto_defecto(l, t)})
+                  << '\n';
         return salida_rechazada;
     }
     const std::vector<Persona>& lista = libro.Personas();
@@ -76,8 +76,7 @@ int Listar_personas(const Peticion_personas& pedido, const Formato& formato, Ent
         const std::vector<Regreso> regresos =
             personas::Proximos_regresos(lista, pedido.desde, pedido.cuantas, hasta);
         if (regresos.empty()) {
-            e.errores << "tzolkin: ningún regreso que escribir: el libro de personas está vacío "
-                         "o no hay fechas hasta la pedida\n";
+            e.errores << "tzolkin: " << Textos_de(*e.palabras).ningun_regreso << '\n';
             return salida_rechazada;
         }
         s = personas::Calendario_regresos(regresos, e.ahora, *e.palabras);

@@ -14,23 +14,6 @@ namespace talmiroc::cli {
 
 namespace {
 
-// --help: the commands, then the formats, then what no date means.
-constexpr std::string_view uso =
-    "Uso: tzolkin [DIA MES AÑO]\n"
-    "     tzolkin --json [DIA MES AÑO]\n"
-    "     tzolkin [--json] < fechas    (una fecha por línea: DIA MES AÑO o DIA/MES/AÑO)\n"
-    "     tzolkin --desde DIA MES AÑO --hasta DIA MES AÑO   (cada fecha entre las dos, incluidas)\n"
-    "     tzolkin --kin N [DIA MES AÑO] [--cuantas K | --hasta DIA MES AÑO]\n"
-    "                                  (las fechas del kin N desde ese día u hoy; 5 si no se "
-    "dice)\n"
-    "     tzolkin --personas [DIA MES AÑO] [--cuantas K | --hasta DIA MES AÑO]\n"
-    "                                  (el libro de personas: nombre, nacimiento, kin y próximo\n"
-    "                                  regreso desde ese día u hoy; en ics, los K regresos de\n"
-    "                                  cada una, 10 si no se dice; nunca escribe el libro)\n";
-constexpr std::string_view uso_hoy =
-    "Sin fecha, calcula el día de hoy; si la entrada estándar es una tubería o un\n"
-    "archivo (no un terminal ni /dev/null), lee de ella las fechas, en cualquier formato.\n";
-
 // The calendar's name, and a search's: "Tzolkin · Kin 164".
 constexpr std::string_view nombre_calendario = "Tzolkin";
 
@@ -59,19 +42,24 @@ enum class Recorrido {
 
 // A usage error: one line naming what was wrong, and where to read more.
 int Uso(Entorno& e, std::string_view que) {
-    e.errores << "tzolkin: " << que << " (tzolkin --help)\n";
+    e.errores << "tzolkin: " << que << Textos_de(*e.palabras).ver_ayuda << '\n';
     return salida_uso;
 }
 
-// Words listed as Spanish lists them: "texto, json, csv e ics" ("e" before
-// an "i" sound, "y" otherwise).
-std::string Lista(const std::vector<std::string_view>& palabras) {
+// A usage error of a pattern: Uso(e, t.repetida, {"--kin"}).
+int Uso(Entorno& e, std::string_view patron, std::initializer_list<std::string_view> valores) {
+    return Uso(e, Componer(patron, valores));
+}
+
+// Words listed as the language lists them: "texto, json, csv e ics" (in
+// Spanish "e" before an "i" sound, "y" otherwise).
+std::string Lista(const std::vector<std::string_view>& palabras, const Textos_tzolkin& t) {
     std::string s;
     for (std::size_t i = 0; i < palabras.size(); ++i) {
         const std::string_view p = palabras[i];
         if (i > 0 && i + 1 < palabras.size()) s.append(", ");
         if (i > 0 && i + 1 == palabras.size()) {
-            s.append(p.starts_with('i') || p.starts_with("hi") ? " e " : " y ");
+            s.append(t.y[p.starts_with('i') || p.starts_with("hi") ? 1 : 0]);
         }
         s.append(p);
     }
@@ -90,13 +78,14 @@ std::vector<std::string_view> Nombres_formatos(bool solo_reales = false) {
 }
 
 void Ayuda(Entorno& e) {
-    e.salida << uso << "Salida: --formato ";
+    const Textos_tzolkin& t = Textos_de(*e.palabras);
+    e.salida << t.uso << t.salida;
     for (const std::string_view nombre : Nombres_formatos()) {
         e.salida << (nombre == Formatos().front().nombre ? "" : "|") << nombre;
     }
-    e.salida << " (--json es --formato json).\nIdioma: --idioma ";
+    e.salida << t.tras_formatos;
     for (const Palabras* p : idiomas) e.salida << (p == idiomas.front() ? "" : "|") << p->idioma;
-    e.salida << " (si no, el del entorno: LANGUAGE, LC_ALL, LC_MESSAGES, LANG).\n" << uso_hoy;
+    e.salida << t.tras_idiomas << t.uso_hoy;
 }
 
 // Reports a refused date as a single date does: in the output when the
@@ -114,16 +103,14 @@ int Rechazar(Entorno& e, const Rechazo& r, const Formato& formato) {
 
 // Why a format cannot write an accepted date, "" when it can: a date that is
 // not real in CSV and iCalendar, a year past 9999 in iCalendar.
-// No_cabe({31, 4, 2003}, csv) == "31-4-2003 no es una fecha del calendario; ...".
-std::string No_cabe(const Fecha& f, const Formato& formato) {
+// No_cabe({31, 4, 2003}, csv, tzolkin_es) == "31-4-2003 no es una fecha del calendario; ...".
+std::string No_cabe(const Fecha& f, const Formato& formato, const Textos_tzolkin& t) {
     if (formato.fecha_real && !Es_real(f)) {
-        return std::to_string(f.dia) + "-" + std::to_string(f.mes) + "-" + std::to_string(f.año) +
-               " no es una fecha del calendario; " + Lista(Nombres_formatos(true)) +
-               " piden una fecha real";
+        const std::string fecha = Numero(f.dia) + "-" + Numero(f.mes) + "-" + Numero(f.año);
+        return Componer(t.no_es_real, {fecha, Lista(Nombres_formatos(true), t)});
     }
     if (f.año > formato.año_maximo) {
-        return std::string(formato.titulo) + " escribe años hasta " +
-               std::to_string(formato.año_maximo);
+        return Componer(t.años_hasta, {formato.titulo, Numero(formato.año_maximo)});
     }
     return {};
 }
@@ -196,9 +183,16 @@ std::vector<std::string_view> Codigos_idiomas() {
 // command by themselves (--help, a usage error), nothing otherwise.
 std::optional<int> Leer_opciones(const std::vector<std::string>& argumentos, Peticion& p,
                                  Entorno& e) {
+    // The language first, so that every message is in it, even one about
+    // a word before --idioma.
+    for (std::size_t i = 0; i + 1 < argumentos.size() && argumentos[i] != "--"; ++i) {
+        if (argumentos[i] != "--idioma") continue;
+        if (const Palabras* idioma = Palabras_idioma(argumentos[i + 1])) e.palabras = idioma;
+    }
+    const Textos_tzolkin& t = Textos_de(*e.palabras);
     bool opciones = true;
-    const auto elegir = [&p, &e](const Formato* f) -> std::optional<int> {
-        if (p.formato && p.formato != f) return Uso(e, "se pidieron dos formatos distintos");
+    const auto elegir = [&p, &e, &t](const Formato* f) -> std::optional<int> {
+        if (p.formato && p.formato != f) return Uso(e, t.dos_formatos);
         p.formato = f;
         return std::nullopt;
     };
@@ -211,49 +205,49 @@ std::optional<int> Leer_opciones(const std::vector<std::string>& argumentos, Pet
         } else if (a == "--json") {
             if (const auto estado = elegir(Buscar_formato("json"))) return estado;
         } else if (a == "--personas") {
-            if (p.personas) return Uso(e, "--personas repetida");
+            if (p.personas) return Uso(e, t.repetida, {a});
             p.personas = true;
         } else if (a == "--help" || a == "-h") {
             Ayuda(e);
             return salida_aceptada;
         } else if (a == "--formato") {
             std::string v;
-            if (!Valores(argumentos, i, 1, &v)) return Uso(e, "falta el formato tras --formato");
+            if (!Valores(argumentos, i, 1, &v)) return Uso(e, t.falta_formato);
             const Formato* f = Buscar_formato(v);
             if (!f) {
-                return Uso(e, "formato desconocido: " + v + "; son " + Lista(Nombres_formatos()));
+                return Uso(e, t.formato_desconocido, {v, Lista(Nombres_formatos(), t)});
             }
             if (const auto estado = elegir(f)) return estado;
         } else if (a == "--idioma") {
             std::string v;
-            if (!Valores(argumentos, i, 1, &v)) return Uso(e, "falta el idioma tras --idioma");
+            if (!Valores(argumentos, i, 1, &v)) return Uso(e, t.falta_idioma);
             const Palabras* idioma = Palabras_idioma(v);
             if (!idioma) {
-                return Uso(e, "idioma desconocido: " + v + "; son " + Lista(Codigos_idiomas()));
+                return Uso(e, t.idioma_desconocido, {v, Lista(Codigos_idiomas(), t)});
             }
             e.palabras = idioma;
         } else if (a == "--desde" || a == "--hasta") {
-            std::optional<Tres>& t = a == "--desde" ? p.desde : p.hasta;
-            if (t) return Uso(e, a + " repetida");
-            t.emplace();
-            if (!Valores(argumentos, i, 3, t->data())) {
-                return Uso(e, "faltan DIA MES AÑO tras " + a);
+            std::optional<Tres>& fecha = a == "--desde" ? p.desde : p.hasta;
+            if (fecha) return Uso(e, t.repetida, {a});
+            fecha.emplace();
+            if (!Valores(argumentos, i, 3, fecha->data())) {
+                return Uso(e, t.faltan_fecha, {a});
             }
         } else if (a == "--kin" || a == "--cuantas") {
             std::optional<std::int64_t>& n = a == "--kin" ? p.kin : p.cuantas;
-            if (n) return Uso(e, a + " repetida");
+            if (n) return Uso(e, t.repetida, {a});
             std::string v;
-            if (!Valores(argumentos, i, 1, &v)) return Uso(e, "falta el número tras " + a);
+            if (!Valores(argumentos, i, 1, &v)) return Uso(e, t.falta_numero, {a});
             std::int64_t x = 0;
             if (a == "--kin" && !(Lectura_completa(v, x) && x >= 1 && x <= 260)) {
-                return Uso(e, "el kin va de 1 a 260, no " + v);
+                return Uso(e, t.kin_fuera, {v});
             }
             if (a == "--cuantas" && !(Lectura_completa(v, x) && x >= 1)) {
-                return Uso(e, "--cuantas pide un número positivo, no " + v);
+                return Uso(e, t.cuantas_no_positivo, {v});
             }
             n = x;
         } else {
-            return Uso(e, "opción desconocida: " + a);
+            return Uso(e, t.desconocida, {a});
         }
     }
     return std::nullopt;
@@ -263,13 +257,14 @@ std::optional<int> Leer_opciones(const std::vector<std::string>& argumentos, Pet
 // date stands in for a missing one. Returns the exit status of a usage
 // error, nothing otherwise.
 std::optional<int> Comprobar_opciones(Peticion& p, Entorno& e, Recorrido& r) {
+    const Textos_tzolkin& t = Textos_de(*e.palabras);
     if (p.personas) {
-        if (p.kin || p.desde) return Uso(e, "--personas no va con --kin ni con --desde");
+        if (p.kin || p.desde) return Uso(e, t.personas_sin_kin);
         if (!p.fecha.empty() && p.fecha.size() != 3) {
-            return Uso(e, "se esperan tres valores tras --personas: DIA MES AÑO");
+            return Uso(e, t.tres_tras_personas);
         }
         if ((p.cuantas || p.hasta) && !(p.formato && p.formato->nombre == "ics")) {
-            return Uso(e, "con --personas, --cuantas y --hasta van con --formato ics");
+            return Uso(e, t.personas_solo_ics);
         }
         if (p.fecha.empty()) {
             p.fecha = {std::to_string(e.dia_hoy), std::to_string(e.mes_hoy),
@@ -279,18 +274,18 @@ std::optional<int> Comprobar_opciones(Peticion& p, Entorno& e, Recorrido& r) {
     }
     const bool busqueda = p.kin.has_value();
     const bool rango = !busqueda && (p.desde || p.hasta);
-    if (busqueda && p.desde) return Uso(e, "--desde no va con --kin");
-    if (rango && !p.desde) return Uso(e, "--hasta va con --desde o con --kin");
-    if (rango && !p.hasta) return Uso(e, "--desde pide también --hasta");
-    if (rango && !p.fecha.empty()) return Uso(e, "con --desde y --hasta sobra la fecha suelta");
-    if (!busqueda && p.cuantas) return Uso(e, "--cuantas va con --kin");
+    if (busqueda && p.desde) return Uso(e, t.desde_con_kin);
+    if (rango && !p.desde) return Uso(e, t.hasta_sin_desde);
+    if (rango && !p.hasta) return Uso(e, t.desde_sin_hasta);
+    if (rango && !p.fecha.empty()) return Uso(e, t.sobra_fecha);
+    if (!busqueda && p.cuantas) return Uso(e, t.cuantas_sin_kin);
     if (busqueda && !p.fecha.empty() && p.fecha.size() != 3) {
-        return Uso(e, "se esperan tres valores tras --kin N: DIA MES AÑO");
+        return Uso(e, t.tres_tras_kin);
     }
     r = busqueda ? Recorrido::busqueda : rango ? Recorrido::rango : Recorrido::una_fecha;
     if (r == Recorrido::una_fecha) {
         if (!p.fecha.empty() && p.fecha.size() != 3) {
-            return Uso(e, "se esperan tres valores: DIA MES AÑO");
+            return Uso(e, t.tres_valores);
         }
         // No date given: a batch when standard input is a pipe or a file.
         if (p.fecha.empty() && !e.entrada_sin_lote) r = Recorrido::lote;
@@ -329,12 +324,12 @@ std::optional<int> Leer_sello_fijo(Entorno& e) {
         return salida_uso;
     };
     if (v.empty() || v.find_first_not_of("0123456789") != std::string_view::npos) {
-        return malo("no es un número de segundos desde 1970");
+        return malo(Textos_de(*e.palabras).sello_no_numero);
     }
     std::int64_t s = 0;
     const auto [fin, error] = std::from_chars(v.data(), v.data() + v.size(), s);
     if (error != std::errc{} || s > ultimo_segundo_ics) {
-        return malo("pasa del año 9999, el último que iCalendar escribe");
+        return malo(Textos_de(*e.palabras).sello_pasado);
     }
     e.ahora = s;
     return std::nullopt;
@@ -369,6 +364,7 @@ bool Leer_linea(std::istream& entrada, std::string& linea, bool& larga) {
 // One date a line; a refused line is reported as a single date's refusal
 // is, in the output or on standard error with its line number.
 int Lote(const Formato& formato, Entorno& e) {
+    const Textos_tzolkin& t = Textos_de(*e.palabras);
     Escritor w(formato, e);
     bool todas = true;
     std::string linea;
@@ -381,19 +377,20 @@ int Lote(const Formato& formato, Entorno& e) {
                                 ? Comprobar_fecha(d, m, a, *e.palabras)
                                 : Veredicto{Rechazo{e.palabras->mensaje_fecha, Icono::informacion}};
         const auto* r = std::get_if<Rechazo>(&v);
-        const std::string no_cabe = r ? std::string() : No_cabe(std::get<Fecha>(v), formato);
+        const std::string no_cabe = r ? std::string() : No_cabe(std::get<Fecha>(v), formato, t);
         todas = todas && !r && no_cabe.empty();
         if (r && formato.rechazo) {
             sigue = w.Rechazada(*r);
         } else if (r || !no_cabe.empty()) {
-            e.errores << "tzolkin: línea " << n << ": " << (r ? r->mensaje : no_cabe) << '\n';
+            e.errores << "tzolkin: " << Componer(t.linea, {Numero(n)}) << (r ? r->mensaje : no_cabe)
+                      << '\n';
         } else {
             sigue = w.Dia(std::get<Fecha>(v));
         }
     }
     const bool escrita = w.Fin();
     if (w.Dias() == 0 && formato.inicio && !formato.inicio_solo) {
-        e.errores << "tzolkin: ninguna fecha válida en la entrada\n";
+        e.errores << "tzolkin: " << t.ninguna_valida << '\n';
         return salida_rechazada;
     }
     return escrita && todas ? salida_aceptada : salida_rechazada;
@@ -403,7 +400,7 @@ int Una_fecha(const Peticion& p, const Formato& formato, Entorno& e) {
     const Veredicto v = Leer({p.fecha[0], p.fecha[1], p.fecha[2]}, e);
     if (const auto* r = std::get_if<Rechazo>(&v)) return Rechazar(e, *r, formato);
     const Fecha f = std::get<Fecha>(v);
-    if (const std::string no_cabe = No_cabe(f, formato); !no_cabe.empty()) {
+    if (const std::string no_cabe = No_cabe(f, formato, Textos_de(*e.palabras)); !no_cabe.empty()) {
         e.errores << "tzolkin: " << no_cabe << '\n';
         return salida_rechazada;
     }
@@ -415,6 +412,7 @@ int Una_fecha(const Peticion& p, const Formato& formato, Entorno& e) {
 // The days of a range or the dates of a kin, from the window's checks of
 // the dates given through to the last day written.
 int Recorrer(const Peticion& p, bool busqueda, const Formato& formato, Entorno& e) {
+    const Textos_tzolkin& t = Textos_de(*e.palabras);
     const Veredicto inicio =
         Leer(busqueda ? Tres{p.fecha[0], p.fecha[1], p.fecha[2]} : *p.desde, e);
     if (const auto* r = std::get_if<Rechazo>(&inicio)) return Rechazar(e, *r, formato);
@@ -424,8 +422,7 @@ int Recorrer(const Peticion& p, bool busqueda, const Formato& formato, Entorno& 
         if (const auto* r = std::get_if<Rechazo>(&v)) return Rechazar(e, *r, formato);
         fin = std::get<Fecha>(v);
         if (*fin < std::get<Fecha>(inicio)) {
-            return Uso(e, busqueda ? "--hasta es anterior a la fecha de partida"
-                                   : "--hasta es anterior a --desde");
+            return Uso(e, busqueda ? t.hasta_antes_de_partida : t.hasta_antes_de_desde);
         }
         fin = Ultima_real(*fin);
     }
@@ -456,9 +453,9 @@ int Recorrer(const Peticion& p, bool busqueda, const Formato& formato, Entorno& 
                 [&cabe, &formato](const Fecha& f) { return cabe = f.año <= formato.año_maximo; });
         }
         if (!cabe) {
-            e.errores << "tzolkin: " << formato.titulo << " escribe años hasta "
-                      << formato.año_maximo
-                      << (busqueda ? "; acote la búsqueda con --hasta o --cuantas\n" : "\n");
+            e.errores << "tzolkin: "
+                      << Componer(t.años_hasta, {formato.titulo, Numero(formato.año_maximo)})
+                      << (busqueda ? t.acotar_busqueda : "") << '\n';
             return salida_rechazada;
         }
     }
@@ -468,7 +465,7 @@ int Recorrer(const Peticion& p, bool busqueda, const Formato& formato, Entorno& 
     recorrer([&w](const Fecha& f) { return w.Dia(f); });
     const bool escrita = w.Fin();
     if (w.Dias() == 0) {
-        e.errores << "tzolkin: ninguna fecha coincide con lo pedido\n";
+        e.errores << "tzolkin: " << t.ninguna_coincide << '\n';
         return salida_rechazada;
     }
     return escrita ? salida_aceptada : salida_rechazada;
@@ -483,7 +480,7 @@ int Personas(const Peticion& p, const Formato& formato, Entorno& e) {
         const Veredicto v = Leer(*p.hasta, e);
         if (const auto* r = std::get_if<Rechazo>(&v)) return Rechazar(e, *r, formato);
         if (std::get<Fecha>(v) < pedido.desde) {
-            return Uso(e, "--hasta es anterior a la fecha de partida");
+            return Uso(e, Textos_de(*e.palabras).hasta_antes_de_partida);
         }
         pedido.hasta = Ultima_real(std::get<Fecha>(v));
     }

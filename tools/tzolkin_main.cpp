@@ -41,8 +41,10 @@ int main(int argc, char** argv) {
     const int estado = talmiroc::cli::Ejecutar({argv + 1, argv + argc}, entorno);
     salida.flush();
     if (!salida || salida_fd.Error() != 0) {
-        std::cerr << "tzolkin: no se pudo escribir la salida: "
-                  << talmiroc::salida::Razon_del_sistema(salida_fd.Error()) << '\n';
+        std::cerr << "tzolkin: "
+                  << talmiroc::Componer(talmiroc::Textos_de(*entorno.palabras).salida_fallida,
+                                        {talmiroc::salida::Razon_del_sistema(salida_fd.Error())})
+                  << '\n';
         return talmiroc::cli::salida_rechazada;
     }
     return estado;

@@ -2,7 +2,8 @@
 // from idiomas.def, and the language the environment asks for.
 //
 // Each language is translations/palabras_<code>.cpp (its `Palabras`, the
-// engine's type) and translations/talmiroc_<code>.ts (what only the windows
+// engine's type, and tzolkin's texts, `Textos_tzolkin`) and
+// translations/talmiroc_<code>.ts (what only the windows
 // say), and one line IDIOMA(<code>) in idiomas.def. Code that chooses a
 // language includes this; the engine only composes with the words it is
 // handed.
@@ -13,12 +14,14 @@
 #include <string_view>
 
 #include "palabras.h"
+#include "textos_tzolkin.h"
 
 namespace talmiroc {
 
 #define IDIOMA(codigo, dia) \
     extern const Palabras palabras_##codigo; \
-    extern const Palabras dia;
+    extern const Palabras dia; \
+    extern const Textos_tzolkin tzolkin_##codigo;
 #include "idiomas.def"
 #undef IDIOMA
 
@@ -37,6 +40,13 @@ inline constexpr std::array idiomas_dia = {
 #undef IDIOMA
 };
 
+// tzolkin's texts, in the same order.
+inline constexpr std::array textos_tzolkin = {
+#define IDIOMA(codigo, dia) &tzolkin_##codigo,
+#include "idiomas.def"
+#undef IDIOMA
+};
+
 // The words the day window and tzolkin write with in the language of `p`
 // (one of `idiomas`, or already one of `idiomas_dia`): p's own but where
 // those outputs keep a spelling their callers rely on.
@@ -47,6 +57,16 @@ inline const Palabras& Palabras_dia(const Palabras& p) {
         if (idiomas[i] == &p) return *idiomas_dia[i];
     }
     return p;
+}
+
+// tzolkin's texts in the language of `p` (one of `idiomas` or
+// `idiomas_dia`); Spanish's for words of no language listed.
+// Textos_de(palabras_en).linea == "line {1}: ".
+inline const Textos_tzolkin& Textos_de(const Palabras& p) {
+    for (std::size_t i = 0; i < idiomas.size(); ++i) {
+        if (idiomas[i] == &p || idiomas_dia[i] == &p) return *textos_tzolkin[i];
+    }
+    return *textos_tzolkin.front();
 }
 
 // The words of a language by its code; null for a language not listed.

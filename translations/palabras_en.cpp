@@ -150,4 +150,74 @@ constexpr Palabras palabras_en = {
         "mar may nov oct sep",
 };
 
+// What tzolkin says: its help and its messages.
+constexpr Textos_tzolkin tzolkin_en = {
+    .uso = "Usage: tzolkin [DAY MONTH YEAR]\n"
+           "       tzolkin --json [DAY MONTH YEAR]\n"
+           "       tzolkin [--json] < dates    (one date a line: DAY MONTH YEAR or DAY/MONTH/YEAR)\n"
+           "       tzolkin --desde DAY MONTH YEAR --hasta DAY MONTH YEAR   (every date between "
+           "the two, both included)\n"
+           "       tzolkin --kin N [DAY MONTH YEAR] [--cuantas K | --hasta DAY MONTH YEAR]\n"
+           "                                  (the dates of kin N from that day or today; 5 "
+           "unless told)\n"
+           "       tzolkin --personas [DAY MONTH YEAR] [--cuantas K | --hasta DAY MONTH YEAR]\n"
+           "                                  (the people book: name, birth, kin and next\n"
+           "                                  return from that day or today; in ics, each "
+           "person's\n"
+           "                                  K returns, 10 unless told; never writes the book)\n",
+    .salida = "Output: --formato ",
+    .tras_formatos = " (--json is --formato json).\nLanguage: --idioma ",
+    .tras_idiomas = " (otherwise the environment's: LANGUAGE, LC_ALL, LC_MESSAGES, LANG).\n",
+    .uso_hoy = "With no date, it reads today; if standard input is a pipe or a file (not\n"
+               "a terminal nor /dev/null), it reads the dates from it, in any format.\n",
+    .ver_ayuda = " (tzolkin --help)",
+    .y = {" and ", " and "},
+
+    .dos_formatos = "two different formats were asked for",
+    .repetida = "{1} given twice",
+    .falta_formato = "a format is missing after --formato",
+    .formato_desconocido = "unknown format: {1}; they are {2}",
+    .falta_idioma = "a language is missing after --idioma",
+    .idioma_desconocido = "unknown language: {1}; they are {2}",
+    .faltan_fecha = "DAY MONTH YEAR missing after {1}",
+    .falta_numero = "a number is missing after {1}",
+    .kin_fuera = "the kin runs from 1 to 260, not {1}",
+    .cuantas_no_positivo = "--cuantas takes a positive number, not {1}",
+    .desconocida = "unknown option: {1}",
+    .personas_sin_kin = "--personas does not go with --kin or --desde",
+    .tres_tras_personas = "three values expected after --personas: DAY MONTH YEAR",
+    .personas_solo_ics = "with --personas, --cuantas and --hasta go with --formato ics",
+    .desde_con_kin = "--desde does not go with --kin",
+    .hasta_sin_desde = "--hasta goes with --desde or with --kin",
+    .desde_sin_hasta = "--desde also needs --hasta",
+    .sobra_fecha = "with --desde and --hasta, the loose date is one too many",
+    .cuantas_sin_kin = "--cuantas goes with --kin",
+    .tres_tras_kin = "three values expected after --kin N: DAY MONTH YEAR",
+    .tres_valores = "three values expected: DAY MONTH YEAR",
+    .hasta_antes_de_partida = "--hasta is before the starting date",
+    .hasta_antes_de_desde = "--hasta is before --desde",
+    .sello_no_numero = "is not a number of seconds since 1970",
+    .sello_pasado = "is past the year 9999, the last one iCalendar writes",
+
+    .no_es_real = "{1} is not a calendar date; {2} need a real date",
+    .años_hasta = "{1} writes years up to {2}",
+    .acotar_busqueda = "; narrow the search with --hasta or --cuantas",
+    .linea = "line {1}: ",
+    .ninguna_valida = "no valid date in the input",
+    .ninguna_coincide = "no date matches what was asked",
+
+    .sin_libro = "the people book has no known place (neither XDG_DATA_HOME nor HOME is set)",
+    .libro_malo = "the people book {1} {2}",
+    .defectos_libro = {"", "cannot be read: {3}", "is not valid JSON or is cut short (line {2})",
+                       "is not a people book ({\"version\": 1, \"personas\": [...]})",
+                       "has an unknown version: {3}",
+                       "has person {1} without exactly a name, day, month and year",
+                       "has person {1} with a name that is empty, too long or holds control "
+                       "characters",
+                       "has person {1} with a date that is not valid"},
+    .ningun_regreso = "no return to write: the people book is empty or has no return up to the "
+                      "date asked",
+    .salida_fallida = "could not write the output: {1}",
+};
+
 }  // namespace talmiroc

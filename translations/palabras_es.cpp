@@ -182,4 +182,76 @@ constexpr Palabras Grafias_del_dia(Palabras p) {
 
 constexpr Palabras palabras_es_dia = Grafias_del_dia(palabras_es);
 
+// What tzolkin says: its help and its messages.
+constexpr Textos_tzolkin tzolkin_es = {
+    .uso = "Uso: tzolkin [DIA MES AÑO]\n"
+           "     tzolkin --json [DIA MES AÑO]\n"
+           "     tzolkin [--json] < fechas    (una fecha por línea: DIA MES AÑO o DIA/MES/AÑO)\n"
+           "     tzolkin --desde DIA MES AÑO --hasta DIA MES AÑO   (cada fecha entre las dos, "
+           "incluidas)\n"
+           "     tzolkin --kin N [DIA MES AÑO] [--cuantas K | --hasta DIA MES AÑO]\n"
+           "                                  (las fechas del kin N desde ese día u hoy; 5 si no "
+           "se dice)\n"
+           "     tzolkin --personas [DIA MES AÑO] [--cuantas K | --hasta DIA MES AÑO]\n"
+           "                                  (el libro de personas: nombre, nacimiento, kin y "
+           "próximo\n"
+           "                                  regreso desde ese día u hoy; en ics, los K regresos "
+           "de\n"
+           "                                  cada una, 10 si no se dice; nunca escribe el libro)\n",
+    .salida = "Salida: --formato ",
+    .tras_formatos = " (--json es --formato json).\nIdioma: --idioma ",
+    .tras_idiomas = " (si no, el del entorno: LANGUAGE, LC_ALL, LC_MESSAGES, LANG).\n",
+    .uso_hoy = "Sin fecha, calcula el día de hoy; si la entrada estándar es una tubería o un\n"
+               "archivo (no un terminal ni /dev/null), lee de ella las fechas, en cualquier "
+               "formato.\n",
+    .ver_ayuda = " (tzolkin --help)",
+    .y = {" y ", " e "},
+
+    .dos_formatos = "se pidieron dos formatos distintos",
+    .repetida = "{1} repetida",
+    .falta_formato = "falta el formato tras --formato",
+    .formato_desconocido = "formato desconocido: {1}; son {2}",
+    .falta_idioma = "falta el idioma tras --idioma",
+    .idioma_desconocido = "idioma desconocido: {1}; son {2}",
+    .faltan_fecha = "faltan DIA MES AÑO tras {1}",
+    .falta_numero = "falta el número tras {1}",
+    .kin_fuera = "el kin va de 1 a 260, no {1}",
+    .cuantas_no_positivo = "--cuantas pide un número positivo, no {1}",
+    .desconocida = "opción desconocida: {1}",
+    .personas_sin_kin = "--personas no va con --kin ni con --desde",
+    .tres_tras_personas = "se esperan tres valores tras --personas: DIA MES AÑO",
+    .personas_solo_ics = "con --personas, --cuantas y --hasta van con --formato ics",
+    .desde_con_kin = "--desde no va con --kin",
+    .hasta_sin_desde = "--hasta va con --desde o con --kin",
+    .desde_sin_hasta = "--desde pide también --hasta",
+    .sobra_fecha = "con --desde y --hasta sobra la fecha suelta",
+    .cuantas_sin_kin = "--cuantas va con --kin",
+    .tres_tras_kin = "se esperan tres valores tras --kin N: DIA MES AÑO",
+    .tres_valores = "se esperan tres valores: DIA MES AÑO",
+    .hasta_antes_de_partida = "--hasta es anterior a la fecha de partida",
+    .hasta_antes_de_desde = "--hasta es anterior a --desde",
+    .sello_no_numero = "no es un número de segundos desde 1970",
+    .sello_pasado = "pasa del año 9999, el último que iCalendar escribe",
+
+    .no_es_real = "{1} no es una fecha del calendario; {2} piden una fecha real",
+    .años_hasta = "{1} escribe años hasta {2}",
+    .acotar_busqueda = "; acote la búsqueda con --hasta o --cuantas",
+    .linea = "línea {1}: ",
+    .ninguna_valida = "ninguna fecha válida en la entrada",
+    .ninguna_coincide = "ninguna fecha coincide con lo pedido",
+
+    .sin_libro = "no se sabe dónde está el libro de personas (ni XDG_DATA_HOME ni HOME)",
+    .libro_malo = "el libro de personas {1} {2}",
+    .defectos_libro = {"", "no se puede leer: {3}", "no es JSON válido o está cortado (línea {2})",
+                       "no es un libro de personas ({\"version\": 1, \"personas\": [...]})",
+                       "tiene una versión desconocida: {3}",
+                       "la persona {1} no tiene justo nombre, dia, mes y año",
+                       "la persona {1} tiene un nombre vacío, demasiado largo o con caracteres de "
+                       "control",
+                       "la persona {1} tiene una fecha rechazada: {3}"},
+    .ningun_regreso = "ningún regreso que escribir: el libro de personas está vacío o no hay "
+                      "fechas hasta la pedida",
+    .salida_fallida = "no se pudo escribir la salida: {1}",
+};
+
 }  // namespace talmiroc

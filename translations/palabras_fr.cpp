@@ -180,4 +180,82 @@ constexpr Palabras palabras_fr = {
     .como_en_español = "auto central cristal de dragon en jaguar la libre me nov oct un",
 };
 
+// What tzolkin says: its help and its messages.
+constexpr Textos_tzolkin tzolkin_fr = {
+    .uso = "Usage\u00a0: tzolkin [JOUR MOIS ANNÉE]\n"
+           "        tzolkin --json [JOUR MOIS ANNÉE]\n"
+           "        tzolkin [--json] < dates    (une date par ligne\u00a0: JOUR MOIS ANNÉE ou "
+           "JOUR/MOIS/ANNÉE)\n"
+           "        tzolkin --desde JOUR MOIS ANNÉE --hasta JOUR MOIS ANNÉE   (chaque date "
+           "entre les deux, incluses)\n"
+           "        tzolkin --kin N [JOUR MOIS ANNÉE] [--cuantas K | --hasta JOUR MOIS ANNÉE]\n"
+           "                                  (les dates du kin N à partir de ce jour ou "
+           "d'aujourd'hui\u00a0; 5 par défaut)\n"
+           "        tzolkin --personas [JOUR MOIS ANNÉE] [--cuantas K | --hasta JOUR MOIS "
+           "ANNÉE]\n"
+           "                                  (le carnet des personnes\u00a0: nom, naissance, kin "
+           "et prochain\n"
+           "                                  retour à partir de ce jour ou d'aujourd'hui\u00a0; en "
+           "ics, les K retours\n"
+           "                                  de chacune, 10 par défaut\u00a0; n'écrit jamais le "
+           "carnet)\n",
+    .salida = "Sortie\u00a0: --formato ",
+    .tras_formatos = " (--json vaut --formato json).\nLangue\u00a0: --idioma ",
+    .tras_idiomas = " (sinon celle de l'environnement\u00a0: LANGUAGE, LC_ALL, LC_MESSAGES, "
+                    "LANG).\n",
+    .uso_hoy = "Sans date, calcule le jour d'aujourd'hui\u00a0; si l'entrée standard est un tube "
+               "ou un\nfichier (ni un terminal ni /dev/null), y lit les dates, dans n'importe "
+               "quel format.\n",
+    .ver_ayuda = " (tzolkin --help)",
+    .y = {" et ", " et "},
+
+    .dos_formatos = "deux formats différents ont été demandés",
+    .repetida = "{1} répétée",
+    .falta_formato = "il manque le format après --formato",
+    .formato_desconocido = "format inconnu\u00a0: {1}\u00a0; ce sont {2}",
+    .falta_idioma = "il manque la langue après --idioma",
+    .idioma_desconocido = "langue inconnue\u00a0: {1}\u00a0; ce sont {2}",
+    .faltan_fecha = "il manque JOUR MOIS ANNÉE après {1}",
+    .falta_numero = "il manque le nombre après {1}",
+    .kin_fuera = "le kin va de 1 à 260, pas {1}",
+    .cuantas_no_positivo = "--cuantas demande un nombre positif, pas {1}",
+    .desconocida = "option inconnue\u00a0: {1}",
+    .personas_sin_kin = "--personas ne va ni avec --kin ni avec --desde",
+    .tres_tras_personas = "trois valeurs attendues après --personas\u00a0: JOUR MOIS ANNÉE",
+    .personas_solo_ics = "avec --personas, --cuantas et --hasta vont avec --formato ics",
+    .desde_con_kin = "--desde ne va pas avec --kin",
+    .hasta_sin_desde = "--hasta va avec --desde ou avec --kin",
+    .desde_sin_hasta = "--desde demande aussi --hasta",
+    .sobra_fecha = "avec --desde et --hasta, la date isolée est de trop",
+    .cuantas_sin_kin = "--cuantas va avec --kin",
+    .tres_tras_kin = "trois valeurs attendues après --kin N\u00a0: JOUR MOIS ANNÉE",
+    .tres_valores = "trois valeurs attendues\u00a0: JOUR MOIS ANNÉE",
+    .hasta_antes_de_partida = "--hasta précède la date de départ",
+    .hasta_antes_de_desde = "--hasta précède --desde",
+    .sello_no_numero = "n'est pas un nombre de secondes depuis 1970",
+    .sello_pasado = "dépasse l'année 9999, la dernière qu'iCalendar écrit",
+
+    .no_es_real = "{1} n'est pas une date du calendrier\u00a0; {2} demandent une date réelle",
+    .años_hasta = "{1} écrit les années jusqu'à {2}",
+    .acotar_busqueda = "\u00a0; restreignez la recherche avec --hasta ou --cuantas",
+    .linea = "ligne {1}\u00a0: ",
+    .ninguna_valida = "aucune date valide dans l'entrée",
+    .ninguna_coincide = "aucune date ne correspond à la demande",
+
+    .sin_libro = "on ne sait pas où est le carnet des personnes (ni XDG_DATA_HOME ni HOME)",
+    .libro_malo = "le carnet des personnes {1} {2}",
+    .defectos_libro = {"", "ne peut être lu\u00a0: {3}",
+                       "n'est pas du JSON valide ou est tronqué (ligne {2})",
+                       "n'est pas un carnet des personnes ({\"version\": 1, \"personas\": "
+                       "[...]})",
+                       "a une version inconnue\u00a0: {3}",
+                       "a une personne {1} sans exactement un nom, un jour, un mois et une année",
+                       "a une personne {1} au nom vide, trop long ou avec des caractères de "
+                       "contrôle",
+                       "a une personne {1} dont la date n'est pas valide"},
+    .ningun_regreso = "aucun retour à écrire\u00a0: le carnet des personnes est vide ou n'a aucun "
+                      "retour jusqu'à la date demandée",
+    .salida_fallida = "impossible d'écrire la sortie\u00a0: {1}",
+};
+
 }  // namespace talmiroc

@@ -170,4 +170,78 @@ constexpr Palabras palabras_pt = {
         "universalizando verde vida vinculando vital",
 };
 
+// What tzolkin says: its help and its messages.
+constexpr Textos_tzolkin tzolkin_pt = {
+    .uso = "Uso: tzolkin [DIA MÊS ANO]\n"
+           "     tzolkin --json [DIA MÊS ANO]\n"
+           "     tzolkin [--json] < datas    (uma data por linha: DIA MÊS ANO ou DIA/MÊS/ANO)\n"
+           "     tzolkin --desde DIA MÊS ANO --hasta DIA MÊS ANO   (cada data entre as duas, "
+           "inclusive)\n"
+           "     tzolkin --kin N [DIA MÊS ANO] [--cuantas K | --hasta DIA MÊS ANO]\n"
+           "                                  (as datas do kin N a partir desse dia ou de hoje; 5 "
+           "se não for dito)\n"
+           "     tzolkin --personas [DIA MÊS ANO] [--cuantas K | --hasta DIA MÊS ANO]\n"
+           "                                  (o livro de pessoas: nome, nascimento, kin e "
+           "próximo\n"
+           "                                  retorno a partir desse dia ou de hoje; em ics, os K "
+           "retornos\n"
+           "                                  de cada uma, 10 se não for dito; nunca escreve o "
+           "livro)\n",
+    .salida = "Saída: --formato ",
+    .tras_formatos = " (--json é --formato json).\nIdioma: --idioma ",
+    .tras_idiomas = " (se não, o do ambiente: LANGUAGE, LC_ALL, LC_MESSAGES, LANG).\n",
+    .uso_hoy = "Sem data, calcula o dia de hoje; se a entrada padrão for um pipe ou um\n"
+               "arquivo (não um terminal nem /dev/null), lê dela as datas, em qualquer "
+               "formato.\n",
+    .ver_ayuda = " (tzolkin --help)",
+    .y = {" e ", " e "},
+
+    .dos_formatos = "foram pedidos dois formatos diferentes",
+    .repetida = "{1} repetida",
+    .falta_formato = "falta o formato depois de --formato",
+    .formato_desconocido = "formato desconhecido: {1}; são {2}",
+    .falta_idioma = "falta o idioma depois de --idioma",
+    .idioma_desconocido = "idioma desconhecido: {1}; são {2}",
+    .faltan_fecha = "faltam DIA MÊS ANO depois de {1}",
+    .falta_numero = "falta o número depois de {1}",
+    .kin_fuera = "o kin vai de 1 a 260, não {1}",
+    .cuantas_no_positivo = "--cuantas pede um número positivo, não {1}",
+    .desconocida = "opção desconhecida: {1}",
+    .personas_sin_kin = "--personas não vai com --kin nem com --desde",
+    .tres_tras_personas = "esperam-se três valores depois de --personas: DIA MÊS ANO",
+    .personas_solo_ics = "com --personas, --cuantas e --hasta vão com --formato ics",
+    .desde_con_kin = "--desde não vai com --kin",
+    .hasta_sin_desde = "--hasta vai com --desde ou com --kin",
+    .desde_sin_hasta = "--desde pede também --hasta",
+    .sobra_fecha = "com --desde e --hasta, a data avulsa está sobrando",
+    .cuantas_sin_kin = "--cuantas vai com --kin",
+    .tres_tras_kin = "esperam-se três valores depois de --kin N: DIA MÊS ANO",
+    .tres_valores = "esperam-se três valores: DIA MÊS ANO",
+    .hasta_antes_de_partida = "--hasta é anterior à data de partida",
+    .hasta_antes_de_desde = "--hasta é anterior a --desde",
+    .sello_no_numero = "não é um número de segundos desde 1970",
+    .sello_pasado = "passa do ano 9999, o último que o iCalendar escreve",
+
+    .no_es_real = "{1} não é uma data do calendário; {2} pedem uma data real",
+    .años_hasta = "{1} escreve anos até {2}",
+    .acotar_busqueda = "; limite a busca com --hasta ou --cuantas",
+    .linea = "linha {1}: ",
+    .ninguna_valida = "nenhuma data válida na entrada",
+    .ninguna_coincide = "nenhuma data corresponde ao pedido",
+
+    .sin_libro = "não se sabe onde está o livro de pessoas (nem XDG_DATA_HOME nem HOME)",
+    .libro_malo = "o livro de pessoas {1} {2}",
+    .defectos_libro = {"", "não pode ser lido: {3}",
+                       "não é JSON válido ou está cortado (linha {2})",
+                       "não é um livro de pessoas ({\"version\": 1, \"personas\": [...]})",
+                       "tem uma versão desconhecida: {3}",
+                       "tem a pessoa {1} sem exatamente nome, dia, mês e ano",
+                       "tem a pessoa {1} com um nome vazio, longo demais ou com caracteres de "
+                       "controle",
+                       "tem a pessoa {1} com uma data que não é válida"},
+    .ningun_regreso = "nenhum retorno para escrever: o livro de pessoas está vazio ou não há "
+                      "datas até a pedida",
+    .salida_fallida = "não foi possível escrever a saída: {1}",
+};
+
 }  // namespace talmiroc

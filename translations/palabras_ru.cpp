@@ -184,4 +184,76 @@ constexpr Palabras palabras_ru = {
                          "Космическим"},
 };
 
+// What tzolkin says: its help and its messages.
+constexpr Textos_tzolkin tzolkin_ru = {
+    .uso = "Использование: tzolkin [ДЕНЬ МЕСЯЦ ГОД]\n"
+           "               tzolkin --json [ДЕНЬ МЕСЯЦ ГОД]\n"
+           "               tzolkin [--json] < даты    (одна дата в строке: ДЕНЬ МЕСЯЦ ГОД или "
+           "ДЕНЬ/МЕСЯЦ/ГОД)\n"
+           "               tzolkin --desde ДЕНЬ МЕСЯЦ ГОД --hasta ДЕНЬ МЕСЯЦ ГОД   (каждая "
+           "дата между ними, включительно)\n"
+           "               tzolkin --kin N [ДЕНЬ МЕСЯЦ ГОД] [--cuantas K | --hasta ДЕНЬ МЕСЯЦ "
+           "ГОД]\n"
+           "                                  (даты кина N начиная с этого дня или с сегодня; "
+           "по умолчанию 5)\n"
+           "               tzolkin --personas [ДЕНЬ МЕСЯЦ ГОД] [--cuantas K | --hasta ДЕНЬ "
+           "МЕСЯЦ ГОД]\n"
+           "                                  (книга людей: имя, рождение, кин и следующее\n"
+           "                                  возвращение начиная с этого дня или с сегодня; в "
+           "ics — K\n"
+           "                                  возвращений каждого, по умолчанию 10; книгу "
+           "никогда не пишет)\n",
+    .salida = "Вывод: --formato ",
+    .tras_formatos = " (--json — это --formato json).\nЯзык: --idioma ",
+    .tras_idiomas = " (иначе язык окружения: LANGUAGE, LC_ALL, LC_MESSAGES, LANG).\n",
+    .uso_hoy = "Без даты считает сегодняшний день; если стандартный ввод — канал или файл\n"
+               "(не терминал и не /dev/null), читает даты из него, в любом формате.\n",
+    .ver_ayuda = " (tzolkin --help)",
+    .y = {" и ", " и "},
+
+    .dos_formatos = "запрошены два разных формата",
+    .repetida = "{1} указан дважды",
+    .falta_formato = "после --formato не хватает формата",
+    .formato_desconocido = "неизвестный формат: {1}; есть {2}",
+    .falta_idioma = "после --idioma не хватает языка",
+    .idioma_desconocido = "неизвестный язык: {1}; есть {2}",
+    .faltan_fecha = "после {1} не хватает ДЕНЬ МЕСЯЦ ГОД",
+    .falta_numero = "после {1} не хватает числа",
+    .kin_fuera = "кин — от 1 до 260, а не {1}",
+    .cuantas_no_positivo = "--cuantas требует положительного числа, а не {1}",
+    .desconocida = "неизвестный параметр: {1}",
+    .personas_sin_kin = "--personas не сочетается ни с --kin, ни с --desde",
+    .tres_tras_personas = "после --personas ожидаются три значения: ДЕНЬ МЕСЯЦ ГОД",
+    .personas_solo_ics = "с --personas параметры --cuantas и --hasta требуют --formato ics",
+    .desde_con_kin = "--desde не сочетается с --kin",
+    .hasta_sin_desde = "--hasta требует --desde или --kin",
+    .desde_sin_hasta = "--desde требует также --hasta",
+    .sobra_fecha = "с --desde и --hasta отдельная дата лишняя",
+    .cuantas_sin_kin = "--cuantas требует --kin",
+    .tres_tras_kin = "после --kin N ожидаются три значения: ДЕНЬ МЕСЯЦ ГОД",
+    .tres_valores = "ожидаются три значения: ДЕНЬ МЕСЯЦ ГОД",
+    .hasta_antes_de_partida = "--hasta раньше начальной даты",
+    .hasta_antes_de_desde = "--hasta раньше --desde",
+    .sello_no_numero = "— не число секунд с 1970 года",
+    .sello_pasado = "— позже 9999 года, последнего, который пишет iCalendar",
+
+    .no_es_real = "{1} — не дата календаря; {2} требуют настоящей даты",
+    .años_hasta = "{1} пишет годы только до {2}",
+    .acotar_busqueda = "; сузьте поиск с --hasta или --cuantas",
+    .linea = "строка {1}: ",
+    .ninguna_valida = "во входных данных нет ни одной правильной даты",
+    .ninguna_coincide = "ни одна дата не подходит под запрос",
+
+    .sin_libro = "неизвестно, где книга людей (не заданы ни XDG_DATA_HOME, ни HOME)",
+    .libro_malo = "книга людей {1}: {2}",
+    .defectos_libro = {"", "не читается: {3}", "неправильный JSON или обрезана (строка {2})",
+                       "не книга людей ({\"version\": 1, \"personas\": [...]})",
+                       "неизвестная версия: {3}",
+                       "у человека {1} нет ровно имени, дня, месяца и года",
+                       "у человека {1} имя пустое, слишком длинное или с управляющими символами",
+                       "у человека {1} неправильная дата"},
+    .ningun_regreso = "нечего писать: книга людей пуста или до запрошенной даты возвращений нет",
+    .salida_fallida = "не удалось записать вывод: {1}",
+};
+
 }  // namespace talmiroc

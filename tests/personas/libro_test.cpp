@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "carpeta.h"
+#include "idiomas.h"
 #include "libro.h"
 #include "regresos.h"
 
@@ -66,7 +67,7 @@ TEST(Archivo, IdaYVuelta) {
     EXPECT_EQ(std::count(texto.begin(), texto.end(), '\n'), 6) << "one person a line";
     Estado_lectura e;
     EXPECT_EQ(Leer_texto(texto, e), libro);
-    EXPECT_TRUE(e.ok()) << Texto_defecto(e);
+    EXPECT_TRUE(e.ok()) << Texto_defecto(e, tzolkin_es);
     EXPECT_EQ(Texto_libro({}), "{\"version\": 1, \"personas\": []}\n");
     EXPECT_EQ(Leer_texto(Texto_libro({}), e).size(), 0u);
     EXPECT_TRUE(e.ok());
@@ -117,7 +118,7 @@ TEST(Archivo, MaloSeConservaYSeDice) {
         if (f.linea) {
             EXPECT_EQ(e.linea, f.linea);
         }
-        EXPECT_FALSE(Texto_defecto(e).empty());
+        EXPECT_FALSE(Texto_defecto(e, tzolkin_es).empty());
         EXPECT_TRUE(libro.Solo_lectura());
         EXPECT_FALSE(libro.Aplicar(Alta("Ana", {9, 4, 2003})).aplicado);
         EXPECT_EQ(prueba::Leer(c.Libro()), f.texto) << "kept byte for byte";

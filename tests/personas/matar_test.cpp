@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "carpeta.h"
+#include "idiomas.h"
 #include "libro.h"
 
 extern char** environ;
@@ -57,7 +58,7 @@ TEST(Matar, DoscientasVecesElLibroQuedaEntero) {
         if (antes == 0 && !std::filesystem::exists(ruta)) continue;  // killed before a save
         Estado_lectura e;
         const std::vector<Persona> libro = Leer_texto(prueba::Leer(ruta), e);
-        ASSERT_TRUE(e.ok()) << "kill " << vez << ": " << Texto_defecto(e);
+        ASSERT_TRUE(e.ok()) << "kill " << vez << ": " << Texto_defecto(e, tzolkin_es);
         ASSERT_GE(libro.size(), antes) << "kill " << vez;
         for (std::size_t n = 0; n < libro.size(); ++n) {
             ASSERT_EQ(libro[n].nombre, "P" + std::to_string(n)) << "kill " << vez;
@@ -90,7 +91,7 @@ TEST(DosProcesos, AñadenALaVezYNadieSePierde) {
     }
     Estado_lectura e;
     const std::vector<Persona> libro = Leer_texto(prueba::Leer(ruta), e);
-    ASSERT_TRUE(e.ok()) << Texto_defecto(e);
+    ASSERT_TRUE(e.ok()) << Texto_defecto(e, tzolkin_es);
     std::vector<std::string> nombres, esperados;
     for (const Persona& p : libro) nombres.push_back(p.nombre);
     for (const char* prefijo : {"A", "B"})

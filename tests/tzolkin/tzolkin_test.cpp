@@ -22,10 +22,10 @@ struct Corrida {
 // Runs the command in-process with the given standard input (a batch when
 // `terminal` is false) and SOURCE_DATE_EPOCH.
 Corrida Correr(std::vector<std::string> args, std::string entrada = {}, bool terminal = true,
-               const char* source_date_epoch = nullptr) {
+               const char* source_date_epoch = nullptr, const Palabras* idioma = &palabras_es) {
     std::istringstream in(entrada);
     std::ostringstream out, err;
-    Entorno e{in, terminal, out, err, 9, 4, 2003, 0, source_date_epoch};
+    Entorno e{in, terminal, out, err, 9, 4, 2003, 0, source_date_epoch, idioma};
     const int estado = Ejecutar(args, e);
     return {estado, out.str(), err.str()};
 }
@@ -173,13 +173,31 @@ TEST(Tzolkin, ErroresDeUso) {
                                               {"--xml"},
                                               {"--json", "9", "4"},
                                               {"--idioma"},
-                                              {"--idioma", "xx", "9", "4", "2003"}};
-    for (const auto& args : filas) {
-        const Corrida c = Correr(args);
-        EXPECT_EQ(c.estado, salida_uso) << args[0];
-        EXPECT_TRUE(c.errores.ends_with(" (tzolkin --help)\n")) << c.errores;
-        EXPECT_EQ(std::count(c.errores.begin(), c.errores.end(), '\n'), 1) << c.errores;
-        EXPECT_TRUE(c.salida.empty()) << args[0];
+                                              {"--idioma", "xx", "9", "4", "2003"},
+                                              {"--kin", "300"},
+                                              {"--desde", "1", "1", "2000"}};
+    // Said in the environment's language, each its own words.
+    for (const Palabras* idioma : idiomas) {
+        for (const auto& args : filas) {
+            const Corrida c = Correr(args, {}, true, nullptr, idioma);
+            EXPECT_EQ(c.estado, salida_uso) << args[0];
+            EXPECT_TRUE(c.errores.ends_with(" (tzolkin --help)\n")) << c.errores;
+            EXPECT_EQ(std::count(c.errores.begin(), c.errores.end(), '\n'), 1) << c.errores;
+            EXPECT_TRUE(c.salida.empty()) << args[0];
+            if (idioma == idiomas.front()) continue;
+            EXPECT_NE(c.errores, Correr(args).errores) << idioma->idioma;
+            // --idioma counts for a word before it too.
+            std::vector<std::string> con = args;
+            con.insert(con.end(), {"--idioma", std::string(idioma->idioma)});
+            if (args[0] != "--idioma") {
+                EXPECT_EQ(Correr(con).errores, c.errores) << idioma->idioma;
+            }
+        }
+        EXPECT_NE(Correr({"--help"}, {}, true, nullptr, idioma).salida.find("--idioma es|"),
+                  std::string::npos);
+        if (idioma != idiomas.front()) {
+            EXPECT_NE(Correr({"--help"}, {}, true, nullptr, idioma).salida, Correr({"--help"}).salida);
+        }
     }
     EXPECT_EQ(Correr({"--help"}).estado, salida_aceptada);
     // "--" ends the options, so a day may start with a dash.
@@ -247,6 +265,12 @@ TEST(Tzolkin, LoteEnCadaFormato) {
     }
     EXPECT_EQ(Correr({}, "9 4 2003\n25 7 2003\n", false).salida,
               Correr({"9", "4", "2003"}).salida + "\n" + Correr({"25", "7", "2003"}).salida);
+    // A refused line in one language, its number's prefix too.
+    for (const Palabras* idioma : idiomas) {
+        EXPECT_EQ(Correr({}, "abc\n", false, nullptr, idioma).errores,
+                  "tzolkin: " + Componer(Textos_de(*idioma).linea, {"1"}) +
+                      std::string(Palabras_dia(*idioma).mensaje_fecha) + "\n");
+    }
     // An iCalendar needs an event: nothing written when no line gives one.
     const Corrida vacio = Correr({"--formato", "ics"}, "9 4 2003 1\nabc\n", false);
     EXPECT_EQ(vacio.salida + vacio.errores.substr(vacio.errores.find("\ntzolkin: ") + 1),
