@@ -2,7 +2,8 @@
 // from idiomas.def, and the language the environment asks for.
 //
 // Each language is translations/palabras_<code>.cpp (its `Palabras`, the
-// engine's type, and tzolkin's texts, `Textos_tzolkin`) and
+// engine's type, tzolkin's texts, `Textos_tzolkin`, and the desktop's,
+// `Textos_escritorio`) and
 // translations/talmiroc_<code>.ts (what only the windows
 // say), and one line IDIOMA(<code>) in idiomas.def. Code that chooses a
 // language includes this; the engine only composes with the words it is
@@ -14,6 +15,7 @@
 #include <string_view>
 
 #include "palabras.h"
+#include "textos_escritorio.h"
 #include "textos_tzolkin.h"
 
 namespace talmiroc {
@@ -21,7 +23,8 @@ namespace talmiroc {
 #define IDIOMA(codigo, dia) \
     extern const Palabras palabras_##codigo; \
     extern const Palabras dia; \
-    extern const Textos_tzolkin tzolkin_##codigo;
+    extern const Textos_tzolkin tzolkin_##codigo; \
+    extern const Textos_escritorio escritorio_##codigo;
 #include "idiomas.def"
 #undef IDIOMA
 
@@ -43,6 +46,13 @@ inline constexpr std::array idiomas_dia = {
 // tzolkin's texts, in the same order.
 inline constexpr std::array textos_tzolkin = {
 #define IDIOMA(codigo, dia) &tzolkin_##codigo,
+#include "idiomas.def"
+#undef IDIOMA
+};
+
+// What the desktop entry and AppStream say, in the same order.
+inline constexpr std::array textos_escritorio = {
+#define IDIOMA(codigo, dia) &escritorio_##codigo,
 #include "idiomas.def"
 #undef IDIOMA
 };

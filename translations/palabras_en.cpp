@@ -220,4 +220,21 @@ constexpr Textos_tzolkin tzolkin_en = {
     .salida_fallida = "could not write the output: {1}",
 };
 
+// What the desktop entry and the AppStream data say.
+constexpr Textos_escritorio escritorio_en = {
+    .nombre_generico = "Tzolkin Calendar",
+    .comentario = "Works out the kin, seal, tone and oracle of a date in the 260-day count",
+    .palabras_clave = "tzolkin;kin;calendar;maya;thirteen moons;",
+    .accion_luna = "Today's moon",
+    .accion_modulo = "Harmonic module",
+    .resumen = "Calculator of the sacred 260-day count",
+    .descripcion = {"For a Gregorian date, Talmiroc works out the kin of the 260-day count "
+                    "(Tzolkin) in its thirteen-moon reading: the solar seal, the galactic tone and "
+                    "the colour, the wavespell and the castle, the year bearer, the four-seal "
+                    "oracle drawn as a cross, and an affirmation in the first person.",
+                    "On 25 July, the Day Out of Time, it also shows its banner. The window can be "
+                    "printed just as it looks."},
+    .leyenda_captura = "Kin 153 of 25 July 2003, with its oracle",
+};
+
 }  // namespace talmiroc

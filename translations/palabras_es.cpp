@@ -254,4 +254,22 @@ constexpr Textos_tzolkin tzolkin_es = {
     .salida_fallida = "no se pudo escribir la salida: {1}",
 };
 
+// What the desktop entry and the AppStream data say.
+constexpr Textos_escritorio escritorio_es = {
+    .nombre_generico = "Calendario Tzolkin",
+    .comentario = "Calcula el kin, el sello, el tono y el oráculo de una fecha en la cuenta de 260 "
+                  "días",
+    .palabras_clave = "tzolkin;kin;calendario;maya;trece lunas;",
+    .accion_luna = "Luna de hoy",
+    .accion_modulo = "Módulo armónico",
+    .resumen = "Calculadora de la cuenta sagrada de 260 días",
+    .descripcion = {"Talmiroc calcula, para una fecha gregoriana, el kin de la cuenta de 260 días "
+                    "(Tzolkin) en su lectura de las trece lunas: el sello solar, el tono galáctico "
+                    "y el color, la onda encantada y el castillo, el portador del año, el oráculo "
+                    "de cuatro sellos dibujado en cruz y una afirmación en primera persona.",
+                    "El 25 de julio, día fuera del tiempo, muestra además su aviso. La ventana "
+                    "puede imprimirse tal como se ve."},
+    .leyenda_captura = "El kin 153 del 25 de julio de 2003, con su oráculo",
+};
+
 }  // namespace talmiroc

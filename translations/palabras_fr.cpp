@@ -258,4 +258,23 @@ constexpr Textos_tzolkin tzolkin_fr = {
     .salida_fallida = "impossible d'écrire la sortie\u00a0: {1}",
 };
 
+// What the desktop entry and the AppStream data say.
+constexpr Textos_escritorio escritorio_fr = {
+    .nombre_generico = "Calendrier Tzolkin",
+    .comentario = "Calcule le kin, le sceau, le ton et l'oracle d'une date dans le compte de 260 "
+                  "jours",
+    .palabras_clave = "tzolkin;kin;calendrier;maya;treize lunes;",
+    .accion_luna = "La lune d'aujourd'hui",
+    .accion_modulo = "Module harmonique",
+    .resumen = "Calculatrice du compte sacré de 260 jours",
+    .descripcion = {"Pour une date grégorienne, Talmiroc calcule le kin du compte de 260 jours "
+                    "(Tzolkin) dans sa lecture des treize lunes\u00a0: le sceau solaire, le ton "
+                    "galactique et la couleur, l'onde enchantée et le château, le porteur de "
+                    "l'année, l'oracle des quatre sceaux dessiné en croix et une affirmation à la "
+                    "première personne.",
+                    "Le 25 juillet, Jour Hors du Temps, il affiche aussi son annonce. La fenêtre "
+                    "s'imprime telle qu'elle apparaît."},
+    .leyenda_captura = "Le kin 153 du 25 juillet 2003, avec son oracle",
+};
+
 }  // namespace talmiroc

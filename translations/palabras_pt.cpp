@@ -244,4 +244,21 @@ constexpr Textos_tzolkin tzolkin_pt = {
     .salida_fallida = "não foi possível escrever a saída: {1}",
 };
 
+// What the desktop entry and the AppStream data say.
+constexpr Textos_escritorio escritorio_pt = {
+    .nombre_generico = "Calendário Tzolkin",
+    .comentario = "Calcula o kin, o selo, o tom e o oráculo de uma data na contagem de 260 dias",
+    .palabras_clave = "tzolkin;kin;calendário;maia;treze luas;",
+    .accion_luna = "Lua de hoje",
+    .accion_modulo = "Módulo harmônico",
+    .resumen = "Calculadora da contagem sagrada de 260 dias",
+    .descripcion = {"Para uma data gregoriana, o Talmiroc calcula o kin da contagem de 260 dias "
+                    "(Tzolkin) na sua leitura das treze luas: o selo solar, o tom galáctico e a "
+                    "cor, a onda encantada e o castelo, o portador do ano, o oráculo de quatro "
+                    "selos desenhado em cruz e uma afirmação em primeira pessoa.",
+                    "No dia 25 de julho, o Dia Fora do Tempo, mostra também o seu aviso. A janela "
+                    "pode ser impressa tal como se vê."},
+    .leyenda_captura = "O kin 153 de 25 de julho de 2003, com o seu oráculo",
+};
+
 }  // namespace talmiroc

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Every language of the registry is whole: its windows' catalogue with every
-text translated, and its name in the desktop entry, the AppStream data and the
-README. Usage: idiomas_completos.py SOURCE_DIR LUPDATE SOURCE,SOURCE... CODE...
+text translated, and its name in the desktop entry and the AppStream data the
+build wrote, and in the README.
+Usage: idiomas_completos.py SOURCE_DIR PACKAGING_BUILD_DIR LUPDATE SOURCE,SOURCE... CODE...
 (Spanish, the texts' own language, needs no catalogue). Each catalogue is read
 after LUPDATE has brought a copy of it up to date with the sources."""
 import os
@@ -12,11 +13,12 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
-raiz, lupdate, fuentes, codigos = sys.argv[1], sys.argv[2], sys.argv[3].split(","), sys.argv[4:]
+raiz, empaque, lupdate = sys.argv[1:4]
+fuentes, codigos = sys.argv[4].split(","), sys.argv[5:]
 copias = tempfile.TemporaryDirectory()
 faltas = []
-escritorio = open(f"{raiz}/packaging/talmiroc.desktop", encoding="utf-8").read()
-appstream = open(f"{raiz}/packaging/io.github.talmiroc.Talmiroc.metainfo.xml", encoding="utf-8").read()
+escritorio = open(f"{empaque}/talmiroc.desktop", encoding="utf-8").read()
+appstream = open(f"{empaque}/io.github.talmiroc.Talmiroc.metainfo.xml", encoding="utf-8").read()
 leeme = open(f"{raiz}/README.md", encoding="utf-8").read()
 idiomas = leeme[leeme.index("## Languages"):]
 idiomas = idiomas[:idiomas.index("\n## ", 1)]
