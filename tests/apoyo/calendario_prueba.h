@@ -82,23 +82,8 @@ public:
     // Becomes the active window, so that the keyboard reaches it.
     bool Activar() { return QTest::qWaitForWindowActive(ventana.get()); }
 
-    // Visible seal images of one element, in seal order.
-    std::vector<Imagen*> Visibles(int elemento) const {
-        std::vector<Imagen*> r;
-        for (int sello = 1; sello <= 20; ++sello) {
-            Imagen* i = (*c.Arreglo_de(sello))[static_cast<std::size_t>(elemento)];
-            if (i->isVisible()) r.push_back(i);
-        }
-        return r;
-    }
-    std::vector<Imagen*> Tonos_visibles() const {
-        std::vector<Imagen*> r;
-        for (int t = 1; t <= 13; ++t) {
-            if (c.tono[static_cast<std::size_t>(t)]->isVisible())
-                r.push_back(c.tono[static_cast<std::size_t>(t)]);
-        }
-        return r;
-    }
+    std::vector<Imagen*> Visibles(int elemento) const { return c.Visibles(elemento); }
+    std::vector<Imagen*> Tonos_visibles() const { return c.Tonos_visibles(); }
 
     Efectos_grabados efectos;
     std::unique_ptr<Calendario> ventana;

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
+#include <vector>
 
 #include <QApplication>
 #include <QLineEdit>
@@ -52,6 +54,24 @@ public:
         return sello >= 0 && sello <= 20 ? &sellos_[static_cast<std::size_t>(sello)] : nullptr;
     }
     const Arreglo_sello* Arreglo_de(Sello sello) const { return Arreglo_de(sello.valor); }
+
+    // Visible seal images of one element (0 large, 1 centre, 2 oracle), in
+    // seal order; visible tone images, in tone order.
+    std::vector<Imagen*> Visibles(int elemento) const {
+        std::vector<Imagen*> r;
+        for (const Arreglo_sello& s : std::span(sellos_).subspan(1)) {
+            if (s[static_cast<std::size_t>(elemento)]->isVisible())
+                r.push_back(s[static_cast<std::size_t>(elemento)]);
+        }
+        return r;
+    }
+    std::vector<Imagen*> Tonos_visibles() const {
+        std::vector<Imagen*> r;
+        for (Imagen* t : std::span(tono).subspan(1)) {
+            if (t->isVisible()) r.push_back(t);
+        }
+        return r;
+    }
 
     Calendario* ventana;
     QLineEdit *dia = nullptr, *mes = nullptr, *año = nullptr;

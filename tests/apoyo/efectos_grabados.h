@@ -1,5 +1,5 @@
 // A stand-in for the windows' effects: a fixed clock (or one of the test's), and a record of every
-// message shown and every print asked for.
+// message shown and every print asked for (printed for real by `imprimir` when a test sets it).
 #pragma once
 
 #include <functional>
@@ -17,6 +17,7 @@ struct Mensaje_grabado {
     QString texto;
     QString titulo;
     Icono icono;
+    friend bool operator==(const Mensaje_grabado&, const Mensaje_grabado&) = default;
 };
 
 class Efectos_grabados final : public Efectos {
@@ -30,9 +31,13 @@ public:
     // The fixed day at noon, or what `reloj` says when one is set.
     QDate Hoy() override { return Ahora().date(); }
     QDateTime Ahora() override { return reloj ? reloj() : QDateTime(hoy_, QTime(12, 0)); }
-    void Imprimir(QWidget& ventana, const QString&) override { impresiones.push_back(&ventana); }
-    void Imprimir_hojas(QWidget& ventana, const QString&, const Escritor_pdf&) override {
+    void Imprimir(QWidget& ventana, const QString& documento) override {
+        Imprimir_hojas(ventana, documento, nullptr);
+    }
+    void Imprimir_hojas(QWidget& ventana, const QString& documento,
+                        const Escritor_pdf& hojas) override {
         impresiones.push_back(&ventana);
+        if (imprimir) imprimir(ventana, documento, hojas);
     }
     Archivo_elegido Archivo_guardar(QWidget&, const QString& titulo, const QString& nombre,
                                     const QStringList& filtros, Carpeta carpeta) override {
@@ -51,6 +56,8 @@ public:
     std::vector<Mensaje_grabado> mensajes;
     std::vector<QWidget*> impresiones;
     std::function<void()> al_mostrar;
+    // The window's page (no `hojas`) or the pages `hojas` writes, printed.
+    std::function<void(QWidget&, const QString&, const Escritor_pdf& hojas)> imprimir;
     Archivo_elegido archivo_elegido;  // what the save dialog answers; empty: cancelled
     QString archivo_abierto;          // what the open dialog answers; empty: cancelled
     std::vector<QString> propuestos;  // the names the save dialog proposed

@@ -136,17 +136,6 @@ TEST(Meditacion, KinsPolares) {
                                          225, 245, 250}));
 }
 
-TEST(Meditacion, PortalesSonSimetricos) {
-    int cuantos = 0;
-    for (int kin = 1; kin <= 260; ++kin) {
-        EXPECT_EQ(Es_portal(Kin(kin)), Es_portal(Kin(261 - kin))) << "kin " << kin;
-        cuantos += Es_portal(Kin(kin));
-    }
-    EXPECT_EQ(cuantos, 52);
-    EXPECT_FALSE(Es_portal(Kin(0)));
-    EXPECT_FALSE(Es_portal(Kin(261)));
-}
-
 // "almacén" keeps its accent in quartets 2, 22, 42 and 62 only (kin 46, in
 // quartet 12, has none).
 TEST(Meditacion, AcentoDeAlmacen) {

@@ -18,16 +18,13 @@ TEST(Familia, CadaSello) {
         {Familia_terrestre::portal, {4, 9, 14, 19}},    // Seed, Moon, Wizard, Storm
         {Familia_terrestre::polar, {5, 10, 15, 20}},    // Serpent, Dog, Eagle, Sun
     };
-    int vistos = 0;
     for (const auto& f : filas) {
         for (const int s : f.sellos) {
             EXPECT_EQ(Familia_de(Sello(s)), f.familia) << "sello " << s;
-            ++vistos;
         }
         const auto cuatro = Sellos_familia(f.familia);
         for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(cuatro[i], f.sellos[i]);
     }
-    EXPECT_EQ(vistos, 20);
     EXPECT_EQ(Nombre_familia(Familia_terrestre::central, palabras_en), "Core");
     EXPECT_EQ(Nombre_familia(Familia_terrestre::portal, palabras_pt), "Portal");
     EXPECT_EQ(Describir_dia({9, 4, 2003}, palabras_es).familia_terrestre, "Cardinal");

@@ -112,19 +112,6 @@ TEST(Vocabulario, FueraDeTablaLeeLaEntradaCero) {
     }
 }
 
-// The engine's own texts, letter for letter; every other test names them by
-// their constants. The window's are in the window's tests.
-TEST(Vocabulario, TextosDelSistema) {
-    const std::pair<std::string_view, std::string_view> filas[] = {
-        {mensaje_fecha, "Fecha incorrecta. Debe introducir una fecha correcta"},
-        {mensaje_año,
-         "Lo siento, por ahora los valores del año solo pueden estar de 38 en adelante"},
-        {titulo_fecha, "Tzolkin"},
-        {texto_fuera_del_tiempo, "Dia Verde, del Perdón Universal o de la Libertad Galáctica"},
-    };
-    for (const auto& [texto, letras] : filas) EXPECT_EQ(texto, letras);
-}
-
 // Every language of idiomas.def is found by its code and fills each table
 // a day's description reads (entry 0 of a table read from 1 aside, and the
 // polar verbs of tones that have no polar kin).
@@ -190,17 +177,6 @@ TEST(Vocabulario, CadaIdiomaLlenaSusTablas) {
         for (const auto& f : filas) EXPECT_TRUE(f.llena) << f.tabla;
     }
     EXPECT_EQ(Palabras_idioma("xx"), nullptr);
-}
-
-TEST(Vocabulario, PalabrasDeColorSegunGenero) {
-    const struct {
-        int sello;
-        std::string_view palabra;
-    } filas[] = {{1, "Rojo"},  {9, "Roja"},      {2, "Blanco"},   {14, "Blanco"},  {3, "Azul"},
-                 {11, "Azul"}, {20, "Amarillo"}, {4, "Amarilla"}, {0, "Amarillo"}, {8, "Amarilla"}};
-    for (const auto& f : filas) {
-        EXPECT_EQ(Palabra_color(Sello(f.sello), palabras_es), f.palabra) << "sello " << f.sello;
-    }
 }
 
 TEST(Vocabulario, ColorDeEtiqueta) {

@@ -4,8 +4,6 @@
 // engine's description of each date.
 #pragma once
 
-#include <algorithm>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -18,23 +16,6 @@ inline std::string U8(const QString& s) {
 }
 inline std::string Nombre(const QObject* o) {
     return o ? U8(o->objectName()) : "nada";
-}
-
-// Visible seal images of one element (0 large, 1 centre, 2 oracle), in seal order.
-inline std::vector<Imagen*> Visibles(const Controles& v, int elemento) {
-    std::vector<Imagen*> r;
-    for (int sello = 1; sello <= 20; ++sello) {
-        Imagen* i = (*v.Arreglo_de(sello))[static_cast<std::size_t>(elemento)];
-        if (i->isVisible()) r.push_back(i);
-    }
-    return r;
-}
-inline std::vector<Imagen*> Tonos_visibles(const Controles& v) {
-    std::vector<Imagen*> r;
-    for (std::size_t t = 1; t <= 13; ++t) {
-        if (v.tono[t]->isVisible()) r.push_back(v.tono[t]);
-    }
-    return r;
 }
 
 // Whether a text holds only whole characters: no half of a surrogate pair.
@@ -74,14 +55,15 @@ inline std::string Como_el_motor(const Controles& v, const Lectura_dia& l) {
                (l.dia_fuera_del_tiempo ? "no se ve" : "se ve");
     }
     const Controles::Arreglo_sello& propio = *v.Arreglo_de(l.kin.sello());
-    if (Visibles(v, 0) != std::vector<Imagen*>{propio[0]} || propio[0]->pos() != lugar_grande) {
+    if (v.Visibles(0) != std::vector<Imagen*>{propio[0]} || propio[0]->pos() != lugar_grande) {
         return "el glifo grande no es " + Nombre(propio[0]) + " en su lugar";
     }
-    if (Visibles(v, 1) != std::vector<Imagen*>{propio[1]} || propio[1]->pos() != lugar_centro) {
+    if (v.Visibles(1) != std::vector<Imagen*>{propio[1]} || propio[1]->pos() != lugar_centro ||
+        propio[1]->Recurso() != propio[0]->Recurso()) {
         return "el glifo del centro no es " + Nombre(propio[1]) + " en su lugar";
     }
     Imagen* tono = v.tono[static_cast<std::size_t>(l.kin.tono().valor)];
-    if (Tonos_visibles(v) != std::vector<Imagen*>{tono}) {
+    if (v.Tonos_visibles() != std::vector<Imagen*>{tono}) {
         return "el tono visible no es " + Nombre(tono);
     }
     // What a screen reader calls each glyph: the description's name for it.
@@ -110,7 +92,7 @@ inline std::string Como_el_motor(const Controles& v, const Lectura_dia& l) {
             return falta;
         }
     }
-    if (Visibles(v, 2).size() != 4) return "el oraculo muestra mas de cuatro glifos";
+    if (v.Visibles(2).size() != 4) return "el oraculo muestra mas de cuatro glifos";
     return {};
 }
 
@@ -136,29 +118,9 @@ inline std::string Invariantes(const Controles& v) {
         }
     }
 
-    const std::size_t grandes = Visibles(v, 0).size(), centros = Visibles(v, 1).size(),
-                      oraculo = Visibles(v, 2).size(), tonos = Tonos_visibles(v).size();
-    const bool sin_glifos = grandes + centros + oraculo + tonos == 0;
-    if (!sin_glifos) {
-        if (grandes != 1 || centros != 1 || tonos != 1 || oraculo != 4) {
-            return "glifos visibles: " + std::to_string(grandes) + " grandes, " +
-                   std::to_string(centros) + " centros, " + std::to_string(tonos) + " tonos, " +
-                   std::to_string(oraculo) + " del oraculo";
-        }
-        const Imagen* grande = Visibles(v, 0)[0];
-        const Imagen* centro = Visibles(v, 1)[0];
-        if (grande->Recurso() != centro->Recurso() || grande->pos() != lugar_grande ||
-            centro->pos() != lugar_centro) {
-            return "glifo grande " + Nombre(grande) + " y centro " + Nombre(centro);
-        }
-        std::set<std::pair<int, int>> lugares;
-        for (const Imagen* i : Visibles(v, 2)) lugares.insert({i->x(), i->y()});
-        const std::set<std::pair<int, int>> cruz = {{lugar_guia.x(), lugar_guia.y()},
-                                                    {lugar_antipoda.x(), lugar_antipoda.y()},
-                                                    {lugar_analogo.x(), lugar_analogo.y()},
-                                                    {lugar_oculto.x(), lugar_oculto.y()}};
-        if (lugares != cruz) return "los glifos del oraculo no ocupan los cuatro lugares";
-    }
+    // Which glyphs and where: Como_el_motor, for the date shown.
+    const bool sin_glifos = v.Visibles(0).empty() && v.Visibles(1).empty() &&
+                            v.Visibles(2).empty() && v.Tonos_visibles().empty();
     if (v.fecha->Caption().isEmpty() != sin_glifos) {
         return sin_glifos ? "fecha sin glifos" : "glifos sin fecha";
     }

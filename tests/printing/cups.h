@@ -23,15 +23,14 @@ std::optional<QString> Ejecutar(const QString& programa, const QStringList& argu
 std::optional<std::string> Sin_poppler();
 std::optional<std::string> Sin_cola_pdf();  // the private print system, poppler
 
-// The private print system of this test process. Preparar, called before
-// anything asks CUPS, points CUPS_SERVER at its socket in a new temporary
-// folder and LPDEST at its queue, and HOME and XDG_* at a temporary home of
-// the process's own: nothing these tests print can reach the machine's print
-// system or a home folder, and two runs side by side never meet. Encender starts it (the
-// first test that needs it does; once per process) and tells why it cannot
-// run; Apagar stops it and removes its folder (a stopped one is a print
-// system that is down). Should the process crash, scripts/print-queue sees
-// its input close and cleans up by itself.
+// The private print system of this test process. Preparar, before anything
+// asks CUPS, points CUPS_SERVER at its socket in a new temporary folder,
+// LPDEST at its queue, and HOME and XDG_* at a temporary home of the
+// process's own: nothing printed reaches the machine's print system or a home
+// folder, and two runs side by side never meet. Encender starts it (once per
+// process) or tells why it cannot; Apagar stops it and removes its folder.
+// Should the process crash, scripts/print-queue sees its input close and
+// cleans up by itself.
 void Preparar_sistema_privado();
 std::optional<std::string> Encender_sistema_privado();
 void Apagar_sistema_privado();
@@ -40,9 +39,8 @@ QString Cola_privada();  // "Talmiroc_PDF", the default destination
 bool Esperar_cola_vacia(const QString& cola, std::chrono::seconds limite);
 
 // The PDF files cups-pdf writes to the private print system's folder
-// (FOLDER/pdf of scripts/print-queue), from the object's making on. On the
-// way out it removes the files that were not there before and whose names
-// come from a Talmiroc job.
+// (FOLDER/pdf), from the object's making on; the new ones of a Talmiroc job
+// are removed on the way out.
 class Carpeta_pdf {
 public:
     Carpeta_pdf();

@@ -95,8 +95,9 @@ TEST(Personas, DosVentanasAlaVez) {
     EXPECT_EQ(Nombres(c), (std::vector<std::string>{"Ana", "Luis"}));
 }
 
-// A book that cannot be read: said once with its path, kept byte for byte,
-// no change taken, until a new book is started.
+// A book that cannot be read: said once with its path, no change taken,
+// until a new book is started (the book's own tests keep its bytes and the
+// old file aside).
 TEST(Personas, LibroIlegibleSeDiceUnaVez) {
     Libro_propio libro;
     const QByteArray malo = "{\"version\": 1, \"personas\": [\n";
@@ -114,16 +115,9 @@ TEST(Personas, LibroIlegibleSeDiceUnaVez) {
     EXPECT_TRUE(efectos.mensajes[0].texto.contains(QString::fromStdString(libro.Ruta())));
     EXPECT_FALSE(pagina.Añadir(QStringLiteral("Ana"), QStringLiteral("9"), QStringLiteral("4"),
                                QStringLiteral("2003")));
-    ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
-    EXPECT_EQ(archivo.readAll(), malo);
-    archivo.close();
     QTest::mouseClick(pagina.findChild<QPushButton*>(QStringLiteral("libro_nuevo")), Qt::LeftButton);
     EXPECT_TRUE(pagina.Añadir(QStringLiteral("Ana"), QStringLiteral("9"), QStringLiteral("4"),
                               QStringLiteral("2003")));
-    EXPECT_EQ(QDir(libro.carpeta.path() + QStringLiteral("/talmiroc"))
-                  .entryList({QStringLiteral("personas-*.json")})
-                  .size(),
-              1);
 }
 
 // The moon marks a kin return with the person's name, for the eye and the ear.
