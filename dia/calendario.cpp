@@ -118,12 +118,6 @@ void Calendario::Abrir() {
     dia->setFocus();
 }
 
-Calendario::Valores Calendario::Valores_ventana() const {
-    return {dia1,        mes1,        año_maya, pasada,     dia_calculo, mes_calculo,
-            año_calculo, kin_calculo, C1,       C2,         color_m,     color_f,
-            tono_dia,    sello_dia,   kin_dia,  sello_onda, castillo,    sello_guia};
-}
-
 // ---------------------------------------------------------------------------
 // Start-up and Calcular
 

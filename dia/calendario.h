@@ -89,22 +89,6 @@ public:
     void Oraculo();               // the oracle cross of the day
     void Meditacion();            // the affirmation into `inter`
 
-    // The window-level values as they stand, for tests and tools to read.
-    struct Valores {
-        int dia1, mes1;
-        std::int64_t año_maya;
-        int pasada;
-        int dia_calculo, mes_calculo;
-        std::int64_t año_calculo;
-        int kin_calculo, C1, C2;
-        std::string_view color_m, color_f;
-        int tono_dia, sello_dia, kin_dia;
-        int sello_onda;
-        std::string_view castillo;
-        int sello_guia;
-    };
-    Valores Valores_ventana() const;
-
 protected:
     void keyPressEvent(QKeyEvent* evento) override;              // Ctrl+C on a button or the window
     bool eventFilter(QObject* objeto, QEvent* evento) override;  // Ctrl+C in a text box

@@ -84,13 +84,6 @@ public:
 
     std::vector<Imagen*> Visibles(int elemento) const { return c.Visibles(elemento); }
     std::vector<Imagen*> Tonos_visibles() const { return c.Tonos_visibles(); }
-    Imagen* Imagen_de(const char* arreglo, int elemento) const {
-        return ventana->findChild<Imagen*>(
-            QStringLiteral("%1(%2)").arg(QLatin1String(arreglo)).arg(elemento));
-    }
-
-    // The window's values as they stand.
-    Calendario::Valores Valores() const { return ventana->Valores_ventana(); }
 
     Efectos_grabados efectos;
     std::unique_ptr<Calendario> ventana;

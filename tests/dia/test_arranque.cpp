@@ -21,7 +21,9 @@ const Arranque arranques[] = {
 
 class ArranqueTest : public testing::TestWithParam<Arranque> {};
 
-// The window opens on the clock's day with everything the engine says of it.
+// The window opens on the clock's day, calculated, its boxes empty. That all it
+// shows is the engine's reading is checked at every start of the random
+// sessions (tests/hardening).
 TEST_P(ArranqueTest, AbreCalculadoElDiaDelReloj) {
     const Arranque& a = GetParam();
     Ventana_en_dia p(a.hoy);
@@ -33,16 +35,7 @@ TEST_P(ArranqueTest, AbreCalculadoElDiaDelReloj) {
     for (const QLineEdit* caja : {v.dia, v.mes, v.año}) EXPECT_EQ(caja->text(), QString());
     EXPECT_EQ(v.fecha->Caption(), Texto(l.fecha));
     EXPECT_EQ(v.nombre->Caption(), Texto(l.nombre));
-    EXPECT_EQ(v.a_maya->Caption(), Texto(l.a_maya));
-    EXPECT_EQ(v.Onda_encantada->Caption(), Texto(l.onda_encantada));
-    EXPECT_EQ(v.inter->Caption(), Texto(l.inter));
     EXPECT_EQ(v.diafueradeltiempo->isVisible(), l.dia_fuera_del_tiempo);
-    EXPECT_TRUE(v.Label9->isVisible());
-
-    EXPECT_EQ(p.Visibles(0).size(), 1u);
-    EXPECT_EQ(p.Visibles(1).size(), 1u);
-    EXPECT_EQ(p.Tonos_visibles().size(), 1u);
-    EXPECT_EQ(p.Visibles(2).size(), 4u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dias, ArranqueTest, testing::ValuesIn(arranques),

@@ -1,6 +1,5 @@
 // Limpiar, Acerca de, Aceptar, Imprimir and Salir.
 #include <functional>
-#include <map>
 
 #include "calendario_prueba.h"
 #include "mensajes.h"
@@ -12,12 +11,6 @@ namespace {
 std::vector<QWidget*> Fijos(const Controles& v) {
     return {v.Label1, v.Label2, v.Label3, v.Label4, v.Label5, v.Label6, v.Label7, v.Label8};
 }
-std::vector<QWidget*> Botones_principales(const Controles& v) {
-    return {v.Boton1, v.Boton2, v.Boton3, v.Boton4};
-}
-std::vector<QWidget*> Creditos(const Controles& v) {
-    return {v.creado1, v.creado2, v.creado3, v.creado4, v.creado5};
-}
 
 void Esperar_visibles(const std::vector<QWidget*>& ws, bool visible) {
     for (const QWidget* w : ws) EXPECT_EQ(w->isVisible(), visible) << w->objectName().toStdString();
@@ -27,10 +20,6 @@ TEST(Limpiar, BorraResultadosYGlifosYDejaLoFijo) {
     Ventana_en_dia p(QDate(2003, 7, 25));
     const Controles& v = p.c;
     ASSERT_TRUE(v.diafueradeltiempo->isVisible());
-    std::map<QString, QPoint> lugares;
-    for (const Imagen* i : v.ventana->findChildren<Imagen*>()) lugares[i->objectName()] = i->pos();
-    const QColor color = v.nombre->Color();
-
     QTest::mouseClick(v.Boton2, Qt::LeftButton);
 
     Esperar_limpia(v);
@@ -43,19 +32,11 @@ TEST(Limpiar, BorraResultadosYGlifosYDejaLoFijo) {
     for (const auto& [w, caption] : fijos) {
         EXPECT_EQ(static_cast<Etiqueta*>(w)->Caption(), QString::fromUtf8(caption));
     }
+    // Which controls each view shows is checked after every action of the
+    // random sessions (tests/hardening); these are beside them.
     Esperar_visibles(Fijos(v), true);
-    Esperar_visibles(Botones_principales(v), true);
-    Esperar_visibles(
-        {v.dia, v.mes, v.año, v.Command1, v.fecha, v.a_maya, v.nombre, v.inter, v.Onda_encantada},
-        true);
-    Esperar_visibles({v.Boton5}, false);
-    for (const Imagen* i : v.ventana->findChildren<Imagen*>()) {
-        EXPECT_EQ(i->pos(), lugares[i->objectName()]) << i->objectName().toStdString();
-    }
+    Esperar_visibles({v.Command1, v.fecha, v.a_maya, v.nombre, v.inter, v.Onda_encantada}, true);
     EXPECT_EQ(v.ventana->size(), vista_principal);
-    EXPECT_EQ(v.nombre->Color(), color);
-    EXPECT_EQ(p.Valores().kin_dia, 153);
-    EXPECT_EQ(p.Valores().sello_guia, 1);  // kin 153's guide: Dragon
 }
 
 TEST(AcercaDe, MuestraLosCreditosEnLaVentanaPequena) {
@@ -71,33 +52,25 @@ TEST(AcercaDe, MuestraLosCreditosEnLaVentanaPequena) {
                                                    "Luna Planetaria del Perro\r\n"
                                                    "Enlazador de mundos resonante blanco\r\n"
                                                    "Kin 46"));
-    Esperar_visibles(Creditos(v), true);
-    Esperar_visibles({v.Boton5, v.Command1, v.fecha, v.a_maya, v.inter}, true);
-    Esperar_visibles(Botones_principales(v), false);
+    Esperar_visibles({v.Command1, v.fecha, v.a_maya, v.inter}, true);
     Esperar_visibles(Fijos(v), false);
     Esperar_visibles({v.dia, v.mes, v.año, v.Onda_encantada, v.nombre}, false);
     Esperar_limpia(v);
     EXPECT_TRUE(p.efectos.mensajes.empty());
 
     EXPECT_GE(v.Command1->x(), v.ventana->width()) << "Imprimir lies outside the smaller window";
-    for (QWidget* w : Creditos(v)) {
+    for (QWidget* w : std::initializer_list<QWidget*>{v.creado1, v.creado2, v.creado3, v.creado4,
+                                                      v.creado5, v.Boton5}) {
         EXPECT_TRUE(v.ventana->rect().contains(w->geometry())) << w->objectName().toStdString();
     }
-    EXPECT_TRUE(v.ventana->rect().contains(v.Boton5->geometry()));
 }
 
+// That the four lines fit, in every language: CabenTest.
 TEST(AcercaDe, LasCuatroLineasCentradasEnSuCaja) {
     Ventana_en_dia p;
-    const Controles& v = p.c;
-    QTest::mouseClick(v.Boton4, Qt::LeftButton);
-
-    const QRect caja = v.creado2->geometry();
-    const double centro = (2715 + 105 / 2.0) / twips_por_pixel;
-    EXPECT_NEAR(caja.x() + caja.width() / 2.0, centro, 1.0);
-    const QFontMetrics fm(v.creado2->font());
-    EXPECT_GE(caja.width(),
-              fm.horizontalAdvance(QStringLiteral("Enlazador de mundos resonante blanco")));
-    EXPECT_GE(caja.height(), 4 * fm.height());
+    QTest::mouseClick(p.c.Boton4, Qt::LeftButton);
+    const QRect caja = p.c.creado2->geometry();
+    EXPECT_NEAR(caja.x() + caja.width() / 2.0, (2715 + 105 / 2.0) / twips_por_pixel, 1.0);
     EXPECT_EQ(caja.y(), Pixeles(1080));
 }
 
@@ -111,21 +84,14 @@ TEST(Aceptar, VuelveALaVistaPrincipalLimpia) {
     EXPECT_EQ(v.ventana->size(), vista_principal);
     EXPECT_EQ(v.ventana->minimumSize(), v.ventana->maximumSize());
     Esperar_limpia(v);
-    Esperar_visibles(Botones_principales(v), true);
     Esperar_visibles(Fijos(v), true);
-    Esperar_visibles({v.dia, v.mes, v.año, v.nombre, v.Onda_encantada, v.Command1}, true);
-    Esperar_visibles({v.Boton5}, false);
-    Esperar_visibles(Creditos(v), false);
+    Esperar_visibles({v.nombre, v.Onda_encantada, v.Command1}, true);
     EXPECT_EQ(v.creado2->Caption(), creditos);
     EXPECT_TRUE(p.efectos.mensajes.empty());
-
-    QTest::mouseClick(v.Boton1, Qt::LeftButton);
-    ASSERT_EQ(p.efectos.mensajes.size(), 1u);
-    EXPECT_EQ(p.efectos.mensajes[0].texto,
-              QStringLiteral("Fecha incorrecta. Debe introducir una fecha correcta"));
 }
 
-// Imprimir prints only while a calculated date is on screen.
+// Imprimir prints only while a calculated date is on screen (never without
+// one, whatever came before: the random sessions of tests/hardening).
 struct Impresion {
     const char* nombre;
     std::function<void(Ventana_en_dia&)> antes;
@@ -140,18 +106,7 @@ const Impresion impresiones[] = {
     {"tras_el_arranque", [](Ventana_en_dia&) {}, true},
     {"tras_limpiar", [](Ventana_en_dia& p) { QTest::mouseClick(p.c.Boton2, Qt::LeftButton); },
      false},
-    {"tras_una_fecha_rechazada",
-     [](Ventana_en_dia& p) {
-         p.Calcular(QStringLiteral("30"), QStringLiteral("2"), QStringLiteral("2004"));
-     },
-     false},
     {"en_los_creditos", [](Ventana_en_dia& p) { QTest::mouseClick(p.c.Boton4, Qt::LeftButton); },
-     false},
-    {"tras_volver_de_los_creditos",
-     [](Ventana_en_dia& p) {
-         QTest::mouseClick(p.c.Boton4, Qt::LeftButton);
-         QTest::mouseClick(p.c.Boton5, Qt::LeftButton);
-     },
      false},
     {"tras_limpiar_y_calcular",
      [](Ventana_en_dia& p) {
@@ -187,16 +142,14 @@ TEST_P(ImprimirTest, ImprimeOAvisa) {
 INSTANTIATE_TEST_SUITE_P(Momentos, ImprimirTest, testing::ValuesIn(impresiones),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
-// Imprimir's messages, letter for letter; every other test names them by
-// their constants.
-TEST(Imprimir, MensajesLetraPorLetra) {
-    EXPECT_EQ(mensaje_sin_fecha, "Debe introducir una fecha");
+// A failed print's message, letter for letter (the others: LosMensajesEnElIdioma).
+TEST(Imprimir, MensajeDeFalloLetraPorLetra) {
     EXPECT_EQ(mensaje_impresion_fallida, "No se pudo imprimir la ventana");
-    EXPECT_EQ(titulo_imprimir, "Quenabre");
 }
 
 // The window in another language: its own texts from the catalogue, the
-// day's from the engine's words, the messages from both, through the effects.
+// day's from the engine's words (each language's: idiomas_test), the messages
+// from both, through the effects.
 struct Texto_en_idioma {
     const char* idioma;
     const char* control;
@@ -206,18 +159,13 @@ struct Texto_en_idioma {
 const Texto_en_idioma textos_en_idioma[] = {
     {"es", "Boton4", "&Acerca de "},
     {"en", "Boton1", "&Calculate"},
-    {"en", "Label2", "Month"},
     {"en", "Label4", "Guide Kin"},
     {"en", "año", "Year"},
     {"en", "nombre", "* Kin 153: Red Planetary Skywalker\r\n <Ben Lahum> "},
     {"en", "Caminante_cielo(0)", "Seal Skywalker"},
     {"en", "diafueradeltiempo", "Green Day: day of Universal Forgiveness and Galactic Freedom"},
-    {"pt", "Boton4", "S&obre"},
     {"pt", "Label2", "Mês"},
-    {"pt", "nombre", "* Kin 153: Caminhante do Céu Planetário Vermelho\r\n <Ben Lahum> "},
     {"pt", "fecha", "Data gregoriana: 25-7-2003"},
-    {"fr", "nombre", "* Kin 153\u00a0: Marcheur du Ciel Planétaire Rouge\r\n <Ben Lahum> "},
-    {"ru", "nombre", "* Кин 153 Красный Планетарный Небесный Странник\r\n <Ben Lahum> "},
 };
 
 QString Texto_de(const QWidget* w) {
@@ -247,8 +195,6 @@ const Mensajes_en_idioma mensajes_en_idioma[] = {
     {"es", "Fecha incorrecta. Debe introducir una fecha correcta", "Debe introducir una fecha",
      "Quenabre"},
     {"en", "Invalid date. Please enter a valid date.", "Please enter a date", "Talmiroc"},
-    {"pt", "Data inválida. Digite uma data válida.", "Digite uma data", "Talmiroc"},
-    {"fr", "Date incorrecte. Veuillez saisir une date valide", "Veuillez saisir une date", "Talmiroc"},
 };
 
 TEST(Idiomas, LosMensajesEnElIdioma) {

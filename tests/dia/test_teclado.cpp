@@ -1,4 +1,4 @@
-// The keyboard: box lengths, Tab order, access keys, Enter, Space and Escape.
+// The keyboard: Tab order, access keys, Enter, Space and Escape.
 #include "calendario_prueba.h"
 #include "mensajes.h"
 #include "salida.h"
@@ -13,35 +13,6 @@ QWidget* Foco() {
 void Pulsar(Ventana_en_dia& p, Qt::Key tecla, Qt::KeyboardModifiers mod = Qt::NoModifier) {
     QTest::keyClick(Foco() ? Foco() : p.ventana.get(), tecla, mod);
 }
-
-struct Tecleo {
-    const char* nombre;
-    QLineEdit* Controles::*caja;
-    const char* tecleado;
-    const char* queda;
-};
-
-void PrintTo(const Tecleo& x, std::ostream* os) {
-    *os << x.nombre;
-}
-
-const Tecleo tecleos[] = {
-    {"dia_dos_caracteres", &Controles::dia, "123", "12"},
-    {"anio_cuatro_caracteres", &Controles::año, "200345", "2003"},
-    {"dia_admite_letras", &Controles::dia, "abc", "ab"},
-};
-
-class TecleoTest : public testing::TestWithParam<Tecleo> {};
-
-TEST_P(TecleoTest, LaCajaSeLlenaHastaSuLargo) {
-    Ventana_en_dia p;
-    QLineEdit* caja = p.c.*GetParam().caja;
-    QTest::keyClicks(caja, QString::fromUtf8(GetParam().tecleado));
-    EXPECT_EQ(caja->text(), QString::fromUtf8(GetParam().queda));
-}
-
-INSTANTIATE_TEST_SUITE_P(Cajas, TecleoTest, testing::ValuesIn(tecleos),
-                         [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST(Tabulador, RecorreLaVistaPrincipalEnSuOrden) {
     Ventana_en_dia p;
@@ -66,17 +37,6 @@ TEST(Tabulador, EnLosCreditosSoloAceptarEImprimir) {
                                static_cast<QWidget*>(v.Command1)}) {
         Pulsar(p, Qt::Key_Tab);
         EXPECT_EQ(Foco(), siguiente) << siguiente->objectName().toStdString();
-    }
-}
-
-TEST(TeclasDeAcceso, CaptionsYLetras) {
-    Ventana_en_dia p;
-    const Controles& v = p.c;
-    EXPECT_EQ(v.Boton4->text(), QStringLiteral("&Acerca de ")) << "the trailing space stays";
-    EXPECT_EQ(v.Boton5->text(), QStringLiteral("Aceptar"));
-    for (const QPushButton* b : v.ventana->findChildren<QPushButton*>()) {
-        EXPECT_FALSE(b->autoDefault()) << b->objectName().toStdString();
-        EXPECT_FALSE(b->isDefault()) << b->objectName().toStdString();
     }
 }
 

@@ -36,19 +36,8 @@ Hue Classify(QColor c) {
 }
 
 const char* Name(Hue h) {
-    switch (h) {
-        case Hue::kRed:
-            return "red";
-        case Hue::kWhite:
-            return "white";
-        case Hue::kBlue:
-            return "blue";
-        case Hue::kYellow:
-            return "yellow";
-        case Hue::kOther:
-            break;
-    }
-    return "other";
+    static const char* const names[] = {"red", "white", "blue", "yellow", "other"};
+    return names[static_cast<int>(h)];
 }
 
 int Luma(QColor c) {
