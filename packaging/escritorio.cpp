@@ -65,7 +65,7 @@ std::string Lineas(const std::string& linea, bool xml) {
     const std::string antes = linea.substr(0, a), despues = linea.substr(b + 1);
     std::string s;
     if (nombre == "idioma") {
-        for (const auto* p : talmiroc::idiomas) s += antes + Locale(*p) + despues + '\n';
+        for (const auto* p : talmiroc::idiomas) s.append(antes).append(Locale(*p)).append(despues + '\n');
         return s;
     }
     for (const Campo& c : campos) {
@@ -73,20 +73,26 @@ std::string Lineas(const std::string& linea, bool xml) {
         for (std::size_t i = 0; i < talmiroc::idiomas.size(); ++i) {
             const std::string_view texto = c.leer(*talmiroc::textos_escritorio[i]);
             if (texto.empty()) {
-                throw std::runtime_error(std::string(talmiroc::idiomas[i]->idioma) +
-                                         " no tiene " + std::string(nombre));
+                throw std::runtime_error(
+                    std::string(talmiroc::idiomas[i]->idioma).append(" no tiene ").append(nombre));
             }
+            // "  <summary>" -> "  <summary xml:lang=\"en\">"; "Comment=" -> "Comment[en]=".
             std::string clave = antes;
-            if (i > 0 && xml) {  // "  <summary>" -> "  <summary xml:lang=\"en\">"
-                clave.insert(clave.rfind('>'), " xml:lang=\"" + Locale(*talmiroc::idiomas[i]) + "\"");
-            } else if (i > 0) {  // "Comment=" -> "Comment[en]="
-                clave.insert(clave.rfind('='), "[" + Locale(*talmiroc::idiomas[i]) + "]");
+            const std::size_t donde = clave.rfind(xml ? '>' : '=');
+            if (donde == std::string::npos) {
+                throw std::runtime_error(std::string("sin clave antes de @").append(nombre));
             }
-            s += clave + (xml ? Xml(texto) : std::string(texto)) + despues + '\n';
+            if (i > 0) {
+                const std::string locale = Locale(*talmiroc::idiomas[i]);
+                clave.insert(donde, xml ? std::string(" xml:lang=\"").append(locale).append("\"")
+                                        : std::string("[").append(locale).append("]"));
+            }
+            s.append(clave).append(xml ? Xml(texto) : std::string(texto)).append(despues);
+            s.push_back('\n');
         }
         return s;
     }
-    throw std::runtime_error("campo desconocido: " + std::string(nombre));
+    throw std::runtime_error(std::string("campo desconocido: ").append(nombre));
 }
 
 }  // namespace
