@@ -57,26 +57,32 @@ inline constexpr std::array textos_escritorio = {
 #undef IDIOMA
 };
 
+// The place in the registry of `p`, words of either set (`idiomas` or
+// `idiomas_dia`); idiomas.size() for words of no language listed.
+// Lugar_idioma(palabras_es_dia) == 0.
+inline std::size_t Lugar_idioma(const Palabras& p) {
+    for (std::size_t i = 0; i < idiomas.size(); ++i) {
+        if (idiomas[i] == &p || idiomas_dia[i] == &p) return i;
+    }
+    return idiomas.size();
+}
+
 // The words the day window and tzolkin write with in the language of `p`
 // (one of `idiomas`, or already one of `idiomas_dia`): p's own but where
 // those outputs keep a spelling their callers rely on.
 // Palabras_dia(palabras_es).sellos[1] == "Dragon" (palabras_es: "Dragón");
 // &Palabras_dia(palabras_en) == &palabras_en.
 inline const Palabras& Palabras_dia(const Palabras& p) {
-    for (std::size_t i = 0; i < idiomas.size(); ++i) {
-        if (idiomas[i] == &p) return *idiomas_dia[i];
-    }
-    return p;
+    const std::size_t i = Lugar_idioma(p);
+    return i < idiomas.size() ? *idiomas_dia[i] : p;
 }
 
 // tzolkin's texts in the language of `p` (one of `idiomas` or
 // `idiomas_dia`); Spanish's for words of no language listed.
 // Textos_de(palabras_en).linea == "line {1}: ".
 inline const Textos_tzolkin& Textos_de(const Palabras& p) {
-    for (std::size_t i = 0; i < idiomas.size(); ++i) {
-        if (idiomas[i] == &p || idiomas_dia[i] == &p) return *textos_tzolkin[i];
-    }
-    return *textos_tzolkin.front();
+    const std::size_t i = Lugar_idioma(p);
+    return *textos_tzolkin[i < idiomas.size() ? i : 0];
 }
 
 // The words of a language by its code; null for a language not listed.
